@@ -1,0 +1,12 @@
+#include "model/ChannelAssignment.h"
+
+#include "model/ParameterImage.h"
+
+namespace rv {
+
+std::uint8_t ChannelAssignment::channelByte(int row) const {
+    const auto r = static_cast<std::size_t>(row);
+    return rv::channelByte(Reverse.at(r), K.at(r));
+}
+
+} // namespace rv

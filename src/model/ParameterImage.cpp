@@ -1,0 +1,25 @@
+#include "model/ParameterImage.h"
+
+#include <algorithm>
+
+namespace rv {
+
+void ParameterImage::copyUnitEntriesFrom(const ParameterImage& other) {
+    std::copy_n(other.bytes_.begin(), UnitEntries, bytes_.begin());
+}
+
+bool ParameterImage::unitEntriesEqual(const ParameterImage& other) const {
+    return std::equal(bytes_.begin(), bytes_.begin() + UnitEntries, other.bytes_.begin());
+}
+
+namespace PercentScale {
+
+int toByte(int position) { return position * 255 / 100; }
+
+int toPosition(int byte) {
+    // round(byte * 100 / 255) in integers: (byte * 200 + 255) / 510.
+    return (byte * 200 + 255) / 510;
+}
+
+} // namespace PercentScale
+} // namespace rv

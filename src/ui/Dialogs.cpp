@@ -1,0 +1,126 @@
+#include "ui/Dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QQueue>
+
+namespace rv {
+
+namespace {
+bool testMode = false;
+QQueue<QMessageBox::StandardButton> messageAnswers;
+QList<MessageBox::Shown> messageHistory;
+QQueue<std::optional<QString>> promptAnswers;
+QList<InputPrompt::Shown> promptHistory;
+QQueue<QString> fileAnswers;
+QList<FileDialogs::Shown> fileHistory;
+
+// The pattern part of a filter such as "Description |  *.rvc" as Qt wants it:
+// "Description (*.rvc)". The description already names the pattern.
+QString qtFilter(const QString& filter) {
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0) {
+        return filter;
+    }
+    const QString description = filter.left(bar).trimmed();
+    const QString pattern = filter.mid(bar + 1).trimmed();
+    if (description.contains(pattern)) {
+        return description;
+    }
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+QString runFileDialog(QWidget* parent, bool save, const QString& title, const QString& proposedName,
+                      const QString& filter) {
+    fileHistory.append({save, title, proposedName, filter});
+    if (!fileAnswers.isEmpty()) {
+        return fileAnswers.dequeue();
+    }
+    if (testMode) {
+        return {};
+    }
+    return save ? QFileDialog::getSaveFileName(parent, title, proposedName, qtFilter(filter))
+                : QFileDialog::getOpenFileName(parent, title, proposedName, qtFilter(filter));
+}
+} // namespace
+
+QString MessageBox::title() { return QStringLiteral("Rotavionix Control"); }
+
+QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown,
+                                             QMessageBox::StandardButton escape) {
+    messageHistory.append(shown);
+    if (!messageAnswers.isEmpty()) {
+        return messageAnswers.dequeue();
+    }
+    if (testMode) {
+        return escape;
+    }
+    QMessageBox box(shown.icon, shown.title, shown.text, shown.buttons, parent);
+    if (!shown.detail.isEmpty()) {
+        box.setInformativeText(shown.detail);
+    }
+    box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                        const QString& detail) {
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok}, QMessageBox::Ok);
+}
+
+bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
+    return exec(parent, {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No},
+                QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MessageBox::setTestMode(bool on) { testMode = on; }
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { messageAnswers.enqueue(answer); }
+const QList<MessageBox::Shown>& MessageBox::history() { return messageHistory; }
+void MessageBox::clearHistory() {
+    messageHistory.clear();
+    messageAnswers.clear();
+}
+
+std::optional<QString> InputPrompt::getText(QWidget* parent, const QString& title, const QString& label,
+                                            const QString& defaultText) {
+    promptHistory.append({title, label, defaultText});
+    if (!promptAnswers.isEmpty()) {
+        return promptAnswers.dequeue();
+    }
+    if (testMode) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, title, label, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+void InputPrompt::setNextAnswer(std::optional<QString> answer) { promptAnswers.enqueue(std::move(answer)); }
+const QList<InputPrompt::Shown>& InputPrompt::history() { return promptHistory; }
+void InputPrompt::clearHistory() {
+    promptHistory.clear();
+    promptAnswers.clear();
+}
+
+QString FileDialogs::getOpenFileName(QWidget* parent, const QString& title, const QString& proposedName,
+                                     const QString& filter) {
+    return runFileDialog(parent, false, title, proposedName, filter);
+}
+
+QString FileDialogs::getSaveFileName(QWidget* parent, const QString& title, const QString& proposedName,
+                                     const QString& filter) {
+    return runFileDialog(parent, true, title, proposedName, filter);
+}
+
+void FileDialogs::setNextFileName(const QString& path) { fileAnswers.enqueue(path); }
+const QList<FileDialogs::Shown>& FileDialogs::history() { return fileHistory; }
+void FileDialogs::clearHistory() {
+    fileHistory.clear();
+    fileAnswers.clear();
+}
+
+} // namespace rv

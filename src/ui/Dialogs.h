@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace rv {
+
+// Every modal dialog of the program goes through these wrappers, so that a
+// test can answer it in advance instead of a person. In test mode a dialog
+// without a queued answer is never shown: it is recorded and answered with
+// its escape answer (No, Cancel or OK), so a forgotten answer cannot hang a test.
+class MessageBox {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+        QString detail;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    // The program's title on every box.
+    static QString title();
+
+    // A message with an OK button only; detail is shown as the box's detail text.
+    static void inform(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
+                       const QString& detail = {});
+    // A Yes/No question; returns true for Yes.
+    static bool askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+    static void setTestMode(bool on);
+    static void setNextAnswer(QMessageBox::StandardButton answer);
+    static const QList<Shown>& history();
+    static void clearHistory();
+
+private:
+    static QMessageBox::StandardButton exec(QWidget* parent, const Shown& shown,
+                                            QMessageBox::StandardButton escape);
+};
+
+// The text-input dialog (the language prompt).
+class InputPrompt {
+public:
+    struct Shown {
+        QString title;
+        QString label;
+        QString defaultText;
+    };
+    // The entered text, or nothing when the user cancelled.
+    static std::optional<QString> getText(QWidget* parent, const QString& title, const QString& label,
+                                          const QString& defaultText);
+
+    static void setNextAnswer(std::optional<QString> answer);
+    static const QList<Shown>& history();
+    static void clearHistory();
+};
+
+// The open and save dialogs; an empty result means the user cancelled.
+class FileDialogs {
+public:
+    struct Shown {
+        bool save = false;
+        QString title;
+        QString proposedName;
+        QString filter;
+    };
+    static QString getOpenFileName(QWidget* parent, const QString& title, const QString& proposedName,
+                                   const QString& filter);
+    static QString getSaveFileName(QWidget* parent, const QString& title, const QString& proposedName,
+                                   const QString& filter);
+
+    // Queue the path the next dialog returns ("" = cancelled).
+    static void setNextFileName(const QString& path);
+    static const QList<Shown>& history();
+    static void clearHistory();
+};
+
+} // namespace rv
