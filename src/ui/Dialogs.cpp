@@ -91,8 +91,11 @@ std::optional<QString> InputPrompt::getText(QWidget* parent, const QString& titl
         return std::nullopt;
     }
     bool ok = false;
+    // The prompt separates its lines with CR CR LF; a label shows plain line breaks.
+    QString shownLabel = label;
+    shownLabel.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).remove(QLatin1Char('\r'));
     const QString text =
-        QInputDialog::getText(parent, title, label, QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(parent, title, shownLabel, QLineEdit::Normal, defaultText, &ok);
     if (!ok) {
         return std::nullopt;
     }

@@ -1,0 +1,35 @@
+#include "files/StartupSettings.h"
+
+#include "files/SettingsStore.h"
+
+namespace rv {
+
+StartupSettings readStartupSettings() {
+    using namespace SettingsStore;
+    if (read(QStringLiteral("ComPort")) == notFound()) {
+        write(QStringLiteral("ComPort"), QStringLiteral("1"));
+        write(QStringLiteral("LastFile"), QStringLiteral("Default.rvc"));
+        write(QStringLiteral("Language"), QStringLiteral("100"));
+    }
+    StartupSettings settings;
+    bool ok = false;
+    const int port = read(QStringLiteral("ComPort")).trimmed().toInt(&ok);
+    settings.portNumber = (ok && port >= 1 && port <= 16) ? port : 1;
+    settings.lastFile = read(QStringLiteral("LastFile"));
+    const int language = read(QStringLiteral("Language")).trimmed().toInt(&ok);
+    settings.sprache = (ok && (language == 0 || language == 1 || language == 2)) ? language : 100;
+    return settings;
+}
+
+std::optional<int> languageFromAnswer(const std::optional<QString>& answer) {
+    if (!answer || answer->trimmed().isEmpty()) {
+        return 0;
+    }
+    const QString text = answer->trimmed();
+    if (text == QLatin1String("1") || text == QLatin1String("2") || text == QLatin1String("3")) {
+        return text.toInt() - 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace rv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace rv {
+
+// The three settings as the start-up uses them.
+struct StartupSettings {
+    int portNumber = 1; // 1..16
+    QString lastFile;   // "Not Found" when missing
+    int sprache = 100;  // 0, 1, 2, or 100 when the user must be asked
+};
+
+// Reads the store, writing the first-run defaults ("ComPort" "1", "LastFile"
+// "Default.rvc", "Language" "100", in this order) when "ComPort" is missing.
+// A "Language" that is not 0, 1, 2 or 100 counts as 100 (ask); a "ComPort"
+// that is not a number from 1 to 16 counts as 1.
+StartupSettings readStartupSettings();
+
+// The language-prompt answer as a language index: empty or cancelled means
+// German; "1", "2", "3" mean German, English, French; anything else nothing.
+std::optional<int> languageFromAnswer(const std::optional<QString>& answer);
+
+} // namespace rv

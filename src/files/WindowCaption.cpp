@@ -1,0 +1,24 @@
+#include "files/WindowCaption.h"
+
+namespace rv {
+
+QString fileNamePart(const QString& path) {
+#ifdef Q_OS_WIN
+    const int cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+#else
+    const int cut = path.lastIndexOf(QLatin1Char('/'));
+#endif
+    return path.mid(cut + 1);
+}
+
+QString windowCaption(const QString& prog, const QString& version, const QString& path) {
+    return prog + QStringLiteral("   ...\\") + fileNamePart(path) + QStringLiteral("     ") +
+           version + QLatin1Char(' ') +
+           QStringLiteral(" %1. %2. %3")
+               .arg(RV_VERSION_MAJOR)
+               .arg(RV_VERSION_MINOR)
+               .arg(RV_VERSION_PATCH);
+}
+
+} // namespace rv

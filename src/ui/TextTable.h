@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/MessageTexts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+class QTabBar;
+
+namespace rv {
+
+// Languages as stored in "Language" and held in Sprache.
+enum Language : int { German = 0, English = 1, French = 2, LanguageNotChosen = 100 };
+bool isLanguage(int sprache);
+
+// One entry of the three-language Text table. The target is a control's
+// objectName, "msg:NAME" for a message text, "tab:N" for the caption of tab N,
+// or "filter" for the file dialog's filter.
+struct TextEntry {
+    const char* target;
+    const char* german;
+    const char* english;
+    const char* french;
+
+    QString text(int sprache) const;
+};
+
+// The 116 entries in the order in which they are applied.
+const std::vector<TextEntry>& textTable();
+
+// Result of labelling the window.
+struct AppliedTexts {
+    MessageTexts messages;
+    QString fileFilter;
+    QStringList missingTargets; // controls the window does not have (should stay empty)
+};
+
+// Puts every text of language sprache into its target below root, in table
+// order, except the tab captions (see applyTabCaptions).
+AppliedTexts applyTexts(QWidget* root, int sprache);
+void applyTabCaptions(QTabBar* tabs, int sprache);
+
+} // namespace rv
