@@ -1,0 +1,22 @@
+# Installation as a desktop program, and a Debian package through CPack.
+include(GNUInstallDirs)
+
+install(TARGETS rotavionix-control RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/Default.rvc
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/rotavionix-control)
+
+set(CPACK_PACKAGE_NAME "rotavionix-control")
+set(CPACK_PACKAGE_VENDOR "VORANE")
+set(CPACK_PACKAGE_CONTACT "Rotavionix Control developers <rotavionix-control@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Set up the Rotavionix helicopter control unit")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_PACKAGE_SECTION "electronics")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6serialport6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+include(CPack)
