@@ -17,8 +17,8 @@ namespace rv {
 namespace SettingsStore {
 
 constexpr std::uint32_t LocalMachine = 0x80000002u; // the registry root the program names
-constexpr int KindText = 1;                          // REG_SZ
-constexpr int KindNumber = 4;                        // REG_DWORD
+constexpr int KindText = 1;                         // REG_SZ
+constexpr int KindNumber = 4;                       // REG_DWORD
 
 // "SOFTWARE\VORANE\Rotavionix Control\Startup\" (with the trailing backslash).
 QString startupKeyPath();

@@ -1,0 +1,123 @@
+#include "files/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rv;
+using namespace rv::SettingsStore;
+
+// Each test gets its own INI location, so no test sees another's values and
+// nothing touches the real user configuration.
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString iniPath() const { return dir->filePath("VORANE/Rotavionix Control.ini"); }
+    QByteArray iniText() const {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void setIniText(const QByteArray& text) {
+        QVERIFY(QDir().mkpath(dir->filePath("VORANE")));
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+private Q_SLOTS:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+    }
+
+    void emptyStoreReadsNotFound() {
+        QCOMPARE(read("ComPort"), QStringLiteral("Not Found"));
+        QCOMPARE(ReadRegistry(LocalMachine, startupKeyPath(), "LastFile"), notFound());
+        QVERIFY(!QFile::exists(iniPath())); // reading creates nothing
+    }
+
+    void firstRunDefaultsAreTextInGroupStartup() {
+        write("ComPort", 1);
+        write("LastFile", "Default.rvc");
+        write("Language", 100);
+        QCOMPARE(iniText(),
+                 QByteArray("[Startup]\nComPort=1\nLanguage=100\nLastFile=Default.rvc\n"));
+        QCOMPARE(read("ComPort"), QStringLiteral("1"));
+        QCOMPARE(read("LastFile"), QStringLiteral("Default.rvc"));
+        QCOMPARE(read("Language"), QStringLiteral("100"));
+    }
+
+    void laterWritesReplaceAndAreVisibleAtOnce() {
+        write("ComPort", 1);
+        write("ComPort", QStringLiteral("7"));
+        QCOMPARE(iniText(), QByteArray("[Startup]\nComPort=7\n"));
+        write("Language", 100);
+        write("Language", 2);
+        QCOMPARE(read("Language"), QStringLiteral("2"));
+        // Another QSettings object (another copy of the program) sees it too.
+        QCOMPARE(open()->value("Startup/Language").toString(), QStringLiteral("2"));
+    }
+
+    void handEditedFileIsRead() {
+        setIniText("[Startup]\nComPort=12\nLastFile=/home/pilot/T-Rex "
+                   "\\xe4.rvc\n[Ports]\nCom1=/dev/ttyUSB0\n");
+        QCOMPARE(read("ComPort"), QStringLiteral("12"));
+        QCOMPARE(read("LastFile"), QStringLiteral("/home/pilot/T-Rex ä.rvc"));
+        QCOMPARE(read("Com1"), notFound()); // other groups are not the startup key
+    }
+
+    void valuesThatAreNotOnePlainTextReadNotFound() {
+        const QString longest(2047, QLatin1Char('x'));
+        write("LastFile", longest);
+        QCOMPARE(read("LastFile"), longest);
+        write("LastFile", longest + "x");
+        QCOMPARE(read("LastFile"), notFound());
+
+        setIniText("[Startup]\nComPort=1, 2\nLanguage=@ByteArray(\\x1\\xab)\n");
+        QCOMPARE(read("ComPort"), notFound());
+        QCOMPARE(read("Language"), QStringLiteral("01AB")); // binary as upper-case hex
+    }
+
+    void numberKind() {
+        WriteRegistry(LocalMachine, startupKeyPath(), "ComPort", KindNumber, QStringLiteral("16"));
+        QCOMPARE(iniText(), QByteArray("[Startup]\nComPort=16\n"));
+        // What is not a 32-bit number is not stored at all.
+        WriteRegistry(LocalMachine, startupKeyPath(), "ComPort", KindNumber, QStringLiteral("abc"));
+        WriteRegistry(LocalMachine, startupKeyPath(), "ComPort", KindNumber, 4294967296LL);
+        WriteRegistry(LocalMachine, startupKeyPath(), "ComPort", 3, QStringLiteral("5"));
+        QCOMPARE(read("ComPort"), QStringLiteral("16"));
+    }
+
+    void keyPathNamesTheGroupAndRootMustBeLocalMachine() {
+        WriteRegistry(LocalMachine, "SOFTWARE\\VORANE\\Rotavionix Control\\Startup", "ComPort",
+                      KindText, 3);
+        QCOMPARE(read("ComPort"), QStringLiteral("3"));
+        WriteRegistry(0x80000001u, startupKeyPath(), "ComPort", KindText, 9);
+        QCOMPARE(read("ComPort"), QStringLiteral("3"));
+        QCOMPARE(ReadRegistry(0x80000001u, startupKeyPath(), "ComPort"), notFound());
+        QCOMPARE(ReadRegistry(LocalMachine, "\\", "ComPort"), notFound());
+    }
+
+    // Neither a directory where the file belongs nor a file where its folder
+    // belongs may reach the caller: the value is simply not remembered.
+    void unwritableStoreIsIgnored() {
+        QVERIFY(QDir().mkpath(iniPath()));
+        write("ComPort", 5);
+        QCOMPARE(read("ComPort"), notFound());
+        QVERIFY(QFileInfo(iniPath()).isDir());
+
+        init();
+        QFile blocker(dir->filePath("VORANE"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        write("Language", 1);
+        QCOMPARE(read("Language"), notFound());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSettingsStore)
+#include "test_settings_store.moc"
