@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <span>
+
+namespace rv {
+
+struct ParameterSet;
+
+// How a slider position becomes its image byte.
+enum class SliderKind {
+    Percent,      // byte = floor(p * 255 / 100)
+    Milliseconds, // byte = floor(p / 10), the time in units of 10 ms
+    Direct,       // byte = p
+    Part,         // p goes into PitchPart or CyclPart; the image follows at collection
+};
+
+// One parameter slider row: the slider, its value label and its caption label.
+struct SliderDefinition {
+    const char* slider;         // objectName of the slider, e.g. "Para13Sl"
+    const char* valueLabel;     // e.g. "Para13L"
+    const char* caption;        // objectName of the caption label, e.g. "Softstart"
+    const char* englishCaption; // initial text until the window applies its texts
+    const char* frame;          // objectName of the frame holding the row
+    SliderKind kind;
+    int index; // image index written (or collected, for the part rows)
+    int minimum;
+    int maximum;
+    int singleStep;
+    int pageStep;
+    bool expert; // shown only in expert mode
+};
+
+// All 26 rows, each frame's rows in their display order.
+std::span<const SliderDefinition> sliderDefinitions();
+const SliderDefinition* findSliderDefinition(const QString& sliderName);
+
+namespace SliderArithmetic {
+// The byte a position stands for (for a part row: the value of its state variable).
+std::uint8_t byteForPosition(const SliderDefinition& row, int position);
+// The slider position that shows a stored byte, clamped to the slider's range.
+int positionForByte(const SliderDefinition& row, int byte);
+// The value label's text for a position.
+QString labelText(const SliderDefinition& row, int position);
+} // namespace SliderArithmetic
+
+// What the change handler of a row does to the parameter set: writes the image
+// byte, or sets PitchPart / CyclPart for the part rows.
+void storeSliderPosition(ParameterSet& set, const SliderDefinition& row, int position);
+// The position the restore double-click moves the slider to, from the
+// reference image.
+int referencePosition(const ParameterSet& set, const SliderDefinition& row);
+
+} // namespace rv

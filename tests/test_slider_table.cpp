@@ -1,0 +1,99 @@
+#include "model/ParameterSet.h"
+#include "model/SliderTable.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace rv;
+
+namespace {
+const SliderDefinition& row(const char* slider) {
+    const SliderDefinition* found = findSliderDefinition(QString::fromLatin1(slider));
+    Q_ASSERT(found != nullptr);
+    return *found;
+}
+} // namespace
+
+class TestSliderTable : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tableHoldsEachRowOnceWithFifteenExpertRows() {
+        QSet<QString> names;
+        QSet<int> indices;
+        int expert = 0;
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            names << QLatin1String(d.slider) << QLatin1String(d.valueLabel)
+                  << QLatin1String(d.caption);
+            indices << d.index;
+            expert += d.expert ? 1 : 0;
+            QVERIFY(d.index >= 0 && d.index <= 58);
+            // The largest position must still give a byte, never wrap.
+            QVERIFY(SliderArithmetic::byteForPosition(d, d.maximum) <= 255);
+        }
+        QCOMPARE(sliderDefinitions().size(), std::size_t{26});
+        QCOMPARE(names.size(), 26 * 3);
+        QCOMPARE(indices.size(), 26);
+        QCOMPARE(expert, 15);
+        QVERIFY(findSliderDefinition(QStringLiteral("NoSuchSl")) == nullptr);
+    }
+
+    void positionsBecomeBytesByKind() {
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 10), 25);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 1), 2);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 3), 7);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para30Sl"), 78), 198);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para30Sl"), 100), 255);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 1237), 123);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 2000), 200);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 9), 0);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("DualRateSl"), 77), 77);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("PitchSl"), 64), 64);
+        // Out-of-range positions are bounded, not wrapped.
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 5000), 200);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 200), 25);
+    }
+
+    void valueLabelShowsTheTenMillisecondStep() {
+        QCOMPARE(SliderArithmetic::labelText(row("Para9Sl"), 1237), QStringLiteral("1230"));
+        QCOMPARE(SliderArithmetic::labelText(row("Para9Sl"), 9), QStringLiteral("0"));
+        QCOMPARE(SliderArithmetic::labelText(row("Para34Sl"), 78), QStringLiteral("78"));
+    }
+
+    void bytesBecomePositionsClampedToTheSlider() {
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para14Sl"), 198), 78);
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para14Sl"), 200), 78);
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para13Sl"), 25), 10);
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para13Sl"), 255), 10);
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para10Sl"), 123), 1230);
+        QCOMPARE(SliderArithmetic::positionForByte(row("Para10Sl"), 250), 2000);
+        QCOMPARE(SliderArithmetic::positionForByte(row("DualRateSl"), 180), 100);
+        // Every slider position survives the trip through its byte.
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            for (int p = d.minimum; p <= d.maximum; p += d.singleStep) {
+                const int back =
+                    SliderArithmetic::positionForByte(d, SliderArithmetic::byteForPosition(d, p));
+                QCOMPARE(back, p);
+            }
+        }
+    }
+
+    void partRowsSetTheirStateVariableOnly() {
+        ParameterSet set;
+        set.image.set(38, 9);
+        set.image.set(39, 9);
+        storeSliderPosition(set, row("PitchSl"), 64);
+        storeSliderPosition(set, row("CyclSl"), 33);
+        QCOMPARE(set.PitchPart, 64);
+        QCOMPARE(set.CyclPart, 33);
+        QCOMPARE(set.image.at(38), 9); // follows only at the next collection
+        QCOMPARE(set.image.at(39), 9);
+
+        storeSliderPosition(set, row("Para21Sl"), 40);
+        QCOMPARE(set.image.at(21), 102);
+        set.referenceImage.set(18, 55);
+        QCOMPARE(referencePosition(set, row("DualRateSl")), 55);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSliderTable)
+#include "test_slider_table.moc"
