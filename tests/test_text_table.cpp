@@ -1,0 +1,98 @@
+#include "ui/TextTable.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSet>
+#include <QTabBar>
+#include <QTest>
+
+using namespace rv;
+
+namespace {
+const TextEntry& entry(const char* target) {
+    for (const TextEntry& e : textTable()) {
+        if (QByteArray(e.target) == target) {
+            return e;
+        }
+    }
+    qFatal("no entry %s", target);
+}
+} // namespace
+
+class TestTextTable : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tableHas116UniqueEntriesInAllThreeLanguages() {
+        QCOMPARE(textTable().size(), std::size_t(116));
+        QSet<QByteArray> targets;
+        for (const TextEntry& e : textTable()) {
+            QVERIFY2(!targets.contains(e.target), e.target);
+            targets.insert(e.target);
+            for (int language : {German, English, French}) {
+                QVERIFY2(!e.text(language).isEmpty(), e.target);
+            }
+        }
+        // Built in a fixed order: the messages first, the switch-time heading last.
+        QCOMPARE(QByteArray(textTable().front().target), QByteArray("msg:PROG"));
+        QCOMPARE(QByteArray(textTable()[8].target), QByteArray("TailS"));
+        QCOMPARE(QByteArray(textTable().back().target), QByteArray("Umschaltzeit"));
+    }
+
+    void blanksThatBelongToTheTextsAreKept() {
+        QCOMPARE(entry("msg:PROG").text(German), QStringLiteral("Rotavionix Control "));
+        QCOMPARE(entry("msg:PROG").text(English), QStringLiteral("Rotavionix Control"));
+        QCOMPARE(entry("mnuFile").text(French), QStringLiteral("Fichier "));
+        QCOMPARE(entry("mnuSave").text(French), QStringLiteral("Enregistrer "));
+        QCOMPARE(entry("Kurvenauswahl_0").text(English), QStringLiteral("Throttle Curve "));
+        QCOMPARE(entry("Funktion_2").text(English), QStringLiteral("Cyclic Pitch  "));
+        QCOMPARE(entry("tab:2").text(French), QStringLiteral("Configuration du Rotavionix "));
+        QCOMPARE(entry("filter").text(English),
+                 QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
+        QCOMPARE(entry("msg:PORT_FAIL").text(French), QString::fromUtf8("Le port n'a pas été détecté."));
+        QCOMPARE(entry("Knüppel").text(German), QStringLiteral("Sender-Knüppelweg"));
+    }
+
+    void applyingPutsEachTextIntoItsKindOfControl() {
+        QWidget root;
+        auto* frame = new QGroupBox(&root);
+        frame->setObjectName(QStringLiteral("fraKurvenauswahl"));
+        auto* option = new QRadioButton(frame);
+        option->setObjectName(QStringLiteral("Kurvenauswahl_0"));
+        auto* label = new QLabel(&root);
+        label->setObjectName(QStringLiteral("Funktion_6"));
+        auto* menu = new QMenu(&root);
+        menu->setObjectName(QStringLiteral("mnuFile"));
+        auto* action = new QAction(&root);
+        action->setObjectName(QStringLiteral("mnuSave"));
+
+        const AppliedTexts applied = applyTexts(&root, French);
+        QCOMPARE(frame->title(), QStringLiteral("Choix des courbes"));
+        QCOMPARE(option->text(), QStringLiteral("Courbe des gaz"));
+        QCOMPARE(label->text(), QStringLiteral("Eclairage"));
+        QCOMPARE(menu->title(), QStringLiteral("Fichier "));
+        QCOMPARE(action->text(), QStringLiteral("Enregistrer "));
+        QCOMPARE(applied.messages.FILE_FAIL, QStringLiteral("Fichier introuvable."));
+        QCOMPARE(applied.messages.VERSION, QStringLiteral("Version:"));
+        QCOMPARE(applied.fileFilter,
+                 QString::fromUtf8("Fichiers des paramètres Rotavionix Control (*.rvc) |  *.rvc"));
+        // Everything this small tree lacks is reported, the tab captions are not among it.
+        QVERIFY(applied.missingTargets.contains(QStringLiteral("cbDownload")));
+        QVERIFY(!applied.missingTargets.contains(QStringLiteral("tab:1")));
+        QCOMPARE(applied.missingTargets.size(), 116 - 8 - 4 - 1 - 5);
+
+        QTabBar tabs;
+        for (int i = 0; i < 4; ++i) {
+            tabs.addTab(QString());
+        }
+        applyTabCaptions(&tabs, German);
+        QCOMPARE(tabs.tabText(0), QStringLiteral("Allgemeine Einstellungen"));
+        QCOMPARE(tabs.tabText(2), QStringLiteral("Kanalzuordungen"));
+        QCOMPARE(tabs.tabText(3), QStringLiteral("Regler Einstellungen"));
+    }
+};
+
+QTEST_MAIN(TestTextTable)
+#include "test_text_table.moc"
