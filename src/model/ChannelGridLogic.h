@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/ChannelAssignment.h"
+
+#include <array>
+#include <functional>
+
+namespace rv {
+
+// The behaviour of the channel grid without its widgets: which option each
+// row shows, the click handlers F_Main_Click .. F_E3_Click with their swaps,
+// the double-click clearing and the presets. The grid widgets mirror
+// shownOption() through showSelection and feed user selections back in.
+class ChannelGridLogic {
+public:
+    static constexpr int NoSelection = -1;
+    static constexpr int Options = ChannelAssignment::MaxChannel + 1; // 0..9
+
+    explicit ChannelGridLogic(ChannelAssignment& channels);
+
+    // Called whenever the shown option of a row changes (NoSelection = none).
+    std::function<void(int row, int option)> showSelection;
+    // ClearPresetButtons: untick the four preset boxes.
+    std::function<void()> clearPresetButtons;
+
+    int shownOption(int row) const { return shown_.at(static_cast<std::size_t>(row)); }
+
+    // Selecting an option, by the user or from code. When the row's shown
+    // option changes, the row's click handler runs before this returns.
+    // Returns false (and does nothing) for a row or option that does not exist.
+    bool selectOption(int row, int option);
+    // Unselecting never runs a handler; the row's channel stays as it is.
+    void unselectOption(int row, int option);
+    // F_Phase_DblClick .. F_E3_DblClick; the control rows have no such action.
+    void doubleClickOption(int row, int option);
+    // Vorwahl_MouseDown's effect for preset 1..4; any other index does nothing.
+    void applyPreset(int preset);
+
+private:
+    // F_Main_Click .. F_E3_Click: the row's shown option became `option`.
+    void rowClick(int row, int option);
+    void passOldChannelOn(int row, int chosen, int old);
+    void clearPresets();
+
+    ChannelAssignment& channels_;
+    std::array<int, ChannelAssignment::Rows> shown_;
+    int handlerDepth_ = 0;
+};
+
+} // namespace rv

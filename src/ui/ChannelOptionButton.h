@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace rv {
+
+// One option of a channel row. The row's options are not auto-exclusive:
+// the grid decides which option is shown, so that selecting from code runs the
+// row handler at once and unselecting raises nothing.
+class ChannelOptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit ChannelOptionButton(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    // Clicking the selected option keeps it selected, as in any option group.
+    void nextCheckState() override;
+    // The second press of a double-click is not a click of its own.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace rv

@@ -1,0 +1,122 @@
+#include "ui/ChannelPage.h"
+
+#include "model/ChannelRows.h"
+#include "model/ParameterSet.h"
+#include "ui/ChannelGrid.h"
+#include "ui/ChannelOptionButton.h"
+#include "ui/PresetCheckBox.h"
+#include "ui/PresetPanel.h"
+
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+
+namespace rv {
+
+namespace {
+constexpr int FirstSwitchChannel = 5;
+} // namespace
+
+ChannelPage::ChannelPage(ParameterSet& set, QWidget* parent)
+    : QWidget(parent), set_(set), logic_(set.channels) {
+    setObjectName(QStringLiteral("fraKanal"));
+    presets_ = new PresetPanel(this);
+    grid_ = new ChannelGrid(this);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(presets_, 0, Qt::AlignTop);
+    layout->addWidget(grid_, 1);
+
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        QCheckBox* box = reverseBox(row);
+        const QSignalBlocker blocker(box);
+        box->setChecked(set_.channels.Reverse[static_cast<std::size_t>(row)]);
+    }
+
+    logic_.showSelection = [this](int row, int option) { grid_->showSelection(row, option); };
+    logic_.clearPresetButtons = [this] { ClearPresetButtons(); };
+    connect(grid_, &ChannelGrid::optionToggled, this, &ChannelPage::optionToggled);
+    connect(grid_, &ChannelGrid::optionDoubleClicked, this,
+            [this](int row, int option) { logic_.doubleClickOption(row, option); });
+    connect(grid_, &ChannelGrid::reverseToggled, this, [this](int row, bool checked) {
+        set_.channels.Reverse[static_cast<std::size_t>(row)] = checked;
+    });
+    connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::Vorwahl_MouseDown);
+    connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::Vorwahl_MouseUp);
+    setTabOrder();
+}
+
+void ChannelPage::setPhaseOptionsEnabled(bool enabled) {
+    grid_->setOptionsEnabled(ChannelAssignment::Phase, FirstSwitchChannel,
+                             ChannelAssignment::MaxChannel, enabled);
+}
+
+void ChannelPage::selectOption(int row, int option) {
+    logic_.selectOption(row, option);
+}
+
+void ChannelPage::unselectOption(int row, int option) {
+    logic_.unselectOption(row, option);
+}
+
+void ChannelPage::refreshAccessibleNames() {
+    grid_->refreshAccessibleNames();
+}
+
+void ChannelPage::ClearPresetButtons() {
+    for (int index = 1; index <= PresetPanel::Count; ++index) {
+        presetBox(index)->setChecked(false);
+    }
+}
+
+void ChannelPage::Vorwahl_MouseDown(int index) {
+    logic_.applyPreset(index);
+}
+
+void ChannelPage::Vorwahl_MouseUp(int index) {
+    for (int i = 1; i <= PresetPanel::Count; ++i) {
+        if (i != index && presetBox(i)->isChecked()) {
+            presetBox(i)->setChecked(false);
+        }
+    }
+}
+
+ChannelOptionButton* ChannelPage::option(int row, int option) const {
+    return grid_->option(row, option);
+}
+
+QCheckBox* ChannelPage::reverseBox(int row) const {
+    return grid_->reverseBox(row);
+}
+
+QCheckBox* ChannelPage::presetBox(int index) const {
+    return presets_->box(index);
+}
+
+// The buttons report every change of their checked state; the logic keeps the
+// row's shown option and runs the row handler (F_Main_Click .. F_E3_Click).
+void ChannelPage::optionToggled(int row, int option, bool checked) {
+    if (checked) {
+        logic_.selectOption(row, option);
+    } else {
+        logic_.unselectOption(row, option);
+    }
+}
+
+// Presets first, then row by row the row's options and its reverse box.
+void ChannelPage::setTabOrder() {
+    QWidget* previous = presetBox(1);
+    auto chain = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int index = 2; index <= PresetPanel::Count; ++index) {
+        chain(presetBox(index));
+    }
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        for (int k = 1; k < ChannelGridLogic::Options; ++k) {
+            chain(option(row, k));
+        }
+        chain(reverseBox(row));
+    }
+}
+
+} // namespace rv

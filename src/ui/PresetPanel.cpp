@@ -1,0 +1,29 @@
+#include "ui/PresetPanel.h"
+
+#include "ui/PresetCheckBox.h"
+
+#include <QVBoxLayout>
+
+namespace rv {
+
+PresetPanel::PresetPanel(QWidget* parent) : QGroupBox(QStringLiteral("Preselection"), parent) {
+    setObjectName(QStringLiteral("Preselect"));
+    auto* layout = new QVBoxLayout(this);
+    for (int index = 1; index <= Count; ++index) {
+        // The captions are the same in every language.
+        auto* box = new PresetCheckBox(index, QStringLiteral("Tarvik Mode %1").arg(index), this);
+        box->setObjectName(QStringLiteral("Vorwahl_%1").arg(index));
+        box->setAccessibleName(box->text());
+        boxes_[static_cast<std::size_t>(index - 1)] = box;
+        layout->addWidget(box);
+        connect(box, &PresetCheckBox::mouseDown, this, &PresetPanel::mouseDown);
+        connect(box, &PresetCheckBox::mouseUp, this, &PresetPanel::mouseUp);
+    }
+    layout->addStretch();
+}
+
+PresetCheckBox* PresetPanel::box(int index) const {
+    return boxes_.at(static_cast<std::size_t>(index - 1));
+}
+
+} // namespace rv
