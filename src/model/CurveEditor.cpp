@@ -1,0 +1,161 @@
+#include "model/CurveEditor.h"
+
+#include "model/CurveGeometry.h"
+#include "model/ParameterSet.h"
+
+#include <algorithm>
+
+namespace rv {
+
+using namespace CurveGeometry;
+
+namespace {
+bool isRemovableColumn(int column) {
+    return column != 0 && column != 5 && column != LastColumn;
+}
+} // namespace
+
+CurveEditor::CurveEditor(ParameterSet& set, QObject* parent) : QObject(parent), set_(set) {}
+
+bool CurveEditor::fixedPointGuard(int column) const {
+    return column == 0 && CurveSet::isHeldAtZero(flightPhase_, curveIndex_);
+}
+
+void CurveEditor::loadFromCurve(int phase, int index) {
+    if (const Curve* curve = set_.curves.at(phase, index)) {
+        editPoints_ = *curve;
+        hasPoints_ = true;
+    }
+}
+
+void CurveEditor::Kurvenauswahl_Click(int index) {
+    curveIndex_ = index;
+    // Only loads: the previous curve was written back by its last edit.
+    loadFromCurve(flightPhase_, index);
+    Pic1_Change();
+}
+
+void CurveEditor::enterPhase(int phase) {
+    if (flightPhase_ == phase) {
+        return;
+    }
+    loadFromCurve(phase, curveIndex_);
+    flightPhase_ = phase;
+    Pic1_Change();
+}
+
+void CurveEditor::Pic1_Change() {
+    if (hasPoints_) {
+        if (CurveSet::isHeldAtZero(flightPhase_, curveIndex_)) {
+            editPoints_[0] = 0;
+        }
+        if (Curve* target = set_.curves.at(flightPhase_, curveIndex_)) {
+            *target = editPoints_;
+        }
+    }
+    Q_EMIT pictureChanged();
+}
+
+std::optional<int> CurveEditor::valueFromSoll() const {
+    if (!sollShown_) {
+        return std::nullopt;
+    }
+    // The read-out may stem from a curve of the other scale (the curve was
+    // switched by keyboard while the mouse rested): never store beyond 0..200.
+    return std::clamp(storedValue(*sollShown_, curveScale()), 0, 200);
+}
+
+void CurveEditor::setChanged() {
+    set_.Changed = true;
+}
+
+void CurveEditor::showIst(int column) {
+    const std::int16_t point = editPoints_[static_cast<std::size_t>(column)];
+    istValue_ = point == RemovedPoint ? QStringLiteral("X")
+                                      : QString::number(shownValue(point, curveScale()));
+}
+
+void CurveEditor::selectColumn(int column) {
+    if (hasPoints_) {
+        showIst(column);
+    }
+    lastColumn_ = column;
+    Q_EMIT readoutsChanged();
+}
+
+void CurveEditor::Pic1_MouseMove(int buttons, double x, double y) {
+    const int vv = cursorValueAt(y);
+    if (isValidValue(vv)) {
+        sollShown_ = shownValue(vv, curveScale());
+        sollValue_ = QString::number(*sollShown_);
+        Q_EMIT readoutsChanged();
+    }
+    if (buttons & LeftButton) {
+        // Dragging moves the point of the column chosen before the press.
+        const auto value = valueFromSoll();
+        if (!hasPoints_ || fixedPointGuard(lastColumn_) || !value) {
+            return;
+        }
+        auto& point = editPoints_[static_cast<std::size_t>(lastColumn_)];
+        if (point != *value) {
+            point = static_cast<std::int16_t>(*value);
+            // A drag need not start with a press that set the point (the
+            // press may have hit the held column 0): record the edit here too.
+            setChanged();
+        }
+        Pic1_Change();
+    } else if (buttons == NoButton) {
+        selectColumn(columnAt(x));
+    }
+    // A right or middle button held alone does not drag: a right click
+    // that removed a point must not bring it back on the slightest move.
+}
+
+void CurveEditor::Pic1_MouseDown(int button, double x, double /*y*/) {
+    const int c = columnAt(x);
+    if (!hasPoints_ || fixedPointGuard(c)) {
+        return;
+    }
+    auto& point = editPoints_[static_cast<std::size_t>(c)];
+    if (button == LeftButton) {
+        const auto value = valueFromSoll();
+        if (!value) {
+            return;
+        }
+        point = static_cast<std::int16_t>(*value);
+    } else if (button == RightButton && isRemovableColumn(c)) {
+        point = RemovedPoint;
+    } else {
+        return;
+    }
+    setChanged();
+    Pic1_Change();
+}
+
+void CurveEditor::Pic1_KeyDown(int keyCode) {
+    if (!hasPoints_) {
+        return;
+    }
+    if (keyCode == KeyLeft || keyCode == KeyRight) {
+        selectColumn(std::clamp(lastColumn_ + (keyCode == KeyLeft ? -1 : 1), 0, LastColumn));
+        Q_EMIT pictureChanged();
+        return;
+    }
+    auto& point = editPoints_[static_cast<std::size_t>(lastColumn_)];
+    if (fixedPointGuard(lastColumn_) || point == RemovedPoint) {
+        return;
+    }
+    if (keyCode == KeyUp || keyCode == KeyDown) {
+        if (keyCode == KeyUp && point < 200) {
+            ++point;
+        } else if (keyCode == KeyDown && point > 0) {
+            --point;
+        }
+        setChanged();
+    }
+    showIst(lastColumn_);
+    Q_EMIT readoutsChanged();
+    Pic1_Change();
+}
+
+} // namespace rv

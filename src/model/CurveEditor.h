@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/CurveSet.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace rv {
+
+struct ParameterSet;
+
+// State and operations of the curve editor in logical picture coordinates
+// (see CurveGeometry). The picture widget only converts pixels and paints;
+// everything that decides what happens to a curve lives here.
+class CurveEditor : public QObject {
+    Q_OBJECT
+public:
+    enum MouseButton : int { NoButton = 0, LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+    enum KeyCode : int { KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
+
+    explicit CurveEditor(ParameterSet& set, QObject* parent = nullptr);
+
+    int curveIndex() const { return curveIndex_; }
+    int flightPhase() const { return flightPhase_; }
+    double curveScale() const { return CurveSet::scaleOf(curveIndex_); }
+    // False until the first curve has been taken up.
+    bool hasPoints() const { return hasPoints_; }
+    const Curve& editPoints() const { return editPoints_; }
+    int lastColumn() const { return lastColumn_; }
+    const QString& istValue() const { return istValue_; }
+    const QString& sollValue() const { return sollValue_; }
+    // Point 0 of the hover throttle curves cannot be edited.
+    bool fixedPointGuard(int column) const;
+
+    // Selects curve index (0..5) of the current phase and takes it up.
+    void Kurvenauswahl_Click(int index);
+    // Writes the edit buffer back into its curve and asks for a redraw.
+    void Pic1_Change();
+    void Pic1_MouseMove(int buttons, double x, double y);
+    void Pic1_MouseDown(int button, double x, double y);
+    void Pic1_KeyDown(int keyCode);
+
+    // Switches to a flight phase, taking up that phase's curve; nothing
+    // happens when the phase is already current.
+    void enterPhase(int phase);
+    // Raw state changes for the end of a load, which then reselects phase
+    // and curve; they take up no curve and write nothing.
+    void setFlightPhase(int phase) { flightPhase_ = phase; }
+    void setCurveIndex(int index) { curveIndex_ = index; }
+
+Q_SIGNALS:
+    // The buffer or the scale changed: the picture must be drawn again.
+    void pictureChanged();
+    // IstValue, SollValue or LastColumn changed.
+    void readoutsChanged();
+
+private:
+    void loadFromCurve(int phase, int index);
+    void selectColumn(int column);
+    void showIst(int column);
+    // The point value for the number SollValue shows; none before it has shown one.
+    std::optional<int> valueFromSoll() const;
+    void setChanged();
+
+    ParameterSet& set_;
+    int curveIndex_ = 0;
+    int flightPhase_ = Hover;
+    Curve editPoints_{};
+    bool hasPoints_ = false;
+    int lastColumn_ = 0;
+    QString istValue_;
+    QString sollValue_;
+    std::optional<int> sollShown_;
+};
+
+} // namespace rv
