@@ -1,0 +1,113 @@
+#include "ui/CurveDisplay.h"
+
+#include "model/CurveEditor.h"
+#include "model/CurveGeometry.h"
+#include "ui/CurvePicture.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace rv {
+
+namespace {
+constexpr int AxisGap = 4;
+}
+
+CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent), editor_(editor) {
+    setObjectName(QStringLiteral("fraKurvenAnzeige"));
+    setFrameShape(QFrame::NoFrame);
+
+    pic1_ = new CurvePicture(editor, this);
+    plus100_ = addLabel("Plus100", QStringLiteral("+100"));
+    mitte_ = addLabel("Mitte", QStringLiteral("0"));
+    minus100_ = addLabel("Minus100", QStringLiteral("-100"));
+    plus101_ = addLabel("Plus101", QStringLiteral("+100"));
+    minus101_ = addLabel("Minus101", QStringLiteral("-100"));
+    auto* arrowLeft = addLabel("ArrowLeft", QStringLiteral("<--"));
+    auto* arrowRight = addLabel("ArrowRight", QStringLiteral("-->"));
+    knueppel_ = addLabel("Knüppel", QStringLiteral("Transmitter Stick Travel"));
+    // The picture is named by the stick-axis caption, in whatever language it is shown.
+    knueppel_->setBuddy(pic1_);
+    auto* ist = addLabel("Ist", QStringLiteral("Curve:"));
+    istValue_ = addLabel("IstValue", QString());
+    auto* soll = addLabel("Soll", QStringLiteral("Cursor:"));
+    sollValue_ = addLabel("SollValue", QString());
+    for (QLabel* value : {istValue_, sollValue_}) {
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-1250")));
+    }
+
+    auto* readouts = new QHBoxLayout;
+    readouts->addWidget(ist);
+    readouts->addWidget(istValue_);
+    readouts->addSpacing(24);
+    readouts->addWidget(soll);
+    readouts->addWidget(sollValue_);
+    readouts->addStretch();
+
+    auto* stickAxis = new QHBoxLayout;
+    stickAxis->addWidget(arrowLeft);
+    stickAxis->addStretch();
+    stickAxis->addWidget(knueppel_);
+    stickAxis->addStretch();
+    stickAxis->addWidget(arrowRight);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(readouts, 0, 1);
+    layout->addWidget(pic1_, 1, 1);
+    layout->addLayout(stickAxis, 2, 1);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(1, 1);
+    // The value-axis labels are placed by hand beside the picture; this column keeps room for them.
+    layout->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("-125")) +
+                                         2 * AxisGap);
+
+    pic1_->installEventFilter(this);
+    connect(&editor_, &CurveEditor::pictureChanged, this, &CurveDisplay::redraw);
+    connect(&editor_, &CurveEditor::readoutsChanged, this, &CurveDisplay::showReadouts);
+    redraw();
+}
+
+QLabel* CurveDisplay::addLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+void CurveDisplay::redraw() {
+    const bool wide = editor_.curveScale() != 1.0;
+    plus100_->setText(wide ? QStringLiteral("+125") : QStringLiteral("+100"));
+    minus100_->setText(wide ? QStringLiteral("-125") : QStringLiteral("-100"));
+    plus101_->setVisible(wide);
+    minus101_->setVisible(wide);
+    placeAxisLabels();
+    pic1_->redraw();
+}
+
+void CurveDisplay::showReadouts() {
+    istValue_->setText(editor_.istValue());
+    sollValue_->setText(editor_.sollValue());
+}
+
+bool CurveDisplay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pic1_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+        placeAxisLabels();
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void CurveDisplay::placeAxisLabels() {
+    using CurveGeometry::valueY;
+    const QRect picture = pic1_->geometry();
+    const std::pair<QLabel*, int> labels[] = {
+        {plus100_, 200}, {mitte_, 100}, {minus100_, 0}, {plus101_, 180}, {minus101_, 20}};
+    for (const auto& [label, value] : labels) {
+        label->adjustSize();
+        const double y = picture.y() + pic1_->toPixel({0, valueY(value)}).y();
+        label->move(picture.x() - AxisGap - label->width(), qRound(y - label->height() / 2.0));
+    }
+}
+
+} // namespace rv

@@ -1,0 +1,199 @@
+#include "ui/CurvePicture.h"
+
+#include "model/CurveEditor.h"
+#include "model/CurveGeometry.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rv {
+
+using namespace CurveGeometry;
+
+namespace {
+// Values of HGrid 0..4: top, centre, bottom, and the +100/-100 marks of a 1.25 curve.
+constexpr std::array<int, CurvePicture::HGridCount> HGridValues{200, 100, 0, 180, 20};
+
+const QColor Background(255, 255, 255);
+const QColor GridColour(170, 170, 170);
+const QColor InnerDot(0, 192, 0);
+const QColor OuterDot(0, 0, 220);
+const QColor HeldDot(255, 0, 0);
+const QColor SegmentColour(0, 0, 0);
+constexpr double DotWidth = 6.0;
+constexpr double SegmentWidth = 1.0;
+
+int editorKeyCode(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return CurveEditor::KeyLeft;
+    case Qt::Key_Up:
+        return CurveEditor::KeyUp;
+    case Qt::Key_Right:
+        return CurveEditor::KeyRight;
+    case Qt::Key_Down:
+        return CurveEditor::KeyDown;
+    default:
+        return qtKey;
+    }
+}
+
+int editorButtons(Qt::MouseButtons buttons) {
+    int result = CurveEditor::NoButton;
+    if (buttons & Qt::LeftButton) {
+        result |= CurveEditor::LeftButton;
+    }
+    if (buttons & Qt::RightButton) {
+        result |= CurveEditor::RightButton;
+    }
+    if (buttons & Qt::MiddleButton) {
+        result |= CurveEditor::MiddleButton;
+    }
+    return result;
+}
+} // namespace
+
+CurveGridLine::CurveGridLine(const QString& name, QObject* parent) : QObject(parent) {
+    setObjectName(name);
+}
+
+CurvePicture::CurvePicture(CurveEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+    setObjectName(QStringLiteral("Pic1"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    for (int c = 0; c < VGridCount; ++c) {
+        vGrid_[static_cast<std::size_t>(c)] =
+            new CurveGridLine(QStringLiteral("VGrid_%1").arg(c), this);
+    }
+    for (int i = 0; i < HGridCount; ++i) {
+        auto* line = new CurveGridLine(QStringLiteral("HGrid_%1").arg(i), this);
+        const double y = valueY(HGridValues[static_cast<std::size_t>(i)]);
+        line->setLine(QLineF(0, y, LogicalSize, y));
+        line->setVisible(i < 3);
+        hGrid_[static_cast<std::size_t>(i)] = line;
+    }
+    redraw();
+}
+
+QPointF CurvePicture::toLogical(const QPointF& pixel) const {
+    return {pixel.x() * LogicalSize / qMax(1, width()),
+            pixel.y() * LogicalSize / qMax(1, height())};
+}
+
+QPointF CurvePicture::toPixel(const QPointF& logical) const {
+    return {logical.x() * width() / LogicalSize, logical.y() * height() / LogicalSize};
+}
+
+void CurvePicture::redraw() {
+    const bool wide = editor_.curveScale() != 1.0;
+    hGrid(3)->setVisible(wide);
+    hGrid(4)->setVisible(wide);
+    for (int c = 0; c < VGridCount; ++c) {
+        vGrid(c)->setLine(QLineF(columnX(c), 110, columnX(c), 3100));
+    }
+    update();
+}
+
+void CurvePicture::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Background);
+    paintGrid(painter);
+    if (hasFocus()) {
+        paintFocus(painter);
+    }
+    paintCurve(painter);
+}
+
+void CurvePicture::paintGrid(QPainter& painter) const {
+    painter.setPen(QPen(GridColour, 1.0));
+    auto drawLine = [&](const CurveGridLine* line) {
+        if (line->isVisible()) {
+            painter.drawLine(QLineF(toPixel(line->line().p1()), toPixel(line->line().p2())));
+        }
+    };
+    for (const auto* line : vGrid_) {
+        drawLine(line);
+    }
+    for (const auto* line : hGrid_) {
+        drawLine(line);
+    }
+}
+
+// The column the keys act on, framed while the picture has the focus.
+void CurvePicture::paintFocus(QPainter& painter) const {
+    const double x = columnX(editor_.lastColumn());
+    const QRectF band(toPixel({x - 120, 40}), toPixel({x + 120, 3180}));
+    QPen pen(palette().color(QPalette::Highlight), 1.5, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void CurvePicture::paintCurve(QPainter& painter) const {
+    if (!editor_.hasPoints()) {
+        return;
+    }
+    const Curve& points = editor_.editPoints();
+    QPointF previous = toPixel({columnX(0), valueY(points[0])});
+    for (int c = 0; c < CurvePoints; ++c) {
+        const int value = points[static_cast<std::size_t>(c)];
+        if (value == RemovedPoint) {
+            continue;
+        }
+        const QPointF dot = toPixel({columnX(c), valueY(value)});
+        QColor colour = InnerDot;
+        if (c == 0 || c == 5 || c == LastColumn) {
+            colour = editor_.fixedPointGuard(c) ? HeldDot : OuterDot;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(dot, DotWidth / 2, DotWidth / 2);
+        if (c > 0) {
+            // The segment is drawn after the dot so that it lies over it.
+            painter.setPen(QPen(SegmentColour, SegmentWidth));
+            painter.drawLine(previous, dot);
+        }
+        previous = dot;
+    }
+}
+
+void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPointF logical = toLogical(event->position());
+    editor_.Pic1_MouseMove(editorButtons(event->buttons()), logical.x(), logical.y());
+}
+
+void CurvePicture::mousePressEvent(QMouseEvent* event) {
+    const QPointF logical = toLogical(event->position());
+    editor_.Pic1_MouseDown(editorButtons(event->button()), logical.x(), logical.y());
+}
+
+void CurvePicture::keyPressEvent(QKeyEvent* event) {
+    editor_.Pic1_KeyDown(editorKeyCode(event->key()));
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->accept();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CurvePicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CurvePicture::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace rv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace rv {
+
+class CurveEditor;
+
+// fraKurvenauswahl: the six curve options Kurvenauswahl_0..5. Options 0 and 2
+// share one place; which of them shows depends on the heli type.
+class CurveSelectionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int Count = 6;
+
+    CurveSelectionFrame(CurveEditor& editor, QWidget* parent = nullptr);
+
+    QRadioButton* option(int index) const;
+    // Selects an option; like a click, this takes up the curve unless the
+    // option was already selected.
+    void select(int index);
+
+private:
+    QButtonGroup* group_ = nullptr;
+};
+
+} // namespace rv

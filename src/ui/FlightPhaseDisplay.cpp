@@ -1,0 +1,20 @@
+#include "ui/FlightPhaseDisplay.h"
+
+#include <QMouseEvent>
+
+namespace rv {
+
+FlightPhaseDisplay::FlightPhaseDisplay(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void FlightPhaseDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        Q_EMIT doubleClicked();
+    }
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+} // namespace rv

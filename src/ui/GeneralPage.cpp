@@ -1,0 +1,131 @@
+#include "ui/GeneralPage.h"
+
+#include "model/CurveEditor.h"
+#include "model/ParameterSet.h"
+#include "ui/CurveDisplay.h"
+#include "ui/CurveSelectionFrame.h"
+#include "ui/FlightPhasePanel.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rv {
+
+namespace {
+// Keeps a plain-text edit within a number of characters however the text
+// arrives (typing, pasting, dropping, set from code): what does not fit is
+// cut from the end of what was just inserted, inside the same undo step.
+class TextLengthLimit : public QObject {
+public:
+    TextLengthLimit(QPlainTextEdit* edit, int maxLength)
+        : QObject(edit), edit_(edit), maxLength_(maxLength) {
+        connect(edit->document(), &QTextDocument::contentsChange, this,
+                [this](int position, int, int added) { insertEnd_ = position + added; });
+        connect(edit, &QPlainTextEdit::textChanged, this, &TextLengthLimit::enforce);
+    }
+
+private:
+    void enforce() {
+        QTextDocument* document = edit_->document();
+        const int length = document->characterCount() - 1; // without the final separator
+        const int excess = length - maxLength_;
+        if (excess <= 0) {
+            return;
+        }
+        const int end = std::clamp(insertEnd_, excess, length);
+        QTextCursor cursor(document);
+        cursor.joinPreviousEditBlock();
+        cursor.setPosition(end - excess);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        cursor.endEditBlock();
+    }
+
+    QPlainTextEdit* edit_;
+    int maxLength_;
+    int insertEnd_ = 0;
+};
+} // namespace
+
+GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
+    : QWidget(parent), set_(set), editor_(new CurveEditor(set, this)) {
+    setObjectName(QStringLiteral("fraAllgemein"));
+    display_ = new CurveDisplay(*editor_, this);
+    selection_ = new CurveSelectionFrame(*editor_, this);
+    phase_ = new FlightPhasePanel(set, *editor_, this);
+    // Shown only for the pitch-controlled heli type; ShowCurves decides.
+    phase_->hide();
+
+    auto* fraComment = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
+    fraComment->setObjectName(QStringLiteral("fraComment"));
+    // A direct child of its frame, so the frame's caption names it for screen readers.
+    comment_ = new QPlainTextEdit(fraComment);
+    comment_->setObjectName(QStringLiteral("Comment"));
+    new TextLengthLimit(comment_, CommentMaxLength);
+    auto* commentLayout = new QVBoxLayout(fraComment);
+    commentLayout->addWidget(comment_);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(selection_);
+    side->addWidget(phase_);
+    side->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(display_, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(fraComment, 1, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(0, 3);
+    layout->setRowStretch(1, 1);
+}
+
+void GeneralPage::ShowCurves() {
+    if (set_.PitchMode == 0) {
+        selection_->option(0)->show();
+        selection_->option(2)->hide();
+        selection_->option(3)->hide();
+        phase_->selectHover();
+        phase_->hide();
+        selection_->select(0);
+        if (speedFrame_) {
+            speedFrame_->hide();
+        }
+        return;
+    }
+    selection_->option(2)->show();
+    const bool governor = set_.DrehzahlMode == 1;
+    selection_->option(3)->setVisible(!governor);
+    if (speedFrame_) {
+        speedFrame_->setVisible(governor);
+    }
+    selection_->option(0)->hide();
+    phase_->selectHover();
+    phase_->show();
+    selection_->select(2);
+}
+
+void GeneralPage::applySwitchTimes() {
+    phase_->applySwitchTimes();
+}
+
+// With the phase set to acro, selecting hover takes up the freshly loaded
+// hover curve before anything is written back: the previous set's buffer
+// never reaches the new one.
+void GeneralPage::finishLoad() {
+    phase_->clearHoverOption();
+    editor_->setFlightPhase(Acro);
+    editor_->setCurveIndex(set_.PitchMode == 1 ? 2 : 0);
+    ShowCurves();
+}
+
+void GeneralPage::collectSwitchTimes() {
+    phase_->collectSwitchTimes();
+}
+
+} // namespace rv

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace rv {
+
+class CurveDisplay;
+class CurveEditor;
+class CurveSelectionFrame;
+class FlightPhasePanel;
+struct ParameterSet;
+
+// Page 1 (fraAllgemein): the curve editor, the curve selection, the flight
+// phases and the comment.
+class GeneralPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int CommentMaxLength = 1000;
+
+    explicit GeneralPage(ParameterSet& set, QWidget* parent = nullptr);
+
+    // Adapts curve options, phase frame and governor frame to PitchMode and
+    // DrehzahlMode and returns the editor to hover with curve 0 or 2.
+    void ShowCurves();
+    // fraSpeed on the controller page, shown only for pitch control with governor.
+    void setSpeedFrame(QWidget* frame) { speedFrame_ = frame; }
+
+    // Loading, at the start: switch times and slider from image bytes 2 and 3.
+    void applySwitchTimes();
+    // Loading, at the end: back to hover with the freshly loaded curve.
+    void finishLoad();
+    // Collecting: the shown switch times into image bytes 2 and 3.
+    void collectSwitchTimes();
+
+    CurveEditor& curveEditor() { return *editor_; }
+    CurveDisplay* curveDisplay() const { return display_; }
+    CurveSelectionFrame* curveSelection() const { return selection_; }
+    FlightPhasePanel* flightPhase() const { return phase_; }
+    QPlainTextEdit* comment() const { return comment_; }
+
+private:
+    ParameterSet& set_;
+    CurveEditor* editor_ = nullptr;
+    CurveDisplay* display_ = nullptr;
+    CurveSelectionFrame* selection_ = nullptr;
+    FlightPhasePanel* phase_ = nullptr;
+    QPlainTextEdit* comment_ = nullptr;
+    QPointer<QWidget> speedFrame_;
+};
+
+} // namespace rv

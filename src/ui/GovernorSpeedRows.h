@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class QSlider;
+
+namespace rv {
+
+class FlightPhaseDisplay;
+struct ParameterSet;
+
+// The governor speed rows of fraSpeed (hover and acro rpm with their
+// sliders), without a frame of their own: the controller page holds them.
+// The speeds live as the texts of SpeedHover and SpeedAcro until the image
+// is collected.
+class GovernorSpeedRows : public QWidget {
+    Q_OBJECT
+public:
+    explicit GovernorSpeedRows(ParameterSet& set, QWidget* parent = nullptr);
+
+    void SchwebenSl_Change(int value);
+    void AcroSl_Change(int value);
+    void SpeedHover_DblClick();
+    void SpeedAcro_DblClick();
+
+    // Loading: the speeds from image bytes 6 and 7, the derived bytes 4 and 5, the sliders.
+    void applySpeeds();
+    // Collecting: the shown speeds into image bytes 6 and 7.
+    void collectSpeeds();
+
+private:
+    ParameterSet& set_;
+    QSlider* schwebenSl_ = nullptr;
+    QSlider* acroSl_ = nullptr;
+    FlightPhaseDisplay* speedHover_ = nullptr;
+    FlightPhaseDisplay* speedAcro_ = nullptr;
+};
+
+} // namespace rv
