@@ -1,0 +1,262 @@
+#include "link/SerialLink.h"
+
+#include "files/SettingsStore.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QSerialPortInfo>
+#include <QSettings>
+#include <QTimer>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+namespace rv {
+
+namespace {
+
+bool isAdapter(const QString& device) {
+    const QString name = device.section(QLatin1Char('/'), -1).toLower();
+    return name.contains(QLatin1String("usb")) || name.contains(QLatin1String("acm"));
+}
+
+// "ttyS10" after "ttyS2": the trailing number is compared by value.
+bool deviceNameLess(const QString& a, const QString& b) {
+    auto split = [](const QString& s) {
+        qsizetype digits = s.size();
+        while (digits > 0 && s.at(digits - 1).isDigit()) {
+            --digits;
+        }
+        return std::pair{s.left(digits), s.mid(digits)};
+    };
+    const auto [stemA, numberA] = split(a);
+    const auto [stemB, numberB] = split(b);
+    if (stemA != stemB) {
+        return stemA < stemB;
+    }
+    if (numberA.size() != numberB.size()) {
+        return numberA.size() < numberB.size();
+    }
+    return numberA < numberB;
+}
+
+} // namespace
+
+SerialLink::SerialLink(QObject* parent) : QObject(parent) {
+    Com1.setObjectName(QStringLiteral("Com1"));
+    // Applied by QSerialPort at every open; never changed afterwards.
+    Com1.setBaudRate(BaudRate);
+    Com1.setDataBits(QSerialPort::Data8);
+    Com1.setParity(QSerialPort::NoParity);
+    Com1.setStopBits(QSerialPort::OneStop);
+    Com1.setFlowControl(QSerialPort::NoFlowControl);
+    Com1.setReadBufferSize(1024);
+    // The unit never answers; anything that comes in is line noise.
+    connect(&Com1, &QSerialPort::readyRead, this, [this] { Com1.readAll(); });
+    connect(&Com1, &QSerialPort::errorOccurred, this, &SerialLink::onPortError);
+}
+
+SerialLink::~SerialLink() {
+    if (state_ == State::Open) {
+        // No event loop may run here; give the driver what is queued, briefly.
+        Com1.flush();
+        Com1.waitForBytesWritten(500);
+    }
+    state_ = State::Closed;
+    if (Com1.isOpen()) {
+        Com1.close();
+    }
+}
+
+QStringList SerialLink::orderDevices(QStringList devices) {
+    std::stable_sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
+        if (isAdapter(a) != isAdapter(b)) {
+            return isAdapter(a);
+        }
+        return deviceNameLess(a, b);
+    });
+    return devices;
+}
+
+QString SerialLink::deviceForPort(int portNumber) {
+    if (portNumber < FirstPort || portNumber > LastPort) {
+        return {};
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(portNumber);
+#else
+    const auto settings = SettingsStore::open();
+    const QString named =
+        settings->value(QStringLiteral("Ports/Com%1").arg(portNumber)).toString().trimmed();
+    if (!named.isEmpty()) {
+        return named;
+    }
+    QStringList devices;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : ports) {
+        devices.append(info.systemLocation());
+    }
+    devices = orderDevices(devices);
+    return portNumber <= devices.size() ? devices.at(portNumber - 1) : QString();
+#endif
+}
+
+bool SerialLink::setPortNumber(int portNumber) {
+    if (state_ != State::Closed) {
+        return false;
+    }
+    portNumber_ = portNumber;
+    return true;
+}
+
+bool SerialLink::open() {
+    if (state_ != State::Closed) {
+        error_ = tr("The port is in use.");
+        return false;
+    }
+    if (Com1.isOpen()) {
+        Com1.close(); // a broken link whose close was still pending
+    }
+    const QString device = deviceForPort(portNumber_);
+    if (device.isEmpty()) {
+        error_ = tr("No serial device found for Com%1.").arg(portNumber_);
+        return false;
+    }
+    Com1.setPortName(device);
+    state_ = State::Opening;
+    if (!Com1.open(QIODevice::ReadWrite)) {
+        error_ = device + QStringLiteral(": ") + Com1.errorString();
+        Com1.clearError();
+        state_ = State::Closed;
+        return false;
+    }
+    applyModemLines();
+    Com1.clearError();
+    error_.clear();
+    ++session_;
+    state_ = State::Open;
+    return true;
+}
+
+void SerialLink::applyModemLines() {
+    // A device without modem lines (a pseudo-terminal) refuses these; that is
+    // not a reason to refuse the port.
+    Com1.setDataTerminalReady(true);
+    Com1.setRequestToSend(false);
+}
+
+bool SerialLink::write(const QString& text) {
+    return write(text.toLatin1());
+}
+
+bool SerialLink::write(const QByteArray& bytes) {
+    if (state_ != State::Open) {
+        if (error_.isEmpty()) {
+            error_ = tr("The port is not open.");
+        }
+        return false;
+    }
+    if (Com1.write(bytes) != bytes.size()) {
+        breakLink(Com1.errorString(), true);
+        return false;
+    }
+    return true;
+}
+
+int SerialLink::driverQueueLength() const {
+#ifdef Q_OS_UNIX
+    int queued = 0;
+    if (::ioctl(Com1.handle(), TIOCOUTQ, &queued) == 0) {
+        return queued;
+    }
+#endif
+    return 0;
+}
+
+bool SerialLink::drain() {
+    const std::uint64_t mine = session_;
+    const QDeadlineTimer deadline(DrainTimeoutMs);
+    while (state_ == State::Open && session_ == mine) {
+        if (Com1.bytesToWrite() > 0) {
+            Com1.flush();
+        }
+        if (state_ != State::Open || session_ != mine) {
+            break;
+        }
+        if (Com1.bytesToWrite() == 0 && driverQueueLength() == 0) {
+            return true;
+        }
+        if (deadline.hasExpired()) {
+            breakLink(tr("The device did not take the data."), true);
+            return false;
+        }
+        // Keep the window live while the line catches up.
+        QEventLoop loop;
+        QTimer::singleShot(2, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (error_.isEmpty()) {
+        error_ = tr("The port is not open.");
+    }
+    return false;
+}
+
+bool SerialLink::close() {
+    if (state_ != State::Open) {
+        abort();
+        return false;
+    }
+    const std::uint64_t mine = session_;
+    const bool drained = drain();
+    if (state_ == State::Open && session_ == mine) {
+        state_ = State::Closed;
+        Com1.close();
+    }
+    return drained;
+}
+
+void SerialLink::abort() {
+    state_ = State::Closed;
+    if (Com1.isOpen()) {
+        Com1.close();
+    }
+}
+
+void SerialLink::onPortError(QSerialPort::SerialPortError error) {
+    // Failures while opening are reported by open() itself.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+        state_ != State::Open) {
+        return;
+    }
+    // Called from inside QSerialPort: close on the next turn of the event loop,
+    // but count the link as closed from now on.
+    breakLink(Com1.errorString(), false);
+}
+
+void SerialLink::breakLink(const QString& reason, bool closeNow) {
+    if (state_ != State::Open) {
+        return;
+    }
+    state_ = State::Closed;
+    error_ = reason.isEmpty() ? tr("The serial link broke.") : reason;
+    if (closeNow) {
+        Com1.close();
+    } else {
+        const std::uint64_t broken = session_;
+        QMetaObject::invokeMethod(
+            this,
+            [this, broken] {
+                if (session_ == broken && state_ == State::Closed && Com1.isOpen()) {
+                    Com1.close();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    Q_EMIT failed(error_);
+}
+
+} // namespace rv

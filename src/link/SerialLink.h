@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class QByteArray;
+
+namespace rv {
+
+// The port object Com1: the serial link to the unit. Its line settings are
+// fixed (38,400 baud, 8N1, no flow control, DTR on, RTS off); it is opened
+// only while a device command runs and only ever written to.
+//
+// A failure while open (a write error, the device unplugged) closes the port
+// at once and is reported through failed(), so that the next command finds
+// the port closed and can open it again.
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int FirstPort = 1;
+    static constexpr int LastPort = 16;
+    static constexpr qint32 BaudRate = 38400;
+    // How long handing queued bytes to the device may take before the link
+    // counts as broken; a healthy line drains a block in a few milliseconds.
+    static constexpr int DrainTimeoutMs = 3000;
+
+    explicit SerialLink(QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    // The device that port number 1..16 stands for, or "" when there is none.
+    static QString deviceForPort(int portNumber);
+    // System ports in the order in which port numbers count them: USB and ACM
+    // adapters first, then by device name (numbers in names compared by value).
+    static QStringList orderDevices(QStringList devices);
+
+    int portNumber() const { return portNumber_; }
+    // Ignored (returns false) while the port is open.
+    bool setPortNumber(int portNumber);
+
+    // Opens the device of the current port number. On failure errorString()
+    // gives the reason and nothing has been opened.
+    bool open();
+    bool isOpen() const { return state_ == State::Open; }
+    // Counts the opens; a command compares it to know the port is still its own.
+    std::uint64_t session() const { return session_; }
+
+    // Queues the text, one byte per character (Latin-1), nothing added.
+    bool write(const QString& text);
+    bool write(const QByteArray& bytes);
+    // Returns once every queued byte has left the program and the driver's
+    // output queue is empty; the user interface stays live meanwhile.
+    bool drain();
+    // Drains, then closes. The port is closed afterwards in any case.
+    bool close();
+    // Closes at once, dropping anything still queued.
+    void abort();
+
+    QString errorString() const { return error_; }
+
+Q_SIGNALS:
+    // The open port broke and has been closed; reason is the system's text.
+    void failed(const QString& reason);
+
+private:
+    enum class State { Closed, Opening, Open };
+
+    void onPortError(QSerialPort::SerialPortError error);
+    void breakLink(const QString& reason, bool closeNow);
+    void applyModemLines();
+    int driverQueueLength() const;
+
+    QSerialPort Com1;
+    int portNumber_ = FirstPort;
+    State state_ = State::Closed;
+    std::uint64_t session_ = 0;
+    QString error_;
+};
+
+} // namespace rv

@@ -1,0 +1,197 @@
+#include "link/SerialLink.h"
+#include "link/TimedWait.h"
+#include "support/link_PseudoTerminal.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <termios.h>
+
+using namespace rv;
+using rv::test::PseudoTerminal;
+
+class TestSerialLink : public QObject {
+    Q_OBJECT
+    QTemporaryDir settingsDir_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(settingsDir_.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    }
+
+    void systemPortsCountAdaptersFirstThenByName() {
+        const QStringList found{"/dev/ttyS10",  "/dev/ttyUSB1", "/dev/ttyS2",
+                                "/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyS0"};
+        const QStringList expected{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1",
+                                   "/dev/ttyS0",   "/dev/ttyS2",   "/dev/ttyS10"};
+        QCOMPARE(SerialLink::orderDevices(found), expected);
+    }
+
+    void namedDeviceWinsAndNumbersOutsideTheListHaveNone() {
+        rv::test::namePortDevice(7, "/dev/ttyRV7");
+        QCOMPARE(SerialLink::deviceForPort(7), QString("/dev/ttyRV7"));
+        QVERIFY(SerialLink::deviceForPort(0).isEmpty());
+        QVERIFY(SerialLink::deviceForPort(17).isEmpty());
+    }
+
+    void openAppliesTheFixedLineSettings() {
+        PseudoTerminal pty;
+        QVERIFY(pty.isValid());
+        rv::test::namePortDevice(1, pty.slavePath());
+        SerialLink link;
+        QVERIFY2(link.open(), qPrintable(link.errorString()));
+        termios line{};
+        QVERIFY(pty.lineSettings(line));
+        QCOMPARE(cfgetospeed(&line), static_cast<speed_t>(B38400));
+        QCOMPARE(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+        QCOMPARE(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t{0});
+        QCOMPARE(line.c_iflag & (IXON | IXOFF), tcflag_t{0});
+        QCOMPARE(line.c_oflag & OPOST, tcflag_t{0}); // nothing translated on the way out
+        QVERIFY(link.close());
+    }
+
+    void textGoesOutOneBytePerCharacterWithNothingAdded() {
+        PseudoTerminal pty;
+        rv::test::namePortDevice(1, pty.slavePath());
+        SerialLink link;
+        QVERIFY(link.open());
+        QVERIFY(link.write(QString::fromUtf8("P1;2\n\r\u00e9E")));
+        QVERIFY(link.close());
+        QVERIFY(pty.waitForBytes(8, 2000));
+        QCOMPARE(pty.received(), QByteArray("P1;2\n\r\xe9"
+                                            "E"));
+    }
+
+    void closeHandsOverEveryQueuedByte() {
+        PseudoTerminal pty;
+        rv::test::namePortDevice(1, pty.slavePath());
+        SerialLink link;
+        QVERIFY(link.open());
+        QByteArray bulk;
+        for (int i = 0; i < 20000; ++i) {
+            bulk += char('A' + i % 26);
+        }
+        QVERIFY(link.write(bulk));
+        QVERIFY(link.close());
+        QVERIFY(!link.isOpen());
+        QVERIFY(pty.waitForBytes(bulk.size(), 3000));
+        QCOMPARE(pty.received(), bulk);
+    }
+
+    void portNumberChangesOnlyWhileClosed() {
+        PseudoTerminal pty;
+        rv::test::namePortDevice(3, pty.slavePath());
+        SerialLink link;
+        QVERIFY(link.setPortNumber(3));
+        QVERIFY(link.open());
+        QVERIFY(!link.setPortNumber(5));
+        QCOMPARE(link.portNumber(), 3);
+        QVERIFY(!link.open()); // already held
+        QVERIFY(link.isOpen());
+        QVERIFY(link.close());
+        QVERIFY(link.setPortNumber(5));
+        QCOMPARE(link.portNumber(), 5);
+    }
+
+    void missingOrBusyDeviceIsRefusedWithTheReason() {
+        rv::test::namePortDevice(2, "/dev/rv-no-such-device");
+        SerialLink link;
+        link.setPortNumber(2);
+        QVERIFY(!link.open());
+        QVERIFY(link.errorString().contains("/dev/rv-no-such-device"));
+        QVERIFY(!link.isOpen());
+
+        PseudoTerminal pty;
+        rv::test::namePortDevice(2, pty.slavePath());
+        QSerialPort holder(pty.slavePath());
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        QVERIFY(!link.open());
+        QVERIFY(!link.errorString().isEmpty());
+        holder.close();
+        QVERIFY(link.open());
+        QVERIFY(link.close());
+    }
+
+    void unpluggedDeviceClosesTheLinkAndANewOneOpens() {
+        auto pty = std::make_unique<PseudoTerminal>();
+        rv::test::namePortDevice(1, pty->slavePath());
+        SerialLink link;
+        QSignalSpy failed(&link, &SerialLink::failed);
+        QVERIFY(link.open());
+        pty->unplug();
+        // The failure shows on the next write or while the port sits idle.
+        const bool sent = link.write(QByteArray("P0;1E")) && link.drain();
+        QTRY_VERIFY(!link.isOpen());
+        QVERIFY(!sent || failed.count() == 1);
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY(!link.write(QByteArray("P1;1")));
+        QTest::qWait(50); // repeated errors from the dead device must stay quiet
+        QCOMPARE(failed.count(), 1);
+
+        pty = std::make_unique<PseudoTerminal>();
+        rv::test::namePortDevice(1, pty->slavePath());
+        QVERIFY2(link.open(), qPrintable(link.errorString()));
+        QVERIFY(link.write(QByteArray("FE")));
+        QVERIFY(link.close());
+        QVERIFY(pty->waitForBytes(2, 2000));
+        QCOMPARE(pty->received(), QByteArray("FE"));
+    }
+
+    void timedWaitLastsItsFullIntervalWhateverTheTimerDid() {
+        TimedWait wait;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(wait.wait(30));
+        // Timer1 keeps ticking every 30 ms; a new wait restarts it.
+        QTest::qWait(20);
+        clock.restart();
+        QVERIFY(wait.wait(100));
+        QVERIFY2(clock.elapsed() >= 100, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(wait.timer().isActive());
+        QCOMPARE(wait.timer().timerType(), Qt::PreciseTimer);
+    }
+
+    void timedWaitKeepsTheWindowLive() {
+        TimedWait wait;
+        QPushButton button("Send data to Rotavionix");
+        button.show();
+        int clicks = 0;
+        int nestedElapsed = -1;
+        connect(&button, &QPushButton::clicked, [&] {
+            ++clicks;
+            // A second command waits inside the first one's wait.
+            QElapsedTimer nested;
+            nested.start();
+            wait.wait(40);
+            nestedElapsed = static_cast<int>(nested.elapsed());
+        });
+        QTimer::singleShot(20, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(wait.wait(150));
+        QVERIFY(clock.elapsed() >= 150);
+        QCOMPARE(clicks, 1);
+        QVERIFY(nestedElapsed >= 40);
+    }
+
+    void interruptEndsOnlyTheWaitsRunningNow() {
+        TimedWait wait;
+        QTimer::singleShot(20, &wait, [&] { wait.interrupt(); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!wait.wait(1000));
+        QVERIFY(clock.elapsed() < 500);
+        clock.restart();
+        QVERIFY(wait.wait(50));
+        QVERIFY(clock.elapsed() >= 50);
+    }
+};
+
+QTEST_MAIN(TestSerialLink)
+#include "test_serial_link.moc"
