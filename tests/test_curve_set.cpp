@@ -139,23 +139,6 @@ private Q_SLOTS:
         QCOMPARE(set.at(Acro, 5)->at(4), 11); // r
         QCOMPARE(set.byLetter('N').at(4), 5);
     }
-
-    void heldPointsAndScales() {
-        QVERIFY(CurveSet::isHeldAtZero(Hover, 0));
-        QVERIFY(CurveSet::isHeldAtZero(Hover, 3));
-        QVERIFY(!CurveSet::isHeldAtZero(Acro, 3)); // AcroGas has a free point 0
-        QVERIFY(!CurveSet::isHeldAtZero(Hover, 2));
-        QCOMPARE(CurveSet::scaleOf(4), 1.25);
-        QCOMPARE(CurveSet::scaleOf(5), 1.25);
-        QCOMPARE(CurveSet::scaleOf(3), 1.0);
-    }
-
-    void freshSetHoldsZeros() {
-        const CurveSet set;
-        for (const char letter : CurveSet::SendOrder) {
-            QCOMPARE(set.byLetter(letter), Curve{});
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCurveSet)
