@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/CurveSet.h"
+
+#include <QPointF>
+
+namespace rv {
+class CurvePicture;
+struct ParameterSet;
+} // namespace rv
+
+// Mouse events for the curve picture at logical coordinates (0..3200), so
+// that tests state positions the way the editor's formulas do.
+namespace curvetest {
+
+void move(rv::CurvePicture* picture, QPointF logical, Qt::MouseButtons held = Qt::NoButton);
+void press(rv::CurvePicture* picture, QPointF logical, Qt::MouseButton button);
+void release(rv::CurvePicture* picture, QPointF logical, Qt::MouseButton button);
+// Move there without a button (choosing the column and the cursor value), then click.
+void clickAt(rv::CurvePicture* picture, QPointF logical, Qt::MouseButton button = Qt::LeftButton);
+
+// The logical y of a point value (where its dot is drawn).
+double yOf(int value);
+// A logical y where the cursor reads the value (the middle of its 15-unit band,
+// which lies just above the value's dot).
+double cursorY(int value);
+double xOf(int column);
+
+rv::Curve ramp(int from, int step);
+
+} // namespace curvetest
