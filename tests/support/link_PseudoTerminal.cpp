@@ -1,4 +1,4 @@
-#include "support/link_PseudoTerminal.h"
+#include "link_PseudoTerminal.h"
 
 #include "files/SettingsStore.h"
 

@@ -1,0 +1,93 @@
+// Times complete transfers to a pseudo-terminal standing in for the unit and
+// prints: the total time against the 1.7 s the pauses alone take, the
+// shortest and longest silence after a block end as the receiver sees it, and
+// the longest time the window went without processing events.
+
+#include "link/SerialLink.h"
+#include "link/TimedWait.h"
+#include "model/ParameterSet.h"
+#include "ui/DeviceCommands.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageTexts.h"
+
+// Benchmarks do not link the test support library; the receiver is built in.
+#include "../tests/support/link_PseudoTerminal.cpp"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    rv::MessageBox::setTestMode(true);
+
+    rv::ParameterSet set;
+    for (int i = 0; i < rv::ParameterImage::Size; ++i) {
+        set.image.set(i, static_cast<std::uint8_t>(i * 3));
+    }
+    for (char letter : rv::CurveSet::SendOrder) {
+        set.curves.byLetter(letter) = rv::Curve{0, 20, -1, 60, 80, 100, 120, -1, -1, 180, 200};
+    }
+    const rv::MessageTexts texts;
+    constexpr int Runs = 5;
+    constexpr double ProtocolFloorMs = 17 * 100.0;
+
+    std::printf("%-4s %10s %10s %12s %12s %14s\n", "run", "total ms", "over ms", "min pause",
+                "max pause", "max UI gap ms");
+    double worstGap = 0;
+    double minPauseAll = 1e9;
+    for (int run = 1; run <= Runs; ++run) {
+        rv::test::PseudoTerminal pty;
+        rv::test::namePortDevice(1, pty.slavePath());
+        rv::SerialLink link;
+        rv::TimedWait wait;
+        rv::DeviceCommands commands(
+            set, link, wait, texts, [] {}, nullptr);
+
+        // A 1 ms precise timer: the longest interval between its ticks is the
+        // longest time the window could not react.
+        QElapsedTimer tick;
+        double longestGap = 0;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        probe.setInterval(1);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            longestGap = std::max(longestGap, tick.nsecsElapsed() / 1e6);
+            tick.restart();
+        });
+
+        rv::MessageBox::setNextAnswer(QMessageBox::Yes);
+        QElapsedTimer clock;
+        clock.start();
+        tick.start();
+        probe.start();
+        commands.cbDownload_Click();
+        const double total = clock.nsecsElapsed() / 1e6;
+        probe.stop();
+
+        pty.waitForBytes(1, 100);
+        const QList<double> pauses = pty.pausesAfter('E');
+        const auto [minPause, maxPause] = std::minmax_element(pauses.begin(), pauses.end());
+        const bool ok = !pauses.isEmpty() && rv::MessageBox::history().size() == run;
+        std::printf("%-4d %10.1f %10.1f %12.2f %12.2f %14.2f%s\n", run, total,
+                    total - ProtocolFloorMs, ok ? *minPause : -1.0, ok ? *maxPause : -1.0,
+                    longestGap, ok ? "" : "  FAILED");
+        worstGap = std::max(worstGap, longestGap);
+        if (ok) {
+            minPauseAll = std::min(minPauseAll, *minPause);
+        }
+    }
+    std::printf("shortest pause after a block end: %.2f ms (must be >= 100)\n", minPauseAll);
+    std::printf("longest time without event processing: %.2f ms\n", worstGap);
+    return 0;
+}

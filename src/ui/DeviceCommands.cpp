@@ -1,0 +1,148 @@
+#include "ui/DeviceCommands.h"
+
+#include "link/SerialLink.h"
+#include "link/TimedWait.h"
+#include "link/TransferProtocol.h"
+#include "model/ParameterSet.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageTexts.h"
+
+#include <QApplication>
+
+#include <exception>
+
+namespace rv {
+
+// One running command: the busy pointer and busy state for its lifetime, and
+// the port session it opened, so that it never touches a port it does not hold.
+class DeviceCommands::Run {
+public:
+    explicit Run(DeviceCommands& owner) : owner_(owner) {
+        if (++owner_.running_ == 1) {
+            Q_EMIT owner_.busyChanged(true);
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~Run() {
+        restoreCursor();
+        if (--owner_.running_ == 0) {
+            Q_EMIT owner_.busyChanged(false);
+            Q_EMIT owner_.finished();
+        }
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    bool open() {
+        if (!owner_.port_.open()) {
+            reason = owner_.port_.errorString();
+            return false;
+        }
+        session_ = owner_.port_.session();
+        return true;
+    }
+    bool ownsPort() const {
+        return session_ != 0 && owner_.port_.isOpen() && owner_.port_.session() == session_;
+    }
+    void restoreCursor() {
+        if (cursorShown_) {
+            cursorShown_ = false;
+            QApplication::restoreOverrideCursor();
+        }
+    }
+
+    QString reason;
+
+private:
+    DeviceCommands& owner_;
+    std::uint64_t session_ = 0;
+    bool cursorShown_ = true;
+};
+
+DeviceCommands::DeviceCommands(ParameterSet& set, SerialLink& port, TimedWait& wait,
+                               const MessageTexts& texts, std::function<void()> collectImage,
+                               QWidget* dialogParent, QObject* parent)
+    : QObject(parent), set_(set), port_(port), wait_(wait), texts_(texts),
+      collectImage_(std::move(collectImage)), dialogParent_(dialogParent) {
+    // A broken link ends the pause in progress so the command can report it.
+    connect(&port_, &SerialLink::failed, &wait_, &TimedWait::interrupt);
+}
+
+void DeviceCommands::cbDownload_Click() {
+    using namespace TransferProtocol;
+    Run run(*this);
+    if (!run.open()) {
+        return fail(run);
+    }
+    const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
+    SendChannelSetup = withChannels ? AnswerYes : AnswerNo;
+    try {
+        if (collectImage_) {
+            collectImage_();
+        }
+    } catch (const std::exception& error) {
+        run.reason = QString::fromLocal8Bit(error.what());
+        return fail(run);
+    }
+
+    const QList<Block> plan = transferPlan(withChannels);
+    const auto total = static_cast<int>(plan.size());
+    Q_EMIT progress(0, total);
+    for (int done = 0; done < total; ++done) {
+        // Built only now, so that edits made during earlier pauses go out.
+        const QByteArray text = blockText(plan[done], set_.image, set_.curves);
+        if (!send(run, text)) {
+            return fail(run);
+        }
+        Q_EMIT progress(done + 1, total);
+        if (!pause(run, BlockPauseMs)) {
+            return fail(run);
+        }
+    }
+    if (!closePort(run)) {
+        return fail(run);
+    }
+    rewriteChannelEntries(set_.image, set_.channels);
+}
+
+void DeviceCommands::cbFlash_Click() {
+    Run run(*this);
+    if (!run.open()) {
+        return fail(run);
+    }
+    Q_EMIT progress(0, 1);
+    if (!send(run, TransferProtocol::storeCommand())) {
+        return fail(run);
+    }
+    Q_EMIT progress(1, 1);
+    if (!pause(run, TransferProtocol::StorePauseMs) || !closePort(run)) {
+        return fail(run);
+    }
+}
+
+bool DeviceCommands::send(Run& run, const QByteArray& text) {
+    // The pause that follows must start only once the block has left the
+    // program, so the unit sees the full silence after the block end.
+    return run.ownsPort() && port_.write(text) && run.ownsPort() && port_.drain();
+}
+
+bool DeviceCommands::pause(Run& run, int milliseconds) {
+    return wait_.wait(milliseconds) && run.ownsPort();
+}
+
+bool DeviceCommands::closePort(Run& run) {
+    return run.ownsPort() && port_.close();
+}
+
+void DeviceCommands::fail(Run& run) {
+    if (run.ownsPort()) {
+        port_.abort();
+    }
+    if (run.reason.isEmpty()) {
+        run.reason = port_.errorString();
+    }
+    run.restoreCursor();
+    MessageBox::inform(dialogParent_, texts_.PORT_FAIL, QMessageBox::NoIcon, run.reason);
+}
+
+} // namespace rv

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QByteArray;
+class QWidget;
+
+namespace rv {
+
+class SerialLink;
+class TimedWait;
+struct MessageTexts;
+struct ParameterSet;
+
+// The two buttons that talk to the unit: cbDownload sends the parameter set
+// and the curves, cbFlash makes the unit store them. Each command opens the
+// port, writes its blocks with a pause after every block end, and closes the
+// port; any failure closes the port at once and ends with PORT_FAIL.
+//
+// The window stays live during the pauses; a second command started then
+// finds the port held and fails with PORT_FAIL while the first carries on.
+class DeviceCommands : public QObject {
+    Q_OBJECT
+public:
+    DeviceCommands(ParameterSet& set, SerialLink& port, TimedWait& wait, const MessageTexts& texts,
+                   std::function<void()> collectImage, QWidget* dialogParent,
+                   QObject* parent = nullptr);
+
+    void cbDownload_Click();
+    void cbFlash_Click();
+
+    // True while any command runs (the window holds back closing meanwhile).
+    bool isBusy() const { return running_ > 0; }
+
+    // The answer to the channel-table question of the last transfer: 6 Yes, 7 No.
+    std::uint8_t SendChannelSetup = 0;
+
+Q_SIGNALS:
+    // Blocks sent so far of the running command.
+    void progress(int done, int total);
+    void busyChanged(bool busy);
+    // The last running command has ended (after its message, if any).
+    void finished();
+
+private:
+    class Run;
+    friend class Run;
+
+    bool send(Run& run, const QByteArray& text);
+    bool pause(Run& run, int milliseconds);
+    bool closePort(Run& run);
+    void fail(Run& run);
+
+    ParameterSet& set_;
+    SerialLink& port_;
+    TimedWait& wait_;
+    const MessageTexts& texts_;
+    std::function<void()> collectImage_;
+    QWidget* dialogParent_;
+    int running_ = 0;
+};
+
+} // namespace rv

@@ -1,0 +1,297 @@
+#include "link/SerialLink.h"
+#include "link/TimedWait.h"
+#include "link/TransferProtocol.h"
+#include "model/ParameterSet.h"
+#include "support/link_PseudoTerminal.h"
+#include "ui/DeviceCommands.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageTexts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace rv;
+using rv::test::PseudoTerminal;
+
+namespace {
+
+// The stream written out block by block as the unit expects it, independent
+// of how the program plans its blocks.
+QByteArray expectedStream(const ParameterImage& image, const CurveSet& curves, bool withChannels) {
+    QList<QList<int>> blocks;
+    for (int first : {0, 11, 21, 31}) {
+        QList<int> block;
+        for (int i = first; i <= (first == 0 ? 10 : first + 9); ++i) {
+            block.append(i);
+        }
+        blocks.append(block);
+    }
+    blocks.append({41, 42, 43, 44, 45, 46, 47, 48});
+    if (withChannels) {
+        blocks.last().append(50);
+        blocks.append({51, 52, 53, 54, 55, 56, 57, 58});
+    }
+    QByteArray text;
+    for (const auto& block : blocks) {
+        for (int i : block) {
+            text += "P" + QByteArray::number(i) + ";" + QByteArray::number(image.at(i));
+        }
+        text += "E";
+    }
+    for (char letter : QByteArrayLiteral("MTAGNRtagnr")) {
+        const Curve send = FillCurveGaps(curves.byLetter(letter));
+        for (int p = 0; p < 11; ++p) {
+            text += letter + QByteArray::number(p) + ";" + QByteArray::number(send[p]);
+        }
+        text += "E";
+    }
+    return text;
+}
+
+int count(const QByteArray& text, const char* pattern) {
+    return static_cast<int>(QString::fromLatin1(text).count(QRegularExpression(pattern)));
+}
+
+} // namespace
+
+class TestTransfer : public QObject {
+    Q_OBJECT
+    QTemporaryDir settingsDir_;
+    ParameterSet set_;
+    MessageTexts texts_;
+    int collected_ = 0;
+
+    void fillSet() {
+        set_ = ParameterSet{};
+        for (int i = 0; i < ParameterImage::Size; ++i) {
+            set_.image.set(i, static_cast<std::uint8_t>((i * 37 + 5) % 256));
+        }
+        set_.image.set(10, 7);
+        int letterNo = 0;
+        for (char letter : CurveSet::SendOrder) {
+            Curve& curve = set_.curves.byLetter(letter);
+            for (int p = 0; p < 11; ++p) {
+                curve[p] = static_cast<std::int16_t>((letterNo * 13 + p * 17) % 201);
+            }
+            ++letterNo;
+        }
+        // A hover throttle curve with removed points, and a point left at -1.
+        set_.curves.byLetter('G') = Curve{0, -1, -1, 30, 40, 100, -1, -1, -1, -1, 200};
+        set_.curves.byLetter('T')[10] = -1;
+        set_.PitchMode = 0;
+        set_.channels.K = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        set_.channels.Reverse[4] = true;
+    }
+
+    struct Rig {
+        std::unique_ptr<PseudoTerminal> pty = std::make_unique<PseudoTerminal>();
+        SerialLink link;
+        TimedWait wait;
+        std::unique_ptr<DeviceCommands> commands;
+    };
+
+    std::unique_ptr<Rig> makeRig() {
+        auto rig = std::make_unique<Rig>();
+        rv::test::namePortDevice(1, rig->pty->slavePath());
+        rig->commands = std::make_unique<DeviceCommands>(
+            set_, rig->link, rig->wait, texts_, [this] { ++collected_; }, nullptr);
+        return rig;
+    }
+
+    static QByteArray settle(const PseudoTerminal& pty, int expected) {
+        pty.waitForBytes(expected, 2000);
+        QTest::qWait(30);
+        return pty.received();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(settingsDir_.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+        MessageBox::setTestMode(true);
+    }
+
+    void init() {
+        MessageBox::clearHistory();
+        fillSet();
+        collected_ = 0;
+    }
+
+    void streamHasTheBlocksAndCommandsTheUnitExpects() {
+        const QByteArray yes = TransferProtocol::transferText(set_.image, set_.curves, true);
+        const QByteArray no = TransferProtocol::transferText(set_.image, set_.curves, false);
+        QCOMPARE(yes, expectedStream(set_.image, set_.curves, true));
+        QCOMPARE(no, expectedStream(set_.image, set_.curves, false));
+        QCOMPARE(count(yes, "P\\d+;"), 58);
+        QCOMPARE(count(no, "P\\d+;"), 49);
+        QCOMPARE(count(yes, "[MTAGNRtagnr]\\d+;"), 121);
+        QCOMPARE(count(yes, "E"), 17);
+        QCOMPARE(count(no, "E"), 16);
+        QVERIFY(!yes.contains("P49;"));
+        QVERIFY(!no.contains("P50;") && !no.contains("P58;"));
+        QVERIFY(yes.contains("P9;" + QByteArray::number(set_.image.at(9)) + "P10;7EP11;"));
+        QVERIFY(no.contains("P48;" + QByteArray::number(set_.image.at(48)) + "EM0;"));
+        // Removed points are filled half to even; a trailing gap stays -1.
+        QVERIFY(yes.contains("G0;0G1;10G2;20G3;30G4;40G5;100G6;120G7;140G8;160G9;180G10;200E"));
+        QVERIFY(yes.contains("T10;-1E"));
+    }
+
+    void storeCommandAndChannelRewrite() {
+        QCOMPARE(TransferProtocol::storeCommand(), QByteArray("FE"));
+        // Heli type 0: entry 54 is rewritten all the same.
+        TransferProtocol::rewriteChannelEntries(set_.image, set_.channels);
+        QCOMPARE(set_.image.at(54), std::uint8_t{0x85});
+        QCOMPARE(set_.image.at(58), std::uint8_t{9});
+        QCOMPARE(set_.image.at(53), std::uint8_t{(53 * 37 + 5) % 256}); // untouched
+    }
+
+    void transferSendsTheStreamWithPausesForBothAnswers_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("channel table") << true;
+        QTest::newRow("no channel table") << false;
+    }
+    void transferSendsTheStreamWithPausesForBothAnswers() {
+        QFETCH(bool, yes);
+        auto rig = makeRig();
+        set_.curves.byLetter('M')[0] = -1; // only a foreign file has this
+        const ParameterSet before = set_;
+        MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        QSignalSpy busy(rig->commands.get(), &DeviceCommands::busyChanged);
+        QSignalSpy progress(rig->commands.get(), &DeviceCommands::progress);
+        QSignalSpy finished(rig->commands.get(), &DeviceCommands::finished);
+        bool busyCursorSeen = false;
+        QTimer::singleShot(50, [&] { busyCursorSeen = QApplication::overrideCursor() != nullptr; });
+
+        QElapsedTimer clock;
+        clock.start();
+        rig->commands->cbDownload_Click();
+        const qint64 elapsed = clock.elapsed();
+
+        const QByteArray expected = expectedStream(before.image, before.curves, yes);
+        QCOMPARE(settle(*rig->pty, expected.size()), expected);
+        QVERIFY(expected.startsWith("P0;5P1;42"));
+        QVERIFY(expected.contains("M0;-1M1;"));
+        QCOMPARE(MessageBox::history().size(), 1);
+        const auto question = MessageBox::history().first();
+        QCOMPARE(question.text, QString("Transfer channel table?"));
+        QCOMPARE(question.icon, QMessageBox::NoIcon);
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(rig->commands->SendChannelSetup, std::uint8_t(yes ? 6 : 7));
+        QCOMPARE(collected_, 1);
+
+        const QList<double> pauses = rig->pty->pausesAfter('E');
+        QCOMPARE(pauses.size(), (yes ? 17 : 16) - 1);
+        for (double pause : pauses) {
+            QVERIFY2(pause >= 99.5, qPrintable(QString::number(pause)));
+        }
+        QVERIFY2(elapsed >= (yes ? 1700 : 1600) && elapsed < 3500,
+                 qPrintable(QString::number(elapsed)));
+
+        QVERIFY(!rig->link.isOpen());
+        QVERIFY(busyCursorSeen);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(busy.count(), 2);
+        QCOMPARE(busy.last().first().toBool(), false);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(progress.last().at(0).toInt(), yes ? 17 : 16);
+        QCOMPARE(progress.last().at(1).toInt(), yes ? 17 : 16);
+        QCOMPARE(set_.image.at(54), std::uint8_t{0x85});
+        QVERIFY(!set_.Changed);
+    }
+
+    void curveEditedDuringTheTransferGoesOutIfNotYetSent() {
+        auto rig = makeRig();
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QTimer::singleShot(150, [&] {
+            set_.curves.byLetter('r') = Curve{0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200};
+        });
+        rig->commands->cbDownload_Click();
+        const QByteArray expected = expectedStream(set_.image, set_.curves, false);
+        QCOMPARE(settle(*rig->pty, expected.size()), expected);
+        QVERIFY(expected.endsWith("r9;180r10;200E"));
+    }
+
+    void storeSendsOnlyFeAndHoldsThePortASecond() {
+        auto rig = makeRig();
+        bool heldAt900 = false;
+        QTimer::singleShot(900, [&] { heldAt900 = rig->link.isOpen(); });
+        // A transfer started meanwhile finds the port held and fails, without
+        // its question, while the store command carries on.
+        QTimer::singleShot(300, [&] { rig->commands->cbDownload_Click(); });
+        QElapsedTimer clock;
+        clock.start();
+        rig->commands->cbFlash_Click();
+        QVERIFY(clock.elapsed() >= 1000);
+        QVERIFY(heldAt900);
+        QVERIFY(!rig->link.isOpen());
+        QCOMPARE(settle(*rig->pty, 2), QByteArray("FE"));
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text, QString("Cannot open port."));
+        QCOMPARE(collected_, 0);
+        QVERIFY(!rig->commands->isBusy());
+    }
+
+    void missingOrBusyPortFailsBeforeTheQuestionAndSendsNothing() {
+        auto rig = makeRig();
+        rv::test::namePortDevice(1, "/dev/rv-no-such-device");
+        QSignalSpy finished(rig->commands.get(), &DeviceCommands::finished);
+        rig->commands->cbDownload_Click();
+        QCOMPARE(MessageBox::history().size(), 1);
+        const auto message = MessageBox::history().first();
+        QCOMPARE(message.text, QString("Cannot open port."));
+        QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(message.detail.contains("/dev/rv-no-such-device"));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!rig->commands->isBusy());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        rv::test::namePortDevice(1, rig->pty->slavePath());
+        QSerialPort holder(rig->pty->slavePath());
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        MessageBox::clearHistory();
+        rig->commands->cbFlash_Click();
+        rig->commands->cbDownload_Click();
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history().at(1).text, QString("Cannot open port."));
+        QVERIFY(!MessageBox::history().at(1).detail.isEmpty());
+        QTest::qWait(50);
+        QVERIFY(rig->pty->received().isEmpty());
+        QCOMPARE(collected_, 0);
+    }
+
+    void unpluggedDeviceEndsTheTransferAndTheNextOneWorks() {
+        auto rig = makeRig();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTimer::singleShot(350, [&] { rig->pty->unplug(); });
+        QElapsedTimer clock;
+        clock.start();
+        rig->commands->cbDownload_Click();
+        QVERIFY(clock.elapsed() < 1200);
+        QVERIFY(!rig->link.isOpen());
+        QVERIFY(!rig->commands->isBusy());
+        QCOMPARE(MessageBox::history().size(), 2);
+        QCOMPARE(MessageBox::history().last().text, QString("Cannot open port."));
+        QVERIFY(!MessageBox::history().last().detail.isEmpty());
+        const std::uint8_t before54 = set_.image.at(54);
+        QCOMPARE(before54, std::uint8_t{(54 * 37 + 5) % 256}); // not rewritten after a failure
+
+        rig->pty = std::make_unique<PseudoTerminal>();
+        rv::test::namePortDevice(1, rig->pty->slavePath());
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        const ParameterSet before = set_;
+        rig->commands->cbDownload_Click();
+        QCOMPARE(MessageBox::history().size(), 1);
+        const QByteArray expected = expectedStream(before.image, before.curves, true);
+        QCOMPARE(settle(*rig->pty, expected.size()), expected);
+    }
+};
+
+QTEST_MAIN(TestTransfer)
+#include "test_transfer.moc"
