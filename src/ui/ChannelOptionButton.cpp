@@ -17,6 +17,11 @@ void ChannelOptionButton::nextCheckState() {
 void ChannelOptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         event->accept();
+        // A double-click always follows a click that selected the option; when
+        // that click never arrived, make up for it before clearing.
+        if (!isChecked()) {
+            setChecked(true);
+        }
         Q_EMIT doubleClicked();
         return;
     }

@@ -1,0 +1,337 @@
+#include "model/ChannelGridLogic.h"
+#include "model/ChannelRows.h"
+#include "model/ParameterSet.h"
+#include "support/channel_reference.h"
+#include "ui/ChannelOptionButton.h"
+#include "ui/ChannelPage.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+using namespace rv;
+
+namespace {
+
+constexpr int Rows = ChannelAssignment::Rows;
+using Values = std::array<int, Rows>;
+
+// A point inside the option's indicator, where a person would click.
+QPoint indicatorCentre(QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    return button->style()
+        ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button)
+        .center();
+}
+
+} // namespace
+
+class TestChannelPage : public QObject {
+    Q_OBJECT
+
+    ParameterSet set;
+    ChannelPage* page = nullptr;
+
+    QAbstractButton* opt(int row, int k) { return page->option(row, k); }
+    void click(int row, int k) {
+        QTest::mouseClick(opt(row, k), Qt::LeftButton, {}, indicatorCentre(opt(row, k)));
+    }
+    void doubleClick(int row, int k) {
+        // As the platform reports it: a click, then the double-click and its release.
+        const QPoint at = indicatorCentre(opt(row, k));
+        QTest::mouseClick(opt(row, k), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(opt(row, k), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(opt(row, k), Qt::LeftButton, {}, at);
+    }
+    void pressPreset(int n, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(page->presetBox(n), button);
+    }
+    // What another engineer's load does: variables first, then the options row by row.
+    void load(const Values& k, const std::array<bool, Rows>& reverse = {}) {
+        for (int row = 0; row < Rows; ++row) {
+            set.channels.K[static_cast<std::size_t>(row)] =
+                static_cast<std::uint8_t>(k[static_cast<std::size_t>(row)]);
+            page->reverseBox(row)->setChecked(reverse[static_cast<std::size_t>(row)]);
+        }
+        for (int row = 0; row < Rows; ++row) {
+            page->selectOption(row, k[static_cast<std::size_t>(row)]);
+        }
+    }
+    Values k() const {
+        Values v{};
+        for (int row = 0; row < Rows; ++row) {
+            v[static_cast<std::size_t>(row)] = set.channels.K[static_cast<std::size_t>(row)];
+        }
+        return v;
+    }
+    // The option each row visibly shows (-1 = none), read from the widgets.
+    Values shownByWidgets() {
+        Values v{};
+        for (int row = 0; row < Rows; ++row) {
+            v[static_cast<std::size_t>(row)] = -1;
+            for (int option = 0; option < ChannelGridLogic::Options; ++option) {
+                if (opt(row, option)->isChecked()) {
+                    v[static_cast<std::size_t>(row)] = option;
+                }
+            }
+        }
+        return v;
+    }
+    QList<int> tickedPresets() {
+        QList<int> ticked;
+        for (int n = 1; n <= 4; ++n) {
+            if (page->presetBox(n)->isChecked()) {
+                ticked.append(n);
+            }
+        }
+        return ticked;
+    }
+
+private Q_SLOTS:
+    void init() {
+        set = ParameterSet{};
+        page = new ChannelPage(set);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+    }
+    void cleanup() { delete page; }
+
+    void everyNamedControlIsInItsFrame() {
+        QCOMPARE(page->objectName(), QStringLiteral("fraKanal"));
+        auto* grid = page->findChild<QWidget*>(QStringLiteral("fraZuordnung"));
+        QVERIFY(grid);
+        for (int row = 0; row < Rows; ++row) {
+            const ChannelRowSpec& spec = ChannelRows[static_cast<std::size_t>(row)];
+            auto* frame = grid->findChild<QWidget*>(QLatin1String(spec.frameName));
+            QVERIFY(frame);
+            for (int option = 0; option <= 9; ++option) {
+                const QString name =
+                    QStringLiteral("%1_%2").arg(QLatin1String(spec.optionArray)).arg(option);
+                auto* button = frame->findChild<ChannelOptionButton*>(name);
+                QVERIFY2(button, qPrintable(name));
+                QCOMPARE(button->isVisible(), option != 0);
+                QCOMPARE(button->isEnabled(),
+                         option >= spec.firstChannel && option <= spec.lastChannel);
+            }
+            auto* text = grid->findChild<QLabel*>(QStringLiteral("Funktion_%1").arg(row));
+            QCOMPARE(text->text(), QLatin1String(spec.englishText));
+            QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("Kanaltext_%1").arg(row))->text(),
+                     QString::number(row + 1));
+            QVERIFY(grid->findChild<QWidget*>(QStringLiteral("Frame1"))
+                        ->findChild<QCheckBox*>(QStringLiteral("Reverse_%1").arg(row)));
+        }
+        QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("tReverse_0"))->text(),
+                 QStringLiteral("rev."));
+        QVERIFY(grid->findChild<QLabel*>(QStringLiteral("LFunction")));
+        QVERIFY(grid->findChild<QLabel*>(QStringLiteral("LChannel")));
+        auto* presets = page->findChild<QWidget*>(QStringLiteral("Preselect"));
+        for (int n = 1; n <= 4; ++n) {
+            auto* box = presets->findChild<QCheckBox*>(QStringLiteral("Vorwahl_%1").arg(n));
+            QCOMPARE(box->text(), QStringLiteral("Tarvik Mode %1").arg(n));
+            QCOMPARE(box->accessibleName(), box->text());
+        }
+        QCOMPARE(shownByWidgets(), (Values{-1, -1, -1, -1, -1, -1, -1, -1, -1}));
+    }
+
+    void clicksSwapWithinTheirGroupOnly() {
+        load({1, 2, 3, 4, 5, 6, 0, 0, 0});
+        click(ChannelAssignment::Main, 4);
+        QCOMPARE(k(), (Values{4, 2, 3, 1, 5, 6, 0, 0, 0}));
+        click(ChannelAssignment::Mode, 5);
+        QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 0, 0, 0}));
+        click(ChannelAssignment::E1, 6); // may share Phase's channel
+        click(ChannelAssignment::E2, 6);
+        QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 6, 6, 0}));
+        click(ChannelAssignment::Main, 4); // the selected option stays selected
+        QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 6, 6, 0}));
+        QCOMPARE(shownByWidgets(), (Values{4, 2, 3, 1, 6, 5, 6, 6, 0}));
+        QTest::keyClick(opt(ChannelAssignment::Tail, 3), Qt::Key_Space);
+        QCOMPARE(k(), (Values{4, 3, 2, 1, 6, 5, 6, 6, 0}));
+    }
+
+    void doubleClickClearsAllButTheControlRows() {
+        load({1, 2, 3, 4, 5, 6, 7, 8, 9});
+        pressPreset(3);
+        QCOMPARE(tickedPresets(), QList<int>{3});
+        doubleClick(ChannelAssignment::Mode, 6);
+        QCOMPARE(set.channels.K[ChannelAssignment::Mode], 0);
+        QCOMPARE(shownByWidgets()[ChannelAssignment::Mode], -1);
+        QCOMPARE(tickedPresets(), QList<int>{3}); // the double-click itself leaves the presets
+        doubleClick(ChannelAssignment::Tail, 1);
+        QCOMPARE(set.channels.K[ChannelAssignment::Tail], 1);
+        QVERIFY(opt(ChannelAssignment::Tail, 1)->isChecked());
+        // On an unselected option the first click selects, the second clears.
+        doubleClick(ChannelAssignment::E2, 5);
+        QCOMPARE(set.channels.K[ChannelAssignment::E2], 0);
+        QCOMPARE(shownByWidgets()[ChannelAssignment::E2], -1);
+        QVERIFY(tickedPresets().isEmpty());
+        // A bare double-click event must not leave channel 9 shown for a cleared row.
+        QTest::mouseDClick(opt(ChannelAssignment::E3, 6), Qt::LeftButton, {},
+                           indicatorCentre(opt(ChannelAssignment::E3, 6)));
+        QTest::mouseRelease(opt(ChannelAssignment::E3, 6), Qt::LeftButton);
+        QCOMPARE(set.channels.K[ChannelAssignment::E3], 0);
+        QCOMPARE(shownByWidgets()[ChannelAssignment::E3], -1);
+    }
+
+    void loadShowsChannelsReverseFlagsAndClearsPresets() {
+        load({1, 2, 3, 4, 5, 6, 0, 0, 0});
+        pressPreset(2);
+        QCOMPARE(tickedPresets(), QList<int>{2});
+        // A file with rows swapped against the display, a duplicate and an empty row.
+        load({2, 1, 4, 4, 6, 5, 0, 7, 9},
+             {true, false, false, false, true, false, true, false, false});
+        QCOMPARE(k(), (Values{2, 1, 4, 4, 6, 5, 0, 7, 9}));
+        QCOMPARE(shownByWidgets(), (Values{2, 1, 4, 4, 6, 5, 0, 7, 9}));
+        QVERIFY(!opt(ChannelAssignment::E1, 0)->isVisible()); // no visible selection
+        QVERIFY(tickedPresets().isEmpty());
+        QCOMPARE(set.channels.channelByte(ChannelAssignment::Phase), 0x86);
+        QCOMPARE(set.channels.channelByte(ChannelAssignment::E1), 0x80);
+        QTest::mouseClick(page->reverseBox(ChannelAssignment::E1), Qt::LeftButton);
+        QVERIFY(!set.channels.Reverse[ChannelAssignment::E1]);
+
+        // setChecked from code is a selection like any other; unchecking raises nothing.
+        opt(ChannelAssignment::Nick, 1)->setChecked(true);
+        QCOMPARE(k(), (Values{2, 4, 1, 4, 6, 5, 0, 7, 9}));
+        opt(ChannelAssignment::Nick, 1)->setChecked(false);
+        QCOMPARE(set.channels.K[ChannelAssignment::Nick], 1);
+        QCOMPARE(page->logic().shownOption(ChannelAssignment::Nick), ChannelGridLogic::NoSelection);
+    }
+
+    void phaseOptionsFollowTheHeliType() {
+        load({1, 2, 3, 4, 7, 6, 0, 0, 0});
+        page->setPhaseOptionsEnabled(false);
+        for (int option = 5; option <= 9; ++option) {
+            QVERIFY(!opt(ChannelAssignment::Phase, option)->isEnabled());
+            QVERIFY(opt(ChannelAssignment::Mode, option)->isEnabled());
+        }
+        click(ChannelAssignment::Phase, 8);
+        QCOMPARE(set.channels.K[ChannelAssignment::Phase], 7);
+        QVERIFY(opt(ChannelAssignment::Phase, 7)->isChecked()); // greyed but still shown
+        page->selectOption(ChannelAssignment::Phase, 6);        // the program can still select it
+        QCOMPARE(k(), (Values{1, 2, 3, 4, 6, 7, 0, 0, 0}));
+        page->setPhaseOptionsEnabled(true);
+        click(ChannelAssignment::Phase, 8);
+        QCOMPARE(set.channels.K[ChannelAssignment::Phase], 8);
+    }
+
+    void presetsSetSixRowsAndTickTheirBox() {
+        load({1, 2, 3, 4, 7, 8, 7, 8, 5});
+        pressPreset(3);
+        QCOMPARE(k(), (Values{2, 1, 3, 4, 5, 6, 7, 8, 5}));
+        QCOMPARE(shownByWidgets(), (Values{2, 1, 3, 4, 5, 6, -1, -1, 5}));
+        QCOMPARE(tickedPresets(), QList<int>{3});
+        pressPreset(3); // already applied: nothing changes, the box toggles off
+        QCOMPARE(k(), (Values{2, 1, 3, 4, 5, 6, 7, 8, 5}));
+        QVERIFY(tickedPresets().isEmpty());
+        pressPreset(3);
+        QCOMPARE(tickedPresets(), QList<int>{3});
+        click(ChannelAssignment::Roll, 1);
+        QVERIFY(tickedPresets().isEmpty());
+
+        pressPreset(1, Qt::RightButton); // applies, but only the left button toggles a box
+        QCOMPARE(k(), (Values{2, 4, 3, 1, 5, 6, 7, 8, 5}));
+        QVERIFY(tickedPresets().isEmpty());
+        page->presetBox(4)->setFocus();
+        QTest::keyClick(page->presetBox(4), Qt::Key_Space);
+        QCOMPARE(k(), (Values{3, 1, 2, 4, 5, 6, 7, 8, 5}));
+        QCOMPARE(tickedPresets(), QList<int>{4});
+        page->presetBox(2)->click(); // e.g. an accessibility action
+        QCOMPARE(k(), (Values{3, 4, 2, 1, 5, 6, 7, 8, 5}));
+        QCOMPARE(tickedPresets(), QList<int>{2});
+    }
+
+    void accessibleNamesFollowTheTranslatedTexts() {
+        QCOMPARE(opt(ChannelAssignment::Tail, 3)->accessibleName(), QStringLiteral("Tail 3"));
+        QCOMPARE(opt(ChannelAssignment::Nick, 2)->accessibleName(),
+                 QStringLiteral("Cyclic Pitch 2"));
+        QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Tail rev."));
+        page->findChild<QLabel*>(QStringLiteral("Funktion_1"))
+            ->setText(QStringLiteral("Anti couple"));
+        page->findChild<QLabel*>(QStringLiteral("tReverse_0"))->setText(QStringLiteral("inv."));
+        page->refreshAccessibleNames();
+        QCOMPARE(opt(ChannelAssignment::Tail, 3)->accessibleName(),
+                 QStringLiteral("Anti couple 3"));
+        QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Anti couple inv."));
+    }
+
+    void tabVisitsPresetsThenEachRowAndItsReverseBox() {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        page->presetBox(1)->setFocus();
+        QStringList visited;
+        for (int step = 0; step < 10; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited,
+                 (QStringList{"Vorwahl_2", "Vorwahl_3", "Vorwahl_4", "F_Main_1", "F_Main_2",
+                              "F_Main_3", "F_Main_4", "Reverse_0", "F_Heck_1", "F_Heck_2"}));
+    }
+
+    void randomUserActionsMatchTheModel() {
+        // The widgets must produce what the widget-free grid produces for the
+        // same actions, and what the unguarded swap produces where it may run.
+        QRandomGenerator random(20240611);
+        ChannelAssignment twinChannels;
+        ChannelGridLogic twin(twinChannels);
+        for (int round = 0; round < 150; ++round) {
+            Values start{};
+            for (int row = 0; row < Rows; ++row) {
+                start[static_cast<std::size_t>(row)] = random.bounded(10);
+            }
+            load(start);
+            twinChannels.K = set.channels.K;
+            for (int row = 0; row < Rows; ++row) {
+                twin.selectOption(row, start[static_cast<std::size_t>(row)]);
+            }
+            for (int step = 0; step < 8; ++step) {
+                const Values before = k();
+                const Values shownBefore = shownByWidgets();
+                rvtest::LiteralChannelSwap ref;
+                ref.K = before;
+                ref.shown = shownBefore;
+                const int row = random.bounded(Rows);
+                const ChannelRowSpec& spec = ChannelRows[static_cast<std::size_t>(row)];
+                const int option =
+                    spec.firstChannel + random.bounded(spec.lastChannel - spec.firstChannel + 1);
+                switch (random.bounded(4)) {
+                case 0:
+                case 1:
+                    click(row, option);
+                    twin.selectOption(row, option);
+                    ref.select(row, option);
+                    break;
+                case 2:
+                    doubleClick(row, option);
+                    twin.selectOption(row, option);
+                    twin.doubleClickOption(row, option);
+                    ref.select(row, option);
+                    if (spec.doubleClickClears) {
+                        ref.unselect(row, option);
+                        ref.K[static_cast<std::size_t>(row)] = 0;
+                    }
+                    break;
+                default:
+                    pressPreset(1 + row % 4);
+                    twin.applyPreset(1 + row % 4);
+                    ref.preset(1 + row % 4);
+                }
+                QCOMPARE(set.channels.K, twinChannels.K);
+                for (int r = 0; r < Rows; ++r) {
+                    QCOMPARE(shownByWidgets()[static_cast<std::size_t>(r)], twin.shownOption(r));
+                }
+                if (rvtest::groupsPairwiseDifferent(before)) {
+                    QVERIFY(!ref.endless);
+                    QCOMPARE(k(), ref.K);
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestChannelPage)
+#include "test_channel_page.moc"
