@@ -74,7 +74,8 @@ QWidget* ChannelGrid::buildChannelHeadings() {
         auto* heading = new QLabel(QString::number(i + 1), this);
         heading->setObjectName(indexedName("Kanaltext", i));
         heading->setFixedSize(ColumnWidth, CellHeight);
-        heading->setAlignment(Qt::AlignCenter);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        heading->setIndent(3); // over the option indicator, not the middle of the cell
         channelHeadings_[at(i)] = heading;
         layout->addWidget(heading);
     }
