@@ -67,6 +67,8 @@ GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
     // A direct child of its frame, so the frame's caption names it for screen readers.
     comment_ = new QPlainTextEdit(fraComment);
     comment_->setObjectName(QStringLiteral("Comment"));
+    // Tab leaves the field, so that keyboard users can reach the rest of the page.
+    comment_->setTabChangesFocus(true);
     new TextLengthLimit(comment_, CommentMaxLength);
     auto* commentLayout = new QVBoxLayout(fraComment);
     commentLayout->addWidget(comment_);
