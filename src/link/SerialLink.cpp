@@ -137,6 +137,7 @@ bool SerialLink::open() {
     applyModemLines();
     Com1.clearError();
     error_.clear();
+    unsettled_ = false;
     ++session_;
     state_ = State::Open;
     return true;
@@ -164,6 +165,7 @@ bool SerialLink::write(const QByteArray& bytes) {
         breakLink(Com1.errorString(), true);
         return false;
     }
+    unsettled_ = unsettled_ || !bytes.isEmpty();
     return true;
 }
 
@@ -188,21 +190,29 @@ bool SerialLink::drain() {
             break;
         }
         if (Com1.bytesToWrite() == 0 && driverQueueLength() == 0) {
-            return true;
+            if (!unsettled_) {
+                return true;
+            }
+            unsettled_ = false;
+            keepLiveFor(FifoSettleMs);
+            continue; // the port may have failed meanwhile
         }
         if (deadline.hasExpired()) {
             breakLink(tr("The device did not take the data."), true);
             return false;
         }
-        // Keep the window live while the line catches up.
-        QEventLoop loop;
-        QTimer::singleShot(2, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        keepLiveFor(2); // while the line catches up
     }
     if (error_.isEmpty()) {
         error_ = tr("The port is not open.");
     }
     return false;
+}
+
+void SerialLink::keepLiveFor(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool SerialLink::close() {

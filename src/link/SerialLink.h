@@ -27,6 +27,10 @@ public:
     // How long handing queued bytes to the device may take before the link
     // counts as broken; a healthy line drains a block in a few milliseconds.
     static constexpr int DrainTimeoutMs = 3000;
+    // The driver reports its queue empty while a UART FIFO (16 bytes, about
+    // 4.2 ms at 38,400 baud) may still be sending; drain() allows for it so
+    // that a pause measured from its return is a pause on the line.
+    static constexpr int FifoSettleMs = 5;
 
     explicit SerialLink(QObject* parent = nullptr);
     ~SerialLink() override;
@@ -51,8 +55,9 @@ public:
     // Queues the text, one byte per character (Latin-1), nothing added.
     bool write(const QString& text);
     bool write(const QByteArray& bytes);
-    // Returns once every queued byte has left the program and the driver's
-    // output queue is empty; the user interface stays live meanwhile.
+    // Returns once every queued byte has left the program, the driver's output
+    // queue is empty and the line has had time to send its FIFO; the user
+    // interface stays live meanwhile.
     bool drain();
     // Drains, then closes. The port is closed afterwards in any case.
     bool close();
@@ -72,11 +77,13 @@ private:
     void breakLink(const QString& reason, bool closeNow);
     void applyModemLines();
     int driverQueueLength() const;
+    static void keepLiveFor(int milliseconds);
 
     QSerialPort Com1;
     int portNumber_ = FirstPort;
     State state_ = State::Closed;
     std::uint64_t session_ = 0;
+    bool unsettled_ = false; // bytes written since the line last settled
     QString error_;
 };
 

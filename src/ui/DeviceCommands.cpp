@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <exception>
+#include <utility>
 
 namespace rv {
 
@@ -25,6 +26,12 @@ public:
     }
     ~Run() {
         restoreCursor();
+        if (owner_.running_ == 1) {
+            const QStringList deferred = std::exchange(owner_.deferredFailures_, {});
+            for (const QString& reason : deferred) {
+                owner_.showPortFail(reason);
+            }
+        }
         if (--owner_.running_ == 0) {
             Q_EMIT owner_.busyChanged(false);
             Q_EMIT owner_.finished();
@@ -142,7 +149,15 @@ void DeviceCommands::fail(Run& run) {
         run.reason = port_.errorString();
     }
     run.restoreCursor();
-    MessageBox::inform(dialogParent_, texts_.PORT_FAIL, QMessageBox::NoIcon, run.reason);
+    if (running_ > 1) {
+        deferredFailures_.append(run.reason);
+    } else {
+        showPortFail(run.reason);
+    }
+}
+
+void DeviceCommands::showPortFail(const QString& reason) {
+    MessageBox::inform(dialogParent_, texts_.PORT_FAIL, QMessageBox::NoIcon, reason);
 }
 
 } // namespace rv

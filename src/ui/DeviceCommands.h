@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,8 @@ struct ParameterSet;
 //
 // The window stays live during the pauses; a second command started then
 // finds the port held and fails with PORT_FAIL while the first carries on.
+// Its message waits until the first has ended: a modal box shown inside the
+// first command's pause would hold that command up until it is dismissed.
 class DeviceCommands : public QObject {
     Q_OBJECT
 public:
@@ -54,6 +57,7 @@ private:
     bool pause(Run& run, int milliseconds);
     bool closePort(Run& run);
     void fail(Run& run);
+    void showPortFail(const QString& reason);
 
     ParameterSet& set_;
     SerialLink& port_;
@@ -62,6 +66,7 @@ private:
     std::function<void()> collectImage_;
     QWidget* dialogParent_;
     int running_ = 0;
+    QStringList deferredFailures_;
 };
 
 } // namespace rv
