@@ -8,9 +8,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -18,36 +20,72 @@
 namespace rv {
 
 namespace {
-// Keeps a plain-text edit within a number of characters however the text
-// arrives (typing, pasting, dropping, set from code): what does not fit is
-// cut from the end of what was just inserted, inside the same undo step.
-class TextLengthLimit : public QObject {
+// A plain-text field that holds at most maxLength characters. Typed, pasted,
+// dropped and composed text is shortened before it reaches the document, so
+// that undo and redo stay plain; text set from code is cut afterwards.
+class LimitedTextEdit : public QPlainTextEdit {
 public:
-    TextLengthLimit(QPlainTextEdit* edit, int maxLength)
-        : QObject(edit), edit_(edit), maxLength_(maxLength) {
-        connect(edit->document(), &QTextDocument::contentsChange, this,
+    LimitedTextEdit(int maxLength, QWidget* parent)
+        : QPlainTextEdit(parent), maxLength_(maxLength) {
+        connect(document(), &QTextDocument::contentsChange, this,
                 [this](int position, int, int added) { insertEnd_ = position + added; });
-        connect(edit, &QPlainTextEdit::textChanged, this, &TextLengthLimit::enforce);
+        connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::cutExcess);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        const bool commandKey = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        const bool inserts = !text.isEmpty() && !commandKey &&
+                             (text.at(0).isPrint() || text == QStringLiteral("\r"));
+        if (inserts && text.size() > room()) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!source->hasText()) {
+            return;
+        }
+        QString text = source->text();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMimeData limited;
+        limited.setText(text.left(room()));
+        QPlainTextEdit::insertFromMimeData(&limited);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (event->commitString().size() > room()) {
+            QInputMethodEvent limited(event->preeditString(), event->attributes());
+            limited.setCommitString(event->commitString().left(room()), event->replacementStart(),
+                                    event->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&limited);
+            return;
+        }
+        QPlainTextEdit::inputMethodEvent(event);
     }
 
 private:
-    void enforce() {
-        QTextDocument* document = edit_->document();
-        const int length = document->characterCount() - 1; // without the final separator
-        const int excess = length - maxLength_;
+    int length() const { return document()->characterCount() - 1; } // without the final separator
+    int room() const {
+        return std::max(0, maxLength_ - (length() - int(textCursor().selectedText().size())));
+    }
+
+    void cutExcess() {
+        const int excess = length() - maxLength_;
         if (excess <= 0) {
             return;
         }
-        const int end = std::clamp(insertEnd_, excess, length);
-        QTextCursor cursor(document);
-        cursor.joinPreviousEditBlock();
+        // What does not fit is cut from the end of what was just inserted.
+        const int end = std::clamp(insertEnd_, excess, length());
+        QTextCursor cursor(document());
         cursor.setPosition(end - excess);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
-        cursor.endEditBlock();
     }
 
-    QPlainTextEdit* edit_;
     int maxLength_;
     int insertEnd_ = 0;
 };
@@ -65,11 +103,10 @@ GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
     auto* fraComment = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
     fraComment->setObjectName(QStringLiteral("fraComment"));
     // A direct child of its frame, so the frame's caption names it for screen readers.
-    comment_ = new QPlainTextEdit(fraComment);
+    comment_ = new LimitedTextEdit(CommentMaxLength, fraComment);
     comment_->setObjectName(QStringLiteral("Comment"));
     // Tab leaves the field, so that keyboard users can reach the rest of the page.
     comment_->setTabChangesFocus(true);
-    new TextLengthLimit(comment_, CommentMaxLength);
     auto* commentLayout = new QVBoxLayout(fraComment);
     commentLayout->addWidget(comment_);
 
