@@ -1,0 +1,68 @@
+// Time of one drag step of the curve editor: a mouse move with the left
+// button held, the write-back into the curve set and the repaint of the
+// picture, at two picture sizes.
+#include "model/CurveGeometry.h"
+#include "model/ParameterSet.h"
+#include "ui/CurvePicture.h"
+#include "ui/GeneralPage.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <cstdio>
+
+namespace {
+
+void sendMouse(rv::CurvePicture* picture, QEvent::Type type, QPointF logical,
+               Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF local = picture->toPixel(logical);
+    QMouseEvent event(type, local, picture->mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(picture, &event);
+}
+
+void measure(rv::GeneralPage& page, rv::CurvePicture* picture, QSize pageSize) {
+    page.resize(pageSize);
+    QApplication::processEvents();
+    const double x = rv::CurveGeometry::columnX(4);
+    sendMouse(picture, QEvent::MouseMove, {x, 1600}, Qt::NoButton, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseButtonPress, {x, 1600}, Qt::LeftButton, Qt::LeftButton);
+
+    constexpr int Steps = 2000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Steps; ++i) {
+        // Sweep up and down through the value range so every step changes the point.
+        const double y = 200 + (i % 200) * 14.0;
+        sendMouse(picture, QEvent::MouseMove, {x, y}, Qt::NoButton, Qt::LeftButton);
+        picture->repaint();
+    }
+    const double micros = timer.nsecsElapsed() / 1000.0 / Steps;
+    sendMouse(picture, QEvent::MouseButtonRelease, {x, 1600}, Qt::LeftButton, Qt::NoButton);
+    std::printf("picture %4d x %4d px: %8.1f us per drag step (%d steps)\n", picture->width(),
+                picture->height(), micros, Steps);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    rv::ParameterSet set;
+    set.PitchMode = 1;
+    for (char letter : rv::CurveSet::SendOrder) {
+        auto& curve = set.curves.byLetter(letter);
+        for (int c = 0; c < rv::CurvePoints; ++c) {
+            curve[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(20 * c);
+        }
+    }
+    rv::GeneralPage page(set);
+    page.show();
+    page.ShowCurves();
+    auto* picture = page.findChild<rv::CurvePicture*>(QStringLiteral("Pic1"));
+    measure(page, picture, {800, 600});
+    measure(page, picture, {1600, 1200});
+    return 0;
+}
