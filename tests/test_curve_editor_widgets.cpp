@@ -41,11 +41,16 @@ class TestCurveEditorWidgets : public QObject {
     }
     QString text(const char* label) const { return child<QLabel>(QLatin1String(label))->text(); }
     void hover(int column, int value) { curvetest::move(pic, {xOf(column), cursorY(value)}); }
+    // A widget position in a grabbed image, which may hold more pixels on a high-DPI screen.
+    static QPoint imagePoint(const QImage& image, QPointF widgetPoint) {
+        return (widgetPoint * image.devicePixelRatio()).toPoint();
+    }
     // Colour of a dot: its purest pixel, since the segments over it blend in black
     // and its antialiased edge blends in white.
     QRgb dotColour(int column, int value) const {
         const QImage image = pic->grab().toImage();
-        const QPoint centre = pic->toPixel({xOf(column), CurveGeometry::valueY(value)}).toPoint();
+        const QPoint centre =
+            imagePoint(image, pic->toPixel({xOf(column), CurveGeometry::valueY(value)}));
         QColor best(Qt::white);
         for (int dx = -2; dx <= 1; ++dx) {
             for (int dy = -2; dy <= 1; ++dy) {
@@ -147,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(text("IstValue"), QStringLiteral("X"));
         // The ramp is straight anyway: the segment still passes column 7's place, but no dot.
         const QImage image = pic->grab().toImage();
-        const QPoint at7 = pic->toPixel({xOf(7), CurveGeometry::valueY(120)}).toPoint();
+        const QPoint at7 = imagePoint(image, pic->toPixel({xOf(7), CurveGeometry::valueY(120)}));
         int darkest = 255;
         for (int dx = -4; dx <= 4; ++dx) {
             for (int dy = -4; dy <= 4; ++dy) {
