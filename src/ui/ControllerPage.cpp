@@ -1,0 +1,102 @@
+#include "ui/ControllerPage.h"
+
+#include "model/ParameterImage.h"
+#include "model/ParameterSet.h"
+#include "model/SliderTable.h"
+#include "ui/SliderRow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace rv {
+
+ControllerPage::ControllerPage(ParameterSet& set, QWidget* speedRows, QWidget* parent)
+    : QWidget(parent), set_(set) {
+    setObjectName(QStringLiteral("fraRegler"));
+
+    // The check box sits above the gyro rows; it is created first so that Tab
+    // reaches it before them.
+    gyroInverter_ = new QCheckBox(QStringLiteral("Gyro Reverse"));
+    gyroInverter_->setObjectName(QStringLiteral("GyroInverter"));
+    connect(gyroInverter_, &QCheckBox::stateChanged, this, &ControllerPage::GyroInverter_Click);
+
+    auto* columns = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    left->addWidget(createFrame("fraSystem", "System Setup", nullptr));
+    left->addWidget(createFrame("fraSpeed", "RPM", speedRows));
+    left->addWidget(createFrame("fraKreisel", "Gyro Settings", gyroInverter_));
+    left->addStretch();
+    right->addWidget(createFrame("fraTail", "Tail Setup", nullptr));
+    right->addWidget(createFrame("fraHeading", "Heading Lock Settings", nullptr));
+
+    expertMode_ = new QCheckBox(QStringLiteral("Expert Mode"), this);
+    expertMode_->setObjectName(QStringLiteral("ReglerMode"));
+    right->addWidget(expertMode_);
+    right->addStretch();
+    connect(expertMode_, &QCheckBox::toggled, this, &ControllerPage::ReglerMode_Click);
+
+    // The window opens with expert mode off.
+    ReglerMode_Click();
+}
+
+QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QWidget* above) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), this);
+    frame->setObjectName(QLatin1String(name));
+    auto* layout = new QVBoxLayout(frame);
+    if (above != nullptr) {
+        above->setParent(frame);
+        layout->addWidget(above);
+    }
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows.at(i)->addToGridRow(grid, i);
+    }
+    rows_.append(rows);
+    return frame;
+}
+
+void ControllerPage::ReglerMode_Click() {
+    const bool expert = expertMode_->isChecked();
+    for (SliderRow* row : rows_) {
+        if (row->definition().expert) {
+            row->setRowVisible(expert);
+        }
+    }
+}
+
+void ControllerPage::GyroInverter_Click() {
+    const Qt::CheckState state = gyroInverter_->checkState();
+    // The grey state only comes from a loaded byte 2; once the user picks a
+    // definite state, clicking must not lead back to it.
+    if (state != Qt::PartiallyChecked) {
+        gyroInverter_->setTristate(false);
+    }
+    const int byte = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+    set_.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
+}
+
+SliderRow* ControllerPage::sliderRow(QStringView sliderName) const {
+    for (SliderRow* row : rows_) {
+        if (sliderName == QLatin1String(row->definition().slider)) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+void ControllerPage::refreshAccessibleNames() {
+    for (SliderRow* row : rows_) {
+        row->refreshAccessibleName();
+    }
+}
+
+} // namespace rv

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+
+namespace rv {
+
+struct ParameterSet;
+class SliderRow;
+
+// The controller page (fraRegler): system, governor, gyro, tail and heading
+// lock sliders, the gyro reverse box and the expert-mode switch.
+class ControllerPage : public QWidget {
+    Q_OBJECT
+public:
+    // speedRows: the governor speed rows shown above the governor sliders in
+    // fraSpeed; may be nullptr.
+    ControllerPage(ParameterSet& set, QWidget* speedRows, QWidget* parent = nullptr);
+
+    // Shows or hides the fifteen expert rows after the state of ReglerMode.
+    void ReglerMode_Click();
+    // Writes the state of GyroInverter (0, 1, or 2 for the grey state) to index 48.
+    void GyroInverter_Click();
+
+    QCheckBox* expertMode() const { return expertMode_; }
+    QCheckBox* gyroInverter() const { return gyroInverter_; }
+    SliderRow* sliderRow(QStringView sliderName) const;
+
+    void refreshAccessibleNames();
+
+private:
+    QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);
+
+    ParameterSet& set_;
+    QList<SliderRow*> rows_;
+    QCheckBox* gyroInverter_ = nullptr;
+    QCheckBox* expertMode_ = nullptr;
+};
+
+} // namespace rv

@@ -1,0 +1,91 @@
+#include "ui/OptionTable.h"
+
+#include "model/ParameterImage.h"
+#include "model/ParameterSet.h"
+
+#include <QString>
+
+#include <array>
+
+namespace rv {
+
+namespace {
+
+const std::array<OptionGroupDefinition, 7>& definitions() {
+    static const std::array<OptionGroupDefinition, 7> table{{
+        {"Board",
+         "fraHeliType",
+         "Heli Type",
+         {"RPM controlled", "Pitch controlled"},
+         OptionTarget::PitchMode},
+        {"Drehzahl",
+         "fraMain",
+         "Main Motor Setup",
+         {"Throttle Curve", "Governor"},
+         OptionTarget::DrehzahlMode},
+        {"MainOut",
+         "fraMainOut",
+         "Main signal",
+         {"Power Board RV", "Servo / Controller"},
+         OptionTarget::MainOut},
+        {"HeckMode",
+         "fraTailType",
+         "Tail Motor signal",
+         {"Power Board RV", "Controller"},
+         OptionTarget::TailSignal},
+        {"KombiMode", "fraKombiTail", "Combo Tail", {"Off", "On"}, OptionTarget::KombiTail},
+        {"TailBeep", "fraTailBeep", "Tail Beep", {"Off", "On"}, OptionTarget::TailBeep},
+        {"TSMode",
+         "fraTS",
+         "Swashplate Setup",
+         {QString::fromUtf8("120°"), QString::fromUtf8("90°"), "Coll.Pitch, Cyc.Pitch, Roll"},
+         OptionTarget::ServoMode},
+    }};
+    return table;
+}
+
+} // namespace
+
+std::span<const OptionGroupDefinition> optionGroupDefinitions() {
+    return definitions();
+}
+
+const OptionGroupDefinition& optionGroupDefinition(OptionTarget target) {
+    for (const OptionGroupDefinition& group : definitions()) {
+        if (group.target == target) {
+            return group;
+        }
+    }
+    return definitions().front();
+}
+
+void applyOptionSelection(ParameterSet& set, OptionTarget target, int index) {
+    const auto byte = static_cast<std::uint8_t>(index);
+    const std::uint8_t tail = set.image.at(Index::TailSignal);
+    switch (target) {
+    case OptionTarget::PitchMode:
+        set.PitchMode = index;
+        break;
+    case OptionTarget::DrehzahlMode:
+        set.DrehzahlMode = index;
+        break;
+    case OptionTarget::ServoMode:
+        set.ServoMode = index;
+        break;
+    case OptionTarget::MainOut:
+        set.image.set(Index::MainOut, byte);
+        break;
+    case OptionTarget::TailSignal:
+        set.image.set(Index::TailSignal, static_cast<std::uint8_t>((tail & 0x80) | (byte & 0x7F)));
+        break;
+    case OptionTarget::KombiTail:
+        set.image.set(Index::TailSignal,
+                      static_cast<std::uint8_t>((tail & 0x7F) | (index != 0 ? 0x80 : 0)));
+        break;
+    case OptionTarget::TailBeep:
+        set.image.set(Index::TailBeep, byte);
+        break;
+    }
+}
+
+} // namespace rv

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+
+#include <cstdint>
+#include <span>
+
+namespace rv {
+
+struct ParameterSet;
+
+// What selecting an option of a group changes.
+enum class OptionTarget {
+    PitchMode,    // state variable; Board also restricts other choices
+    DrehzahlMode, // state variable
+    ServoMode,    // state variable
+    MainOut,      // image 29 = index
+    TailSignal,   // image 31 bits 0..6 = index, bit 7 kept
+    KombiTail,    // image 31 bit 7 = index, bits 0..6 kept
+    TailBeep,     // image 32 = index
+};
+
+struct OptionGroupDefinition {
+    const char* name;  // array name; option i is "<name>_<i>"
+    const char* frame; // objectName of the frame
+    const char* frameCaption;
+    QStringList captions; // English captions of the options
+    OptionTarget target;
+};
+
+std::span<const OptionGroupDefinition> optionGroupDefinitions();
+const OptionGroupDefinition& optionGroupDefinition(OptionTarget target);
+
+// The effect of selecting option `index` (no widgets involved).
+void applyOptionSelection(ParameterSet& set, OptionTarget target, int index);
+
+// TS1Inverter..TS3Inverter: 1 reverses the servo, 255 (-1 as a signed byte) is normal.
+constexpr std::uint8_t servoInverterFor(bool reversed) {
+    return reversed ? 1 : 255;
+}
+
+} // namespace rv

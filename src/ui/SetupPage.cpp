@@ -1,0 +1,220 @@
+#include "ui/SetupPage.h"
+
+#include "model/ParameterSet.h"
+#include "model/SliderTable.h"
+#include "ui/OptionGroup.h"
+#include "ui/OptionTable.h"
+#include "ui/SliderRow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace rv {
+
+namespace {
+
+constexpr int RpmControlled = 0;
+constexpr int Governor = 1;
+constexpr int ThrottleCurve = 0;
+constexpr int ThirdSwashplate = 2;
+
+struct ServoReverseDefinition {
+    const char* name;
+    const char* caption;
+    std::uint8_t ParameterSet::*inverter;
+};
+
+constexpr std::array<ServoReverseDefinition, 3> ServoReverseBoxes{{
+    {"TS1Inv", "Servo 1", &ParameterSet::TS1Inverter},
+    {"TS2Inv", "Servo 2", &ParameterSet::TS2Inverter},
+    {"TS3Inv", "Servo 3", &ParameterSet::TS3Inverter},
+}};
+
+QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+} // namespace
+
+SetupPage::SetupPage(ParameterSet& set, QWidget* parent) : QWidget(parent), set_(set) {
+    setObjectName(QStringLiteral("fraSetup"));
+    auto* grid = new QGridLayout(this);
+
+    // Created in reading order, which is also the Tab order.
+    grid->addWidget(createOptionFrame(OptionTarget::PitchMode), 0, 0);
+    grid->addWidget(createOptionFrame(OptionTarget::DrehzahlMode), 0, 1);
+    grid->addWidget(createOptionFrame(OptionTarget::MainOut), 0, 2);
+    grid->addWidget(createOptionFrame(OptionTarget::TailSignal), 1, 0);
+    grid->addWidget(createOptionFrame(OptionTarget::KombiTail), 1, 1);
+    grid->addWidget(createOptionFrame(OptionTarget::TailBeep), 1, 2);
+    grid->addWidget(createSwashplateFrame(), 2, 0, 1, 2);
+    grid->addWidget(createServoFrame(), 2, 2);
+    grid->addWidget(createFlashFrame(), 3, 0, 1, 2);
+    auto* side = new QVBoxLayout;
+    side->addWidget(createDualRateFrame());
+    side->addWidget(createPortFrame());
+    grid->addLayout(side, 3, 2);
+    grid->setRowStretch(4, 1);
+    for (int column = 0; column < 3; ++column) {
+        grid->setColumnStretch(column, 1);
+    }
+
+    for (OptionGroup* group : groups_) {
+        const OptionTarget target = group->definition().target;
+        if (target == OptionTarget::PitchMode) {
+            connect(group, &OptionGroup::clicked, this, &SetupPage::Board_Click);
+        } else {
+            connect(group, &OptionGroup::clicked, this,
+                    [this, target](int index) { applyOptionSelection(set_, target, index); });
+        }
+    }
+}
+
+QGroupBox* SetupPage::createOptionFrame(OptionTarget target) {
+    const OptionGroupDefinition& definition = optionGroupDefinition(target);
+    QGroupBox* frame = newFrame(definition.frame, definition.frameCaption, this);
+    auto* group = new OptionGroup(definition, frame);
+    groups_.append(group);
+    auto* layout = new QVBoxLayout(frame);
+    for (QRadioButton* option : group->options()) {
+        layout->addWidget(option);
+    }
+    return frame;
+}
+
+QGroupBox* SetupPage::createSwashplateFrame() {
+    const OptionGroupDefinition& definition = optionGroupDefinition(OptionTarget::ServoMode);
+    QGroupBox* frame = newFrame(definition.frame, definition.frameCaption, this);
+    auto* layout = new QHBoxLayout(frame);
+    auto* group = new OptionGroup(definition, frame);
+    groups_.append(group);
+    auto* options = new QVBoxLayout;
+    for (QRadioButton* option : group->options()) {
+        options->addWidget(option);
+    }
+    options->addStretch();
+    layout->addLayout(options);
+
+    auto* parts = new QGridLayout;
+    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows.at(i)->addToGridRow(parts, i);
+    }
+    parts->setColumnStretch(1, 1);
+    parts->setRowStretch(static_cast<int>(rows.size()), 1);
+    rows_.append(rows);
+    layout->addLayout(parts, 1);
+    return frame;
+}
+
+QGroupBox* SetupPage::createServoFrame() {
+    QGroupBox* frame = newFrame("frmServo", "Servo Reverse", this);
+    auto* layout = new QVBoxLayout(frame);
+    for (int servo = 0; servo < static_cast<int>(ServoReverseBoxes.size()); ++servo) {
+        const ServoReverseDefinition& definition = ServoReverseBoxes.at(servo);
+        auto* box = new QCheckBox(QLatin1String(definition.caption), frame);
+        box->setObjectName(QLatin1String(definition.name));
+        servoReverse_.at(servo) = box;
+        layout->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this, servo] { TSInv_Click(servo); });
+    }
+    layout->addStretch();
+    return frame;
+}
+
+QGroupBox* SetupPage::createDualRateFrame() {
+    QGroupBox* frame = newFrame("fraDualRate", "Tail Servo", this);
+    auto* layout = new QGridLayout(frame);
+    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows.at(i)->addToGridRow(layout, i);
+    }
+    layout->setColumnStretch(1, 1);
+    rows_.append(rows);
+    return frame;
+}
+
+QGroupBox* SetupPage::createFlashFrame() {
+    QGroupBox* frame = newFrame("fraFlash", "Flash Frequency (Timed in milliseconds)", this);
+    auto* layout = new QGridLayout(frame);
+    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    for (int i = 0; i < rows.size(); ++i) {
+        rows.at(i)->addToGridColumn(layout, i);
+        layout->setColumnStretch(i, 1);
+    }
+    rows_.append(rows);
+    return frame;
+}
+
+QGroupBox* SetupPage::createPortFrame() {
+    QGroupBox* frame = newFrame("fraComPort", "COM Port", this);
+    portLayout_ = new QVBoxLayout(frame);
+    portBox_ = new QComboBox(frame);
+    portBox_->setObjectName(QStringLiteral("cboPort"));
+    portBox_->setPlaceholderText(QStringLiteral("COM 1"));
+    portBox_->setAccessibleName(frame->title());
+    portLayout_->addWidget(portBox_);
+    return frame;
+}
+
+void SetupPage::Board_Click(int index) {
+    set_.PitchMode = index;
+    OptionGroup* drehzahl = optionGroup(OptionTarget::DrehzahlMode);
+    OptionGroup* swashplate = optionGroup(OptionTarget::ServoMode);
+    if (index == RpmControlled) {
+        // Run the handlers even when the option was selected already, so that
+        // a loaded governor or 120°/90° setting cannot survive in RPM mode.
+        drehzahl->selectAndRun(ThrottleCurve);
+        drehzahl->setOptionEnabled(Governor, false);
+        swashplate->setOptionEnabled(0, false);
+        swashplate->setOptionEnabled(1, false);
+        swashplate->selectAndRun(ThirdSwashplate);
+        Q_EMIT phaseChannelsEnabled(false);
+    } else {
+        drehzahl->setOptionEnabled(Governor, true);
+        swashplate->setOptionEnabled(0, true);
+        swashplate->setOptionEnabled(1, true);
+        Q_EMIT phaseChannelsEnabled(true);
+    }
+}
+
+void SetupPage::TSInv_Click(int servo) {
+    const ServoReverseDefinition& definition = ServoReverseBoxes.at(servo);
+    set_.*definition.inverter = servoInverterFor(servoReverse_.at(servo)->isChecked());
+}
+
+OptionGroup* SetupPage::optionGroup(OptionTarget target) const {
+    for (OptionGroup* group : groups_) {
+        if (group->definition().target == target) {
+            return group;
+        }
+    }
+    return nullptr;
+}
+
+SliderRow* SetupPage::sliderRow(QStringView sliderName) const {
+    for (SliderRow* row : rows_) {
+        if (sliderName == QLatin1String(row->definition().slider)) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+void SetupPage::refreshAccessibleNames() {
+    for (SliderRow* row : rows_) {
+        row->refreshAccessibleName();
+    }
+    if (auto* frame = findChild<QGroupBox*>(QStringLiteral("fraComPort"))) {
+        portBox_->setAccessibleName(frame->title());
+    }
+}
+
+} // namespace rv

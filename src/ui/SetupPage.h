@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+
+namespace rv {
+
+struct ParameterSet;
+class OptionGroup;
+class SliderRow;
+enum class OptionTarget;
+
+// The configuration page (fraSetup): heli type, motor and tail signals,
+// swashplate, servo reverse, dual rate, light timing and the port frame.
+class SetupPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetupPage(ParameterSet& set, QWidget* parent = nullptr);
+
+    // Heli type chosen: sets PitchMode, then restricts or frees the governor,
+    // the 120°/90° swashplates and the phase channels 5..9.
+    void Board_Click(int index);
+    // Servo reverse boxes: TS1Inverter..TS3Inverter = 1 checked, 255 cleared.
+    void TSInv_Click(int servo);
+
+    OptionGroup* optionGroup(OptionTarget target) const;
+    SliderRow* sliderRow(QStringView sliderName) const;
+    QComboBox* portBox() const { return portBox_; }
+    // The layout of fraComPort; the window adds its device label there.
+    QBoxLayout* portFrameLayout() const { return portLayout_; }
+
+    void refreshAccessibleNames();
+
+Q_SIGNALS:
+    // Elements 5..9 of F_Phase are to be enabled (true) or disabled (false).
+    void phaseChannelsEnabled(bool enabled);
+
+private:
+    QGroupBox* createOptionFrame(OptionTarget target);
+    QGroupBox* createSwashplateFrame();
+    QGroupBox* createServoFrame();
+    QGroupBox* createDualRateFrame();
+    QGroupBox* createFlashFrame();
+    QGroupBox* createPortFrame();
+
+    ParameterSet& set_;
+    QList<OptionGroup*> groups_;
+    QList<SliderRow*> rows_;
+    std::array<QCheckBox*, 3> servoReverse_{};
+    QComboBox* portBox_ = nullptr;
+    QBoxLayout* portLayout_ = nullptr;
+};
+
+} // namespace rv

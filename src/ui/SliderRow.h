@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+
+class QSlider;
+class QGridLayout;
+
+namespace rv {
+
+struct ParameterSet;
+struct SliderDefinition;
+
+// The value label of a slider row; a double-click asks for the restore.
+class SliderValueLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// One parameter slider with its caption and value label, created from its
+// table entry. The same two handlers serve every row (Para13Sl_Change,
+// Para13L_DblClick, DualRateSl_Change, ...).
+class SliderRow : public QObject {
+    Q_OBJECT
+public:
+    SliderRow(ParameterSet& set, const SliderDefinition& definition, QWidget* parent);
+
+    const SliderDefinition& definition() const { return definition_; }
+    QLabel* caption() const { return caption_; }
+    QSlider* slider() const { return slider_; }
+    SliderValueLabel* valueLabel() const { return value_; }
+
+    // Shows or hides all three controls; position and byte stay as they are.
+    void setRowVisible(bool visible);
+    // The slider is named by its caption label, in whatever language it shows.
+    void refreshAccessibleName();
+
+    // Runs on every position change, by the user or by the program.
+    void Slider_Change(int position);
+    // Puts the slider back to the value of the last load or save.
+    void ValueLabel_DblClick();
+
+    // Places caption, slider and value label in one line of a grid.
+    void addToGridRow(QGridLayout* grid, int row);
+    // Places them one below the other in a column of a grid (rows side by side).
+    void addToGridColumn(QGridLayout* grid, int column);
+
+private:
+    ParameterSet& set_;
+    const SliderDefinition& definition_;
+    QLabel* caption_;
+    QSlider* slider_;
+    SliderValueLabel* value_;
+};
+
+} // namespace rv
+
+namespace rv {
+// Creates the rows of the table that belong to a frame (by its objectName), in
+// table order, as children of the frame. The caller lays them out.
+QList<SliderRow*> createSliderRows(ParameterSet& set, QWidget* frame);
+} // namespace rv

@@ -1,0 +1,198 @@
+#include "model/ParameterSet.h"
+#include "model/SliderTable.h"
+#include "support/params_widgets.h"
+#include "ui/ControllerPage.h"
+#include "ui/SetupPage.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+using namespace rv;
+
+// Both pages as the window holds them, over one parameter set.
+struct Pages {
+    ParameterSet set;
+    QWidget* speedRows = new QWidget; // owned by the page once placed
+    ControllerPage controller{set, speedRows};
+    SetupPage setup{set};
+
+    QWidget* pageOf(const SliderDefinition& d) {
+        return controller.findChild<QSlider*>(QLatin1String(d.slider))
+                   ? &controller
+                   : static_cast<QWidget*>(&setup);
+    }
+};
+
+class TestSliderRows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyRowExistsInItsFrameWithBuddyAndRange() {
+        Pages pages;
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            QWidget* page = pages.pageOf(d);
+            PARAMS_CONTROL(QSlider, slider, page, d.slider);
+            PARAMS_CONTROL(QLabel, value, page, d.valueLabel);
+            PARAMS_CONTROL(QLabel, caption, page, d.caption);
+            QCOMPARE(slider->parentWidget()->objectName(), QLatin1String(d.frame));
+            QCOMPARE(slider->orientation(), Qt::Horizontal);
+            QCOMPARE(slider->minimum(), d.minimum);
+            QCOMPARE(slider->maximum(), d.maximum);
+            QCOMPARE(slider->singleStep(), d.singleStep);
+            QCOMPARE(slider->pageStep(), d.pageStep);
+            QCOMPARE(caption->buddy(), slider);
+            QCOMPARE(slider->accessibleName(), caption->text());
+        }
+        // fraSpeed holds the governor speed rows above its own sliders.
+        QCOMPARE(pages.speedRows->parentWidget()->objectName(), QStringLiteral("fraSpeed"));
+    }
+
+    void accessibleNameFollowsATranslatedCaption() {
+        Pages pages;
+        PARAMS_CONTROL(QLabel, caption, &pages.controller, "TailGain");
+        PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para34Sl");
+        PARAMS_CONTROL(QLabel, pitchCaption, &pages.setup, "PitchAnteil");
+        PARAMS_CONTROL(QSlider, pitch, &pages.setup, "PitchSl");
+        caption->setText(QStringLiteral("Heck&verstärkung"));
+        pitchCaption->setText(QStringLiteral("Collective Pitch Part "));
+        pages.controller.refreshAccessibleNames();
+        pages.setup.refreshAccessibleNames();
+        QCOMPARE(slider->accessibleName(), QStringLiteral("Heckverstärkung"));
+        QCOMPARE(pitch->accessibleName(), QStringLiteral("Collective Pitch Part"));
+    }
+
+    void percentSliderWritesAndRestoresFromReference() {
+        Pages pages;
+        PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para30Sl");
+        PARAMS_CONTROL(QLabel, value, &pages.controller, "Para30L");
+        slider->setValue(78);
+        QCOMPARE(value->text(), QStringLiteral("78"));
+        QCOMPARE(pages.set.image.at(30), 198);
+
+        // Saved with 198, moved away, restored by a double-click on the label.
+        pages.set.referenceImage.set(30, 198);
+        slider->setValue(12);
+        QCOMPARE(pages.set.image.at(30), 30);
+        QTest::mouseDClick(value, Qt::LeftButton);
+        QCOMPARE(slider->value(), 78);
+        QCOMPARE(value->text(), QStringLiteral("78"));
+        QCOMPARE(pages.set.image.at(30), 198);
+    }
+
+    void restoreOnAnUnmovedSliderLeavesAForeignByteAlone() {
+        Pages pages;
+        PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para14Sl");
+        PARAMS_CONTROL(QLabel, value, &pages.controller, "Para14L");
+        slider->setValue(78);
+        pages.set.image.set(14, 200); // e.g. from the value editor
+        pages.set.referenceImage.set(14, 200);
+        QTest::mouseDClick(value, Qt::LeftButton);
+        QCOMPARE(slider->value(), 78);
+        QCOMPARE(pages.set.image.at(14), 200); // position unchanged: no handler ran
+    }
+
+    void expertRowRestoresFortyAfterMovingToSixty() {
+        Pages pages;
+        PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para21Sl");
+        PARAMS_CONTROL(QLabel, value, &pages.controller, "Para21L");
+        slider->setValue(40);
+        pages.set.referenceImage.copyUnitEntriesFrom(pages.set.image);
+        slider->setValue(60);
+        QCOMPARE(pages.set.image.at(21), 153);
+        QTest::mouseDClick(value, Qt::LeftButton);
+        QCOMPARE(slider->value(), 40);
+        QCOMPARE(pages.set.image.at(21), 102);
+    }
+
+    void softStartAndMillisecondAndDirectRows() {
+        Pages pages;
+        PARAMS_CONTROL(QSlider, softStart, &pages.controller, "Para13Sl");
+        softStart->setValue(10);
+        QCOMPARE(pages.set.image.at(13), 25);
+        softStart->setValue(3);
+        QCOMPARE(pages.set.image.at(13), 7);
+
+        PARAMS_CONTROL(QSlider, on1, &pages.setup, "Para8Sl");
+        PARAMS_CONTROL(QLabel, on1Label, &pages.setup, "Para8L");
+        on1->setValue(1237);
+        QCOMPARE(on1Label->text(), QStringLiteral("1230"));
+        QCOMPARE(pages.set.image.at(8), 123);
+        pages.set.referenceImage.set(8, 45);
+        QTest::mouseDClick(on1Label, Qt::LeftButton);
+        QCOMPARE(on1->value(), 450);
+        QCOMPARE(pages.set.image.at(8), 45);
+
+        PARAMS_CONTROL(QSlider, dualRate, &pages.setup, "DualRateSl");
+        PARAMS_CONTROL(QLabel, dualRateLabel, &pages.setup, "DualRateL");
+        dualRate->setValue(77);
+        QCOMPARE(pages.set.image.at(18), 77);
+        pages.set.referenceImage.set(18, 64);
+        QTest::mouseDClick(dualRateLabel, Qt::LeftButton);
+        QCOMPARE(dualRate->value(), 64);
+        QCOMPARE(pages.set.image.at(18), 64);
+    }
+
+    void partRowsFeedTheStateVariablesAndHaveNoRestore() {
+        Pages pages;
+        PARAMS_CONTROL(QSlider, pitch, &pages.setup, "PitchSl");
+        PARAMS_CONTROL(QSlider, cycl, &pages.setup, "CyclSl");
+        PARAMS_CONTROL(QLabel, pitchLabel, &pages.setup, "PitchL");
+        pitch->setValue(55);
+        cycl->setValue(45);
+        QCOMPARE(pages.set.PitchPart, 55);
+        QCOMPARE(pages.set.CyclPart, 45);
+        QCOMPARE(pitchLabel->text(), QStringLiteral("55"));
+        QCOMPARE(pages.set.image.at(38), 0);
+        pages.set.referenceImage.set(38, 20);
+        QTest::mouseDClick(pitchLabel, Qt::LeftButton);
+        QCOMPARE(pitch->value(), 55);
+    }
+
+    void keyboardMovesTheSliderByItsSteps() {
+        Pages pages;
+        pages.controller.show();
+        PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para34Sl");
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(slider->value(), 6);
+        QCOMPARE(pages.set.image.at(34), 15);
+    }
+
+    void expertModeShowsAndHidesExactlyTheExpertRows() {
+        Pages pages;
+        PARAMS_CONTROL(QCheckBox, expert, &pages.controller, "ReglerMode");
+        PARAMS_CONTROL(QSlider, tailGw, &pages.controller, "Para21Sl");
+        QVERIFY(!expert->isChecked());
+
+        expert->setChecked(true);
+        tailGw->setValue(60);
+        QList<QWidget*> shown;
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            for (const char* name : {d.slider, d.valueLabel, d.caption}) {
+                QWidget* w = pages.pageOf(d)->findChild<QWidget*>(QLatin1String(name));
+                QVERIFY(!w->isHidden());
+            }
+        }
+
+        expert->setChecked(false);
+        int hidden = 0;
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            for (const char* name : {d.slider, d.valueLabel, d.caption}) {
+                QWidget* w = pages.pageOf(d)->findChild<QWidget*>(QLatin1String(name));
+                QCOMPARE(w->isHidden(), d.expert);
+                hidden += w->isHidden() ? 1 : 0;
+            }
+        }
+        QCOMPARE(hidden, 45);
+        QCOMPARE(tailGw->value(), 60);
+        QCOMPARE(pages.set.image.at(21), 153);
+        QVERIFY(!pages.controller.findChild<QGroupBox*>(QStringLiteral("fraHeading"))->isHidden());
+    }
+};
+
+QTEST_MAIN(TestSliderRows)
+#include "test_slider_rows.moc"
