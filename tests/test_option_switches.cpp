@@ -1,0 +1,231 @@
+#include "model/ParameterSet.h"
+#include "support/params_widgets.h"
+#include "ui/ControllerPage.h"
+#include "ui/OptionTable.h"
+#include "ui/SetupPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace rv;
+
+namespace {
+// Clicks on the box itself: a wide check box does not react to its empty right part.
+void clickBox(QWidget* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+bool showActive(QWidget* page) {
+    page->show();
+    page->activateWindow();
+    return QTest::qWaitForWindowActive(page);
+}
+} // namespace
+
+class TestOptionSwitches : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void optionsExistInTheirFramesUnselected() {
+        ParameterSet set;
+        SetupPage page(set);
+        for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
+            for (int i = 0; i < group.captions.size(); ++i) {
+                const QString name =
+                    QLatin1String(group.name) + QLatin1Char('_') + QString::number(i);
+                auto* option = page.findChild<QRadioButton*>(name);
+                QVERIFY2(option != nullptr, qPrintable(name));
+                QCOMPARE(option->parentWidget()->objectName(), QLatin1String(group.frame));
+                QCOMPARE(option->text(), group.captions.at(i));
+                QVERIFY(!option->isChecked());
+            }
+        }
+        for (const char* name : {"TS1Inv", "TS2Inv", "TS3Inv"}) {
+            auto* box = page.findChild<QCheckBox*>(QLatin1String(name));
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->parentWidget()->objectName(), QStringLiteral("frmServo"));
+        }
+    }
+
+    void rpmControlledForcesThrottleCurveAndThirdSwashplate() {
+        ParameterSet set;
+        SetupPage page(set);
+        QSignalSpy phase(&page, &SetupPage::phaseChannelsEnabled);
+        PARAMS_CONTROL(QRadioButton, pitchControlled, &page, "Board_1");
+        PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
+        PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
+        PARAMS_CONTROL(QRadioButton, governor, &page, "Drehzahl_1");
+        PARAMS_CONTROL(QRadioButton, ts120, &page, "TSMode_0");
+        PARAMS_CONTROL(QRadioButton, ts90, &page, "TSMode_1");
+        PARAMS_CONTROL(QRadioButton, ts3, &page, "TSMode_2");
+
+        pitchControlled->setChecked(true);
+        governor->setChecked(true);
+        ts90->setChecked(true);
+        QCOMPARE(set.PitchMode, 1);
+        QCOMPARE(set.DrehzahlMode, 1);
+        QCOMPARE(set.ServoMode, 1);
+
+        QTest::mouseClick(rpmControlled, Qt::LeftButton);
+        QCOMPARE(set.PitchMode, 0);
+        QVERIFY(throttle->isChecked());
+        QVERIFY(ts3->isChecked());
+        QCOMPARE(set.DrehzahlMode, 0);
+        QCOMPARE(set.ServoMode, 2);
+        QVERIFY(!governor->isEnabled());
+        QVERIFY(!ts120->isEnabled());
+        QVERIFY(!ts90->isEnabled());
+        QVERIFY(ts3->isEnabled());
+        QVERIFY(!governor->isHidden());
+
+        // A greyed option cannot be chosen by the user.
+        page.show();
+        clickBox(governor);
+        QVERIFY(throttle->isChecked());
+        QCOMPARE(set.DrehzahlMode, 0);
+
+        QTest::mouseClick(pitchControlled, Qt::LeftButton);
+        QVERIFY(governor->isEnabled());
+        QVERIFY(ts120->isEnabled());
+        QVERIFY(ts90->isEnabled());
+        QVERIFY(throttle->isChecked());
+        QVERIFY(ts3->isChecked());
+        QCOMPARE(set.ServoMode, 2);
+
+        QCOMPARE(phase.size(), 3);
+        QCOMPARE(phase.at(0).at(0).toBool(), true);
+        QCOMPARE(phase.at(1).at(0).toBool(), false);
+        QCOMPARE(phase.at(2).at(0).toBool(), true);
+    }
+
+    void rpmModeResetsStateEvenWhenTheOptionsWereAlreadySelected() {
+        // A load may set the state variables while the options stand elsewhere.
+        ParameterSet set;
+        SetupPage page(set);
+        PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
+        PARAMS_CONTROL(QRadioButton, ts3, &page, "TSMode_2");
+        PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
+        throttle->setChecked(true);
+        ts3->setChecked(true);
+        set.DrehzahlMode = 1;
+        set.ServoMode = 0;
+        rpmControlled->setChecked(true);
+        QCOMPARE(set.DrehzahlMode, 0);
+        QCOMPARE(set.ServoMode, 2);
+    }
+
+    void phaseChannelsAreDisabledWithinBoardClick() {
+        // The channel page reacts inside the handler, after the swashplate step.
+        ParameterSet set;
+        SetupPage page(set);
+        int servoModeSeen = -1;
+        connect(&page, &SetupPage::phaseChannelsEnabled, &page,
+                [&](bool) { servoModeSeen = set.ServoMode; });
+        page.findChild<QRadioButton*>(QStringLiteral("Board_0"))->setChecked(true);
+        QCOMPARE(servoModeSeen, 2);
+    }
+
+    void tailSignalAndComboTailShareIndex31() {
+        ParameterSet set;
+        SetupPage page(set);
+        PARAMS_CONTROL(QRadioButton, controller, &page, "HeckMode_1");
+        PARAMS_CONTROL(QRadioButton, powerBoard, &page, "HeckMode_0");
+        PARAMS_CONTROL(QRadioButton, comboOn, &page, "KombiMode_1");
+        PARAMS_CONTROL(QRadioButton, comboOff, &page, "KombiMode_0");
+        controller->setChecked(true);
+        comboOff->setChecked(true);
+        QCOMPARE(set.image.at(31), 0x01);
+        comboOn->setChecked(true);
+        QCOMPARE(set.image.at(31), 0x81);
+        powerBoard->setChecked(true);
+        QCOMPARE(set.image.at(31), 0x80);
+        comboOff->setChecked(true);
+        QCOMPARE(set.image.at(31), 0x00);
+    }
+
+    void singleByteOptionsWriteTheirIndex() {
+        ParameterSet set;
+        SetupPage page(set);
+        page.findChild<QRadioButton*>(QStringLiteral("MainOut_1"))->setChecked(true);
+        page.findChild<QRadioButton*>(QStringLiteral("TailBeep_1"))->setChecked(true);
+        QCOMPARE(set.image.at(29), 1);
+        QCOMPARE(set.image.at(32), 1);
+        page.findChild<QRadioButton*>(QStringLiteral("MainOut_0"))->setChecked(true);
+        page.findChild<QRadioButton*>(QStringLiteral("TailBeep_0"))->setChecked(true);
+        QCOMPARE(set.image.at(29), 0);
+        QCOMPARE(set.image.at(32), 0);
+    }
+
+    void servoReverseSetsOnlyTheStateVariable() {
+        ParameterSet set;
+        SetupPage page(set);
+        page.show();
+        PARAMS_CONTROL(QCheckBox, servo2, &page, "TS2Inv");
+        clickBox(servo2);
+        QCOMPARE(set.TS2Inverter, 1);
+        QCOMPARE(set.image.at(36), 0);
+        servo2->setFocus();
+        QTest::keyClick(servo2, Qt::Key_Space);
+        QCOMPARE(set.TS2Inverter, 255);
+        QCOMPARE(set.TS1Inverter, 0); // never touched: collects as 0
+    }
+
+    void gyroReverseWritesItsStateIncludingGrey() {
+        ParameterSet set;
+        ControllerPage page(set, nullptr);
+        page.show();
+        PARAMS_CONTROL(QCheckBox, gyro, &page, "GyroInverter");
+        QCOMPARE(gyro->parentWidget()->objectName(), QStringLiteral("fraKreisel"));
+        clickBox(gyro);
+        QCOMPARE(set.image.at(48), 1);
+
+        gyro->setCheckState(Qt::PartiallyChecked);
+        QCOMPARE(set.image.at(48), 2);
+        // Once the user decides, the grey state cannot come back by clicking.
+        clickBox(gyro);
+        clickBox(gyro);
+        clickBox(gyro);
+        QVERIFY(gyro->checkState() != Qt::PartiallyChecked);
+        QCOMPARE(set.image.at(48), gyro->isChecked() ? 1 : 0);
+    }
+
+    void arrowKeysMoveTheSelectionWithinAGroup() {
+        ParameterSet set;
+        SetupPage page(set);
+        QVERIFY(showActive(&page));
+        PARAMS_CONTROL(QRadioButton, ts120, &page, "TSMode_0");
+        PARAMS_CONTROL(QRadioButton, ts90, &page, "TSMode_1");
+        ts120->setChecked(true);
+        ts120->setFocus();
+        QTest::keyClick(ts120, Qt::Key_Down);
+        QVERIFY(ts90->isChecked());
+        QCOMPARE(set.ServoMode, 1);
+    }
+
+    void tabVisitsTheConfigurationControlsInReadingOrder() {
+        ParameterSet set;
+        SetupPage page(set);
+        page.show();
+        QStringList order;
+        QWidget* w = page.findChild<QRadioButton*>(QStringLiteral("Board_0"));
+        w->setFocus();
+        for (int i = 0; i < 60 && w != nullptr; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+        }
+        const auto at = [&](const char* name) { return order.indexOf(QLatin1String(name)); };
+        QVERIFY(at("Board_0") < at("Drehzahl_0"));
+        QVERIFY(at("Drehzahl_0") < at("MainOut_0"));
+        QVERIFY(at("TailBeep_0") < at("TSMode_0"));
+        QVERIFY(at("TSMode_2") < at("PitchSl"));
+        QVERIFY(at("PitchSl") < at("TS1Inv"));
+        QVERIFY(at("TS3Inv") < at("Para8Sl"));
+        QVERIFY(at("Para11Sl") < at("DualRateSl"));
+        QVERIFY(at("DualRateSl") < at("cboPort"));
+    }
+};
+
+QTEST_MAIN(TestOptionSwitches)
+#include "test_option_switches.moc"
