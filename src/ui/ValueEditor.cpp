@@ -1,0 +1,141 @@
+#include "ui/ValueEditor.h"
+
+#include "model/ParameterImage.h"
+#include "model/ParameterSet.h"
+#include "model/Rounding.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace rv {
+
+ValueEditor::ValueEditor(ParameterSet& set, QWidget* parent)
+    : QGroupBox(QStringLiteral("ParaEdit"), parent), set_(set),
+      indexLabel_(new QLabel(QStringLiteral("0"), this)), valueText_(new QLineEdit(this)),
+      up_(new QPushButton(QStringLiteral("Up"), this)),
+      down_(new QPushButton(QStringLiteral("Down"), this)), message_(new QLabel(this)) {
+    setObjectName(QStringLiteral("ParaEdit"));
+    auto* caption = new QLabel(QStringLiteral("P"), this);
+    caption->setObjectName(QStringLiteral("Label15"));
+    caption->setBuddy(valueText_);
+    indexLabel_->setObjectName(QStringLiteral("LPara"));
+    indexLabel_->setMinimumWidth(
+        indexLabel_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    valueText_->setObjectName(QStringLiteral("TPara"));
+    valueText_->setAccessibleName(QStringLiteral("P"));
+    valueText_->setMaximumWidth(
+        valueText_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    up_->setObjectName(QStringLiteral("cmdUp"));
+    down_->setObjectName(QStringLiteral("cmdDown"));
+    message_->setObjectName(QStringLiteral("ParaEditMessage"));
+    message_->setWordWrap(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(caption, 0, 0);
+    layout->addWidget(indexLabel_, 0, 1);
+    layout->addWidget(valueText_, 0, 2);
+    layout->addWidget(up_, 0, 3);
+    layout->addWidget(down_, 0, 4);
+    layout->addWidget(message_, 1, 0, 1, 5);
+
+    connect(up_, &QPushButton::clicked, this, &ValueEditor::cmdUp_Click);
+    connect(down_, &QPushButton::clicked, this, &ValueEditor::cmdDown_Click);
+    connect(valueText_, &QLineEdit::returnPressed, this, &ValueEditor::TPara_DblClick);
+    valueText_->installEventFilter(this);
+    setVisible(false);
+}
+
+void ValueEditor::cmdUp_Click() {
+    if (paraEd_ < ParameterImage::ValueEditorLast) {
+        ++paraEd_;
+    }
+    refresh();
+}
+
+void ValueEditor::cmdDown_Click() {
+    if (paraEd_ > 0) {
+        --paraEd_;
+    }
+    refresh();
+}
+
+void ValueEditor::refresh() {
+    indexLabel_->setText(QString::number(paraEd_));
+    valueText_->setText(QString::number(set_.image.at(paraEd_)));
+    message_->clear();
+}
+
+namespace {
+// A finite decimal number in the locale's notation, group separators refused:
+// "1.000" must not become 1000 where the dot groups thousands.
+std::optional<double> readNumber(const QString& text, const QLocale& locale) {
+    QLocale strict = locale;
+    strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = strict.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+} // namespace
+
+std::optional<int> ValueEditor::parseByte(const QString& text, const QLocale& locale) {
+    const std::optional<double> value = readNumber(text, locale);
+    if (!value) {
+        return std::nullopt;
+    }
+    const std::int64_t rounded = roundHalfEven(*value);
+    if (rounded < 0 || rounded > 255) {
+        return std::nullopt;
+    }
+    return static_cast<int>(rounded);
+}
+
+void ValueEditor::TPara_DblClick() {
+    const QString text = valueText_->text().trimmed();
+    const std::optional<int> byte = parseByte(text, QLocale());
+    if (!byte) {
+        message_->setText(readNumber(text, QLocale())
+                              ? tr("%1 is outside 0..255; nothing written.").arg(text)
+                              : tr("\"%1\" is not a number; nothing written.").arg(text));
+        return;
+    }
+    set_.image.set(paraEd_, static_cast<std::uint8_t>(*byte));
+    message_->setText(tr("P%1 = %2 written.").arg(paraEd_).arg(*byte));
+}
+
+QString ValueEditor::message() const {
+    return message_->text();
+}
+
+void ValueEditor::ParaEdit_DblClick() {
+    setVisible(false);
+}
+
+void ValueEditor::mouseDoubleClickEvent(QMouseEvent* event) {
+    QGroupBox::mouseDoubleClickEvent(event);
+    ParaEdit_DblClick();
+}
+
+void ValueEditor::showEvent(QShowEvent* event) {
+    QGroupBox::showEvent(event);
+    refresh();
+}
+
+bool ValueEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == valueText_ && event->type() == QEvent::MouseButtonDblClick) {
+        TPara_DblClick();
+        return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace rv

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rv {
+
+struct ParameterSet;
+
+// Service frame ParaEdit: reads and writes any image byte 0..69 by index,
+// straight into the image (no slider follows). Hidden until the window shows it.
+class ValueEditor : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ValueEditor(ParameterSet& set, QWidget* parent = nullptr);
+
+    int ParaEd() const { return paraEd_; }
+
+    void cmdUp_Click();
+    void cmdDown_Click();
+    // Writes the number in TPara to the image at ParaEd; also run by Enter.
+    void TPara_DblClick();
+    void ParaEdit_DblClick();
+
+    // Shows ParaEd and its current byte.
+    void refresh();
+    // The last rejection reason, empty after a successful write.
+    QString message() const;
+
+    // The byte a text stands for in the given locale: a decimal number rounded
+    // half to even, 0..255; nothing for anything else.
+    static std::optional<int> parseByte(const QString& text, const QLocale& locale);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ParameterSet& set_;
+    int paraEd_ = 0;
+    QLabel* indexLabel_;
+    QLineEdit* valueText_;
+    QPushButton* up_;
+    QPushButton* down_;
+    QLabel* message_;
+};
+
+} // namespace rv

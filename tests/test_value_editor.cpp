@@ -1,0 +1,120 @@
+#include "model/ParameterSet.h"
+#include "support/params_widgets.h"
+#include "ui/ControllerPage.h"
+#include "ui/ValueEditor.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace rv;
+
+class TestValueEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void upAndDownStayWithinZeroTo69() {
+        ParameterSet set;
+        set.image.set(1, 17);
+        set.image.set(69, 5);
+        ValueEditor editor(set);
+        PARAMS_CONTROL(QPushButton, up, &editor, "cmdUp");
+        PARAMS_CONTROL(QPushButton, down, &editor, "cmdDown");
+        PARAMS_CONTROL(QLabel, index, &editor, "LPara");
+        PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(editor.ParaEd(), 0);
+        QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(index->text(), QStringLiteral("1"));
+        QCOMPARE(value->text(), QStringLiteral("17"));
+        for (int i = 0; i < 80; ++i) {
+            QTest::mouseClick(up, Qt::LeftButton);
+        }
+        QCOMPARE(editor.ParaEd(), 69);
+        QCOMPARE(index->text(), QStringLiteral("69"));
+        QCOMPARE(value->text(), QStringLiteral("5"));
+    }
+
+    void entryWritesOnlyBytesAndSaysWhyNot() {
+        ParameterSet set;
+        ValueEditor editor(set);
+        PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
+        editor.cmdUp_Click(); // index 1
+        set.image.set(1, 9);
+
+        const QStringList rejected{QStringLiteral("300"), QStringLiteral("abc"),
+                                   QStringLiteral(""),    QStringLiteral("-3"),
+                                   QStringLiteral("inf"), QStringLiteral("255.7")};
+        for (const QString& text : rejected) {
+            value->setText(text);
+            QTest::mouseDClick(value, Qt::LeftButton);
+            QCOMPARE(set.image.at(1), 9);
+            QVERIFY2(!editor.message().isEmpty(), qPrintable(text));
+        }
+
+        value->setText(QStringLiteral("255"));
+        QTest::mouseDClick(value, Qt::LeftButton);
+        QCOMPARE(set.image.at(1), 255);
+
+        value->setText(QStringLiteral("-0.4")); // rounds to 0
+        QTest::keyClick(value, Qt::Key_Return);
+        QCOMPARE(set.image.at(1), 0);
+    }
+
+    void decimalsFollowTheLocaleAndRoundHalfToEven() {
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral("12,5"), QLocale(QLocale::German)), 12);
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral("13,5"), QLocale(QLocale::German)), 14);
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral("12.5"), QLocale(QLocale::English)), 12);
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral(" 7 "), QLocale(QLocale::English)), 7);
+        // A thousands separator is never taken: "1.000" is not 1000 in German.
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral("1.000"), QLocale(QLocale::German)),
+                 std::nullopt);
+        QCOMPARE(ValueEditor::parseByte(QStringLiteral("1,5"), QLocale(QLocale::English)),
+                 std::nullopt);
+
+        QLocale::setDefault(QLocale(QLocale::German));
+        ParameterSet set;
+        ValueEditor editor(set);
+        PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
+        value->setText(QStringLiteral("12,5"));
+        editor.TPara_DblClick();
+        QCOMPARE(set.image.at(0), 12);
+    }
+
+    void writeGoesToTheImageOnlyAndSlidersStay() {
+        ParameterSet set;
+        ControllerPage page(set, nullptr);
+        ValueEditor editor(set);
+        PARAMS_CONTROL(QSlider, slider, &page, "Para34Sl");
+        PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
+        slider->setValue(50);
+        for (int i = 0; i < 34; ++i) {
+            editor.cmdUp_Click();
+        }
+        value->setText(QStringLiteral("200"));
+        editor.TPara_DblClick();
+        QCOMPARE(set.image.at(34), 200);
+        QCOMPARE(slider->value(), 50);
+    }
+
+    void hiddenAtStartAndHiddenAgainByDoubleClick() {
+        ParameterSet set;
+        set.image.set(0, 42);
+        QWidget window;
+        auto* editor = new ValueEditor(set, &window);
+        window.show();
+        QVERIFY(editor->isHidden());
+        editor->show();
+        PARAMS_CONTROL(QLineEdit, value, editor, "TPara");
+        QCOMPARE(value->text(), QStringLiteral("42")); // shows the current byte
+        QTest::mouseDClick(editor, Qt::LeftButton, {}, QPoint(editor->width() - 3, 3));
+        QVERIFY(editor->isHidden());
+    }
+};
+
+QTEST_MAIN(TestValueEditor)
+#include "test_value_editor.moc"
