@@ -1,6 +1,43 @@
+#include "ui/RVMain.h"
+
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Without a display Qt would abort with a platform-plugin error; say it plainly instead.
+bool hasDisplay() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (!hasDisplay()) {
+        std::fputs("Rotavionix Control needs a graphical desktop, and this session has no display "
+                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Rotavionix Control"));
+    QApplication::setOrganizationName(QStringLiteral("VORANE"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(RV_VERSION_MAJOR)
+                                            .arg(RV_VERSION_MINOR)
+                                            .arg(RV_VERSION_PATCH));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rotavionix-control.svg")));
+
+    rv::RVMain window;
+    window.show();
+    return QApplication::exec();
 }

@@ -14,7 +14,9 @@ class TestStartupSettings : public QObject {
 
     QTemporaryDir dir;
 
-    QString iniPath() const { return dir.path() + QStringLiteral("/VORANE/Rotavionix Control.ini"); }
+    QString iniPath() const {
+        return dir.path() + QStringLiteral("/VORANE/Rotavionix Control.ini");
+    }
     void writeIni(const QByteArray& content) {
         QDir().mkpath(dir.path() + QStringLiteral("/VORANE"));
         QFile file(iniPath());
@@ -51,13 +53,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("lastFile");
         QTest::addColumn<int>("sprache");
-        QTest::newRow("language missing") << QByteArray("ComPort=2\nLastFile=a.rvc\n") << 2 << "a.rvc" << 100;
-        QTest::newRow("language garbage") << QByteArray("ComPort=2\nLastFile=a.rvc\nLanguage=xy\n") << 2 << "a.rvc" << 100;
-        QTest::newRow("language out of range") << QByteArray("ComPort=2\nLastFile=a\nLanguage=7\n") << 2 << "a" << 100;
-        QTest::newRow("port garbage") << QByteArray("ComPort=COM4\nLastFile=a\nLanguage=1\n") << 1 << "a" << 1;
-        QTest::newRow("port 0") << QByteArray("ComPort=0\nLastFile=a\nLanguage=1\n") << 1 << "a" << 1;
-        QTest::newRow("port 17") << QByteArray("ComPort=17\nLastFile=a\nLanguage=0\n") << 1 << "a" << 0;
-        QTest::newRow("last file missing") << QByteArray("ComPort=16\nLanguage=0\n") << 16 << "Not Found" << 0;
+        QTest::newRow("language missing")
+            << QByteArray("ComPort=2\nLastFile=a.rvc\n") << 2 << "a.rvc" << 100;
+        QTest::newRow("language garbage")
+            << QByteArray("ComPort=2\nLastFile=a.rvc\nLanguage=xy\n") << 2 << "a.rvc" << 100;
+        QTest::newRow("language out of range")
+            << QByteArray("ComPort=2\nLastFile=a\nLanguage=7\n") << 2 << "a" << 100;
+        QTest::newRow("port garbage")
+            << QByteArray("ComPort=COM4\nLastFile=a\nLanguage=1\n") << 1 << "a" << 1;
+        QTest::newRow("port 0") << QByteArray("ComPort=0\nLastFile=a\nLanguage=1\n") << 1 << "a"
+                                << 1;
+        QTest::newRow("port 17") << QByteArray("ComPort=17\nLastFile=a\nLanguage=0\n") << 1 << "a"
+                                 << 0;
+        QTest::newRow("last file missing")
+            << QByteArray("ComPort=16\nLanguage=0\n") << 16 << "Not Found" << 0;
     }
     void badValuesFallBackToSafeChoices() {
         QFETCH(QByteArray, ini);

@@ -51,7 +51,8 @@ private Q_SLOTS:
         QCOMPARE(entry("tab:2").text(French), QStringLiteral("Configuration du Rotavionix "));
         QCOMPARE(entry("filter").text(English),
                  QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
-        QCOMPARE(entry("msg:PORT_FAIL").text(French), QString::fromUtf8("Le port n'a pas été détecté."));
+        QCOMPARE(entry("msg:PORT_FAIL").text(French),
+                 QString::fromUtf8("Le port n'a pas été détecté."));
         QCOMPARE(entry("Knüppel").text(German), QStringLiteral("Sender-Knüppelweg"));
     }
 

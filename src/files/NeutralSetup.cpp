@@ -12,7 +12,7 @@ ParameterSet neutralSetup() {
         image.set(index, static_cast<std::uint8_t>(midGain));
     }
     image.set(13, static_cast<std::uint8_t>(PercentScale::toByte(5))); // soft start
-    image.set(Index::HoverAcroTime, 5);                                  // 0.5 s
+    image.set(Index::HoverAcroTime, 5);                                // 0.5 s
     image.set(Index::AcroHoverTime, 5);
     image.set(Index::HoverSpeed, 150); // 1500 rpm
     image.set(Index::AcroSpeed, 150);
@@ -45,9 +45,11 @@ ParameterSet neutralSetup() {
         set.curves.byLetter(letter) = linear;
     }
 
-    set.commentText = commentFieldFromText(QStringLiteral(
-        "Neutral starting setup shipped with Rotavionix Control: linear curves, channels as Tarvik Mode 1, "
-        "mid-range gains, 1500 rpm, lights off. Check and tune every value before the first flight."));
+    set.commentText =
+        commentFieldFromText(QStringLiteral("Neutral starting setup shipped with Rotavionix "
+                                            "Control: linear curves, channels as Tarvik Mode 1, "
+                                            "mid-range gains, 1500 rpm, lights off. Check and tune "
+                                            "every value before the first flight."));
     set.referenceImage.copyUnitEntriesFrom(set.image);
     return set;
 }

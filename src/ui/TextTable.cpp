@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,7 +12,9 @@
 
 namespace rv {
 
-bool isLanguage(int sprache) { return sprache == German || sprache == English || sprache == French; }
+bool isLanguage(int sprache) {
+    return sprache == German || sprache == English || sprache == French;
+}
 
 QString TextEntry::text(int sprache) const {
     switch (sprache) {
@@ -27,9 +30,11 @@ QString TextEntry::text(int sprache) const {
 namespace {
 
 bool setMessage(MessageTexts& messages, const QString& name, const QString& text) {
-    QString* slots[] = {&messages.PROG,   &messages.ZUORDNUNG, &messages.PORT_FAIL, &messages.FILE_FAIL,
-                        &messages.VERSION, &messages.LCHANGE,  &messages.QSAVE,     &messages.QOPEN};
-    const char* names[] = {"PROG", "ZUORDNUNG", "PORT_FAIL", "FILE_FAIL", "VERSION", "LCHANGE", "QSAVE", "QOPEN"};
+    QString* slots[] = {&messages.PROG,      &messages.ZUORDNUNG, &messages.PORT_FAIL,
+                        &messages.FILE_FAIL, &messages.VERSION,   &messages.LCHANGE,
+                        &messages.QSAVE,     &messages.QOPEN};
+    const char* names[] = {"PROG",    "ZUORDNUNG", "PORT_FAIL", "FILE_FAIL",
+                           "VERSION", "LCHANGE",   "QSAVE",     "QOPEN"};
     for (int i = 0; i < 8; ++i) {
         if (name == QLatin1String(names[i])) {
             *slots[i] = text;
@@ -63,6 +68,13 @@ bool setControlText(QObject* target, const QString& text) {
 
 AppliedTexts applyTexts(QWidget* root, int sprache) {
     AppliedTexts applied;
+    // One walk over the window instead of one search per entry.
+    QHash<QString, QObject*> controls;
+    for (QObject* object : root->findChildren<QObject*>()) {
+        if (!object->objectName().isEmpty() && !controls.contains(object->objectName())) {
+            controls.insert(object->objectName(), object);
+        }
+    }
     for (const TextEntry& entry : textTable()) {
         const QString target = QString::fromUtf8(entry.target);
         const QString text = entry.text(sprache);
@@ -73,7 +85,7 @@ AppliedTexts applyTexts(QWidget* root, int sprache) {
         } else if (target == QLatin1String("filter")) {
             applied.fileFilter = text;
         } else {
-            QObject* control = root->findChild<QObject*>(target);
+            QObject* control = controls.value(target);
             if (control == nullptr || !setControlText(control, text)) {
                 applied.missingTargets << target;
             }

@@ -1,0 +1,109 @@
+#include "ui/FileCommands.h"
+
+#include "files/ParameterFile.h"
+#include "files/ParameterRecord.h"
+#include "files/SettingsStore.h"
+#include "model/ParameterSet.h"
+#include "ui/Dialogs.h"
+#include "ui/ImageBinder.h"
+#include "ui/MessageTexts.h"
+
+#include <QPlainTextEdit>
+
+namespace rv {
+
+namespace {
+QString trimTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.left(end);
+}
+} // namespace
+
+// The comment as the file holds it: Windows line ends, as the files have always had.
+QString FileCommands::commentBoxText() const {
+    QString text = comment_->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+FileCommands::FileCommands(ParameterSet& set, ImageBinder& binder, const MessageTexts& texts,
+                           const QString& fileFilter, QPlainTextEdit* comment, QWidget* window)
+    : QObject(window), set_(set), binder_(binder), texts_(texts), fileFilter_(fileFilter),
+      comment_(comment), window_(window) {
+    connect(comment_, &QPlainTextEdit::textChanged, this, &FileCommands::Comment_Change);
+}
+
+void FileCommands::Comment_Change() {
+    set_.Changed = true;
+}
+
+bool FileCommands::HasUnsavedChanges() {
+    binder_.CollectImage();
+    return !set_.image.unitEntriesEqual(set_.referenceImage) ||
+           commentBoxText() != trimTrailingBlanks(set_.commentText) || set_.Changed;
+}
+
+void FileCommands::reportFileFailure(const QString& reason) {
+    MessageBox::inform(window_, texts_.FILE_FAIL + set_.CurrentFileName, QMessageBox::Warning,
+                       reason);
+}
+
+bool FileCommands::LoadParameterFile() {
+    QString reason;
+    if (!readParameterFile(set_.CurrentFileName, set_, &reason)) {
+        reportFileFailure(reason);
+        return false;
+    }
+    set_.referenceImage.copyUnitEntriesFrom(set_.image);
+    if (!binder_.ApplyImage()) {
+        reportFileFailure(QString());
+        return false;
+    }
+    set_.Changed = false;
+    return true;
+}
+
+void FileCommands::setCurrentFile(const QString& path) {
+    set_.CurrentFileName = path;
+    SettingsStore::write(QStringLiteral("LastFile"), path);
+    Q_EMIT currentFileChanged();
+}
+
+void FileCommands::mnuOpen_Click() {
+    if (HasUnsavedChanges() && MessageBox::askYesNo(window_, texts_.QOPEN, QMessageBox::Critical)) {
+        mnuSave_Click(); // whatever its outcome, the open goes on
+    }
+    const QString path =
+        FileDialogs::getOpenFileName(window_, texts_.PROG, QStringLiteral("*.rvc"), fileFilter_);
+    if (path.isEmpty()) {
+        return;
+    }
+    setCurrentFile(path);
+    LoadParameterFile();
+}
+
+bool FileCommands::mnuSave_Click() {
+    const QString path =
+        FileDialogs::getSaveFileName(window_, texts_.PROG, set_.CurrentFileName, fileFilter_);
+    if (path.isEmpty()) {
+        return false;
+    }
+    setCurrentFile(path);
+    binder_.CollectImage();
+    const QString previousComment = set_.commentText;
+    set_.commentText = commentFieldFromText(commentBoxText());
+    QString reason;
+    if (!writeParameterFile(set_.CurrentFileName, set_, &reason)) {
+        set_.commentText = previousComment; // nothing was saved
+        reportFileFailure(reason);
+        return false;
+    }
+    set_.referenceImage.copyUnitEntriesFrom(set_.image);
+    set_.Changed = false;
+    return true;
+}
+
+} // namespace rv

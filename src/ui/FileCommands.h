@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace rv {
+
+class ImageBinder;
+struct MessageTexts;
+struct ParameterSet;
+
+// The File menu's open and save, the load of the current file, and the
+// detection of unsaved changes.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(ParameterSet& set, ImageBinder& binder, const MessageTexts& texts,
+                 const QString& fileFilter, QPlainTextEdit* comment, QWidget* window);
+
+    bool HasUnsavedChanges();
+    // Loads CurrentFileName; false (after telling the user) when it could not be read or applied.
+    bool LoadParameterFile();
+    void mnuOpen_Click();
+    // False when cancelled or failed.
+    bool mnuSave_Click();
+    void Comment_Change();
+
+Q_SIGNALS:
+    // CurrentFileName has changed: the caption follows.
+    void currentFileChanged();
+
+private:
+    QString commentBoxText() const;
+    void setCurrentFile(const QString& path);
+    void reportFileFailure(const QString& reason);
+
+    ParameterSet& set_;
+    ImageBinder& binder_;
+    const MessageTexts& texts_;
+    const QString& fileFilter_;
+    QPlainTextEdit* comment_;
+    QWidget* window_;
+};
+
+} // namespace rv

@@ -1,0 +1,190 @@
+#include "ui/ImageBinder.h"
+
+#include "model/ParameterSet.h"
+#include "ui/ChannelPage.h"
+#include "ui/GeneralPage.h"
+#include "ui/GovernorSpeedRows.h"
+#include "ui/PortSelection.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QWidget>
+
+namespace rv {
+
+namespace {
+QString trimTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.left(end);
+}
+
+} // namespace
+
+ImageBinder::ImageBinder(ParameterSet& set, QWidget* window, GeneralPage& general,
+                         GovernorSpeedRows& speeds, ChannelPage& channels, QObject* parent)
+    : QObject(parent), set_(set), window_(window), general_(general), speeds_(speeds),
+      channels_(channels) {}
+
+template <typename T> T* ImageBinder::control(const QString& name) const {
+    // The window's controls never change after start-up: look them up once.
+    if (controls_.isEmpty()) {
+        for (QObject* object : window_->findChildren<QObject*>()) {
+            if (!object->objectName().isEmpty() && !controls_.contains(object->objectName())) {
+                controls_.insert(object->objectName(), object);
+            }
+        }
+    }
+    T* found = qobject_cast<T*>(controls_.value(name));
+    Q_ASSERT_X(found != nullptr, "ImageBinder", qPrintable(name));
+    return found;
+}
+
+void ImageBinder::setSlider(const char* name, int position) const {
+    // The slider limits a position outside its range to the nearest end. When
+    // it already stood there its handler would not run and the out-of-range
+    // byte would reach the unit although the window shows the limit: run it.
+    auto* slider = control<QSlider>(QString::fromLatin1(name));
+    const int before = slider->value();
+    slider->setValue(position);
+    if (slider->value() != position && slider->value() == before) {
+        Q_EMIT slider->valueChanged(before);
+    }
+}
+
+void ImageBinder::setPercentSlider(int index, int byte) const {
+    setSlider(qPrintable(QStringLiteral("Para%1Sl").arg(index)), PercentScale::toPosition(byte));
+}
+
+bool ImageBinder::selectOption(const char* group, int index, int optionCount) const {
+    if (index < 0 || index >= optionCount) {
+        return false;
+    }
+    control<QAbstractButton>(QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index))
+        ->setChecked(true);
+    return true;
+}
+
+void ImageBinder::CollectImage() {
+    ParameterImage& image = set_.image;
+    general_.collectSwitchTimes();
+    speeds_.collectSpeeds();
+    image.set(35, set_.TS1Inverter);
+    image.set(36, set_.TS2Inverter);
+    image.set(37, set_.TS3Inverter);
+    image.set(Index::PitchPart, set_.PitchPart);
+    image.set(Index::CyclPart, set_.CyclPart);
+    image.set(Index::PitchMode, static_cast<std::uint8_t>(set_.PitchMode));
+    image.set(Index::DrehzahlMode, static_cast<std::uint8_t>(set_.DrehzahlMode));
+    image.set(Index::ServoMode, static_cast<std::uint8_t>(set_.ServoMode));
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        std::uint8_t byte = set_.channels.channelByte(row);
+        if (row == ChannelAssignment::Phase && set_.PitchMode != 1) {
+            byte = 0; // the unit has no flight phases without collective pitch
+        }
+        image.set(Index::FirstChannel + row, byte);
+    }
+}
+
+bool ImageBinder::ApplyImage() {
+    const ParameterImage b =
+        set_.image; // the loaded bytes; handlers rewrite set_.image as they run
+    auto fail = [this](int step) {
+        failedStep_ = step;
+        return false;
+    };
+    failedStep_ = 0;
+
+    general_.applySwitchTimes(); // steps 1-3, from the loaded bytes 2 and 3
+    speeds_.applySpeeds();       // steps 4-7, from the loaded bytes 6 and 7
+    for (int i = 8; i <= 11; ++i) {
+        setSlider(qPrintable(QStringLiteral("Para%1Sl").arg(i)), b.at(i) * 10);
+    }
+    for (int i = 13; i <= 17; ++i) {
+        setPercentSlider(i, b.at(i));
+    }
+    setSlider("DualRateSl", b.at(18));
+    for (int i : {19, 20, 21, 22, 24, 25, 26, 27, 28}) {
+        setPercentSlider(i, b.at(i));
+    }
+    if (!selectOption("MainOut", b.at(Index::MainOut), 2)) {
+        return fail(12);
+    }
+    setPercentSlider(30, b.at(30));
+    if (!selectOption("HeckMode", b.at(Index::TailSignal) & 0x7F, 2)) {
+        return fail(14);
+    }
+    selectOption("KombiMode", (b.at(Index::TailSignal) & 0x80) != 0 ? 1 : 0, 2);
+    if (!selectOption("TailBeep", b.at(Index::TailBeep), 2)) {
+        return fail(15);
+    }
+    setPercentSlider(33, b.at(33));
+    setPercentSlider(34, b.at(34));
+
+    set_.TS1Inverter = b.at(35);
+    set_.TS2Inverter = b.at(36);
+    set_.TS3Inverter = b.at(37);
+    set_.PitchPart = b.at(Index::PitchPart);
+    set_.CyclPart = b.at(Index::CyclPart);
+    set_.PitchMode = b.at(Index::PitchMode);
+    set_.DrehzahlMode = b.at(Index::DrehzahlMode);
+    set_.ServoMode = b.at(Index::ServoMode);
+
+    setPercentSlider(43, b.at(43));
+    setPercentSlider(45, b.at(45));
+
+    const int gyro = b.at(Index::GyroReverse);
+    if (gyro > 2) {
+        return fail(19);
+    }
+    // 0 cleared, 1 checked, 2 the grey third state.
+    const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    control<QCheckBox>(QStringLiteral("GyroInverter"))->setCheckState(states[gyro]);
+
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        set_.channels.K[static_cast<std::size_t>(row)] =
+            static_cast<std::uint8_t>(channelOf(b.at(Index::FirstChannel + row)));
+    }
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        control<QCheckBox>(QStringLiteral("Reverse_%1").arg(row))
+            ->setChecked(reverseOf(b.at(Index::FirstChannel + row)));
+    }
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        const int channel = set_.channels.K[static_cast<std::size_t>(row)];
+        if (channel > 9) {
+            return fail(22);
+        }
+        channels_.selectOption(row, channel);
+    }
+
+    if (ports_ != nullptr) {
+        ports_->fill();
+    }
+
+    if (!selectOption("Board", set_.PitchMode, 2) ||
+        !selectOption("Drehzahl", set_.DrehzahlMode, 2) ||
+        !selectOption("TSMode", set_.ServoMode, 3)) {
+        return fail(24);
+    }
+    setSlider("PitchSl", set_.PitchPart);
+    setSlider("CyclSl", set_.CyclPart);
+
+    QString comment = trimTrailingBlanks(set_.commentText);
+    comment.replace(QStringLiteral("\r\n"),
+                    QStringLiteral("\n")); // the files hold Windows line ends
+    control<QPlainTextEdit>(QStringLiteral("Comment"))->setPlainText(comment);
+
+    control<QCheckBox>(QStringLiteral("TS1Inv"))->setChecked(set_.TS1Inverter == 1);
+    control<QCheckBox>(QStringLiteral("TS2Inv"))->setChecked(set_.TS2Inverter == 1);
+    control<QCheckBox>(QStringLiteral("TS3Inv"))->setChecked(set_.TS3Inverter == 1);
+
+    general_.finishLoad(); // steps 28-29
+    set_.Changed = false;
+    return true;
+}
+
+} // namespace rv

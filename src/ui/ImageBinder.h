@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+class QWidget;
+
+namespace rv {
+
+class ChannelPage;
+class GeneralPage;
+class GovernorSpeedRows;
+class PortSelection;
+struct ParameterSet;
+
+// Moves the Parameter image into the controls (ApplyImage, after a file was
+// read) and completes it from the window (CollectImage, before it is saved,
+// sent or compared). Controls are set through their own change handling, as
+// a user would set them, in a fixed order.
+class ImageBinder : public QObject {
+    Q_OBJECT
+public:
+    ImageBinder(ParameterSet& set, QWidget* window, GeneralPage& general, GovernorSpeedRows& speeds,
+                ChannelPage& channels, QObject* parent = nullptr);
+
+    void setPortSelection(PortSelection* ports) { ports_ = ports; }
+
+    void CollectImage();
+    // False when a step could not be carried out; the steps before it keep their effect.
+    bool ApplyImage();
+    // The step ApplyImage stopped at (1..30), 0 when it ran through.
+    int failedStep() const { return failedStep_; }
+
+private:
+    template <typename T> T* control(const QString& name) const;
+    void setSlider(const char* name, int position) const;
+    void setPercentSlider(int index, int byte) const;
+    bool selectOption(const char* group, int index, int optionCount) const;
+
+    ParameterSet& set_;
+    QWidget* window_;
+    GeneralPage& general_;
+    GovernorSpeedRows& speeds_;
+    ChannelPage& channels_;
+    PortSelection* ports_ = nullptr;
+    int failedStep_ = 0;
+    mutable QHash<QString, QObject*> controls_;
+};
+
+} // namespace rv

@@ -1,0 +1,77 @@
+#include "ui/PortSelection.h"
+
+#include "files/SettingsStore.h"
+#include "link/SerialLink.h"
+#include "model/ParameterSet.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QSignalBlocker>
+
+namespace rv {
+
+PortSelection::PortSelection(ParameterSet& set, SerialLink& port, QComboBox* cboPort,
+                             QObject* parent)
+    : QObject(parent), set_(set), port_(port), cboPort_(cboPort) {
+    // Before the first fill the box has no entries and shows "COM 1".
+    cboPort_->setPlaceholderText(QStringLiteral("COM 1"));
+    connect(cboPort_, &QComboBox::activated, this, &PortSelection::cboPort_Click);
+
+    deviceLabel_ = new QLabel(cboPort_->parentWidget());
+    deviceLabel_->setObjectName(QStringLiteral("PortDevice"));
+    if (QLayout* layout = cboPort_->parentWidget()->layout()) {
+        layout->addWidget(deviceLabel_);
+    }
+    // Asking the system for its serial ports takes milliseconds: do it when
+    // the list can be seen, not while a file is loaded.
+    cboPort_->parentWidget()->installEventFilter(this);
+}
+
+bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        showDevice();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PortSelection::fill() {
+    {
+        const QSignalBlocker block(cboPort_);
+        cboPort_->clear();
+        for (int number = 1; number <= 16; ++number) {
+            cboPort_->addItem(QStringLiteral("Com%1").arg(number));
+        }
+        cboPort_->setCurrentIndex(port_.portNumber() - 1);
+    }
+    cboPort_Click(port_.portNumber() - 1);
+}
+
+void PortSelection::cboPort_Click(int position) {
+    if (position < 0 || position > 15) {
+        return;
+    }
+    const int number = position + 1;
+    const bool changed = number != port_.portNumber();
+    if (changed) {
+        set_.Changed = true;
+    }
+    port_.setPortNumber(number);
+    SettingsStore::write(QStringLiteral("ComPort"), QString::number(port_.portNumber()));
+    if (changed || cboPort_->isVisible()) {
+        showDevice();
+    }
+}
+
+void PortSelection::showDevice() {
+    const QString device = SerialLink::deviceForPort(port_.portNumber());
+    const QString shown = device.isEmpty() ? QStringLiteral("\u2014") : device;
+    deviceLabel_->setText(shown);
+    const QString tip = device.isEmpty() ? tr("No serial device found for this port.") : device;
+    deviceLabel_->setToolTip(tip);
+    cboPort_->setToolTip(tip);
+}
+
+} // namespace rv

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+class QLabel;
+
+namespace rv {
+
+class SerialLink;
+struct ParameterSet;
+
+// The port list cboPort: sixteen entries "Com1".."Com16", refilled whenever a
+// parameter file is applied, and the device behind the selected entry shown
+// beside it.
+class PortSelection : public QObject {
+    Q_OBJECT
+public:
+    PortSelection(ParameterSet& set, SerialLink& port, QComboBox* cboPort,
+                  QObject* parent = nullptr);
+
+    // Replaces the entries and selects the current port, which runs cboPort_Click.
+    void fill();
+    // A selection, by the user or the program: list position 0..15.
+    void cboPort_Click(int position);
+
+    QLabel* deviceLabel() const { return deviceLabel_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showDevice();
+
+    ParameterSet& set_;
+    SerialLink& port_;
+    QComboBox* cboPort_;
+    QLabel* deviceLabel_ = nullptr;
+};
+
+} // namespace rv

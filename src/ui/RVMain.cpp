@@ -1,0 +1,319 @@
+#include "ui/RVMain.h"
+
+#include "files/SettingsStore.h"
+#include "files/StartupSettings.h"
+#include "files/WindowCaption.h"
+#include "link/SerialLink.h"
+#include "link/TimedWait.h"
+#include "ui/ChannelPage.h"
+#include "ui/ControllerPage.h"
+#include "ui/DeviceCommands.h"
+#include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
+#include "ui/GeneralPage.h"
+#include "ui/GovernorSpeedRows.h"
+#include "ui/ImageBinder.h"
+#include "ui/LanguagePrompt.h"
+#include "ui/PortSelection.h"
+#include "ui/SetupPage.h"
+#include "ui/TextTable.h"
+#include "ui/ValueEditor.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTranslator>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rv {
+
+namespace {
+std::function<void(const QString&)>& documentOpener() {
+    static std::function<void(const QString&)> opener = [](const QString& name) {
+        // Looked for in the working directory; a missing document stays silent.
+        const QFileInfo file(QDir::current(), name);
+        if (file.exists()) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+        }
+    };
+    return opener;
+}
+} // namespace
+
+void RVMain::setDocumentOpener(std::function<void(const QString&)> opener) {
+    documentOpener() = std::move(opener);
+}
+
+RVMain::RVMain(QWidget* parent)
+    : QMainWindow(parent), com1_(std::make_unique<SerialLink>()),
+      timer1_(std::make_unique<TimedWait>()) {
+    setObjectName(QStringLiteral("RVMain"));
+    buildWindow();
+    buildMenus();
+    Form_Load();
+}
+
+RVMain::~RVMain() = default;
+
+void RVMain::buildWindow() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    tabStrip_ = new QTabBar(central);
+    tabStrip_->setObjectName(QStringLiteral("TabStrip"));
+    for (int tab = 0; tab < 4; ++tab) {
+        tabStrip_->addTab(QString());
+    }
+    layout->addWidget(tabStrip_);
+
+    pages_ = new QStackedWidget(central);
+    general_ = new GeneralPage(set_, pages_);
+    setup_ = new SetupPage(set_, pages_);
+    channels_ = new ChannelPage(set_, pages_);
+    speedRows_ = new GovernorSpeedRows(set_);
+    controller_ = new ControllerPage(set_, speedRows_, pages_);
+    general_->setSpeedFrame(controller_->findChild<QGroupBox*>(QStringLiteral("fraSpeed")));
+    for (QWidget* page : {static_cast<QWidget*>(general_), static_cast<QWidget*>(setup_),
+                          static_cast<QWidget*>(channels_), static_cast<QWidget*>(controller_)}) {
+        pages_->addWidget(page);
+    }
+    layout->addWidget(pages_, 1);
+    connect(tabStrip_, &QTabBar::currentChanged, this,
+            [this](int index) { TabStrip_Click(index + 1); });
+    connect(setup_, &SetupPage::phaseChannelsEnabled, channels_,
+            &ChannelPage::setPhaseOptionsEnabled);
+
+    paraEdit_ = new ValueEditor(set_, central);
+    paraEdit_->hide();
+    layout->addWidget(paraEdit_);
+
+    auto* buttons = new QHBoxLayout;
+    cbDownload_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
+    cbDownload_->setObjectName(QStringLiteral("cbDownload"));
+    cbFlash_ = new QPushButton(QStringLiteral("Save data in Rotavionix"), central);
+    cbFlash_->setObjectName(QStringLiteral("cbFlash"));
+    buttons->addWidget(cbDownload_);
+    buttons->addWidget(cbFlash_);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+
+    transferStatus_ = new QLabel(this);
+    transferStatus_->setObjectName(QStringLiteral("TransferStatus"));
+    statusBar()->addWidget(transferStatus_, 1);
+
+    binder_ = new ImageBinder(set_, this, *general_, *speedRows_, *channels_, this);
+    ports_ = new PortSelection(set_, *com1_, setup_->portBox(), this);
+    binder_->setPortSelection(ports_);
+    files_ =
+        new FileCommands(set_, *binder_, texts_, fileFilter_,
+                         general_->findChild<QPlainTextEdit*>(QStringLiteral("Comment")), this);
+    connect(files_, &FileCommands::currentFileChanged, this, &RVMain::updateCaption);
+
+    device_ = new DeviceCommands(
+        set_, *com1_, *timer1_, texts_, [this] { binder_->CollectImage(); }, this, this);
+    connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::cbDownload_Click);
+    connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::cbFlash_Click);
+    connect(device_, &DeviceCommands::progress, this, [this](int done, int total) {
+        transferStatus_->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
+    });
+    connect(device_, &DeviceCommands::busyChanged, this, [this](bool busy) {
+        if (!busy) {
+            transferStatus_->clear();
+        }
+    });
+    connect(device_, &DeviceCommands::finished, this, [this] {
+        if (closeAfterCommand_) {
+            closeAfterCommand_ = false;
+            close();
+        }
+    });
+
+    auto* serviceShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
+    connect(serviceShortcut, &QShortcut::activated, this, &RVMain::showValueEditor);
+}
+
+void RVMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::mnuOpen_Click);
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence::Open);
+    QAction* save =
+        file->addAction(QStringLiteral("Save"), files_, [this] { files_->mnuSave_Click(); });
+    save->setObjectName(QStringLiteral("mnuSave"));
+    save->setShortcut(QKeySequence::Save);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
+    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &RVMain::mnuClose_Click);
+    closeAction->setObjectName(QStringLiteral("mnuClose"));
+    closeAction->setShortcut(QKeySequence::Quit);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
+                                           &RVMain::mnuSprache_Click);
+    language->setObjectName(QStringLiteral("mnuSprache"));
+
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &RVMain::mnuHelp_Click);
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->setShortcut(QKeySequence::HelpContents);
+    addAction(help); // keeps F1 working while the menu bar is closed
+}
+
+void RVMain::Form_Load() {
+    const StartupSettings settings = readStartupSettings();
+    com1_->setPortNumber(settings.portNumber);
+    set_.CurrentFileName = settings.lastFile;
+    sprache_ = settings.sprache;
+    if (sprache_ == LanguageNotChosen) {
+        // A first start insists on one of the three languages.
+        std::optional<int> chosen;
+        while (!(chosen = askLanguage(this, false))) {
+        }
+        sprache_ = *chosen;
+    }
+    SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));
+    loadQtTranslations();
+
+    const AppliedTexts applied = applyTexts(this, sprache_);
+    texts_ = applied.messages;
+    fileFilter_ = applied.fileFilter;
+    for (const QString& missing : applied.missingTargets) {
+        qWarning("No control for the text of %s", qPrintable(missing));
+    }
+    refreshAccessibleNames();
+
+    files_->LoadParameterFile();
+
+    applyTabCaptions(tabStrip_, sprache_);
+    updateCaption();
+
+    {
+        const QSignalBlocker block(tabStrip_);
+        tabStrip_->setCurrentIndex(0);
+    }
+    pages_->setCurrentIndex(0);
+
+    controller_->expertMode()->setChecked(false);
+    controller_->ReglerMode_Click(); // the window always opens with the expert rows hidden
+}
+
+void RVMain::loadQtTranslations() {
+    // Message-box buttons and file dialogs speak the chosen language too.
+    static const char* const locales[] = {"de", "en", "fr"};
+    qtTranslator_ = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + QLatin1String(locales[sprache_]);
+    if (qtTranslator_->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTranslator_.get());
+    }
+}
+
+void RVMain::refreshAccessibleNames() {
+    // A control without a caption of its own is named by the label that describes it.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (QWidget* buddy = label->buddy()) {
+            buddy->setAccessibleName(label->text().trimmed());
+        }
+    }
+    auto nameFrom = [this](const char* control, const char* captionSource) {
+        QWidget* widget = findChild<QWidget*>(QString::fromUtf8(control));
+        QObject* source = findChild<QObject*>(QString::fromUtf8(captionSource));
+        if (widget == nullptr || source == nullptr) {
+            return;
+        }
+        if (auto* box = qobject_cast<QGroupBox*>(source)) {
+            widget->setAccessibleName(box->title().trimmed());
+        } else if (auto* label = qobject_cast<QLabel*>(source)) {
+            widget->setAccessibleName(label->text().trimmed());
+        }
+    };
+    nameFrom("cboPort", "fraComPort");
+    nameFrom("Comment", "fraComment");
+    nameFrom("Pic1", "Knüppel");
+    nameFrom("TPara", "Label15");
+    channels_->refreshAccessibleNames();
+}
+
+void RVMain::updateCaption() {
+    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, set_.CurrentFileName));
+}
+
+void RVMain::TabStrip_Click(int tab) {
+    if (tab < 1 || tab > 4) {
+        return;
+    }
+    if (tab == 1 || tab == 4) {
+        general_->ShowCurves();
+    }
+    if (tabStrip_->currentIndex() != tab - 1) {
+        const QSignalBlocker block(tabStrip_);
+        tabStrip_->setCurrentIndex(tab - 1);
+    }
+    pages_->setCurrentIndex(tab - 1);
+}
+
+void RVMain::mnuHelp_Click() {
+    static const char* const documents[] = {"Rotavionix_D.PDF", "Rotavionix_E.PDF",
+                                            "Rotavionix_F.PDF"};
+    if (isLanguage(sprache_)) {
+        documentOpener()(QString::fromLatin1(documents[sprache_]));
+    }
+}
+
+void RVMain::mnuSprache_Click() {
+    const std::optional<int> chosen = askLanguage(this, true);
+    if (!chosen) {
+        return; // not 1, 2 or 3: the previous language stays and nothing is stored
+    }
+    sprache_ = *chosen;
+    SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));
+    MessageBox::inform(this, texts_.LCHANGE);
+}
+
+void RVMain::mnuClose_Click() {
+    close();
+}
+
+void RVMain::showValueEditor() {
+    paraEdit_->show();
+    paraEdit_->setFocus();
+}
+
+bool RVMain::Form_QueryUnload() {
+    if (files_->HasUnsavedChanges()) {
+        return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical);
+    }
+    return true;
+}
+
+void RVMain::closeEvent(QCloseEvent* event) {
+    if (device_->isBusy()) {
+        // Never tear the window down under a running transfer: close when it ends.
+        closeAfterCommand_ = true;
+        event->ignore();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace rv

@@ -1,0 +1,74 @@
+#include "support/window_Fixture.h"
+
+#include "files/SettingsStore.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       dir_.path() + QStringLiteral("/config"));
+    QDir::setCurrent(dir_.path());
+    rv::MessageBox::setTestMode(true);
+    rv::MessageBox::clearHistory();
+    rv::InputPrompt::clearHistory();
+    rv::FileDialogs::clearHistory();
+    rv::RVMain::setDocumentOpener([this](const QString& name) { openedDocuments << name; });
+}
+
+WindowFixture::~WindowFixture() {
+    stop();
+    QDir::setCurrent(previousDir_);
+}
+
+QString WindowFixture::iniPath() const {
+    return dir_.path() + QStringLiteral("/config/VORANE/Rotavionix Control.ini");
+}
+
+void WindowFixture::writeSettings(const QString& comPort, const QString& lastFile,
+                                  const QString& language) {
+    auto settings = rv::SettingsStore::open();
+    settings->beginGroup(QStringLiteral("Startup"));
+    settings->remove(QString());
+    if (!comPort.isEmpty()) {
+        settings->setValue(QStringLiteral("ComPort"), comPort);
+    }
+    if (!lastFile.isEmpty()) {
+        settings->setValue(QStringLiteral("LastFile"), lastFile);
+    }
+    if (!language.isEmpty()) {
+        settings->setValue(QStringLiteral("Language"), language);
+    }
+    settings->endGroup();
+    settings->sync();
+}
+
+QString WindowFixture::setting(const QString& name) const {
+    return rv::SettingsStore::read(name);
+}
+
+void WindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes);
+    }
+}
+
+QByteArray WindowFixture::readFile(const QString& name) const {
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+rv::RVMain& WindowFixture::start() {
+    window_ = std::make_unique<rv::RVMain>();
+    return *window_;
+}
+
+void WindowFixture::stop() {
+    if (window_) {
+        window_->parameters().Changed = false;
+        window_.reset();
+    }
+}

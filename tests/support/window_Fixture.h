@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/RVMain.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A clean place for one main window under test: its own settings file and
+// working directory, every dialog answered by the test, help documents caught.
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    QString dir() const { return dir_.path(); }
+    QString path(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+    QString iniPath() const;
+
+    // Writes the [Startup] values; an empty value is left out.
+    void writeSettings(const QString& comPort, const QString& lastFile, const QString& language);
+    QString setting(const QString& name) const;
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+
+    // Creates the window (its start-up runs now).
+    rv::RVMain& start();
+    rv::RVMain& window() { return *window_; }
+    void stop();
+
+    QStringList openedDocuments;
+
+private:
+    QTemporaryDir dir_;
+    QString previousDir_;
+    std::unique_ptr<rv::RVMain> window_;
+};

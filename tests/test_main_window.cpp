@@ -1,0 +1,204 @@
+#include "support/window_Fixture.h"
+
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+#include "ui/Dialogs.h"
+#include "ui/GeneralPage.h"
+#include "ui/TextTable.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+
+using namespace rv;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    static void startWithNeutralFile(WindowFixture& fx, const QString& language) {
+        fx.writeFile(QStringLiteral("Default.rvc"), encodeRecord(neutralSetup()));
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), language);
+        fx.start();
+    }
+
+    static QList<QWidget*> visiblePages(RVMain& window) {
+        QList<QWidget*> visible;
+        for (const char* name : {"fraAllgemein", "fraSetup", "fraKanal", "fraRegler"}) {
+            auto* page = window.findChild<QWidget*>(QLatin1String(name));
+            if (page->isVisibleTo(&window)) {
+                visible << page;
+            }
+        }
+        return visible;
+    }
+
+private Q_SLOTS:
+    void firstStartWritesDefaultsAsksAndRemembers() {
+        WindowFixture fx;
+        InputPrompt::setNextAnswer(QStringLiteral("2"));
+        RVMain& window = fx.start();
+        QCOMPARE(InputPrompt::history().size(), 1);
+        QCOMPARE(InputPrompt::history().first().title,
+                 QStringLiteral("Sprache - Language - Langue"));
+        QCOMPARE(InputPrompt::history().first().label,
+                 QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Francais"));
+        QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("1"));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("1"));
+        QCOMPARE(window.Sprache(), 1);
+        // No Default.rvc here: the file message, and the window opens anyway.
+        QCOMPARE(MessageBox::history().size(), 1);
+        QVERIFY(MessageBox::history().first().text.startsWith(
+            QStringLiteral("Cannot open file.Default.rvc")));
+        QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
+                 QStringLiteral("Send data to Rotavionix"));
+        fx.stop();
+
+        InputPrompt::clearHistory();
+        fx.start();
+        QCOMPARE(InputPrompt::history().size(), 0);
+    }
+
+    void firstStartInsistsOnALanguage() {
+        WindowFixture fx;
+        InputPrompt::setNextAnswer(QStringLiteral("5"));
+        InputPrompt::setNextAnswer(QStringLiteral("x"));
+        InputPrompt::setNextAnswer(std::nullopt); // cancel means German
+        RVMain& window = fx.start();
+        QCOMPARE(InputPrompt::history().size(), 3);
+        QCOMPARE(window.Sprache(), 0);
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
+    }
+
+    void everyTextOfTheTableHasItsControl() {
+        for (int language : {German, English, French}) {
+            WindowFixture fx;
+            startWithNeutralFile(fx, QString::number(language));
+            const AppliedTexts applied = applyTexts(&fx.window(), language);
+            QVERIFY2(applied.missingTargets.isEmpty(),
+                     qPrintable(applied.missingTargets.join(QLatin1Char(' '))));
+        }
+    }
+
+    void captionInEachLanguage() {
+        const char* expected[] = {"Rotavionix Control    ...\\Default.rvc     Version:  4. 0. 0",
+                                  "Rotavionix Control   ...\\Default.rvc     Version:  4. 0. 0",
+                                  "Rotavionix Control   ...\\Default.rvc     Version:  4. 0. 0"};
+        for (int language : {German, English, French}) {
+            WindowFixture fx;
+            startWithNeutralFile(fx, QString::number(language));
+            QCOMPARE(fx.window().windowTitle(), QString::fromLatin1(expected[language]));
+            QVERIFY(MessageBox::history().isEmpty());
+        }
+    }
+
+    void tabsShowExactlyOnePage() {
+        WindowFixture fx;
+        startWithNeutralFile(fx, QStringLiteral("1"));
+        RVMain& window = fx.window();
+        window.show();
+        QCOMPARE(visiblePages(window).size(), 1);
+        QCOMPARE(visiblePages(window).first()->objectName(), QStringLiteral("fraAllgemein"));
+        auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TabStrip"));
+        const char* pages[] = {"fraAllgemein", "fraSetup", "fraKanal", "fraRegler"};
+        for (int tab : {3, 2, 4, 1}) {
+            tabs->setCurrentIndex(tab - 1);
+            QCOMPARE(visiblePages(window).size(), 1);
+            QCOMPARE(visiblePages(window).first()->objectName(),
+                     QString::fromLatin1(pages[tab - 1]));
+        }
+        // Expert rows are hidden after the start.
+        auto* controller = window.findChild<QWidget*>(QStringLiteral("fraRegler"));
+        QVERIFY(!window.findChild<QSlider*>(QStringLiteral("Para21Sl"))->isVisibleTo(controller));
+        QVERIFY(window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->isVisibleTo(controller));
+    }
+
+    void helpFollowsTheLanguage() {
+        WindowFixture fx;
+        startWithNeutralFile(fx, QStringLiteral("0"));
+        RVMain& window = fx.window();
+        window.mnuHelp_Click();
+        InputPrompt::setNextAnswer(QStringLiteral("3"));
+        window.mnuSprache_Click();
+        QCOMPARE(InputPrompt::history().last().label,
+                 QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Fran\u00e7ais"));
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Ihre Auswahl wird erst nach Neustart des Programmes wirksam."));
+        window.mnuHelp_Click();
+        // The window keeps its German texts until the next start.
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
+                 QStringLiteral("Hilfe"));
+
+        // An answer that is no language keeps the language and stores nothing.
+        const int messages = MessageBox::history().size();
+        InputPrompt::setNextAnswer(QStringLiteral("9"));
+        window.mnuSprache_Click();
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
+        QCOMPARE(MessageBox::history().size(), messages);
+        window.mnuHelp_Click();
+
+        // Cancelling the prompt chooses German.
+        InputPrompt::setNextAnswer(std::nullopt);
+        window.mnuSprache_Click();
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
+        window.mnuHelp_Click();
+        QCOMPARE(
+            fx.openedDocuments,
+            (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),
+                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_D.PDF")}));
+    }
+
+    void controlsAreNamedForScreenReaders() {
+        WindowFixture fx;
+        startWithNeutralFile(fx, QStringLiteral("1"));
+        RVMain& window = fx.window();
+        auto name = [&](const char* object) {
+            return window.findChild<QWidget*>(QString::fromUtf8(object))->accessibleName();
+        };
+        QCOMPARE(name("Para34Sl"), QStringLiteral("Tail Gain"));
+        QCOMPARE(name("SchwebenSl"), QStringLiteral("Hover"));
+        QCOMPARE(name("PhaseChangeSl"), QStringLiteral("Switch Times:"));
+        QCOMPARE(name("cboPort"), QStringLiteral("COM Port"));
+        QCOMPARE(name("Comment"), QStringLiteral("Comments: (max. 1000 characters)"));
+        QCOMPARE(name("Pic1"), QStringLiteral("Transmitter Stick Travel"));
+        QCOMPARE(name("F_Heck_3"), QStringLiteral("Tail 3"));
+        QCOMPARE(name("Reverse_1"), QStringLiteral("Tail rev."));
+        QCOMPARE(name("TPara"), QStringLiteral("P"));
+    }
+
+    // Pictures of the four pages in the three languages, for people to look at.
+    void screenshots() {
+        const QString outDir = qEnvironmentVariable("RV_SCREENSHOT_DIR");
+        if (outDir.isEmpty()) {
+            QSKIP("RV_SCREENSHOT_DIR not set");
+        }
+        QDir().mkpath(outDir);
+        const char* languages[] = {"de", "en", "fr"};
+        for (int language : {German, English, French}) {
+            WindowFixture fx;
+            startWithNeutralFile(fx, QString::number(language));
+            RVMain& window = fx.window();
+            window.show();
+            window.findChild<QAbstractButton*>(QStringLiteral("ReglerMode"))->setChecked(true);
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TabStrip"));
+            for (int tab = 0; tab < 4; ++tab) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(20);
+                window.grab().save(QStringLiteral("%1/page%2-%3.png")
+                                       .arg(outDir)
+                                       .arg(tab + 1)
+                                       .arg(QLatin1String(languages[language])));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
