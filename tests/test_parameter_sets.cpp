@@ -1,0 +1,365 @@
+#include "support/window_Fixture.h"
+
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+#include "link/SerialLink.h"
+#include "model/Rounding.h"
+#include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
+#include "ui/ImageBinder.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QTest>
+
+using namespace rv;
+
+namespace {
+QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int>> bytes) {
+    for (const auto& [index, value] : bytes) {
+        record[index] = static_cast<char>(value);
+    }
+    return record;
+}
+QByteArray neutral() {
+    return encodeRecord(neutralSetup());
+}
+int sliderPosition(RVMain& window, const char* name) {
+    return window.findChild<QSlider*>(QLatin1String(name))->value();
+}
+} // namespace
+
+class TestParameterSets : public QObject {
+    Q_OBJECT
+
+    // A window that started with the neutral setup in Default.rvc.
+    static RVMain& startNeutral(WindowFixture& fx, const QString& comPort = QStringLiteral("1")) {
+        fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+        fx.writeSettings(comPort, QStringLiteral("Default.rvc"), QStringLiteral("1"));
+        return fx.start();
+    }
+    static void open(WindowFixture& fx, const QString& name) {
+        FileDialogs::setNextFileName(fx.path(name));
+        fx.window().fileCommands().mnuOpen_Click();
+    }
+
+private Q_SLOTS:
+    void loadedBytesGoThroughTheControls() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+
+        fx.writeFile(QStringLiteral("a.rvc"),
+                     withBytes(neutral(), {{14, 200}, {6, 25}, {2, 15}, {3, 8}}));
+        open(fx, QStringLiteral("a.rvc"));
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(sliderPosition(window, "Para14Sl"), 78);
+        QCOMPARE(int(window.parameters().image.at(14)), 198);
+        QCOMPARE(int(window.parameters().image.at(4)), 15);
+        QCOMPARE(int(window.parameters().image.at(5)), 18);
+        QCOMPARE(sliderPosition(window, "PhaseChangeSl"), 15);
+        QVERIFY(window.fileCommands().HasUnsavedChanges()); // 200 became 198
+
+        fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 15}}));
+        open(fx, QStringLiteral("b.rvc"));
+        QCOMPARE(int(window.parameters().image.at(4)), 9);
+        QCOMPARE(int(window.parameters().image.at(5)), 10);
+        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboPort"))->count(), 16);
+    }
+
+    void aByteWithoutOptionStopsTheLoadThere() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        fx.writeFile(QStringLiteral("bad.rvc"),
+                     withBytes(neutral(), {{28, 255}, {29, 2}, {30, 255}}));
+        open(fx, QStringLiteral("bad.rvc"));
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("bad.rvc")));
+        QCOMPARE(MessageBox::history().first().buttons,
+                 QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(window.imageBinder().failedStep(), 12);
+        QCOMPARE(sliderPosition(window, "Para28Sl"), 100); // step 11 was made
+        QCOMPARE(sliderPosition(window, "Para30Sl"), 50);  // step 13 was not
+        QCOMPARE(window.parameters().CurrentFileName, fx.path(QStringLiteral("bad.rvc")));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("bad.rvc")));
+    }
+
+    void theOtherBadBytesStopToo_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("step");
+        QTest::newRow("tail signal") << 31 << 0x02 << 14;
+        QTest::newRow("tail beep") << 32 << 2 << 15;
+        QTest::newRow("gyro reverse") << 48 << 3 << 19;
+        QTest::newRow("channel 10") << 52 << 10 << 22;
+        QTest::newRow("channel 127 reversed") << 57 << 0xFF << 22;
+        QTest::newRow("heli type") << 40 << 2 << 24;
+        QTest::newRow("main motor") << 41 << 2 << 24;
+        QTest::newRow("swashplate") << 42 << 3 << 24;
+    }
+    void theOtherBadBytesStopToo() {
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QFETCH(int, step);
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        fx.writeFile(QStringLiteral("bad.rvc"), withBytes(neutral(), {{index, value}}));
+        open(fx, QStringLiteral("bad.rvc"));
+        QCOMPARE(window.imageBinder().failedStep(), step);
+        QCOMPARE(MessageBox::history().size(), 1);
+        // The loaded bytes stay in the image and the reference.
+        QCOMPARE(int(window.parameters().referenceImage.at(index)), value);
+    }
+
+    void outOfRangeSliderBytesAreLimited() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        fx.writeFile(
+            QStringLiteral("wide.rvc"),
+            withBytes(neutral(),
+                      {{13, 200}, {8, 255}, {18, 180}, {6, 10}, {7, 255}, {2, 99}, {38, 250}}));
+        open(fx, QStringLiteral("wide.rvc"));
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(sliderPosition(window, "Para13Sl"), 10);
+        QCOMPARE(sliderPosition(window, "Para8Sl"), 2000);
+        QCOMPARE(sliderPosition(window, "DualRateSl"), 100);
+        QCOMPARE(sliderPosition(window, "SchwebenSl"), 500);
+        QCOMPARE(sliderPosition(window, "AcroSl"), 2500);
+        QCOMPARE(sliderPosition(window, "PitchSl"), 100);
+        window.imageBinder().CollectImage();
+        QCOMPARE(int(window.parameters().image.at(13)), 25);
+        QCOMPARE(int(window.parameters().image.at(8)), 200);
+        QCOMPARE(int(window.parameters().image.at(6)), 50);
+        QCOMPARE(int(window.parameters().image.at(7)), 250);
+        QCOMPARE(int(window.parameters().image.at(2)), 20);
+        QCOMPARE(int(window.parameters().image.at(38)), 100);
+    }
+
+    void unsavedChangesGuardOpenAndClose() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        fx.writeFile(QStringLiteral("other.rvc"), neutral());
+
+        // Switching an option away and back is no change.
+        window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_1"))->click();
+        window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_0"))->click();
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+
+        // A comment typed and deleted still counts.
+        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+        comment->setFocus();
+        QTest::keyClick(comment, Qt::Key_X);
+        QTest::keyClick(comment, Qt::Key_Backspace);
+        QVERIFY(window.fileCommands().HasUnsavedChanges());
+
+        // Closing with changes and answering No keeps the window and the edits.
+        window.show();
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QVERIFY(!window.close());
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Changes not saved yet. Quit anyway?"));
+        QCOMPARE(MessageBox::history().last().icon, QMessageBox::Critical);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.parameters().Changed);
+
+        // "Save first?" Yes, then cancelling the save dialog still shows the open dialog.
+        FileDialogs::clearHistory();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialogs::setNextFileName(QString());
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("other.rvc")));
+        window.fileCommands().mnuOpen_Click();
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Changes not saved yet. Save first?"));
+        QCOMPARE(FileDialogs::history().size(), 2);
+        QVERIFY(FileDialogs::history().at(0).save);
+        QVERIFY(!FileDialogs::history().at(1).save);
+        QCOMPARE(FileDialogs::history().at(1).proposedName, QStringLiteral("*.rvc"));
+        QCOMPARE(FileDialogs::history().at(1).title, QStringLiteral("Rotavionix Control"));
+        QCOMPARE(FileDialogs::history().at(1).filter,
+                 QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\other.rvc")));
+
+        // Without changes, closing asks nothing.
+        const int asked = MessageBox::history().size();
+        QVERIFY(window.close());
+        QCOMPARE(MessageBox::history().size(), asked);
+    }
+
+    void missingFileAndFailedSave() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        open(fx, QStringLiteral("missing.rvc"));
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("missing.rvc")));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\missing.rvc     ")));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("missing.rvc")));
+
+        // A save that cannot be written keeps the previous file and the change state.
+        fx.writeFile(QStringLiteral("keep.rvc"), QByteArray("previous"));
+        QFile::setPermissions(fx.path(QStringLiteral("keep.rvc")),
+                              QFile::ReadOwner | QFile::ReadGroup);
+        window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("keep.rvc")));
+        QVERIFY(!window.fileCommands().mnuSave_Click());
+        QVERIFY(MessageBox::history().last().text.startsWith(QStringLiteral("Cannot open file.")));
+        QCOMPARE(fx.readFile(QStringLiteral("keep.rvc")), QByteArray("previous"));
+        QVERIFY(window.fileCommands().HasUnsavedChanges());
+
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("no-such-dir/x.rvc")));
+        QVERIFY(!window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().HasUnsavedChanges());
+
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QCOMPARE(int(static_cast<std::uint8_t>(fx.readFile(QStringLiteral("saved.rvc")).at(34))),
+                 196);
+    }
+
+    void portSelection() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx, QStringLiteral("3"));
+        auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
+        QCOMPARE(ports->count(), 16);
+        QCOMPARE(ports->currentText(), QStringLiteral("Com3"));
+        QCOMPARE(ports->itemText(15), QStringLiteral("Com16"));
+        QCOMPARE(window.serialPort().portNumber(), 3);
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+
+        fx.writeSettings(QStringLiteral("9"), fx.path(QStringLiteral("Default.rvc")),
+                         QStringLiteral("1"));
+        Q_EMIT ports->activated(2); // the entry already selected
+        QVERIFY(!window.parameters().Changed);
+        QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("3"));
+
+        ports->setCurrentIndex(4);
+        Q_EMIT ports->activated(4);
+        QVERIFY(window.parameters().Changed);
+        QCOMPARE(window.serialPort().portNumber(), 5);
+        QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("5"));
+    }
+
+    void failedStartLeavesTheInitialState() {
+        WindowFixture fx;
+        fx.writeSettings(QStringLiteral("4"), QStringLiteral("nothing.rvc"), QStringLiteral("1"));
+        RVMain& window = fx.start();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Cannot open file.nothing.rvc"));
+        auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
+        QCOMPARE(ports->count(), 0);
+        QCOMPARE(ports->placeholderText(), QStringLiteral("COM 1"));
+        QCOMPARE(window.serialPort().portNumber(), 4);
+        for (int i = 0; i < 71; ++i) {
+            QCOMPARE(int(window.parameters().image.at(i)), 0);
+        }
+        // Collecting empty displays works and closing does not fail.
+        window.imageBinder().CollectImage();
+        QCOMPARE(int(window.parameters().image.at(6)), 0);
+    }
+
+    // Files with known content load and save again with only the differences
+    // the controls make: re-scaled percent bytes, indices 4 and 5, the
+    // RPM-controlled normalisation, index 54 and the held throttle point.
+    void filesRoundTripThroughTheWindow() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        const ParameterSet baseline = neutralSetup();
+        QRandomGenerator random(4711);
+        const int percentIndices[] = {13, 14, 15, 16, 17, 19, 20, 21, 22, 24,
+                                      25, 26, 27, 28, 30, 33, 34, 43, 45};
+        for (int round = 0; round < 40; ++round) {
+            QByteArray record(RecordSize, '\0');
+            for (int i = 0; i < RecordSize; ++i) {
+                record[i] = static_cast<char>(random.bounded(256));
+            }
+            // Option bytes with an option each, channels 0..9 with reverse bits.
+            record[29] = char(random.bounded(2));
+            record[31] = char(random.bounded(2) | (random.bounded(2) << 7));
+            record[32] = char(random.bounded(2));
+            record[40] = char(round % 2);
+            record[41] = char(random.bounded(2));
+            record[42] = char(random.bounded(3));
+            record[48] = char(random.bounded(3));
+            for (int row = 0; row < 9; ++row) {
+                record[50 + row] = char(random.bounded(10) | (random.bounded(2) << 7));
+            }
+            // Curves: points 0..200, removed points, a few foreign values.
+            for (int offset : {71, 93, 115, 137, 159, 181, 203, 482, 504, 526, 548}) {
+                for (int p = 0; p < 11; ++p) {
+                    const int roll = random.bounded(20);
+                    const int value = roll == 0   ? -1
+                                      : roll == 1 ? int(random.bounded(-300, 3000))
+                                                  : int(random.bounded(201));
+                    record[offset + 2 * p] = char(value & 0xFF);
+                    record[offset + 2 * p + 1] = char((value >> 8) & 0xFF);
+                }
+            }
+            // A comment in Windows-1252, with line ends, then blanks.
+            QByteArray comment("Heli \xE4\xF6\xFC\xDF \x80 setup\r\nline two");
+            comment.append(QByteArray(1000 - comment.size(), ' '));
+            record.replace(570, 1000, comment);
+
+            fx.writeFile(QStringLiteral("in.rvc"), neutral()); // back to the baseline positions
+            open(fx, QStringLiteral("in.rvc"));
+            fx.writeFile(QStringLiteral("in.rvc"), record);
+            open(fx, QStringLiteral("in.rvc"));
+            QVERIFY2(MessageBox::history().isEmpty(),
+                     qPrintable(MessageBox::history().value(0).text));
+            FileDialogs::setNextFileName(fx.path(QStringLiteral("out.rvc")));
+            QVERIFY(window.fileCommands().mnuSave_Click());
+            QVERIFY(!window.fileCommands().HasUnsavedChanges());
+            const QByteArray saved = fx.readFile(QStringLiteral("out.rvc"));
+            QCOMPARE(saved.size(), RecordSize);
+
+            QByteArray expected = record;
+            auto in = [&](int i) { return int(static_cast<std::uint8_t>(record[i])); };
+            for (int i : percentIndices) {
+                const int wanted = PercentScale::toPosition(in(i));
+                const int position = std::min(wanted, i == 13 ? 10 : 100);
+                if (position != wanted ||
+                    position != PercentScale::toPosition(baseline.image.at(i))) {
+                    expected[i] = char(PercentScale::toByte(position));
+                }
+            }
+            for (int i = 8; i <= 11; ++i) {
+                expected[i] = char(std::min(in(i), 200));
+            }
+            expected[18] = char(std::min(in(18), 100));
+            expected[2] = char(std::min(in(2), 20));
+            expected[3] = char(std::min(in(3), 20));
+            expected[4] = char(rv::roundHalfEven(in(6) * 6 / 10.0));
+            expected[5] = char(rv::roundHalfEven(in(6) * 7 / 10.0));
+            expected[6] = char(std::clamp(in(6), 50, 250));
+            expected[7] = char(std::clamp(in(7), 50, 250));
+            expected[38] = char(std::min(in(38), 100));
+            expected[39] = char(std::min(in(39), 100));
+            if (in(40) == 0) {
+                expected[41] = 0;                // RPM controlled: throttle curve
+                expected[42] = 2;                // and the third swashplate option
+                expected[54] = 0;                // and no phase channel
+                expected[71] = expected[72] = 0; // the hover throttle curve's held point
+            }
+            for (int i = 0; i < RecordSize; ++i) {
+                if (saved[i] != expected[i]) {
+                    QFAIL(qPrintable(
+                        QStringLiteral("round %1, byte %2: saved %3, expected %4, loaded %5")
+                            .arg(round)
+                            .arg(i)
+                            .arg(int(static_cast<std::uint8_t>(saved[i])))
+                            .arg(int(static_cast<std::uint8_t>(expected[i])))
+                            .arg(in(i))));
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestParameterSets)
+#include "test_parameter_sets.moc"

@@ -1,0 +1,96 @@
+#include "support/link_PseudoTerminal.h"
+#include "support/window_Fixture.h"
+
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+#include "link/TransferProtocol.h"
+#include "ui/DeviceCommands.h"
+#include "ui/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+using namespace rv;
+
+// The transfer as a pilot runs it: from the window's controls to the bytes
+// that reach the unit.
+class TestWindowTransfer : public QObject {
+    Q_OBJECT
+
+    static RVMain& start(WindowFixture& fx, test::PseudoTerminal& unit) {
+        fx.writeFile(QStringLiteral("Default.rvc"), encodeRecord(neutralSetup()));
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
+        test::namePortDevice(1, unit.slavePath());
+        RVMain& window = fx.start();
+        window.show();
+        return window;
+    }
+
+private Q_SLOTS:
+    void sendsWhatTheWindowShows() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        QVERIFY(unit.isValid());
+        RVMain& window = start(fx, unit);
+        window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
+        window.findChild<QSlider*>(QStringLiteral("SchwebenSl"))->setValue(1234);
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Transfer channel table?"));
+
+        const QByteArray stream = unit.received();
+        QVERIFY(stream.startsWith("P0;0P1;0P2;5P3;5P4;90P5;105P6;123P7;150"));
+        QVERIFY(stream.contains("P34;196"));
+        QVERIFY(stream.contains("P50;2E"));
+        QVERIFY(stream.contains("EP51;4P52;3P53;1P54;5P55;6P56;7P57;8P58;9E"));
+        QVERIFY(stream.contains("EM0;0M1;20M2;40"));
+        QVERIFY(stream.endsWith("r10;200E"));
+        QCOMPARE(stream, TransferProtocol::transferText(window.parameters().image,
+                                                        window.parameters().curves, true));
+        // A transfer changes nothing that would need saving, beyond the edits themselves.
+        QCOMPARE(window.parameters().image.at(6), std::uint8_t(123));
+    }
+
+    void closingWaitsForTheTransfer() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        RVMain& window = start(fx, unit);
+        bool closedDuringTransfer = true;
+        QTimer::singleShot(300, &window, [&] {
+            QVERIFY(window.deviceCommands().isBusy());
+            closedDuringTransfer = window.close();
+        });
+        MessageBox::setNextAnswer(QMessageBox::No);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QVERIFY(!closedDuringTransfer);
+        // The held-back close happens once the transfer has ended.
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(unit.received(),
+                 TransferProtocol::transferText(window.parameters().image,
+                                                window.parameters().curves, false));
+    }
+
+    void storeCommandAndAMissingPort() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        RVMain& window = start(fx, unit);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbFlash"))->click();
+        QCOMPARE(unit.received(), QByteArray("FE"));
+        QVERIFY(MessageBox::history().isEmpty());
+
+        test::namePortDevice(1, fx.path(QStringLiteral("no-such-device")));
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open port."));
+        QVERIFY(!MessageBox::history().first().detail.isEmpty());
+        QCOMPARE(unit.received(), QByteArray("FE"));
+    }
+};
+
+QTEST_MAIN(TestWindowTransfer)
+#include "test_window_transfer.moc"
