@@ -1,0 +1,153 @@
+// Start-up to the first painted window, and peak memory, of the program with
+// a parameter file loaded, each as a ratio to a bare Qt window started the
+// same way in the same run. Runs each kind several times as child processes
+// on the offscreen platform and prints medians.
+#include "ui/RVMain.h"
+
+#include "files/NeutralSetup.h"
+#include "files/ParameterFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+long peakRssKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return -1;
+}
+
+// Reports when the window has painted for the first time, then quits.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(const QElapsedTimer& clock) : clock_(clock) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [this] {
+                    std::printf("%lld %ld\n", static_cast<long long>(clock_.nsecsElapsed() / 1000),
+                                peakRssKb());
+                    std::fflush(stdout);
+                    QApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& clock_;
+    bool done_ = false;
+};
+
+int child(int argc, char* argv[], bool full) {
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    const qint64 applicationReady = clock.nsecsElapsed() / 1000;
+    std::unique_ptr<QMainWindow> window;
+    if (full) {
+        window = std::make_unique<rv::RVMain>();
+    } else {
+        window = std::make_unique<QMainWindow>();
+        window->resize(760, 580);
+    }
+    if (qEnvironmentVariableIsSet("RV_BENCH_STAGES")) {
+        std::fprintf(stderr, "application %lld us, window built %lld us\n",
+                     static_cast<long long>(applicationReady),
+                     static_cast<long long>(clock.nsecsElapsed() / 1000));
+    }
+    FirstPaint watcher(clock);
+    window->installEventFilter(&watcher);
+    window->show();
+    return QApplication::exec();
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 3 && QByteArray(argv[1]) == "--child") {
+        return child(argc, argv, QByteArray(argv[2]) == "full");
+    }
+    QCoreApplication app(argc, argv);
+    const int runs = argc >= 2 ? QByteArray(argv[1]).toInt() : 10;
+
+    // A settings store and working directory of its own, with a file to load.
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + QStringLiteral("/config/VORANE"));
+    QSettings settings(dir.path() + QStringLiteral("/config/VORANE/Rotavionix Control.ini"),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Startup/ComPort"), QStringLiteral("1"));
+    settings.setValue(QStringLiteral("Startup/LastFile"), QStringLiteral("Default.rvc"));
+    settings.setValue(QStringLiteral("Startup/Language"), QStringLiteral("1"));
+    settings.sync();
+    rv::writeParameterFile(dir.path() + QStringLiteral("/Default.rvc"), rv::neutralSetup(),
+                           nullptr);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
+
+    QList<double> time[2], memory[2];
+    for (int run = 0; run < runs; ++run) {
+        for (int full = 0; full < 2; ++full) {
+            // Start-up as a user sees it: from launching the program to its first paint.
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.setWorkingDirectory(dir.path());
+            QElapsedTimer clock;
+            clock.start();
+            process.start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--child"),
+                           full ? QStringLiteral("full") : QStringLiteral("bare")});
+            while (!process.canReadLine() && process.waitForReadyRead(30000)) {
+            }
+            const double elapsedMs = clock.nsecsElapsed() / 1e6;
+            const QList<QByteArray> fields = process.readLine().trimmed().split(' ');
+            process.waitForFinished(30000);
+            if (fields.size() != 2) {
+                std::fprintf(stderr, "child failed: %s\n",
+                             process.readAllStandardError().constData());
+                return 1;
+            }
+            time[full] << elapsedMs;
+            memory[full] << fields[1].toDouble() / 1024.0;
+        }
+    }
+    const double bareTime = median(time[0]), fullTime = median(time[1]);
+    const double bareMemory = median(memory[0]), fullMemory = median(memory[1]);
+    std::printf("start-up from launch to first paint (median of %d runs, offscreen platform):\n",
+                runs);
+    std::printf("  bare Qt window      %7.1f ms   peak RSS %6.1f MiB\n", bareTime, bareMemory);
+    std::printf("  Rotavionix Control  %7.1f ms   peak RSS %6.1f MiB  (file loaded)\n", fullTime,
+                fullMemory);
+    std::printf("  ratio: time %.2f (target <= 1.5), memory %.2f (target <= 1.3)\n",
+                fullTime / bareTime, fullMemory / bareMemory);
+    return 0;
+}
