@@ -192,6 +192,34 @@ private Q_SLOTS:
         QCOMPARE(pages.set.image.at(21), 153);
         QVERIFY(!pages.controller.findChild<QGroupBox*>(QStringLiteral("fraHeading"))->isHidden());
     }
+    void tabVisitsTheControllerPageFrameByFrame() {
+        ParameterSet set;
+        auto* speedRows = new QSlider(Qt::Horizontal);
+        speedRows->setObjectName(QStringLiteral("SchwebenSl"));
+        ControllerPage page(set, speedRows);
+        page.findChild<QCheckBox*>(QStringLiteral("ReglerMode"))->setChecked(true);
+        page.show();
+        QStringList order;
+        QWidget* w = page.findChild<QSlider*>(QStringLiteral("Para13Sl"));
+        for (int i = 0; i < 200 && w != nullptr; ++i) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                order << w->objectName();
+            }
+            w = w->nextInFocusChain();
+        }
+        const QStringList expected{QStringLiteral("Para13Sl"),     QStringLiteral("Para30Sl"),
+                                   QStringLiteral("Para34Sl"),     QStringLiteral("SchwebenSl"),
+                                   QStringLiteral("Para14Sl"),     QStringLiteral("Para15Sl"),
+                                   QStringLiteral("Para16Sl"),     QStringLiteral("Para17Sl"),
+                                   QStringLiteral("GyroInverter"), QStringLiteral("Para28Sl"),
+                                   QStringLiteral("Para26Sl"),     QStringLiteral("Para27Sl"),
+                                   QStringLiteral("Para20Sl"),     QStringLiteral("Para21Sl"),
+                                   QStringLiteral("Para22Sl"),     QStringLiteral("Para19Sl"),
+                                   QStringLiteral("Para24Sl"),     QStringLiteral("Para25Sl"),
+                                   QStringLiteral("Para45Sl"),     QStringLiteral("Para33Sl"),
+                                   QStringLiteral("Para43Sl"),     QStringLiteral("ReglerMode")};
+        QCOMPARE(order.mid(0, expected.size()), expected);
+    }
 };
 
 QTEST_MAIN(TestSliderRows)
