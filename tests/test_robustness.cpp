@@ -1,0 +1,190 @@
+#include "support/window_Fixture.h"
+
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+#include "link/SerialLink.h"
+#include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
+#include "ui/GeneralPage.h"
+#include "ui/ImageBinder.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace rv;
+
+// Everything a forum, a full disk or a hand-edited settings file can throw at
+// the program: each ends with a clear message or a safe default, never with a
+// crash, a hang or a damaged file.
+class TestRobustness : public QObject {
+    Q_OBJECT
+
+    static QByteArray neutral() { return encodeRecord(neutralSetup()); }
+
+    static RVMain& startWith(WindowFixture& fx, const QByteArray& file) {
+        fx.writeFile(QStringLiteral("start.rvc"), file);
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("start.rvc"), QStringLiteral("1"));
+        return fx.start();
+    }
+
+private Q_SLOTS:
+    // Bad parameter files.
+    void emptyShortAndLongFilesLoad() {
+        for (const QByteArray& file : {QByteArray(), neutral().left(100), neutral().left(600),
+                                       neutral() + QByteArray(500, 'x')}) {
+            WindowFixture fx;
+            RVMain& window = startWith(fx, file);
+            QVERIFY(MessageBox::history().isEmpty());
+            // Saving writes exactly one record, replacing a longer file whole.
+            FileDialogs::setNextFileName(fx.path(QStringLiteral("start.rvc")));
+            QVERIFY(window.fileCommands().mnuSave_Click());
+            QCOMPARE(fx.readFile(QStringLiteral("start.rvc")).size(), RecordSize);
+        }
+    }
+
+    void aDirectoryOrAnUnreadableFileIsReported() {
+        WindowFixture fx;
+        QDir(fx.dir()).mkdir(QStringLiteral("folder.rvc"));
+        fx.writeSettings(QStringLiteral("1"), fx.path(QStringLiteral("folder.rvc")),
+                         QStringLiteral("1"));
+        fx.start();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text,
+                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("folder.rvc")));
+        fx.stop();
+
+        if (geteuid() == 0) {
+            return; // root reads any file
+        }
+        MessageBox::clearHistory();
+        fx.writeFile(QStringLiteral("secret.rvc"), neutral());
+        QFile::setPermissions(fx.path(QStringLiteral("secret.rvc")), QFileDevice::WriteOwner);
+        fx.writeSettings(QStringLiteral("1"), fx.path(QStringLiteral("secret.rvc")),
+                         QStringLiteral("1"));
+        fx.start();
+        QCOMPARE(MessageBox::history().size(), 1);
+    }
+
+    // Every byte of the image at its extremes: a message where an option is
+    // missing, otherwise a limited value, and the window stays usable.
+    void everyImageByteAtItsExtremes() {
+        WindowFixture fx;
+        RVMain& window = startWith(fx, neutral());
+        const QList<int> optionBytes{29, 31, 32, 40, 41, 42, 48, 50,
+                                     51, 52, 53, 54, 55, 56, 57, 58};
+        for (int index = 0; index < 71; ++index) {
+            for (int value : {0, 1, 3, 127, 128, 200, 255}) {
+                QByteArray file = neutral();
+                file[index] = char(value);
+                fx.writeFile(QStringLiteral("x.rvc"), file);
+                MessageBox::clearHistory();
+                FileDialogs::setNextFileName(fx.path(QStringLiteral("x.rvc")));
+                MessageBox::setNextAnswer(QMessageBox::No); // "Save first?" after a partial load
+                window.fileCommands().mnuOpen_Click();
+                const bool reported = std::any_of(
+                    MessageBox::history().begin(), MessageBox::history().end(),
+                    [](const MessageBox::Shown& shown) {
+                        return shown.text.startsWith(QStringLiteral("Cannot open file."));
+                    });
+                if (!optionBytes.contains(index)) {
+                    QVERIFY2(!reported,
+                             qPrintable(QStringLiteral("index %1 value %2").arg(index).arg(value)));
+                }
+                window.imageBinder().CollectImage(); // never fails
+            }
+        }
+    }
+
+    void wildCurvePointsAreCarriedAndDrawn() {
+        QByteArray file = neutral();
+        for (int offset : {71, 93, 115, 137, 159, 181, 203, 482, 504, 526, 548}) {
+            for (int p = 0; p < 11; ++p) {
+                const int value = (p % 3 == 0) ? -32768 : (p % 3 == 1) ? 32767 : -1;
+                file[offset + 2 * p] = char(value & 0xFF);
+                file[offset + 2 * p + 1] = char((value >> 8) & 0xFF);
+            }
+        }
+        WindowFixture fx;
+        RVMain& window = startWith(fx, file);
+        window.resize(900, 700);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int curve = 0; curve < 6; ++curve) {
+            window.findChild<QAbstractButton*>(QStringLiteral("Kurvenauswahl_%1").arg(curve))
+                ->click();
+            window.grab(); // paints without trouble
+        }
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("out.rvc")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        const QByteArray saved = fx.readFile(QStringLiteral("out.rvc"));
+        // The curves come back as they were, but for the held point 0 of the
+        // hover throttle curve, which showing that curve sets to 0.
+        file[137] = file[138] = 0;
+        QCOMPARE(saved.mid(93, 132), file.mid(93, 132));
+        QCOMPARE(saved.mid(482, 88), file.mid(482, 88));
+    }
+
+    // Bad settings.
+    void settingsThatCannotBeUsed_data() {
+        QTest::addColumn<QString>("comPort");
+        QTest::addColumn<QString>("lastFile");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("asked");
+        const QString tooLong(3000, QLatin1Char('7'));
+        QTest::newRow("language missing") << "2"
+                                          << "start.rvc"
+                                          << "" << 2 << true;
+        QTest::newRow("language garbage") << "2"
+                                          << "start.rvc"
+                                          << "english" << 2 << true;
+        QTest::newRow("language too long") << "2"
+                                           << "start.rvc" << tooLong << 2 << true;
+        QTest::newRow("port garbage") << "COM3"
+                                      << "start.rvc"
+                                      << "1" << 1 << false;
+        // An unreadable "ComPort" is a first run: defaults are written and the language asked.
+        QTest::newRow("port too long") << tooLong << "start.rvc"
+                                       << "1" << 1 << true;
+        QTest::newRow("port 99") << "99"
+                                 << "start.rvc"
+                                 << "1" << 1 << false;
+        QTest::newRow("last file too long") << "3" << tooLong << "1" << 3 << false;
+    }
+    void settingsThatCannotBeUsed() {
+        QFETCH(QString, comPort);
+        QFETCH(QString, lastFile);
+        QFETCH(QString, language);
+        WindowFixture fx;
+        fx.writeFile(QStringLiteral("start.rvc"), neutral());
+        fx.writeSettings(comPort, lastFile, language);
+        InputPrompt::setNextAnswer(QStringLiteral("2"));
+        RVMain& window = fx.start();
+        QTEST(window.serialPort().portNumber(), "port");
+        QTEST(!InputPrompt::history().isEmpty(), "asked");
+        QCOMPARE(window.Sprache(), 1);
+        if (lastFile.size() > 2047) {
+            QCOMPARE(MessageBox::history().first().text,
+                     QStringLiteral("Cannot open file.Not Found"));
+        }
+    }
+
+    void anUnwritableSettingsFileIsIgnored() {
+        WindowFixture fx;
+        fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+        QDir(fx.dir()).mkpath(QStringLiteral(
+            "config/VORANE/Rotavionix Control.ini")); // a folder where the file belongs
+        InputPrompt::setNextAnswer(QStringLiteral("3"));
+        RVMain& window = fx.start();
+        QCOMPARE(window.Sprache(), 2);
+        QCOMPARE(window.serialPort().portNumber(), 1);
+        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Not Found"));
+    }
+};
+
+QTEST_MAIN(TestRobustness)
+#include "test_robustness.moc"
