@@ -95,6 +95,14 @@ void decodeRecord(const QByteArray& bytes, ParameterSet& set) {
         Windows1252::decode(record.mid(RecordOffset::Comment, ParameterSet::CommentSize));
 }
 
+QString commentTextFromField(const QString& field) {
+    qsizetype end = field.size();
+    while (end > 0 && field.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return field.left(end);
+}
+
 QString commentFieldFromText(const QString& text) {
     QString field;
     int characters = 0;

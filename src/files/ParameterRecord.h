@@ -37,4 +37,7 @@ void decodeRecord(const QByteArray& bytes, ParameterSet& set);
 // filled with blanks to 1,000 (a character outside the BMP counts as one).
 QString commentFieldFromText(const QString& text);
 
+// The comment as the comment box shows it: the field without its trailing blanks.
+QString commentTextFromField(const QString& field);
+
 } // namespace rv

@@ -12,16 +12,6 @@
 
 namespace rv {
 
-namespace {
-QString trimTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.left(end);
-}
-} // namespace
-
 // The comment as the file holds it: Windows line ends, as the files have always had.
 QString FileCommands::commentBoxText() const {
     QString text = comment_->toPlainText();
@@ -43,7 +33,7 @@ void FileCommands::Comment_Change() {
 bool FileCommands::HasUnsavedChanges() {
     binder_.CollectImage();
     return !set_.image.unitEntriesEqual(set_.referenceImage) ||
-           commentBoxText() != trimTrailingBlanks(set_.commentText) || set_.Changed;
+           commentBoxText() != commentTextFromField(set_.commentText) || set_.Changed;
 }
 
 void FileCommands::reportFileFailure(const QString& reason) {

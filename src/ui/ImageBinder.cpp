@@ -1,5 +1,6 @@
 #include "ui/ImageBinder.h"
 
+#include "files/ParameterRecord.h"
 #include "model/ParameterSet.h"
 #include "ui/ChannelPage.h"
 #include "ui/GeneralPage.h"
@@ -13,17 +14,6 @@
 #include <QWidget>
 
 namespace rv {
-
-namespace {
-QString trimTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.left(end);
-}
-
-} // namespace
 
 ImageBinder::ImageBinder(ParameterSet& set, QWidget* window, GeneralPage& general,
                          GovernorSpeedRows& speeds, ChannelPage& channels, QObject* parent)
@@ -173,7 +163,7 @@ bool ImageBinder::ApplyImage() {
     setSlider("PitchSl", set_.PitchPart);
     setSlider("CyclSl", set_.CyclPart);
 
-    QString comment = trimTrailingBlanks(set_.commentText);
+    QString comment = commentTextFromField(set_.commentText);
     comment.replace(QStringLiteral("\r\n"),
                     QStringLiteral("\n")); // the files hold Windows line ends
     control<QPlainTextEdit>(QStringLiteral("Comment"))->setPlainText(comment);
