@@ -112,6 +112,14 @@ private Q_SLOTS:
             QCOMPARE(visiblePages(window).first()->objectName(),
                      QString::fromLatin1(pages[tab - 1]));
         }
+        // The pages follow the keyboard too.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(visiblePages(window).first()->objectName(), QStringLiteral("fraSetup"));
+        QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(visiblePages(window).first()->objectName(), QStringLiteral("fraRegler"));
         // Expert rows are hidden after the start.
         auto* controller = window.findChild<QWidget*>(QStringLiteral("fraRegler"));
         QVERIFY(!window.findChild<QSlider*>(QStringLiteral("Para21Sl"))->isVisibleTo(controller));

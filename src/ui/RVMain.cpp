@@ -145,6 +145,19 @@ void RVMain::buildWindow() {
         }
     });
 
+    // The pages can be changed from the keyboard wherever the focus is.
+    const std::pair<QKeySequence, int> pageKeys[] = {{QKeySequence(QKeySequence::NextChild), 1},
+                                                     {QKeySequence(QKeySequence::PreviousChild), 3},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_PageUp), 3}};
+    for (const auto& [keys, step] : pageKeys) {
+        auto* shortcut = new QShortcut(keys, this);
+        const int forward = step;
+        connect(shortcut, &QShortcut::activated, this, [this, forward] {
+            tabStrip_->setCurrentIndex((tabStrip_->currentIndex() + forward) % 4);
+        });
+    }
+
     auto* serviceShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(serviceShortcut, &QShortcut::activated, this, &RVMain::showValueEditor);
 }
