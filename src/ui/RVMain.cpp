@@ -229,6 +229,9 @@ void RVMain::Form_Load() {
 
 void RVMain::loadQtTranslations() {
     // Message-box buttons and file dialogs speak the chosen language too.
+    if (sprache_ == English) {
+        return; // Qt speaks English by itself
+    }
     static const char* const locales[] = {"de", "en", "fr"};
     qtTranslator_ = std::make_unique<QTranslator>();
     const QString name = QStringLiteral("qtbase_") + QLatin1String(locales[sprache_]);
