@@ -105,20 +105,20 @@ private Q_SLOTS:
         auto* grid = page->findChild<QWidget*>(QStringLiteral("fraZuordnung"));
         QVERIFY(grid);
         for (int row = 0; row < Rows; ++row) {
-            const ChannelRowSpec& spec = ChannelRows[static_cast<std::size_t>(row)];
-            auto* frame = grid->findChild<QWidget*>(QLatin1String(spec.frameName));
+            const ChannelRowSpec& rowInfo = ChannelRows[static_cast<std::size_t>(row)];
+            auto* frame = grid->findChild<QWidget*>(QLatin1String(rowInfo.frameName));
             QVERIFY(frame);
             for (int option = 0; option <= 9; ++option) {
                 const QString name =
-                    QStringLiteral("%1_%2").arg(QLatin1String(spec.optionArray)).arg(option);
+                    QStringLiteral("%1_%2").arg(QLatin1String(rowInfo.optionArray)).arg(option);
                 auto* button = frame->findChild<ChannelOptionButton*>(name);
                 QVERIFY2(button, qPrintable(name));
                 QCOMPARE(button->isVisible(), option != 0);
                 QCOMPARE(button->isEnabled(),
-                         option >= spec.firstChannel && option <= spec.lastChannel);
+                         option >= rowInfo.firstChannel && option <= rowInfo.lastChannel);
             }
             auto* text = grid->findChild<QLabel*>(QStringLiteral("Funktion_%1").arg(row));
-            QCOMPARE(text->text(), QLatin1String(spec.englishText));
+            QCOMPARE(text->text(), QLatin1String(rowInfo.englishText));
             QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("Kanaltext_%1").arg(row))->text(),
                      QString::number(row + 1));
             QVERIFY(grid->findChild<QWidget*>(QStringLiteral("Frame1"))
@@ -295,9 +295,9 @@ private Q_SLOTS:
                 ref.K = before;
                 ref.shown = shownBefore;
                 const int row = random.bounded(Rows);
-                const ChannelRowSpec& spec = ChannelRows[static_cast<std::size_t>(row)];
-                const int option =
-                    spec.firstChannel + random.bounded(spec.lastChannel - spec.firstChannel + 1);
+                const ChannelRowSpec& rowInfo = ChannelRows[static_cast<std::size_t>(row)];
+                const int option = rowInfo.firstChannel +
+                                   random.bounded(rowInfo.lastChannel - rowInfo.firstChannel + 1);
                 switch (random.bounded(4)) {
                 case 0:
                 case 1:
@@ -310,7 +310,7 @@ private Q_SLOTS:
                     twin.selectOption(row, option);
                     twin.doubleClickOption(row, option);
                     ref.select(row, option);
-                    if (spec.doubleClickClears) {
+                    if (rowInfo.doubleClickClears) {
                         ref.unselect(row, option);
                         ref.K[static_cast<std::size_t>(row)] = 0;
                     }

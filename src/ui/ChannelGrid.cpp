@@ -84,21 +84,21 @@ QWidget* ChannelGrid::buildChannelHeadings() {
 }
 
 QWidget* ChannelGrid::buildRowFrame(int row) {
-    const ChannelRowSpec& spec = ChannelRows[at(row)];
+    const ChannelRowSpec& rowInfo = ChannelRows[at(row)];
     auto* frame = new QFrame(this);
-    frame->setObjectName(QLatin1String(spec.frameName));
+    frame->setObjectName(QLatin1String(rowInfo.frameName));
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(Spacing);
     for (int k = 0; k < Options; ++k) {
         auto* button = new ChannelOptionButton(frame);
-        button->setObjectName(indexedName(spec.optionArray, k));
+        button->setObjectName(indexedName(rowInfo.optionArray, k));
         button->setFixedSize(ColumnWidth, CellHeight);
         // Option 0 stands for "no channel": selectable from code only, never shown.
         if (k == 0) {
             button->hide();
         }
-        button->setEnabled(k >= spec.firstChannel && k <= spec.lastChannel);
+        button->setEnabled(k >= rowInfo.firstChannel && k <= rowInfo.lastChannel);
         options_[at(row)][at(k)] = button;
         layout->addWidget(button);
         connect(button, &QAbstractButton::toggled, this,
