@@ -85,12 +85,7 @@ void ControllerPage::GyroInverter_Click() {
 }
 
 SliderRow* ControllerPage::sliderRow(QStringView sliderName) const {
-    for (SliderRow* row : rows_) {
-        if (sliderName == QLatin1String(row->definition().slider)) {
-            return row;
-        }
-    }
-    return nullptr;
+    return findSliderRow(rows_, sliderName);
 }
 
 void ControllerPage::refreshAccessibleNames() {

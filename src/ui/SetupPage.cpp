@@ -200,12 +200,7 @@ OptionGroup* SetupPage::optionGroup(OptionTarget target) const {
 }
 
 SliderRow* SetupPage::sliderRow(QStringView sliderName) const {
-    for (SliderRow* row : rows_) {
-        if (sliderName == QLatin1String(row->definition().slider)) {
-            return row;
-        }
-    }
-    return nullptr;
+    return findSliderRow(rows_, sliderName);
 }
 
 void SetupPage::refreshAccessibleNames() {

@@ -92,4 +92,13 @@ QList<SliderRow*> createSliderRows(ParameterSet& set, QWidget* frame) {
     }
     return rows;
 }
+SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName) {
+    for (SliderRow* row : rows) {
+        if (sliderName == QLatin1String(row->definition().slider)) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace rv

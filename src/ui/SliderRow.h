@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QList>
 #include <QObject>
 
 class QSlider;
@@ -65,4 +66,7 @@ namespace rv {
 // Creates the rows of the table that belong to a frame (by its objectName), in
 // table order, as children of the frame. The caller lays them out.
 QList<SliderRow*> createSliderRows(ParameterSet& set, QWidget* frame);
+// The row of the given slider among rows, or nullptr.
+SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName);
+
 } // namespace rv
