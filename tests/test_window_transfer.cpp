@@ -3,11 +3,13 @@
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
+#include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
@@ -79,8 +81,17 @@ private Q_SLOTS:
         WindowFixture fx;
         test::PseudoTerminal unit;
         RVMain& window = start(fx, unit);
+        // A port picked while the store command holds the port is ignored.
+        auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
+        QTimer::singleShot(300, &window, [&] {
+            ports->setCurrentIndex(4);
+            Q_EMIT ports->activated(4);
+        });
         window.findChild<QAbstractButton*>(QStringLiteral("cbFlash"))->click();
         QCOMPARE(unit.received(), QByteArray("FE"));
+        QCOMPARE(ports->currentIndex(), 0);
+        QCOMPARE(window.serialPort().portNumber(), 1);
+        QVERIFY(!window.parameters().Changed);
         QVERIFY(MessageBox::history().isEmpty());
 
         test::namePortDevice(1, fx.path(QStringLiteral("no-such-device")));

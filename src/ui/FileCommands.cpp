@@ -52,6 +52,7 @@ bool FileCommands::LoadParameterFile() {
         reportFileFailure(QString());
         return false;
     }
+    binder_.ShowCurves();
     set_.Changed = false;
     return true;
 }

@@ -59,6 +59,10 @@ bool ImageBinder::selectOption(const char* group, int index, int optionCount) co
     return true;
 }
 
+void ImageBinder::ShowCurves() {
+    general_.ShowCurves();
+}
+
 void ImageBinder::CollectImage() {
     ParameterImage& image = set_.image;
     general_.collectSwitchTimes();

@@ -28,6 +28,8 @@ public:
     void CollectImage();
     // False when a step could not be carried out; the steps before it keep their effect.
     bool ApplyImage();
+    // Redraws the curve editor for the loaded set (the last step of a load).
+    void ShowCurves();
     // The step ApplyImage stopped at (1..30), 0 when it ran through.
     int failedStep() const { return failedStep_; }
 

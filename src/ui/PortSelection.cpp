@@ -53,6 +53,12 @@ void PortSelection::cboPort_Click(int position) {
     if (position < 0 || position > 15) {
         return;
     }
+    if (port_.isOpen()) {
+        // A command holds the port: its number cannot change now, so the pick is ignored.
+        const QSignalBlocker block(cboPort_);
+        cboPort_->setCurrentIndex(port_.portNumber() - 1);
+        return;
+    }
     const int number = position + 1;
     const bool changed = number != port_.portNumber();
     if (changed) {
