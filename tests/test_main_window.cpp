@@ -178,6 +178,18 @@ private Q_SLOTS:
         QCOMPARE(name("F_Heck_3"), QStringLiteral("Tail 3"));
         QCOMPARE(name("Reverse_1"), QStringLiteral("Tail rev."));
         QCOMPARE(name("TPara"), QStringLiteral("P"));
+        fx.stop();
+
+        // The names follow the language of the window.
+        WindowFixture german;
+        startWithNeutralFile(german, QStringLiteral("0"));
+        auto germanName = [&](const char* object) {
+            return german.window().findChild<QWidget*>(QString::fromUtf8(object))->accessibleName();
+        };
+        QCOMPARE(germanName("Para34Sl"), QString::fromUtf8("Heck Verstärkung"));
+        QCOMPARE(germanName("cboPort"), QStringLiteral("Schnittstelle"));
+        QCOMPARE(germanName("F_Heck_3"), QStringLiteral("Heck 3"));
+        QCOMPARE(germanName("Pic1"), QString::fromUtf8("Sender-Knüppelweg"));
     }
 
     // Pictures of the four pages in the three languages, for people to look at.

@@ -259,7 +259,8 @@ void RVMain::refreshAccessibleNames() {
             widget->setAccessibleName(label->text().trimmed());
         }
     };
-    nameFrom("cboPort", "fraComPort");
+    setup_->refreshAccessibleNames();
+    controller_->refreshAccessibleNames();
     nameFrom("Comment", "fraComment");
     nameFrom("Pic1", "Knüppel");
     nameFrom("TPara", "Label15");
