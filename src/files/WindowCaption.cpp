@@ -1,13 +1,15 @@
 #include "files/WindowCaption.h"
 
+#include <algorithm>
+
 namespace rv {
 
 QString fileNamePart(const QString& path) {
 #ifdef Q_OS_WIN
-    const int cut =
+    const qsizetype cut =
         std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
 #else
-    const int cut = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
 #endif
     return path.mid(cut + 1);
 }
