@@ -183,6 +183,8 @@ private Q_SLOTS:
         // The names follow the language of the window.
         WindowFixture german;
         startWithNeutralFile(german, QStringLiteral("0"));
+        // Qt's own dialogs speak the window's language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         auto germanName = [&](const char* object) {
             return german.window().findChild<QWidget*>(QString::fromUtf8(object))->accessibleName();
         };
