@@ -62,6 +62,17 @@ private Q_SLOTS:
         QCOMPARE(open()->value("Startup/Language").toString(), QStringLiteral("2"));
     }
 
+    void storingTheStoredValueAgainLeavesTheFileAlone() {
+        // A rewrite drops the comment line, so it shows whether the file was written.
+        const QByteArray text("; hand-written\n[Startup]\nComPort=1\nLanguage=2\n");
+        setIniText(text);
+        write("ComPort", 1);
+        WriteRegistry(LocalMachine, startupKeyPath(), "Language", KindNumber, 2);
+        QCOMPARE(iniText(), text);
+        write("ComPort", 3);
+        QCOMPARE(iniText(), QByteArray("[Startup]\nComPort=3\nLanguage=2\n"));
+    }
+
     void handEditedFileIsRead() {
         setIniText("[Startup]\nComPort=12\nLastFile=/home/pilot/T-Rex "
                    "\\xe4.rvc\n[Ports]\nCom1=/dev/ttyUSB0\n");

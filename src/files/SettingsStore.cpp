@@ -89,8 +89,9 @@ void WriteRegistry(std::uint32_t root, const QString& keyPath, const QString& va
     if (!key || valueName.isEmpty()) {
         return;
     }
+    QVariant stored;
     if (kind == KindText) {
-        key->setValue(valueName, value.toString());
+        stored = value.toString();
     } else if (kind == KindNumber) {
         bool isNumber = false;
         const qlonglong number = value.toLongLong(&isNumber);
@@ -99,15 +100,22 @@ void WriteRegistry(std::uint32_t root, const QString& keyPath, const QString& va
             return; // not a 32-bit number: nothing is stored
         }
 #ifdef Q_OS_WIN
-        key->setValue(valueName, static_cast<int>(number)); // REG_DWORD
+        stored = static_cast<int>(number); // REG_DWORD
 #else
         // An INI file keeps no types: store the text that every later run
         // reads back, not a number that reads differently until a restart.
-        key->setValue(valueName, QString::number(number));
+        stored = QString::number(number);
 #endif
     } else {
         return;
     }
+    // The program stores the same values on every start; rewriting an
+    // unchanged store costs a locked, synced file write each time.
+    const QVariant current = key->value(valueName);
+    if (current.typeId() == stored.typeId() && current == stored) {
+        return;
+    }
+    key->setValue(valueName, stored);
     // On disk at once; a failure here is deliberately not reported.
     key->sync();
 }
