@@ -1,7 +1,7 @@
+#include "ui/ApplicationSetup.h"
 #include "ui/RVMain.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,13 +29,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rotavionix Control"));
-    QApplication::setOrganizationName(QStringLiteral("VORANE"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(RV_VERSION_MAJOR)
-                                            .arg(RV_VERSION_MINOR)
-                                            .arg(RV_VERSION_PATCH));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rotavionix-control.svg")));
+    rv::setUpApplication();
 
     rv::RVMain window;
     window.show();

@@ -1,7 +1,10 @@
 // Start-up to the first painted window, and peak memory, of the program with
 // a parameter file loaded, each as a ratio to a bare Qt window started the
 // same way in the same run. Runs each kind several times as child processes
-// on the offscreen platform and prints medians.
+// on the platform QT_QPA_PLATFORM names (offscreen when unset) and prints
+// medians. scripts/bench.sh runs it on an X server (Xvfb), as on a desktop,
+// and on the offscreen platform, which has next to no cost of its own.
+#include "ui/ApplicationSetup.h"
 #include "ui/RVMain.h"
 
 #include "files/NeutralSetup.h"
@@ -70,6 +73,7 @@ int child(int argc, char* argv[], const QByteArray& kind) {
     const qint64 applicationReady = clock.nsecsElapsed() / 1000;
     std::unique_ptr<QMainWindow> window;
     if (full) {
+        rv::setUpApplication(); // as the program's main() does
         window = std::make_unique<rv::RVMain>();
     } else {
         window = std::make_unique<QMainWindow>();
@@ -117,7 +121,10 @@ int main(int argc, char* argv[]) {
                            nullptr);
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    const QByteArray platform = environment.value(QStringLiteral("QT_QPA_PLATFORM")).toLocal8Bit();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
 
     const char* kinds[] = {"bare", "label", "full"};
@@ -150,8 +157,8 @@ int main(int argc, char* argv[]) {
                  fullTime = median(time[2]);
     const double bareMemory = median(memory[0]), labelMemory = median(memory[1]),
                  fullMemory = median(memory[2]);
-    std::printf("start-up from launch to first paint (median of %d runs, offscreen platform):\n",
-                runs);
+    std::printf("start-up from launch to first paint (median of %d runs, platform %s):\n", runs,
+                platform.constData());
     std::printf("  bare Qt window            %7.1f ms   peak RSS %6.1f MiB\n", bareTime,
                 bareMemory);
     std::printf("  Qt window with one label  %7.1f ms   peak RSS %6.1f MiB\n", labelTime,
