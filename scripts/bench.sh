@@ -11,8 +11,8 @@ cmake --build build/bench --target bench_startup bench_load bench_curve_drag ben
 quiet() { grep -v -e 'XDG_RUNTIME_DIR' -e 'propagateSizeHints'; }
 
 echo "== bench_startup"
-xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/bench/bench/bench_startup 15 2>&1 | quiet
-QT_QPA_PLATFORM=offscreen build/bench/bench/bench_startup 15 2>&1 | quiet
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/bench/bench/bench_startup 21 2>&1 | quiet
+QT_QPA_PLATFORM=offscreen build/bench/bench/bench_startup 21 2>&1 | quiet
 
 export QT_QPA_PLATFORM=offscreen
 for bench in bench_load bench_curve_drag bench_transfer; do
