@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -48,8 +49,9 @@ private Q_SLOTS:
     // Runs first: drawing with the program's style must not load image plugins,
     // and the reference drawings below (with Fusion itself) would.
     void startupDrawingLoadsNoImagePlugin() {
-        std::unique_ptr<QStyle> style(createApplicationStyle(QStringLiteral("Fusion")));
-        QApplication::setStyle(createApplicationStyle(QStringLiteral("Fusion")));
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        installApplicationStyle();
+        QVERIFY(qobject_cast<QProxyStyle*>(QApplication::style()) != nullptr);
         QWidget window;
         QGroupBox box(QStringLiteral("Flight Phase"), &window);
         box.setGeometry(5, 5, 200, 100);
@@ -58,6 +60,13 @@ private Q_SLOTS:
         window.resize(300, 200);
         window.grab();
         QVERIFY(!imagePluginLoaded());
+    }
+
+    void onlyFusionIsWrapped() {
+        QApplication::setStyle(QStringLiteral("Windows"));
+        QStyle* windows = QApplication::style();
+        installApplicationStyle();
+        QCOMPARE(QApplication::style(), windows);
     }
 
     void groupBoxFramesLookAsFusionDrawsThem() {

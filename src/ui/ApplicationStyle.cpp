@@ -149,8 +149,12 @@ QStyle* createApplicationStyle(const QString& key) {
 }
 
 void installApplicationStyle() {
-    if (dynamic_cast<ApplicationStyle*>(QApplication::style()) == nullptr) {
-        QApplication::setStyle(createApplicationStyle(QApplication::style()->name()));
+    // Only Fusion (the style on Linux desktops without a theme of their own)
+    // is wrapped: the native Windows and macOS styles stay exactly as Qt sets them.
+    const QStyle* current = QApplication::style();
+    if (dynamic_cast<const ApplicationStyle*>(current) == nullptr &&
+        current->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0) {
+        QApplication::setStyle(createApplicationStyle(current->name()));
     }
 }
 

@@ -15,7 +15,8 @@ namespace rv {
 // first drawn; everything looks as the style itself draws it.
 QStyle* createApplicationStyle(const QString& key);
 
-// Installs that style around the style Qt chose (or the one given with -style).
+// Installs that style around Fusion when Fusion is the style Qt chose (or the
+// one given with -style); any other style is left as it is.
 void installApplicationStyle();
 
 } // namespace rv
