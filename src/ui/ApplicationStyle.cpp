@@ -152,7 +152,7 @@ void installApplicationStyle() {
     // Only Fusion (the style on Linux desktops without a theme of their own)
     // is wrapped: the native Windows and macOS styles stay exactly as Qt sets them.
     const QStyle* current = QApplication::style();
-    if (dynamic_cast<const ApplicationStyle*>(current) == nullptr &&
+    if (current != nullptr && dynamic_cast<const ApplicationStyle*>(current) == nullptr &&
         current->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0) {
         QApplication::setStyle(createApplicationStyle(current->name()));
     }
