@@ -36,6 +36,17 @@ void paintIn64Grid(QPainter& painter) {
     painter.drawPolyline(curve, 5);
 }
 
+// Draws the icon into the square of side min(width, height) centred in area.
+void paintApplicationIcon(QPainter& painter, const QRectF& area) {
+    const qreal side = std::min(area.width(), area.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(area.center() - QPointF(side / 2, side / 2));
+    painter.scale(side / 64, side / 64);
+    paintIn64Grid(painter);
+    painter.restore();
+}
+
 class DrawnIconEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
@@ -71,16 +82,6 @@ public:
 
 QIcon applicationIcon() {
     return QIcon(new DrawnIconEngine);
-}
-
-void paintApplicationIcon(QPainter& painter, const QRectF& area) {
-    const qreal side = std::min(area.width(), area.height());
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(area.center() - QPointF(side / 2, side / 2));
-    painter.scale(side / 64, side / 64);
-    paintIn64Grid(painter);
-    painter.restore();
 }
 
 } // namespace rv
