@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,7 +41,9 @@ long peakRssKb() {
     return -1;
 }
 
-// Reports when the window has painted for the first time, then quits.
+// Reports when the window has painted for the first time (the launcher stops
+// its clock on that line), then, once the start-up has settled and work put
+// off until after the first paint has run, the peak memory, and quits.
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(const QElapsedTimer& clock) : clock_(clock) {}
@@ -50,10 +53,13 @@ public:
             QMetaObject::invokeMethod(
                 qApp,
                 [this] {
-                    std::printf("%lld %ld\n", static_cast<long long>(clock_.nsecsElapsed() / 1000),
-                                peakRssKb());
+                    std::printf("%lld\n", static_cast<long long>(clock_.nsecsElapsed() / 1000));
                     std::fflush(stdout);
-                    QApplication::quit();
+                    QTimer::singleShot(20, qApp, [] {
+                        std::printf("%ld\n", peakRssKb());
+                        std::fflush(stdout);
+                        QApplication::quit();
+                    });
                 },
                 Qt::QueuedConnection);
         }
@@ -145,15 +151,19 @@ int main(int argc, char* argv[]) {
             while (!process.canReadLine() && process.waitForReadyRead(30000)) {
             }
             const double elapsedMs = clock.nsecsElapsed() / 1e6;
-            const QList<QByteArray> fields = process.readLine().trimmed().split(' ');
+            bool painted = false, measured = false;
+            process.readLine().trimmed().toLongLong(&painted);
+            while (!process.canReadLine() && process.waitForReadyRead(30000)) {
+            }
+            const double peakKb = process.readLine().trimmed().toDouble(&measured);
             process.waitForFinished(30000);
-            if (fields.size() != 2) {
+            if (!painted || !measured) {
                 std::fprintf(stderr, "child failed: %s\n",
                              process.readAllStandardError().constData());
                 return 1;
             }
             time[kind] << elapsedMs;
-            memory[kind] << fields[1].toDouble() / 1024.0;
+            memory[kind] << peakKb / 1024.0;
         }
     }
     const double bareTime = median(time[0]), labelTime = median(time[1]),

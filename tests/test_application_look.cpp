@@ -1,4 +1,5 @@
 #include "ui/ApplicationIcon.h"
+#include "ui/ApplicationSetup.h"
 #include "ui/ApplicationStyle.h"
 
 #include <QApplication>
@@ -112,7 +113,7 @@ private Q_SLOTS:
     void applicationIconIsDrawnAtEverySize() {
         const QIcon icon = applicationIcon();
         QVERIFY(!icon.isNull());
-        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        QVERIFY(icon.availableSizes().contains(QSize(128, 128)));
         for (const int side : {16, 32, 64, 256}) {
             const QImage image = icon.pixmap(side).toImage();
             QCOMPARE(image.size(), QSize(side, side));
@@ -126,6 +127,18 @@ private Q_SLOTS:
         // Wider than high: a centred square.
         const QImage wide = icon.pixmap(QSize(128, 64)).toImage();
         QCOMPARE(wide.size(), QSize(64, 64));
+    }
+
+    // Put off until the first window has painted, but never left out.
+    void windowIconFollowsTheFirstPaint() {
+        setUpApplication();
+        QVERIFY(QApplication::windowIcon().isNull());
+        QWidget window;
+        window.resize(200, 100);
+        window.show();
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(window.windowIcon().pixmap(32).toImage(), applicationIcon().pixmap(32).toImage());
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Rotavionix Control"));
     }
 };
 

@@ -70,8 +70,10 @@ public:
         const int side = std::min(size.width(), size.height());
         return {side, side};
     }
+    // The sizes an X server is sent for the window; the installed .desktop
+    // entry has the SVG for anything larger.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
     }
     QIconEngine* clone() const override { return new DrawnIconEngine; }
     QString key() const override { return QStringLiteral("RotavionixIcon"); }

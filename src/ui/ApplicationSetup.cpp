@@ -4,8 +4,48 @@
 #include "ui/ApplicationStyle.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWidget>
 
 namespace rv {
+
+namespace {
+
+// On an X server the window icon is drawn at every size and sent to the
+// window manager when the window is created, which costs about a tenth of the
+// start-up. Nobody can see the icon before the window, so it is set right
+// after the first window has painted.
+class IconAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !queued_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            queued_ = true;
+            // Two hops: the first runs once this paint has reached the screen,
+            // the second after whatever that paint queued in turn.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            QApplication::setWindowIcon(applicationIcon());
+                            deleteLater();
+                        },
+                        Qt::QueuedConnection);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool queued_ = false;
+};
+
+} // namespace
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Rotavionix Control"));
@@ -14,7 +54,7 @@ void setUpApplication() {
                                             .arg(RV_VERSION_MAJOR)
                                             .arg(RV_VERSION_MINOR)
                                             .arg(RV_VERSION_PATCH));
-    QApplication::setWindowIcon(applicationIcon());
+    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
     installApplicationStyle();
 }
 
