@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every check:
 # the test suite, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, clang-tidy, and the record-reader fuzz target.
+# UndefinedBehaviorSanitizer, the format check, clang-tidy, and the
+# record-reader fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -18,6 +19,9 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_SANITIZE=ON -DRV_BUILD_BENCH=OFF >/dev/null
 cmake --build build/sanitize -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+echo "== clang-format"
+scripts/format-check.sh
 
 if [ -x scripts/tidy.sh ]; then
     echo "== clang-tidy"

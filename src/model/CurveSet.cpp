@@ -32,7 +32,9 @@ bool CurveSet::isHeldAtZero(int phase, int curveIndex) {
     return phase == Hover && (curveIndex == 0 || curveIndex == 3);
 }
 
-double CurveSet::scaleOf(int curveIndex) { return (curveIndex == 4 || curveIndex == 5) ? 1.25 : 1.0; }
+double CurveSet::scaleOf(int curveIndex) {
+    return (curveIndex == 4 || curveIndex == 5) ? 1.25 : 1.0;
+}
 
 int CurveSet::slotOf(char letter) {
     const auto pos = SendOrder.find(letter);
@@ -42,7 +44,9 @@ int CurveSet::slotOf(char letter) {
     return static_cast<int>(pos);
 }
 
-Curve& CurveSet::byLetter(char letter) { return curves_.at(static_cast<std::size_t>(slotOf(letter))); }
+Curve& CurveSet::byLetter(char letter) {
+    return curves_.at(static_cast<std::size_t>(slotOf(letter)));
+}
 
 const Curve& CurveSet::byLetter(char letter) const {
     return curves_.at(static_cast<std::size_t>(slotOf(letter)));

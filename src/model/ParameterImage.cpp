@@ -14,7 +14,9 @@ bool ParameterImage::unitEntriesEqual(const ParameterImage& other) const {
 
 namespace PercentScale {
 
-int toByte(int position) { return position * 255 / 100; }
+int toByte(int position) {
+    return position * 255 / 100;
+}
 
 int toPosition(int byte) {
     // round(byte * 100 / 255) in integers: (byte * 200 + 255) / 510.

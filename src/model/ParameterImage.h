@@ -42,8 +42,12 @@ int toPosition(int byte);
 inline std::uint8_t channelByte(bool reversed, int channel) {
     return static_cast<std::uint8_t>((reversed ? 128 : 0) + channel);
 }
-inline int channelOf(std::uint8_t byte) { return byte & 0x7F; }
-inline bool reverseOf(std::uint8_t byte) { return (byte & 0x80) != 0; }
+inline int channelOf(std::uint8_t byte) {
+    return byte & 0x7F;
+}
+inline bool reverseOf(std::uint8_t byte) {
+    return (byte & 0x80) != 0;
+}
 
 // Image indices that several parts of the program name.
 namespace Index {

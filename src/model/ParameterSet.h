@@ -30,9 +30,9 @@ struct ParameterSet {
     QString commentText = QString(CommentSize, QLatin1Char(' '));
 
     // State variables that the image collection folds into the image.
-    int PitchMode = 0;    // 0 RPM controlled, 1 pitch controlled (index 40)
-    int DrehzahlMode = 0; // 0 throttle curve, 1 governor (index 41)
-    int ServoMode = 0;    // swashplate type 0..2 (index 42)
+    int PitchMode = 0;            // 0 RPM controlled, 1 pitch controlled (index 40)
+    int DrehzahlMode = 0;         // 0 throttle curve, 1 governor (index 41)
+    int ServoMode = 0;            // swashplate type 0..2 (index 42)
     std::uint8_t TS1Inverter = 0; // 1 reversed, 255 normal (index 35..37)
     std::uint8_t TS2Inverter = 0;
     std::uint8_t TS3Inverter = 0;

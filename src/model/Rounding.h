@@ -19,6 +19,8 @@ inline std::int64_t roundHalfEven(double value) {
 }
 
 // Floor towards minus infinity, as the "Int" of the curve formulas.
-inline std::int64_t floorToInt(double value) { return static_cast<std::int64_t>(std::floor(value)); }
+inline std::int64_t floorToInt(double value) {
+    return static_cast<std::int64_t>(std::floor(value));
+}
 
 } // namespace rv

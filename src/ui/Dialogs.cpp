@@ -44,7 +44,9 @@ QString runFileDialog(QWidget* parent, bool save, const QString& title, const QS
 }
 } // namespace
 
-QString MessageBox::title() { return QStringLiteral("Rotavionix Control"); }
+QString MessageBox::title() {
+    return QStringLiteral("Rotavionix Control");
+}
 
 QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown,
                                              QMessageBox::StandardButton escape) {
@@ -73,16 +75,22 @@ bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Ico
                 QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MessageBox::setTestMode(bool on) { testMode = on; }
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { messageAnswers.enqueue(answer); }
-const QList<MessageBox::Shown>& MessageBox::history() { return messageHistory; }
+void MessageBox::setTestMode(bool on) {
+    testMode = on;
+}
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
+    messageAnswers.enqueue(answer);
+}
+const QList<MessageBox::Shown>& MessageBox::history() {
+    return messageHistory;
+}
 void MessageBox::clearHistory() {
     messageHistory.clear();
     messageAnswers.clear();
 }
 
-std::optional<QString> InputPrompt::getText(QWidget* parent, const QString& title, const QString& label,
-                                            const QString& defaultText) {
+std::optional<QString> InputPrompt::getText(QWidget* parent, const QString& title,
+                                            const QString& label, const QString& defaultText) {
     promptHistory.append({title, label, defaultText});
     if (!promptAnswers.isEmpty()) {
         return promptAnswers.dequeue();
@@ -102,25 +110,33 @@ std::optional<QString> InputPrompt::getText(QWidget* parent, const QString& titl
     return text;
 }
 
-void InputPrompt::setNextAnswer(std::optional<QString> answer) { promptAnswers.enqueue(std::move(answer)); }
-const QList<InputPrompt::Shown>& InputPrompt::history() { return promptHistory; }
+void InputPrompt::setNextAnswer(std::optional<QString> answer) {
+    promptAnswers.enqueue(std::move(answer));
+}
+const QList<InputPrompt::Shown>& InputPrompt::history() {
+    return promptHistory;
+}
 void InputPrompt::clearHistory() {
     promptHistory.clear();
     promptAnswers.clear();
 }
 
-QString FileDialogs::getOpenFileName(QWidget* parent, const QString& title, const QString& proposedName,
-                                     const QString& filter) {
+QString FileDialogs::getOpenFileName(QWidget* parent, const QString& title,
+                                     const QString& proposedName, const QString& filter) {
     return runFileDialog(parent, false, title, proposedName, filter);
 }
 
-QString FileDialogs::getSaveFileName(QWidget* parent, const QString& title, const QString& proposedName,
-                                     const QString& filter) {
+QString FileDialogs::getSaveFileName(QWidget* parent, const QString& title,
+                                     const QString& proposedName, const QString& filter) {
     return runFileDialog(parent, true, title, proposedName, filter);
 }
 
-void FileDialogs::setNextFileName(const QString& path) { fileAnswers.enqueue(path); }
-const QList<FileDialogs::Shown>& FileDialogs::history() { return fileHistory; }
+void FileDialogs::setNextFileName(const QString& path) {
+    fileAnswers.enqueue(path);
+}
+const QList<FileDialogs::Shown>& FileDialogs::history() {
+    return fileHistory;
+}
 void FileDialogs::clearHistory() {
     fileHistory.clear();
     fileAnswers.clear();

@@ -28,10 +28,11 @@ public:
     static QString title();
 
     // A message with an OK button only; detail is shown as the box's detail text.
-    static void inform(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
-                       const QString& detail = {});
+    static void inform(QWidget* parent, const QString& text,
+                       QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& detail = {});
     // A Yes/No question; returns true for Yes.
-    static bool askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon);
+    static bool askYesNo(QWidget* parent, const QString& text,
+                         QMessageBox::Icon icon = QMessageBox::NoIcon);
 
     static void setTestMode(bool on);
     static void setNextAnswer(QMessageBox::StandardButton answer);
@@ -52,8 +53,8 @@ public:
         QString defaultText;
     };
     // The entered text, or nothing when the user cancelled.
-    static std::optional<QString> getText(QWidget* parent, const QString& title, const QString& label,
-                                          const QString& defaultText);
+    static std::optional<QString> getText(QWidget* parent, const QString& title,
+                                          const QString& label, const QString& defaultText);
 
     static void setNextAnswer(std::optional<QString> answer);
     static const QList<Shown>& history();
@@ -69,10 +70,10 @@ public:
         QString proposedName;
         QString filter;
     };
-    static QString getOpenFileName(QWidget* parent, const QString& title, const QString& proposedName,
-                                   const QString& filter);
-    static QString getSaveFileName(QWidget* parent, const QString& title, const QString& proposedName,
-                                   const QString& filter);
+    static QString getOpenFileName(QWidget* parent, const QString& title,
+                                   const QString& proposedName, const QString& filter);
+    static QString getSaveFileName(QWidget* parent, const QString& title,
+                                   const QString& proposedName, const QString& filter);
 
     // Queue the path the next dialog returns ("" = cancelled).
     static void setNextFileName(const QString& path);

@@ -12,7 +12,8 @@ struct MessageTexts {
     QString PORT_FAIL = QStringLiteral("Cannot open port.");
     QString FILE_FAIL = QStringLiteral("Cannot open file.");
     QString VERSION = QStringLiteral("Version:");
-    QString LCHANGE = QStringLiteral("Your selection will be available after restarting the program.");
+    QString LCHANGE =
+        QStringLiteral("Your selection will be available after restarting the program.");
     QString QSAVE = QStringLiteral("Changes not saved yet. Quit anyway?");
     QString QOPEN = QStringLiteral("Changes not saved yet. Save first?");
 };

@@ -5,6 +5,8 @@ namespace rv {
 // The window's texts in German, English and French, in the order in which
 // the start-up applies them. Trailing blanks are part of some texts.
 const std::vector<TextEntry>& textTable() {
+    // One language per line reads and compares better than what the formatter makes of it.
+    // clang-format off
     static const std::vector<TextEntry> table{
         {"msg:PROG", "Rotavionix Control ",
          "Rotavionix Control",
@@ -355,6 +357,7 @@ const std::vector<TextEntry>& textTable() {
          "Switch Times:",
          "Temps de commutation:"},
     };
+    // clang-format on
     return table;
 }
 
