@@ -225,6 +225,18 @@ private Q_SLOTS:
         QCOMPARE(text("IstValue"), QStringLiteral("-21"));
         QTest::keyClick(pic, Qt::Key_Left);
         QCOMPARE(text("IstValue"), QStringLiteral("-30"));
+
+        // Typing while the picture has the focus edits nothing, whatever the
+        // key's code: %, &, ' and ( share theirs with the arrows elsewhere.
+        set.Changed = false;
+        const auto before = set.curves.byLetter('A');
+        for (const char typed : {'%', '&', '\'', '(', 'a', '8'}) {
+            QTest::keyClick(pic, typed);
+        }
+        QCOMPARE(set.curves.byLetter('A'), before);
+        QCOMPARE(page->curveEditor().lastColumn(), 2);
+        QVERIFY(!set.Changed);
+        QCOMPARE(text("IstValue"), QStringLiteral("-30"));
     }
 
     void showCurvesReturnsToHoverAndTheFirstCurve() {

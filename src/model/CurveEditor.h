@@ -18,7 +18,8 @@ class CurveEditor : public QObject {
     Q_OBJECT
 public:
     enum MouseButton : int { NoButton = 0, LeftButton = 1, RightButton = 2, MiddleButton = 4 };
-    enum KeyCode : int { KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
+    // KeyOther is any key but the four arrows.
+    enum KeyCode : int { KeyOther = 0, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
 
     explicit CurveEditor(ParameterSet& set, QObject* parent = nullptr);
 

@@ -35,7 +35,8 @@ int editorKeyCode(int qtKey) {
     case Qt::Key_Down:
         return CurveEditor::KeyDown;
     default:
-        return qtKey;
+        // Qt's codes for % & ' ( are 37..40: passed on, they would edit the curve.
+        return CurveEditor::KeyOther;
     }
 }
 
