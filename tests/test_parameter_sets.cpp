@@ -71,49 +71,87 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboPort"))->count(), 16);
     }
 
-    void aByteWithoutOptionStopsTheLoadThere() {
+    // A byte that no option or channel stands for refuses the whole file: the
+    // window keeps the setup it had, so nothing mixed can be saved or sent.
+    void aByteWithoutOptionLeavesTheSetupAsItWas_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::newRow("main output") << 29 << 2;
+        QTest::newRow("tail signal") << 31 << 0x02;
+        QTest::newRow("tail signal, combo bit set") << 31 << 0x83;
+        QTest::newRow("tail beep") << 32 << 2;
+        QTest::newRow("heli type") << 40 << 2;
+        QTest::newRow("main motor") << 41 << 2;
+        QTest::newRow("swashplate") << 42 << 3;
+        QTest::newRow("gyro reverse") << 48 << 3;
+        QTest::newRow("channel 10") << 52 << 10;
+        QTest::newRow("channel 127 reversed") << 57 << 0xFF;
+    }
+    void aByteWithoutOptionLeavesTheSetupAsItWas() {
+        QFETCH(int, index);
+        QFETCH(int, value);
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
-        fx.writeFile(QStringLiteral("bad.rvc"),
-                     withBytes(neutral(), {{28, 255}, {29, 2}, {30, 255}}));
+        QPlainTextEdit* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+        comment->setPlainText(QStringLiteral("my notes")); // an edit not yet saved
+        window.imageBinder().CollectImage();
+        const ParameterImage before = window.parameters().image;
+        const ParameterImage referenceBefore = window.parameters().referenceImage;
+        const CurveSet curvesBefore = window.parameters().curves;
+
+        // Every other byte differs from the window's, so that a partial load would show.
+        QByteArray bad = withBytes(neutral(), {{28, 255}, {30, 255}, {13, 20}, {index, value}});
+        bad[RecordOffset::FirstCurves + 2] = 77;
+        fx.writeFile(QStringLiteral("bad.rvc"), bad);
+        MessageBox::setNextAnswer(QMessageBox::No); // "Save first?"
         open(fx, QStringLiteral("bad.rvc"));
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().first().text,
+
+        QCOMPARE(MessageBox::history().size(), 2);
+        const MessageBox::Shown& shown = MessageBox::history().last();
+        QCOMPARE(shown.text,
                  QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("bad.rvc")));
-        QCOMPARE(MessageBox::history().first().buttons,
-                 QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(window.imageBinder().failedStep(), 12);
-        QCOMPARE(sliderPosition(window, "Para28Sl"), 100); // step 11 was made
-        QCOMPARE(sliderPosition(window, "Para30Sl"), 50);  // step 13 was not
+        QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(shown.detail,
+                 QStringLiteral("Byte %1 of the parameter set holds %2, which no setting of this "
+                                "program stands for.")
+                     .arg(index)
+                     .arg(value));
+
+        window.imageBinder().CollectImage();
+        QCOMPARE(window.parameters().image, before);
+        QCOMPARE(window.parameters().referenceImage, referenceBefore);
+        QVERIFY(window.parameters().curves == curvesBefore);
+        QCOMPARE(sliderPosition(window, "Para28Sl"), 50);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("my notes"));
+        QVERIFY(window.fileCommands().HasUnsavedChanges());
+        // As with a file that cannot be read, the failed file is the current one.
         QCOMPARE(window.parameters().CurrentFileName, fx.path(QStringLiteral("bad.rvc")));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("bad.rvc")));
     }
 
-    void theOtherBadBytesStopToo_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("step");
-        QTest::newRow("tail signal") << 31 << 0x02 << 14;
-        QTest::newRow("tail beep") << 32 << 2 << 15;
-        QTest::newRow("gyro reverse") << 48 << 3 << 19;
-        QTest::newRow("channel 10") << 52 << 10 << 22;
-        QTest::newRow("channel 127 reversed") << 57 << 0xFF << 22;
-        QTest::newRow("heli type") << 40 << 2 << 24;
-        QTest::newRow("main motor") << 41 << 2 << 24;
-        QTest::newRow("swashplate") << 42 << 3 << 24;
-    }
-    void theOtherBadBytesStopToo() {
-        QFETCH(int, index);
-        QFETCH(int, value);
-        QFETCH(int, step);
+    // In RPM-controlled mode the governor and the 120°/90° swashplates are never
+    // loaded, whichever heli type the file before had.
+    void rpmControlledFilesLoadTheSameAfterAnyFile() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
-        fx.writeFile(QStringLiteral("bad.rvc"), withBytes(neutral(), {{index, value}}));
-        open(fx, QStringLiteral("bad.rvc"));
-        QCOMPARE(window.imageBinder().failedStep(), step);
-        QCOMPARE(MessageBox::history().size(), 1);
-        // The loaded bytes stay in the image and the reference.
-        QCOMPARE(int(window.parameters().referenceImage.at(index)), value);
+        const QByteArray rpm = withBytes(neutral(), {{40, 0}, {41, 0}, {42, 2}});
+        const QByteArray governor = withBytes(neutral(), {{40, 0}, {41, 1}, {42, 0}});
+        fx.writeFile(QStringLiteral("rpm.rvc"), rpm);
+        fx.writeFile(QStringLiteral("governor.rvc"), governor);
+        for (const char* first : {"Default.rvc", "rpm.rvc"}) {
+            open(fx, QString::fromLatin1(first));
+            open(fx, QStringLiteral("governor.rvc"));
+            QVERIFY(std::none_of(MessageBox::history().begin(), MessageBox::history().end(),
+                                 [](const MessageBox::Shown& shown) {
+                                     return shown.text.startsWith(QStringLiteral("Cannot"));
+                                 }));
+            window.imageBinder().CollectImage();
+            QCOMPARE(int(window.parameters().image.at(41)), 0);
+            QCOMPARE(int(window.parameters().image.at(42)), 2);
+            QVERIFY(window.findChild<QAbstractButton*>(QStringLiteral("Drehzahl_0"))->isChecked());
+            QVERIFY(window.findChild<QAbstractButton*>(QStringLiteral("TSMode_2"))->isChecked());
+            MessageBox::setNextAnswer(QMessageBox::No); // "Save first?": the load changed 41, 42
+        }
     }
 
     void outOfRangeSliderBytesAreLimited() {

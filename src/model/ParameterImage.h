@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace rv {
 
@@ -70,6 +71,13 @@ constexpr int GyroReverse = 48;
 constexpr int NotSent = 49;
 constexpr int FirstChannel = 50;
 constexpr int PhaseChannel = 54;
+constexpr int LastChannel = 58;
 } // namespace Index
+
+// The first entry that no option, check box or channel of the window can
+// show (an option index without an option, a channel above 9), if any. Such
+// an image is refused as a whole: applying it part of the way would leave a
+// mix of two setups in the window, ready to be saved or sent.
+std::optional<int> firstUnshowableEntry(const ParameterImage& image);
 
 } // namespace rv

@@ -42,14 +42,25 @@ void FileCommands::reportFileFailure(const QString& reason) {
 }
 
 bool FileCommands::LoadParameterFile() {
+    // Read into a copy: a file that cannot be read or shown in full leaves the
+    // window's setup exactly as it was, never half the one and half the other.
+    ParameterSet loaded = set_;
     QString reason;
-    if (!readParameterFile(set_.CurrentFileName, set_, &reason)) {
+    if (!readParameterFile(set_.CurrentFileName, loaded, &reason)) {
         reportFileFailure(reason);
         return false;
     }
+    if (const std::optional<int> entry = firstUnshowableEntry(loaded.image)) {
+        reportFileFailure(QStringLiteral("Byte %1 of the parameter set holds %2, which no setting "
+                                         "of this program stands for.")
+                              .arg(*entry)
+                              .arg(loaded.image.at(*entry)));
+        return false;
+    }
+    set_ = std::move(loaded);
     set_.referenceImage.copyUnitEntriesFrom(set_.image);
     if (!binder_.ApplyImage()) {
-        reportFileFailure(QString());
+        reportFileFailure(QString()); // cannot happen: the image was checked above
         return false;
     }
     binder_.ShowCurves();

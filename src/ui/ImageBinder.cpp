@@ -5,6 +5,7 @@
 #include "ui/ChannelPage.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
+#include "ui/OptionGroup.h"
 #include "ui/PortSelection.h"
 
 #include <QAbstractButton>
@@ -50,13 +51,9 @@ void ImageBinder::setPercentSlider(int index, int byte) const {
     setSlider(qPrintable(QStringLiteral("Para%1Sl").arg(index)), PercentScale::toPosition(byte));
 }
 
-bool ImageBinder::selectOption(const char* group, int index, int optionCount) const {
-    if (index < 0 || index >= optionCount) {
-        return false;
-    }
+void ImageBinder::selectOption(const char* group, int index) const {
     control<QAbstractButton>(QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index))
         ->setChecked(true);
-    return true;
 }
 
 void ImageBinder::ShowCurves() {
@@ -85,16 +82,14 @@ void ImageBinder::CollectImage() {
 }
 
 bool ImageBinder::ApplyImage() {
-    const ParameterImage b =
-        set_.image; // the loaded bytes; handlers rewrite set_.image as they run
-    auto fail = [this](int step) {
-        failedStep_ = step;
+    // The loaded bytes; the handlers rewrite set_.image as they run.
+    const ParameterImage b = set_.image;
+    if (firstUnshowableEntry(b)) {
         return false;
-    };
-    failedStep_ = 0;
+    }
 
-    general_.applySwitchTimes(); // steps 1-3, from the loaded bytes 2 and 3
-    speeds_.applySpeeds();       // steps 4-7, from the loaded bytes 6 and 7
+    general_.applySwitchTimes(); // from the loaded bytes 2 and 3
+    speeds_.applySpeeds();       // from the loaded bytes 6 and 7
     for (int i = 8; i <= 11; ++i) {
         setSlider(qPrintable(QStringLiteral("Para%1Sl").arg(i)), b.at(i) * 10);
     }
@@ -105,17 +100,11 @@ bool ImageBinder::ApplyImage() {
     for (int i : {19, 20, 21, 22, 24, 25, 26, 27, 28}) {
         setPercentSlider(i, b.at(i));
     }
-    if (!selectOption("MainOut", b.at(Index::MainOut), 2)) {
-        return fail(12);
-    }
+    selectOption("MainOut", b.at(Index::MainOut));
     setPercentSlider(30, b.at(30));
-    if (!selectOption("HeckMode", b.at(Index::TailSignal) & 0x7F, 2)) {
-        return fail(14);
-    }
-    selectOption("KombiMode", (b.at(Index::TailSignal) & 0x80) != 0 ? 1 : 0, 2);
-    if (!selectOption("TailBeep", b.at(Index::TailBeep), 2)) {
-        return fail(15);
-    }
+    selectOption("HeckMode", b.at(Index::TailSignal) & 0x7F);
+    selectOption("KombiMode", (b.at(Index::TailSignal) & 0x80) != 0 ? 1 : 0);
+    selectOption("TailBeep", b.at(Index::TailBeep));
     setPercentSlider(33, b.at(33));
     setPercentSlider(34, b.at(34));
 
@@ -131,13 +120,10 @@ bool ImageBinder::ApplyImage() {
     setPercentSlider(43, b.at(43));
     setPercentSlider(45, b.at(45));
 
-    const int gyro = b.at(Index::GyroReverse);
-    if (gyro > 2) {
-        return fail(19);
-    }
     // 0 cleared, 1 checked, 2 the grey third state.
     const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    control<QCheckBox>(QStringLiteral("GyroInverter"))->setCheckState(states[gyro]);
+    control<QCheckBox>(QStringLiteral("GyroInverter"))
+        ->setCheckState(states[b.at(Index::GyroReverse)]);
 
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         set_.channels.K[static_cast<std::size_t>(row)] =
@@ -148,22 +134,20 @@ bool ImageBinder::ApplyImage() {
             ->setChecked(reverseOf(b.at(Index::FirstChannel + row)));
     }
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
-        const int channel = set_.channels.K[static_cast<std::size_t>(row)];
-        if (channel > 9) {
-            return fail(22);
-        }
-        channels_.selectOption(row, channel);
+        channels_.selectOption(row, set_.channels.K[static_cast<std::size_t>(row)]);
     }
 
     if (ports_ != nullptr) {
         ports_->fill();
     }
 
-    if (!selectOption("Board", set_.PitchMode, 2) ||
-        !selectOption("Drehzahl", set_.DrehzahlMode, 2) ||
-        !selectOption("TSMode", set_.ServoMode, 3)) {
-        return fail(24);
-    }
+    // The heli type's handler runs even when the type stays: in RPM-controlled
+    // mode it forces the throttle curve and the third swashplate type, and a
+    // load must not keep a governor or 120°/90° setting just because the file
+    // before was RPM controlled too.
+    control<OptionGroup>(QStringLiteral("Board"))->selectAndRun(set_.PitchMode);
+    selectOption("Drehzahl", set_.DrehzahlMode);
+    selectOption("TSMode", set_.ServoMode);
     setSlider("PitchSl", set_.PitchPart);
     setSlider("CyclSl", set_.CyclPart);
 
@@ -176,7 +160,7 @@ bool ImageBinder::ApplyImage() {
     control<QCheckBox>(QStringLiteral("TS2Inv"))->setChecked(set_.TS2Inverter == 1);
     control<QCheckBox>(QStringLiteral("TS3Inv"))->setChecked(set_.TS3Inverter == 1);
 
-    general_.finishLoad(); // steps 28-29
+    general_.finishLoad(); // hover phase, first curve of the heli type, curves redrawn
     set_.Changed = false;
     return true;
 }

@@ -26,18 +26,17 @@ public:
     void setPortSelection(PortSelection* ports) { ports_ = ports; }
 
     void CollectImage();
-    // False when a step could not be carried out; the steps before it keep their effect.
+    // False, changing nothing, when an entry has no control to show it
+    // (firstUnshowableEntry); a file's loader checks that before adopting it.
     bool ApplyImage();
     // Redraws the curve editor for the loaded set (the last step of a load).
     void ShowCurves();
-    // The step ApplyImage stopped at (1..30), 0 when it ran through.
-    int failedStep() const { return failedStep_; }
 
 private:
     template <typename T> T* control(const QString& name) const;
     void setSlider(const char* name, int position) const;
     void setPercentSlider(int index, int byte) const;
-    bool selectOption(const char* group, int index, int optionCount) const;
+    void selectOption(const char* group, int index) const;
 
     ParameterSet& set_;
     QWidget* window_;
@@ -45,7 +44,6 @@ private:
     GovernorSpeedRows& speeds_;
     ChannelPage& channels_;
     PortSelection* ports_ = nullptr;
-    int failedStep_ = 0;
     mutable QHash<QString, QObject*> controls_;
 };
 
