@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QSlider>
@@ -75,6 +76,33 @@ private Q_SLOTS:
         QCOMPARE(unit.received(),
                  TransferProtocol::transferText(window.parameters().image,
                                                 window.parameters().curves, false));
+    }
+
+    // Another file cannot be opened into a running transfer, and the busy
+    // pointer does not stand over the channel-table question.
+    void openingWaitsForTheTransfer() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        RVMain& window = start(fx, unit);
+        auto* open = window.findChild<QAction*>(QStringLiteral("mnuOpen"));
+        QVERIFY(open->isEnabled());
+        const QByteArray expected = TransferProtocol::transferText(
+            window.parameters().image, window.parameters().curves, false);
+        bool enabledDuringTransfer = true;
+        QTimer::singleShot(300, &window, [&] {
+            QVERIFY(window.deviceCommands().isBusy());
+            enabledDuringTransfer = open->isEnabled();
+            FileDialogs::setNextFileName(fx.path(QStringLiteral("Default.rvc")));
+            open->trigger();
+        });
+        MessageBox::setNextAnswer(QMessageBox::No);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QVERIFY(!enabledDuringTransfer);
+        QVERIFY(open->isEnabled());
+        QCOMPARE(unit.received(), expected);
+        QVERIFY(FileDialogs::history().isEmpty());
+        QCOMPARE(MessageBox::history().size(), 1); // the channel-table question
+        QCOMPARE(MessageBox::history().first().pointer, std::optional(Qt::ArrowCursor));
     }
 
     void storeCommandAndAMissingPort() {

@@ -81,7 +81,10 @@ void DeviceCommands::cbDownload_Click() {
     if (!run.open()) {
         return fail(run);
     }
+    // The question waits for the pilot, not the program: no busy pointer over it.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
+    QApplication::restoreOverrideCursor();
     SendChannelSetup = withChannels ? AnswerYes : AnswerNo;
     try {
         if (collectImage_) {

@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QQueue>
@@ -51,6 +52,9 @@ QString MessageBox::title() {
 QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown,
                                              QMessageBox::StandardButton escape) {
     messageHistory.append(shown);
+    if (const QCursor* pointer = QApplication::overrideCursor()) {
+        messageHistory.last().pointer = pointer->shape();
+    }
     if (!messageAnswers.isEmpty()) {
         return messageAnswers.dequeue();
     }
@@ -67,11 +71,11 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
 
 void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                         const QString& detail) {
-    exec(parent, {title(), text, detail, icon, QMessageBox::Ok}, QMessageBox::Ok);
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, {}}, QMessageBox::Ok);
 }
 
 bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
-    return exec(parent, {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No},
+    return exec(parent, {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, {}},
                 QMessageBox::No) == QMessageBox::Yes;
 }
 

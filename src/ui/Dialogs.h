@@ -22,6 +22,8 @@ public:
         QString detail;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        // The application-wide pointer while the box was up; none when unset.
+        std::optional<Qt::CursorShape> pointer;
     };
 
     // The program's title on every box.

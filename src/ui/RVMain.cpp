@@ -168,6 +168,10 @@ void RVMain::buildMenus() {
     QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::mnuOpen_Click);
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
+    // A file opened during a transfer would go out in the blocks still to be
+    // sent, after the old file's first blocks: the unit would hold a mix.
+    connect(device_, &DeviceCommands::busyChanged, open,
+            [open](bool busy) { open->setEnabled(!busy); });
     QAction* save =
         file->addAction(QStringLiteral("Save"), files_, [this] { files_->mnuSave_Click(); });
     save->setObjectName(QStringLiteral("mnuSave"));
