@@ -270,6 +270,29 @@ private Q_SLOTS:
         QCOMPARE(comment->toPlainText().left(4), QStringLiteral("WXaa"));
         QCOMPARE(comment->toPlainText().size(), 1000);
     }
+
+    // The file holds a line break as CR LF: two of the 1,000 characters.
+    void lineBreaksCountAsTheFileStoresThem() {
+        auto* comment = page->comment();
+        comment->setPlainText(QString(997, QLatin1Char('a')));
+        comment->moveCursor(QTextCursor::End);
+        QTest::keyClick(comment, Qt::Key_Return);
+        QTest::keyClick(comment, Qt::Key_Return); // 999 + 2: no room for a second one
+        QTest::keyClick(comment, Qt::Key_B);      // but for one more letter
+        QTest::keyClick(comment, Qt::Key_C);
+        QCOMPARE(comment->toPlainText(), QString(997, QLatin1Char('a')) + QStringLiteral("\nb"));
+
+        comment->setPlainText(QString(992, QLatin1Char('a')));
+        comment->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText(QStringLiteral("12\r\n34\r\n56"));
+        comment->paste(); // 8 places: "12", CR LF, "34", CR LF
+        QCOMPARE(comment->toPlainText().mid(992), QStringLiteral("12\n34\n"));
+
+        comment->setPlainText(QString(600, QLatin1Char('a')) + QLatin1Char('\n') +
+                              QString(500, QLatin1Char('b')));
+        QCOMPARE(comment->toPlainText(), QString(600, QLatin1Char('a')) + QLatin1Char('\n') +
+                                             QString(398, QLatin1Char('b')));
+    }
 };
 
 QTEST_MAIN(TestFlightPhase)

@@ -154,6 +154,48 @@ private Q_SLOTS:
         }
     }
 
+    // What the box cannot tell apart (a lone CR or LF, CR LF) or used to lose
+    // (a no-break space) neither counts as a change nor alters the saved bytes.
+    void commentsComeBackByteForByte_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("no-break space") << QByteArray("Gain\xA0: 50");
+        QTest::newRow("lone LF") << QByteArray("a\nb");
+        QTest::newRow("lone CR") << QByteArray("a\rb");
+        QTest::newRow("CR LF and a tab") << QByteArray("a\r\n\tb");
+    }
+    void commentsComeBackByteForByte() {
+        QFETCH(QByteArray, text);
+        WindowFixture fx;
+        QByteArray record = neutral();
+        record.replace(RecordOffset::Comment, text.size(), text);
+        fx.writeFile(QStringLiteral("Default.rvc"), record);
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
+        RVMain& window = fx.start();
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QCOMPARE(fx.readFile(QStringLiteral("saved.rvc")), record);
+    }
+
+    // A comment that fills the box with line breaks fits the file whole.
+    void aFullCommentWithLineBreaksIsSavedWhole() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+        comment->clear();
+        comment->setFocus();
+        for (int line = 0; line < 11; ++line) {
+            QTest::keyClicks(comment, QString(90, QLatin1Char('a' + line)));
+            QTest::keyClick(comment, Qt::Key_Return);
+        }
+        const QString typed = comment->toPlainText();
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("notes.rvc")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        open(fx, QStringLiteral("notes.rvc"));
+        QCOMPARE(comment->toPlainText(), typed);
+    }
+
     void outOfRangeSliderBytesAreLimited() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);

@@ -103,6 +103,34 @@ QString commentTextFromField(const QString& field) {
     return field.left(end);
 }
 
+QString withWindowsLineBreaks(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            result += QStringLiteral("\r\n");
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n')) {
+                ++i;
+            }
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+int storedCommentLength(QStringView boxText) {
+    int length = 0;
+    for (const QChar c : boxText) {
+        const bool lineBreak =
+            c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n');
+        length += lineBreak ? 2 : 1;
+    }
+    return length;
+}
+
 QString commentFieldFromText(const QString& text) {
     QString field;
     int characters = 0;

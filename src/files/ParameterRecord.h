@@ -40,4 +40,12 @@ QString commentFieldFromText(const QString& text);
 // The comment as the comment box shows it: the field without its trailing blanks.
 QString commentTextFromField(const QString& field);
 
+// A comment with every line break (CR LF, or a lone CR or LF) as CR LF: what a
+// comment box gives back after showing it.
+QString withWindowsLineBreaks(const QString& text);
+
+// The characters a comment takes in the file: a line break of the box (a
+// paragraph or line separator, or LF) is CR LF there, two of the 1,000.
+int storedCommentLength(QStringView boxText);
+
 } // namespace rv

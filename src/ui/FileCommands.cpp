@@ -8,15 +8,23 @@
 #include "ui/ImageBinder.h"
 #include "ui/MessageTexts.h"
 
+#include <QDir>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace rv {
 
 // The comment as the file holds it: Windows line ends, as the files have always had.
 QString FileCommands::commentBoxText() const {
-    QString text = comment_->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    // The raw text keeps a no-break space, which the plain text makes a blank.
+    QString text = comment_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return text;
+}
+
+QString FileCommands::savedCommentInBox() const {
+    return withWindowsLineBreaks(commentTextFromField(set_.commentText));
 }
 
 FileCommands::FileCommands(ParameterSet& set, ImageBinder& binder, const MessageTexts& texts,
@@ -33,7 +41,7 @@ void FileCommands::Comment_Change() {
 bool FileCommands::HasUnsavedChanges() {
     binder_.CollectImage();
     return !set_.image.unitEntriesEqual(set_.referenceImage) ||
-           commentBoxText() != commentTextFromField(set_.commentText) || set_.Changed;
+           commentBoxText() != savedCommentInBox() || set_.Changed;
 }
 
 void FileCommands::reportFileFailure(const QString& reason) {
@@ -68,7 +76,10 @@ bool FileCommands::LoadParameterFile() {
     return true;
 }
 
-void FileCommands::setCurrentFile(const QString& path) {
+void FileCommands::setCurrentFile(const QString& chosen) {
+    // Qt's dialogs give "/" on Windows too; the caption, the messages and the
+    // stored "LastFile" use the system's own separator.
+    const QString path = QDir::toNativeSeparators(chosen);
     set_.CurrentFileName = path;
     SettingsStore::write(QStringLiteral("LastFile"), path);
     Q_EMIT currentFileChanged();
@@ -96,7 +107,11 @@ bool FileCommands::mnuSave_Click() {
     setCurrentFile(path);
     binder_.CollectImage();
     const QString previousComment = set_.commentText;
-    set_.commentText = commentFieldFromText(commentBoxText());
+    // A comment left as loaded keeps its bytes, even a lone CR or LF that
+    // the box shows as a line break.
+    if (commentBoxText() != savedCommentInBox()) {
+        set_.commentText = commentFieldFromText(commentBoxText());
+    }
     QString reason;
     if (!writeParameterFile(set_.CurrentFileName, set_, &reason)) {
         set_.commentText = previousComment; // nothing was saved

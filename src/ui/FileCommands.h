@@ -32,8 +32,11 @@ Q_SIGNALS:
     void currentFileChanged();
 
 private:
+    // The comment box's text as the file holds it: line breaks as CR LF.
     QString commentBoxText() const;
-    void setCurrentFile(const QString& path);
+    // The last loaded or saved comment as the box shows it.
+    QString savedCommentInBox() const;
+    void setCurrentFile(const QString& chosen);
     void reportFileFailure(const QString& reason);
 
     ParameterSet& set_;

@@ -1,5 +1,6 @@
 #include "ui/GeneralPage.h"
 
+#include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
 #include "model/ParameterSet.h"
 #include "ui/CurveDisplay.h"
@@ -23,6 +24,8 @@ namespace {
 // A plain-text field that holds at most maxLength characters. Typed, pasted,
 // dropped and composed text is shortened before it reaches the document, so
 // that undo and redo stay plain; text set from code is cut afterwards.
+// Holds at most as much as the file's comment field: lengths are counted as
+// the file stores the text, with every line break as CR LF (two characters).
 class LimitedTextEdit : public QPlainTextEdit {
 public:
     LimitedTextEdit(int maxLength, QWidget* parent)
@@ -36,9 +39,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         const QString text = event->text();
         const bool commandKey = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        const bool inserts = !text.isEmpty() && !commandKey &&
-                             (text.at(0).isPrint() || text == QStringLiteral("\r"));
-        if (inserts && text.size() > room()) {
+        const bool lineBreak = text == QStringLiteral("\r");
+        const bool inserts = !text.isEmpty() && !commandKey && (text.at(0).isPrint() || lineBreak);
+        const int needed = lineBreak ? 2 : storedCommentLength(text);
+        if (inserts && needed > room()) {
             event->accept();
             return;
         }
@@ -52,14 +56,15 @@ protected:
         QString text = source->text();
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QMimeData limited;
-        limited.setText(text.left(room()));
+        limited.setText(fitting(text, room()));
         QPlainTextEdit::insertFromMimeData(&limited);
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override {
-        if (event->commitString().size() > room()) {
+        const QString commit = event->commitString();
+        if (storedCommentLength(commit) > room()) {
             QInputMethodEvent limited(event->preeditString(), event->attributes());
-            limited.setCommitString(event->commitString().left(room()), event->replacementStart(),
+            limited.setCommitString(fitting(commit, room()), event->replacementStart(),
                                     event->replacementLength());
             QPlainTextEdit::inputMethodEvent(&limited);
             return;
@@ -68,9 +73,21 @@ protected:
     }
 
 private:
-    int length() const { return document()->characterCount() - 1; } // without the final separator
+    // The longest start of text that takes at most room characters in the file.
+    static QString fitting(const QString& text, int room) {
+        qsizetype count = 0;
+        for (int used = 0; count < text.size(); ++count) {
+            used += storedCommentLength(QStringView(text).mid(count, 1));
+            if (used > room) {
+                break;
+            }
+        }
+        return text.left(count);
+    }
+    int length() const { return storedCommentLength(document()->toRawText()); }
     int room() const {
-        return std::max(0, maxLength_ - (length() - int(textCursor().selectedText().size())));
+        return std::max(0,
+                        maxLength_ - (length() - storedCommentLength(textCursor().selectedText())));
     }
 
     void cutExcess() {
@@ -79,10 +96,24 @@ private:
             return;
         }
         // What does not fit is cut from the end of what was just inserted.
-        const int end = std::clamp(insertEnd_, excess, length());
+        // Document positions match the characters of the raw text one to one.
+        const QString text = document()->toRawText();
+        const auto startFor = [&text, excess](qsizetype end) {
+            qsizetype start = end;
+            for (int removed = 0; removed < excess && start > 0; --start) {
+                removed += storedCommentLength(QStringView(text).mid(start - 1, 1));
+            }
+            return start;
+        };
+        qsizetype end = std::clamp<qsizetype>(insertEnd_, 0, text.size());
+        qsizetype start = startFor(end);
+        if (storedCommentLength(QStringView(text).mid(start, end - start)) < excess) {
+            end = text.size(); // the insertion was shorter: cut from the very end
+            start = startFor(end);
+        }
         QTextCursor cursor(document());
-        cursor.setPosition(end - excess);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
     }
 
