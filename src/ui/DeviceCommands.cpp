@@ -59,6 +59,7 @@ public:
     }
 
     QString reason;
+    bool partial = false; // the unit may hold part of the new set
 
 private:
     DeviceCommands& owner_;
@@ -95,6 +96,8 @@ void DeviceCommands::cbDownload_Click() {
         return fail(run);
     }
 
+    // From here on a failure leaves the unit with part of the set.
+    run.partial = true;
     const QList<Block> plan = transferPlan(withChannels);
     const auto total = static_cast<int>(plan.size());
     Q_EMIT progress(0, total);
@@ -150,6 +153,11 @@ void DeviceCommands::fail(Run& run) {
     }
     if (run.reason.isEmpty()) {
         run.reason = port_.errorString();
+    }
+    if (run.partial) {
+        run.reason +=
+            QStringLiteral("\nOnly part of the data reached the Rotavionix. Send it again "
+                           "before saving it in the Rotavionix.");
     }
     run.restoreCursor();
     if (running_ > 1) {
