@@ -90,6 +90,10 @@ private Q_SLOTS:
         QCOMPARE(languageFromAnswer(QStringLiteral("0")), std::nullopt);
         QCOMPARE(languageFromAnswer(QStringLiteral("abc")), std::nullopt);
         QCOMPARE(languageFromAnswer(QStringLiteral("257")), std::nullopt);
+        QCOMPARE(languageFromAnswer(QStringLiteral("03")), std::optional<int>(2));
+        QCOMPARE(languageFromAnswer(QStringLiteral("+2")), std::optional<int>(1));
+        QCOMPARE(languageFromAnswer(QStringLiteral("2x")), std::nullopt);
+        QCOMPARE(languageFromAnswer(QStringLiteral("-1")), std::nullopt);
     }
 
     void captionFollowsTheRule() {

@@ -25,9 +25,11 @@ std::optional<int> languageFromAnswer(const std::optional<QString>& answer) {
     if (!answer || answer->trimmed().isEmpty()) {
         return 0;
     }
-    const QString text = answer->trimmed();
-    if (text == QLatin1String("1") || text == QLatin1String("2") || text == QLatin1String("3")) {
-        return text.toInt() - 1;
+    // Read as a whole number, so "03" or "+2" count as well.
+    bool number = false;
+    const int chosen = answer->trimmed().toInt(&number);
+    if (number && chosen >= 1 && chosen <= 3) {
+        return chosen - 1;
     }
     return std::nullopt;
 }
