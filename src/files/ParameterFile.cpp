@@ -2,6 +2,7 @@
 
 #include "files/ParameterRecord.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,7 +45,8 @@ bool readParameterFile(const QString& path, ParameterSet& set, QString* reason) 
 
 bool writeParameterFile(const QString& path, const ParameterSet& set, QString* reason) {
     if (isMarkedReadOnly(QFileInfo(path))) {
-        return fail(reason, QStringLiteral("The file is read-only."));
+        return fail(reason,
+                    QCoreApplication::translate("rv::ParameterFile", "The file is read-only."));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

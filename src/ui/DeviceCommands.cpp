@@ -156,8 +156,8 @@ void DeviceCommands::fail(Run& run) {
     }
     if (run.partial) {
         run.reason +=
-            QStringLiteral("\nOnly part of the data reached the Rotavionix. Send it again "
-                           "before saving it in the Rotavionix.");
+            QLatin1Char('\n') + tr("Only part of the data reached the Rotavionix. Send it "
+                                   "again before saving it in the Rotavionix.");
     }
     run.restoreCursor();
     if (running_ > 1) {

@@ -59,8 +59,8 @@ bool FileCommands::LoadParameterFile() {
         return false;
     }
     if (const std::optional<int> entry = firstUnshowableEntry(loaded.image)) {
-        reportFileFailure(QStringLiteral("Byte %1 of the parameter set holds %2, which no setting "
-                                         "of this program stands for.")
+        reportFileFailure(tr("Byte %1 of the parameter set holds %2, which no setting of this "
+                             "program stands for.")
                               .arg(*entry)
                               .arg(loaded.image.at(*entry)));
         return false;

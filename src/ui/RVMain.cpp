@@ -15,6 +15,7 @@
 #include "ui/ImageBinder.h"
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
+#include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
 #include "ui/TextTable.h"
 #include "ui/ValueEditor.h"
@@ -232,16 +233,22 @@ void RVMain::Form_Load() {
 }
 
 void RVMain::loadQtTranslations() {
-    // Message-box buttons and file dialogs speak the chosen language too.
+    // Message-box buttons, file dialogs and the program's own messages speak
+    // the chosen language too.
     if (sprache_ == English) {
-        return; // Qt speaks English by itself
+        return; // Qt and the program speak English by themselves
     }
     static const char* const locales[] = {"de", "en", "fr"};
-    qtTranslator_ = std::make_unique<QTranslator>();
-    const QString name = QStringLiteral("qtbase_") + QLatin1String(locales[sprache_]);
-    if (qtTranslator_->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qtTranslator_.get());
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* module : {"qtbase_", "qtserialport_"}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QLatin1String(module) + QLatin1String(locales[sprache_]), folder)) {
+            QCoreApplication::installTranslator(translator.get());
+            translators_.push_back(std::move(translator));
+        }
     }
+    translators_.push_back(std::make_unique<ProgramTranslator>(sprache_));
+    QCoreApplication::installTranslator(translators_.back().get());
 }
 
 void RVMain::refreshAccessibleNames() {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -80,7 +81,7 @@ private:
 
     std::unique_ptr<SerialLink> com1_;
     std::unique_ptr<TimedWait> timer1_;
-    std::unique_ptr<QTranslator> qtTranslator_;
+    std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
 
     QTabBar* tabStrip_ = nullptr;
     QStackedWidget* pages_ = nullptr;

@@ -1,0 +1,86 @@
+#include "ui/ProgramTranslator.h"
+
+#include <array>
+#include <cstring>
+
+namespace rv {
+
+namespace {
+
+struct Translation {
+    const char* english;
+    const char* german;
+    const char* french;
+};
+
+// clang-format off
+constexpr std::array<Translation, 12> Table{{
+    {"The port is in use.",
+     "Der Port wird bereits benutzt.",
+     "Le port est déjà utilisé."},
+    {"No serial device found for Com%1.",
+     "Für Com%1 wurde keine serielle Schnittstelle gefunden.",
+     "Aucun périphérique série trouvé pour Com%1."},
+    {"The port is not open.",
+     "Der Port ist nicht geöffnet.",
+     "Le port n'est pas ouvert."},
+    {"The device did not take the data.",
+     "Das Gerät hat die Daten nicht angenommen.",
+     "L'appareil n'a pas accepté les données."},
+    {"The serial link broke.",
+     "Die serielle Verbindung ist abgebrochen.",
+     "La liaison série a été interrompue."},
+    {"No serial device found for this port.",
+     "Für diesen Port wurde keine serielle Schnittstelle gefunden.",
+     "Aucun périphérique série trouvé pour ce port."},
+    {"Only part of the data reached the Rotavionix. Send it again before saving it in the Rotavionix.",
+     "Nur ein Teil der Daten hat die Rotavionix erreicht. Vor dem Speichern in der Rotavionix erneut übertragen.",
+     "Seule une partie des données a atteint le Rotavionix. Transférez-les à nouveau avant de les enregistrer dans le Rotavionix."},
+    {"The file is read-only.",
+     "Die Datei ist schreibgeschützt.",
+     "Le fichier est en lecture seule."},
+    {"Byte %1 of the parameter set holds %2, which no setting of this program stands for.",
+     "Byte %1 des Parametersatzes enthält %2; dafür gibt es in diesem Programm keine Einstellung.",
+     "L'octet %1 du jeu de paramètres contient %2, qui ne correspond à aucun réglage de ce programme."},
+    {"%1 is outside 0..255; nothing written.",
+     "%1 liegt außerhalb von 0..255; nichts geschrieben.",
+     "%1 est hors de 0..255 ; rien n'a été écrit."},
+    {"\"%1\" is not a number; nothing written.",
+     "„%1“ ist keine Zahl; nichts geschrieben.",
+     "« %1 » n'est pas un nombre ; rien n'a été écrit."},
+    {"P%1 = %2 written.",
+     "P%1 = %2 geschrieben.",
+     "P%1 = %2 écrit."},
+}};
+// clang-format on
+
+} // namespace
+
+ProgramTranslator::ProgramTranslator(int language, QObject* parent)
+    : QTranslator(parent), language_(language) {}
+
+QString ProgramTranslator::translate(const char*, const char* sourceText, const char*, int) const {
+    if (sourceText == nullptr || (language_ != 0 && language_ != 2)) {
+        return {};
+    }
+    for (const Translation& entry : Table) {
+        if (std::strcmp(entry.english, sourceText) == 0) {
+            return QString::fromUtf8(language_ == 0 ? entry.german : entry.french);
+        }
+    }
+    return {}; // not one of ours: Qt asks the next translator
+}
+
+bool ProgramTranslator::isEmpty() const {
+    return false;
+}
+
+QStringList ProgramTranslator::sourceTexts() {
+    QStringList texts;
+    for (const Translation& entry : Table) {
+        texts << QString::fromUtf8(entry.english);
+    }
+    return texts;
+}
+
+} // namespace rv
