@@ -197,6 +197,18 @@ private Q_SLOTS:
         auto* controller = window.findChild<QWidget*>(QStringLiteral("fraRegler"));
         QVERIFY(!window.findChild<QSlider*>(QStringLiteral("Para21Sl"))->isVisibleTo(controller));
         QVERIFY(window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->isVisibleTo(controller));
+
+        // Arrow keys meant for a control of the page left behind never reach the curve.
+        tabs->setCurrentIndex(1);
+        window.findChild<QWidget*>(QStringLiteral("Board_0"))->setFocus();
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Board_0"))->hasFocus());
+        const CurveSet curves = window.parameters().curves;
+        tabs->setCurrentIndex(0);
+        QCOMPARE(QApplication::focusWidget(), tabs);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(window.parameters().curves == curves);
+        QVERIFY(!window.parameters().Changed);
     }
 
     void helpFollowsTheLanguage() {

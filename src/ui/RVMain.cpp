@@ -294,6 +294,13 @@ void RVMain::TabStrip_Click(int tab) {
         tabStrip_->setCurrentIndex(tab - 1);
     }
     pages_->setCurrentIndex(tab - 1);
+    // Qt hands the focus of the hidden page to the first control of the new
+    // one, which on the first page is the curve: arrow keys meant for a slider
+    // would then bend it unseen. The tab strip takes it instead.
+    if (QWidget* focus = QApplication::focusWidget();
+        focus != nullptr && pages_->isAncestorOf(focus)) {
+        tabStrip_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void RVMain::mnuHelp_Click() {
