@@ -209,6 +209,25 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QVERIFY(window.parameters().curves == curves);
         QVERIFY(!window.parameters().Changed);
+
+        // An option group stays reachable with Tab when the option that had the
+        // focus is hidden or disabled: the Tab stop moves to the checked option.
+        auto* pitchCurve = window.findChild<QWidget*>(QStringLiteral("Kurvenauswahl_2"));
+        pitchCurve->setFocus();
+        QVERIFY(pitchCurve->hasFocus());
+        auto* governor = window.findChild<QAbstractButton*>(QStringLiteral("Drehzahl_1"));
+        tabs->setCurrentIndex(1);
+        governor->click();
+        governor->setFocus();
+        window.findChild<QAbstractButton*>(QStringLiteral("Board_0"))->click(); // RPM controlled
+        QVERIFY(!governor->isEnabled());
+        window.findChild<QWidget*>(QStringLiteral("Board_0"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Drehzahl_0"));
+        tabs->setCurrentIndex(0);
+        window.findChild<QWidget*>(QStringLiteral("Pic1"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Kurvenauswahl_0"));
     }
 
     void helpFollowsTheLanguage() {

@@ -1,6 +1,7 @@
 #include "ui/CurveSelectionFrame.h"
 
 #include "model/CurveEditor.h"
+#include "ui/TabStop.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -46,6 +47,7 @@ QRadioButton* CurveSelectionFrame::option(int index) const {
 
 void CurveSelectionFrame::select(int index) {
     option(index)->setChecked(true);
+    keepTabStopOnChecked(*group_); // the options shown may just have changed
 }
 
 } // namespace rv

@@ -1,6 +1,7 @@
 #include "ui/OptionGroup.h"
 
 #include "ui/OptionTable.h"
+#include "ui/TabStop.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -32,6 +33,7 @@ int OptionGroup::selectedIndex() const {
 
 void OptionGroup::select(int index) {
     options_.at(index)->setChecked(true);
+    keepTabStopOnChecked(*group_);
 }
 
 void OptionGroup::selectAndRun(int index) {
@@ -44,6 +46,7 @@ void OptionGroup::selectAndRun(int index) {
 
 void OptionGroup::setOptionEnabled(int index, bool enabled) {
     options_.at(index)->setEnabled(enabled);
+    keepTabStopOnChecked(*group_);
 }
 
 } // namespace rv
