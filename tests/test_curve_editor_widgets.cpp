@@ -239,6 +239,25 @@ private Q_SLOTS:
         QCOMPARE(text("IstValue"), QStringLiteral("-30"));
     }
 
+    // The pointer passing over the curve while the pilot types leaves the keys
+    // with the text; the same pointer over the curve otherwise hands them to it.
+    void aNudgedPointerDoesNotTakeTheKeysFromTheComment() {
+        auto* comment = child<QPlainTextEdit>(QStringLiteral("Comment"));
+        comment->setFocus();
+        QVERIFY(comment->hasFocus());
+        const auto before = set.curves.byLetter('A');
+        set.Changed = false;
+        curvetest::move(pic, {xOf(6), cursorY(150)}, Qt::NoButton);
+        QVERIFY(comment->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(set.curves.byLetter('A'), before);
+        QVERIFY(!set.Changed);
+
+        child<QWidget>(QStringLiteral("Kurvenauswahl_2"))->setFocus();
+        curvetest::move(pic, {xOf(6), cursorY(150)}, Qt::NoButton);
+        QVERIFY(pic->hasFocus());
+    }
+
     void showCurvesReturnsToHoverAndTheFirstCurve() {
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_5")), Qt::LeftButton);

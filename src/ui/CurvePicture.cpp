@@ -3,6 +3,7 @@
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -163,7 +164,16 @@ void CurvePicture::paintCurve(QPainter& painter) const {
 }
 
 void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    // The arrow keys act on the curve as soon as the pointer is over it, but
+    // a pointer nudged while the pilot types must not take the keys away from
+    // a text field: the typing would then bend the curve.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing =
+        focus != nullptr && (focus->inherits("QPlainTextEdit") || focus->inherits("QLineEdit") ||
+                             focus->inherits("QAbstractSpinBox"));
+    if (!typing || event->buttons() != Qt::NoButton) {
+        setFocus(Qt::MouseFocusReason);
+    }
     const QPointF logical = toLogical(event->position());
     editor_.Pic1_MouseMove(editorButtons(event->buttons()), logical.x(), logical.y());
 }
