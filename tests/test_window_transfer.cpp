@@ -32,6 +32,10 @@ class TestWindowTransfer : public QObject {
         return window;
     }
 
+    static QString statusText(RVMain& window) {
+        return window.findChild<QLabel*>(QStringLiteral("TransferStatus"))->text();
+    }
+
 private Q_SLOTS:
     void sendsWhatTheWindowShows() {
         WindowFixture fx;
@@ -57,6 +61,7 @@ private Q_SLOTS:
                                                         window.parameters().curves, true));
         // A transfer changes nothing that would need saving, beyond the edits themselves.
         QCOMPARE(window.parameters().image.at(6), std::uint8_t(123));
+        QCOMPARE(statusText(window), QStringLiteral("All data sent to the Rotavionix."));
     }
 
     void closingWaitsForTheTransfer() {
@@ -121,6 +126,7 @@ private Q_SLOTS:
         QCOMPARE(window.serialPort().portNumber(), 1);
         QVERIFY(!window.parameters().Changed);
         QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(statusText(window), QStringLiteral("Data saved in the Rotavionix."));
 
         test::namePortDevice(1, fx.path(QStringLiteral("no-such-device")));
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
@@ -128,6 +134,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open port."));
         QVERIFY(!MessageBox::history().first().detail.isEmpty());
         QCOMPARE(unit.received(), QByteArray("FE"));
+        QCOMPARE(statusText(window), QString()); // the failure has its message box
     }
 };
 

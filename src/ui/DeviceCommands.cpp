@@ -108,6 +108,8 @@ void DeviceCommands::cbDownload_Click() {
             return fail(run);
         }
         Q_EMIT progress(done + 1, total);
+        Q_EMIT statusChanged(
+            tr("Sending to the Rotavionix: block %1 of %2").arg(done + 1).arg(total));
         if (!pause(run, BlockPauseMs)) {
             return fail(run);
         }
@@ -116,6 +118,7 @@ void DeviceCommands::cbDownload_Click() {
         return fail(run);
     }
     rewriteChannelEntries(set_.image, set_.channels);
+    Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
 }
 
 void DeviceCommands::cbFlash_Click() {
@@ -124,6 +127,7 @@ void DeviceCommands::cbFlash_Click() {
         return fail(run);
     }
     Q_EMIT progress(0, 1);
+    Q_EMIT statusChanged(tr("Saving the data in the Rotavionix..."));
     if (!send(run, TransferProtocol::storeCommand())) {
         return fail(run);
     }
@@ -131,6 +135,7 @@ void DeviceCommands::cbFlash_Click() {
     if (!pause(run, TransferProtocol::StorePauseMs) || !closePort(run)) {
         return fail(run);
     }
+    Q_EMIT statusChanged(tr("Data saved in the Rotavionix."));
 }
 
 bool DeviceCommands::send(Run& run, const QByteArray& text) {
@@ -160,6 +165,7 @@ void DeviceCommands::fail(Run& run) {
                                    "again before saving it in the Rotavionix.");
     }
     run.restoreCursor();
+    Q_EMIT statusChanged(QString());
     if (running_ > 1) {
         deferredFailures_.append(run.reason);
     } else {

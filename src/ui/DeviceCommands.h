@@ -45,6 +45,9 @@ public:
 Q_SIGNALS:
     // Blocks sent so far of the running command.
     void progress(int done, int total);
+    // What the running command is doing or has just done, in words for the
+    // status bar; empty after a failure, which has its message box.
+    void statusChanged(const QString& text);
     void busyChanged(bool busy);
     // The last running command has ended (after its message, if any).
     void finished();

@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 12> Table{{
+constexpr std::array<Translation, 16> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -48,6 +48,18 @@ constexpr std::array<Translation, 12> Table{{
     {"\"%1\" is not a number; nothing written.",
      "„%1“ ist keine Zahl; nichts geschrieben.",
      "« %1 » n'est pas un nombre ; rien n'a été écrit."},
+    {"Sending to the Rotavionix: block %1 of %2",
+     "Übertragung zur Rotavionix: Block %1 von %2",
+     "Transfert vers le Rotavionix : bloc %1 sur %2"},
+    {"All data sent to the Rotavionix.",
+     "Alle Daten wurden zur Rotavionix übertragen.",
+     "Toutes les données ont été transférées au Rotavionix."},
+    {"Saving the data in the Rotavionix...",
+     "Daten werden in der Rotavionix gespeichert...",
+     "Enregistrement des données dans le Rotavionix..."},
+    {"Data saved in the Rotavionix.",
+     "Daten in der Rotavionix gespeichert.",
+     "Données enregistrées dans le Rotavionix."},
     {"P%1 = %2 written.",
      "P%1 = %2 geschrieben.",
      "P%1 = %2 écrit."},

@@ -39,6 +39,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -131,13 +132,18 @@ void RVMain::buildWindow() {
         set_, *com1_, *timer1_, texts_, [this] { binder_->CollectImage(); }, this, this);
     connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::cbDownload_Click);
     connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::cbFlash_Click);
-    connect(device_, &DeviceCommands::progress, this, [this](int done, int total) {
-        transferStatus_->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
-    });
+    connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);
     connect(device_, &DeviceCommands::busyChanged, this, [this](bool busy) {
-        if (!busy) {
-            transferStatus_->clear();
+        if (busy) {
+            return;
         }
+        // The closing words stay a few seconds, unless another command replaced them.
+        const QString shown = transferStatus_->text();
+        QTimer::singleShot(6000, transferStatus_, [this, shown] {
+            if (transferStatus_->text() == shown) {
+                transferStatus_->clear();
+            }
+        });
     });
     connect(device_, &DeviceCommands::finished, this, [this] {
         if (closeAfterCommand_) {
