@@ -244,6 +244,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().last().text,
                  QStringLiteral("Changes not saved yet. Quit anyway?"));
         QCOMPARE(MessageBox::history().last().icon, QMessageBox::Critical);
+        QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::No); // Enter keeps them
         QVERIFY(window.isVisible());
         QVERIFY(window.parameters().Changed);
 

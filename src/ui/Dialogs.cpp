@@ -66,16 +66,20 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
         box.setInformativeText(shown.detail);
     }
     box.setEscapeButton(escape);
+    box.setDefaultButton(shown.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                         const QString& detail) {
-    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, {}}, QMessageBox::Ok);
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}},
+         QMessageBox::Ok);
 }
 
-bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
-    return exec(parent, {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, {}},
+bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                          QMessageBox::StandardButton defaultButton) {
+    return exec(parent,
+                {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, defaultButton, {}},
                 QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -22,6 +22,8 @@ public:
         QString detail;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        // The button that Enter presses.
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         // The application-wide pointer while the box was up; none when unset.
         std::optional<Qt::CursorShape> pointer;
     };
@@ -32,9 +34,10 @@ public:
     // A message with an OK button only; detail is shown as the box's detail text.
     static void inform(QWidget* parent, const QString& text,
                        QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& detail = {});
-    // A Yes/No question; returns true for Yes.
+    // A Yes/No question; returns true for Yes. Enter presses defaultButton.
     static bool askYesNo(QWidget* parent, const QString& text,
-                         QMessageBox::Icon icon = QMessageBox::NoIcon);
+                         QMessageBox::Icon icon = QMessageBox::NoIcon,
+                         QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
 
     static void setTestMode(bool on);
     static void setNextAnswer(QMessageBox::StandardButton answer);

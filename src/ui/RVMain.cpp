@@ -338,7 +338,8 @@ void RVMain::showValueEditor() {
 
 bool RVMain::Form_QueryUnload() {
     if (files_->HasUnsavedChanges()) {
-        return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical);
+        // Enter keeps the window and its edits; quitting takes a deliberate Yes.
+        return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical, QMessageBox::No);
     }
     return true;
 }
