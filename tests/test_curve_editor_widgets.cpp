@@ -237,6 +237,30 @@ private Q_SLOTS:
         QCOMPARE(page->curveEditor().lastColumn(), 2);
         QVERIFY(!set.Changed);
         QCOMPARE(text("IstValue"), QStringLiteral("-30"));
+
+        // Delete removes the point, Insert puts it back on the line between its neighbours.
+        set.curves.byLetter('A')[1] = 30;
+        set.curves.byLetter('A')[3] = 90;
+        // Another curve and back takes the changed one up.
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_1")), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_2")), Qt::LeftButton);
+        pic->setFocus();
+        QCOMPARE(page->curveEditor().lastColumn(), 2);
+        set.Changed = false;
+        QTest::keyClick(pic, Qt::Key_Delete);
+        QCOMPARE(set.curves.byLetter('A')[2], RemovedPoint);
+        QCOMPARE(text("IstValue"), QStringLiteral("X"));
+        QVERIFY(set.Changed);
+        QTest::keyClick(pic, Qt::Key_Up); // a removed point takes no other key
+        QCOMPARE(set.curves.byLetter('A')[2], RemovedPoint);
+        QTest::keyClick(pic, Qt::Key_Insert);
+        QCOMPARE(set.curves.byLetter('A')[2], 60);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(pic, Qt::Key_Right);
+        }
+        QCOMPARE(page->curveEditor().lastColumn(), 5);
+        QTest::keyClick(pic, Qt::Key_Delete); // the centre point stays
+        QVERIFY(set.curves.byLetter('A')[5] != RemovedPoint);
     }
 
     // The pointer passing over the curve while the pilot types leaves the keys

@@ -142,6 +142,23 @@ void CurveEditor::Pic1_KeyDown(int keyCode) {
         return;
     }
     auto& point = editPoints_[static_cast<std::size_t>(lastColumn_)];
+    if (keyCode == KeyDelete || keyCode == KeyInsert) {
+        if (fixedPointGuard(lastColumn_)) {
+            return;
+        }
+        if (keyCode == KeyDelete && isRemovableColumn(lastColumn_) && point != RemovedPoint) {
+            point = RemovedPoint;
+        } else if (keyCode == KeyInsert && point == RemovedPoint) {
+            point = FillCurveGaps(editPoints_)[static_cast<std::size_t>(lastColumn_)];
+        } else {
+            return;
+        }
+        setChanged();
+        showIst(lastColumn_);
+        Q_EMIT readoutsChanged();
+        Pic1_Change();
+        return;
+    }
     if (fixedPointGuard(lastColumn_) || point == RemovedPoint) {
         return;
     }

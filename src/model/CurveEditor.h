@@ -18,8 +18,18 @@ class CurveEditor : public QObject {
     Q_OBJECT
 public:
     enum MouseButton : int { NoButton = 0, LeftButton = 1, RightButton = 2, MiddleButton = 4 };
-    // KeyOther is any key but the four arrows.
-    enum KeyCode : int { KeyOther = 0, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
+    // KeyOther is any key the editor does not use. Delete removes the point
+    // of the current column as a right click does; Insert puts a removed
+    // point back where the filled curve runs, so the unit's curve stays.
+    enum KeyCode : int {
+        KeyOther = 0,
+        KeyLeft = 37,
+        KeyUp = 38,
+        KeyRight = 39,
+        KeyDown = 40,
+        KeyInsert = 45,
+        KeyDelete = 46
+    };
 
     explicit CurveEditor(ParameterSet& set, QObject* parent = nullptr);
 

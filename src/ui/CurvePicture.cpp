@@ -35,8 +35,12 @@ int editorKeyCode(int qtKey) {
         return CurveEditor::KeyRight;
     case Qt::Key_Down:
         return CurveEditor::KeyDown;
+    case Qt::Key_Insert:
+        return CurveEditor::KeyInsert;
+    case Qt::Key_Delete:
+        return CurveEditor::KeyDelete;
     default:
-        // Qt's codes for % & ' ( are 37..40: passed on, they would edit the curve.
+        // Qt's codes for % & ' ( - . are 37..40, 45, 46: passed on, they would edit the curve.
         return CurveEditor::KeyOther;
     }
 }
@@ -190,6 +194,8 @@ void CurvePicture::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
         event->accept();
         break;
     default:
