@@ -175,6 +175,13 @@ private Q_SLOTS:
         QTest::mouseRelease(opt(ChannelAssignment::E3, 6), Qt::LeftButton);
         QCOMPARE(set.channels.K[ChannelAssignment::E3], 0);
         QCOMPARE(shownByWidgets()[ChannelAssignment::E3], -1);
+        // Delete on the selected option clears the row as a double-click does.
+        QTest::keyClick(opt(ChannelAssignment::E1, 8), Qt::Key_Space);
+        QCOMPARE(set.channels.K[ChannelAssignment::E1], 8);
+        QTest::keyClick(opt(ChannelAssignment::E1, 8), Qt::Key_Delete);
+        QCOMPARE(set.channels.K[ChannelAssignment::E1], 0);
+        QTest::keyClick(opt(ChannelAssignment::Tail, 1), Qt::Key_Delete); // control rows stay
+        QCOMPARE(set.channels.K[ChannelAssignment::Tail], 1);
     }
 
     void loadShowsChannelsReverseFlagsAndClearsPresets() {

@@ -113,6 +113,10 @@ private Q_SLOTS:
         QCOMPARE(value->text(), QStringLiteral("42")); // shows the current byte
         QTest::mouseDClick(editor, Qt::LeftButton, {}, QPoint(editor->width() - 3, 3));
         QVERIFY(editor->isHidden());
+        // Escape in any of its fields closes it too.
+        editor->show();
+        QTest::keyClick(value, Qt::Key_Escape);
+        QVERIFY(editor->isHidden());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "ui/ChannelOptionButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace rv {
@@ -26,6 +27,15 @@ void ChannelOptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QRadioButton::mouseDoubleClickEvent(event);
+}
+
+void ChannelOptionButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && isChecked()) {
+        event->accept();
+        Q_EMIT doubleClicked();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 } // namespace rv

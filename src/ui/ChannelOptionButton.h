@@ -20,6 +20,8 @@ protected:
     void nextCheckState() override;
     // The second press of a double-click is not a click of its own.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Delete on the selected option does what a double-click does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace rv

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -123,6 +124,15 @@ void ValueEditor::ParaEdit_DblClick() {
 void ValueEditor::mouseDoubleClickEvent(QMouseEvent* event) {
     QGroupBox::mouseDoubleClickEvent(event);
     ParaEdit_DblClick();
+}
+
+void ValueEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        ParaEdit_DblClick();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
 }
 
 void ValueEditor::showEvent(QShowEvent* event) {

@@ -38,6 +38,8 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Escape closes the editor as a double-click on its free area does.
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
