@@ -3,24 +3,26 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 
+#include <algorithm>
+
 namespace rv {
 
 void keepTabStopOnChecked(QButtonGroup& group) {
-    const auto usable = [](const QAbstractButton* button) {
-        return button != nullptr && !button->isHidden() && button->isEnabled();
+    const auto usable = [](const QAbstractButton& button) {
+        return !button.isHidden() && button.isEnabled();
     };
+    const QList<QAbstractButton*> buttons = group.buttons();
     QAbstractButton* stop = group.checkedButton();
-    if (!usable(stop)) {
-        stop = nullptr;
-        for (QAbstractButton* button : group.buttons()) {
-            if (usable(button)) {
-                stop = button;
-                break;
-            }
-        }
+    if (stop == nullptr || !usable(*stop)) {
+        const auto first = std::find_if(buttons.begin(), buttons.end(),
+                                        [&usable](const QAbstractButton* b) { return usable(*b); });
+        stop = first == buttons.end() ? nullptr : *first;
     }
-    for (QAbstractButton* button : group.buttons()) {
-        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    for (QAbstractButton* button : buttons) {
+        button->setFocusPolicy(Qt::ClickFocus);
+    }
+    if (stop != nullptr) {
+        stop->setFocusPolicy(Qt::StrongFocus);
     }
 }
 
