@@ -121,12 +121,17 @@ QString withWindowsLineBreaks(const QString& text) {
     return result;
 }
 
+int storedCommentLength(QChar boxCharacter) {
+    const bool lineBreak = boxCharacter == QChar::ParagraphSeparator ||
+                           boxCharacter == QChar::LineSeparator ||
+                           boxCharacter == QLatin1Char('\n');
+    return lineBreak ? 2 : 1;
+}
+
 int storedCommentLength(QStringView boxText) {
     int length = 0;
     for (const QChar c : boxText) {
-        const bool lineBreak =
-            c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n');
-        length += lineBreak ? 2 : 1;
+        length += storedCommentLength(c);
     }
     return length;
 }

@@ -47,5 +47,6 @@ QString withWindowsLineBreaks(const QString& text);
 // The characters a comment takes in the file: a line break of the box (a
 // paragraph or line separator, or LF) is CR LF there, two of the 1,000.
 int storedCommentLength(QStringView boxText);
+int storedCommentLength(QChar boxCharacter);
 
 } // namespace rv

@@ -23,18 +23,12 @@ public:
         if (event->type() == QEvent::Paint && !queued_ && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
             queued_ = true;
-            // Two hops: the first runs once this paint has reached the screen,
-            // the second after whatever that paint queued in turn.
+            // Queued: it runs once this paint has reached the screen.
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    QMetaObject::invokeMethod(
-                        this,
-                        [this] {
-                            QApplication::setWindowIcon(applicationIcon());
-                            deleteLater();
-                        },
-                        Qt::QueuedConnection);
+                    QApplication::setWindowIcon(applicationIcon());
+                    deleteLater();
                 },
                 Qt::QueuedConnection);
         }

@@ -109,8 +109,8 @@ bool FileCommands::mnuSave_Click() {
     const QString previousComment = set_.commentText;
     // A comment left as loaded keeps its bytes, even a lone CR or LF that
     // the box shows as a line break.
-    if (commentBoxText() != savedCommentInBox()) {
-        set_.commentText = commentFieldFromText(commentBoxText());
+    if (const QString boxText = commentBoxText(); boxText != savedCommentInBox()) {
+        set_.commentText = commentFieldFromText(boxText);
     }
     QString reason;
     if (!writeParameterFile(set_.CurrentFileName, set_, &reason)) {

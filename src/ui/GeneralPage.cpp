@@ -77,7 +77,7 @@ private:
     static QString fitting(const QString& text, int room) {
         qsizetype count = 0;
         for (int used = 0; count < text.size(); ++count) {
-            used += storedCommentLength(QStringView(text).mid(count, 1));
+            used += storedCommentLength(text.at(count));
             if (used > room) {
                 break;
             }
@@ -101,7 +101,7 @@ private:
         const auto startFor = [&text, excess](qsizetype end) {
             qsizetype start = end;
             for (int removed = 0; removed < excess && start > 0; --start) {
-                removed += storedCommentLength(QStringView(text).mid(start - 1, 1));
+                removed += storedCommentLength(text.at(start - 1));
             }
             return start;
         };
