@@ -1,6 +1,5 @@
 #include "support/curve_test_helpers.h"
 
-#include "model/CurveGeometry.h"
 #include "ui/CurvePicture.h"
 
 #include <QApplication>
@@ -33,24 +32,6 @@ void clickAt(rv::CurvePicture* picture, QPointF logical, Qt::MouseButton button)
     move(picture, logical);
     press(picture, logical, button);
     release(picture, logical, button);
-}
-
-double yOf(int value) {
-    return rv::CurveGeometry::valueY(value);
-}
-double cursorY(int value) {
-    return 110.0 + 15.0 * (199 - value) + 7.5;
-}
-double xOf(int column) {
-    return rv::CurveGeometry::columnX(column);
-}
-
-rv::Curve ramp(int from, int step) {
-    rv::Curve curve{};
-    for (int c = 0; c < rv::CurvePoints; ++c) {
-        curve[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(from + step * c);
-    }
-    return curve;
 }
 
 } // namespace curvetest
