@@ -179,34 +179,61 @@ int SerialLink::driverQueueLength() const {
     return 0;
 }
 
+SerialLink::DrainStep SerialLink::drainStep() {
+    if (state_ != State::Open) {
+        if (error_.isEmpty()) {
+            error_ = tr("The port is not open.");
+        }
+        return DrainStep::Failed;
+    }
+    if (Com1.bytesToWrite() > 0) {
+        Com1.flush();
+        if (state_ != State::Open) {
+            return DrainStep::Failed;
+        }
+    }
+    if (Com1.bytesToWrite() > 0 || driverQueueLength() > 0) {
+        return DrainStep::Busy;
+    }
+    if (unsettled_) {
+        unsettled_ = false;
+        return DrainStep::Settle;
+    }
+    return DrainStep::Drained;
+}
+
+void SerialLink::giveUpDraining() {
+    breakLink(tr("The device did not take the data."), true);
+}
+
 bool SerialLink::drain() {
     const std::uint64_t mine = session_;
     const QDeadlineTimer deadline(DrainTimeoutMs);
-    while (state_ == State::Open && session_ == mine) {
-        if (Com1.bytesToWrite() > 0) {
-            Com1.flush();
-        }
-        if (state_ != State::Open || session_ != mine) {
+    for (;;) {
+        switch (drainStep()) {
+        case DrainStep::Drained:
+            return true;
+        case DrainStep::Failed:
+            return false;
+        case DrainStep::Settle:
+            keepLiveFor(FifoSettleMs);
+            break;
+        case DrainStep::Busy:
+            if (deadline.hasExpired()) {
+                giveUpDraining();
+                return false;
+            }
+            keepLiveFor(2); // while the line catches up
             break;
         }
-        if (Com1.bytesToWrite() == 0 && driverQueueLength() == 0) {
-            if (!unsettled_) {
-                return true;
+        if (session_ != mine) {
+            // Closed and opened again meanwhile: this drain's port is gone.
+            if (error_.isEmpty()) {
+                error_ = tr("The port is not open.");
             }
-            unsettled_ = false;
-            keepLiveFor(FifoSettleMs);
-            continue; // the port may have failed meanwhile
-        }
-        if (deadline.hasExpired()) {
-            breakLink(tr("The device did not take the data."), true);
             return false;
         }
-        keepLiveFor(2); // while the line catches up
     }
-    if (error_.isEmpty()) {
-        error_ = tr("The port is not open.");
-    }
-    return false;
 }
 
 void SerialLink::keepLiveFor(int milliseconds) {

@@ -59,6 +59,14 @@ public:
     // queue is empty and the line has had time to send its FIFO; the user
     // interface stays live meanwhile.
     bool drain();
+
+    // One step of draining that never waits, for callers that keep the time
+    // themselves: Busy, call again shortly; Settle, call again after
+    // FifoSettleMs; Drained, the line is quiet; Failed, see errorString().
+    enum class DrainStep { Busy, Settle, Drained, Failed };
+    DrainStep drainStep();
+    // Counts the link as broken because the device stopped taking data.
+    void giveUpDraining();
     // Drains, then closes. The port is closed afterwards in any case.
     bool close();
     // Closes at once, dropping anything still queued.
