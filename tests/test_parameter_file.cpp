@@ -44,9 +44,8 @@ struct TimedRead {
 };
 TimedRead readWithin(const QString& path, ParameterSet& set, const std::function<void()>& unblock) {
     TimedRead result;
-    auto reading = std::async(std::launch::async, [&] {
-        return readParameterFile(path, set, &result.reason);
-    });
+    auto reading = std::async(std::launch::async,
+                              [&] { return readParameterFile(path, set, &result.reason); });
     result.finished = reading.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
     if (!result.finished) {
         unblock();

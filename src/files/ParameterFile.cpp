@@ -50,8 +50,8 @@ bool isMarkedReadOnly(const QFileInfo& info) {
 // no writer or a terminal would otherwise block until someone else acts.
 bool openRegularFile(const QString& path, QFile& file, QString* reason) {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return fail(reason, qt_error_string(errno));
     }
