@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -72,8 +73,11 @@ private Q_SLOTS:
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         fx.writeSettings(QStringLiteral("1"), pipe, QStringLiteral("0"));
         // Frees a start-up that waits for a writer, so that the test fails instead of hanging.
-        std::thread writer([&pipe] {
-            QThread::sleep(3);
+        std::atomic<bool> started{false};
+        std::thread writer([&pipe, &started] {
+            for (int waited = 0; waited < 3000 && !started; waited += 50) {
+                QThread::msleep(50);
+            }
             const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
             if (fd >= 0) {
                 ::close(fd);
@@ -83,6 +87,7 @@ private Q_SLOTS:
         clock.start();
         fx.start();
         const qint64 took = clock.elapsed();
+        started = true;
         writer.join();
         QVERIFY2(took < 2000, qPrintable(QStringLiteral("start-up waited %1 ms").arg(took)));
         QCOMPARE(MessageBox::history().size(), 1);
