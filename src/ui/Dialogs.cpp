@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QQueue>
+#include <QTextDocument>
 
 namespace rv {
 
@@ -40,8 +41,18 @@ QString runFileDialog(QWidget* parent, bool save, const QString& title, const QS
     if (testMode) {
         return {};
     }
-    return save ? QFileDialog::getSaveFileName(parent, title, proposedName, qtFilter(filter))
-                : QFileDialog::getOpenFileName(parent, title, proposedName, qtFilter(filter));
+    if (!save) {
+        return QFileDialog::getOpenFileName(parent, title, proposedName, qtFilter(filter));
+    }
+    QFileDialog dialog(parent, title, proposedName, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks whether to replace an existing file, so
+    // that it asks about the file that will be written.
+    dialog.setDefaultSuffix(QStringLiteral("rvc"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 } // namespace
 
@@ -63,7 +74,8 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
     }
     QMessageBox box(shown.icon, shown.title, shown.text, shown.buttons, parent);
     if (!shown.detail.isEmpty()) {
-        box.setInformativeText(shown.detail);
+        // As plain text, line breaks kept: a path is never taken for markup.
+        box.setInformativeText(Qt::convertFromPlainText(shown.detail, Qt::WhiteSpaceNormal));
     }
     box.setEscapeButton(escape);
     box.setDefaultButton(shown.defaultButton);

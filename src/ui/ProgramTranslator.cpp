@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 16> Table{{
+constexpr std::array<Translation, 19> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -63,6 +63,15 @@ constexpr std::array<Translation, 16> Table{{
     {"P%1 = %2 written.",
      "P%1 = %2 geschrieben.",
      "P%1 = %2 écrit."},
+    {"This is a folder, not a file.",
+     "Das ist ein Ordner, keine Datei.",
+     "Ceci est un dossier, pas un fichier."},
+    {"This is a device, a pipe or a socket, not a file.",
+     "Das ist ein Gerät, eine Pipe oder ein Socket, keine Datei.",
+     "Ceci est un périphérique, un tube ou un socket, pas un fichier."},
+    {"%1 already exists. Do you want to replace it?",
+     "%1 existiert bereits. Soll die Datei ersetzt werden?",
+     "%1 existe déjà. Voulez-vous le remplacer ?"},
 }};
 // clang-format on
 
