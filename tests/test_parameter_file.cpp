@@ -146,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestParameterFile)
+QTEST_GUILESS_MAIN(TestParameterFile)
 #include "test_parameter_file.moc"
