@@ -6,7 +6,8 @@ namespace rv {
 
 // One option of a channel row. The row's options are not auto-exclusive:
 // the grid decides which option is shown, so that selecting from code runs the
-// row handler at once and unselecting raises nothing.
+// row handler at once and unselecting raises nothing. Assistive tools still
+// meet an option button (role RadioButton), not a check box.
 class ChannelOptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -14,6 +15,8 @@ public:
 
 Q_SIGNALS:
     void doubleClicked();
+    // An arrow key: the grid moves the focus; the selection stays.
+    void arrowPressed(Qt::Key key);
 
 protected:
     // Clicking the selected option keeps it selected, as in any option group.
