@@ -4,6 +4,7 @@
 #include "support/channel_reference.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/ChannelPage.h"
+#include "ui/ProgramTranslator.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -341,6 +342,24 @@ private Q_SLOTS:
         QCOMPARE(k(), (Values{2, 1, 3, 4, 5, 6, 0, 0, 0}));
         tail1->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QVERIFY(opt(1, 1)->isChecked());
+    }
+
+    // Clearing by double-click is told on the rows that have it, in the pilot's
+    // language, and assistive tools read it as the option's description.
+    void clearableRowsSayHowInTheirTooltip() {
+        for (int row = 0; row < Rows; ++row) {
+            const bool clears = ChannelRows[static_cast<std::size_t>(row)].doubleClickClears;
+            QCOMPARE(opt(row, 6)->toolTip().isEmpty(), !clears);
+        }
+        ProgramTranslator french(2);
+        QCoreApplication::installTranslator(&french);
+        const QString expected =
+            QStringLiteral("Double-clic ou Suppr : aucune voie pour cette fonction");
+        QTRY_COMPARE(opt(ChannelAssignment::Mode, 7)->toolTip(), expected);
+        QCOMPARE(QAccessible::queryAccessibleInterface(opt(ChannelAssignment::Mode, 7))
+                     ->text(QAccessible::Description),
+                 expected);
+        QCoreApplication::removeTranslator(&french);
     }
 
     void randomUserActionsMatchTheModel() {

@@ -111,6 +111,7 @@ QWidget* ChannelGrid::buildRowFrame(int row) {
             button->hide();
         }
         button->setEnabled(k >= rowInfo.firstChannel && k <= rowInfo.lastChannel);
+        button->setClearable(rowInfo.doubleClickClears);
         options_[at(row)][at(k)] = button;
         layout->addWidget(button);
         connect(button, &QAbstractButton::toggled, this,

@@ -63,6 +63,22 @@ ChannelOptionButton::ChannelOptionButton(QWidget* parent) : QRadioButton(parent)
     Q_UNUSED(factoryInstalled);
 }
 
+void ChannelOptionButton::setClearable(bool clearable) {
+    clearable_ = clearable;
+    showClearTip();
+}
+
+void ChannelOptionButton::changeEvent(QEvent* event) {
+    QRadioButton::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showClearTip();
+    }
+}
+
+void ChannelOptionButton::showClearTip() {
+    setToolTip(clearable_ ? tr("Double-click or Delete: no channel for this function") : QString());
+}
+
 void ChannelOptionButton::nextCheckState() {
     if (!isChecked()) {
         setChecked(true);

@@ -13,6 +13,9 @@ class ChannelOptionButton : public QRadioButton {
 public:
     explicit ChannelOptionButton(QWidget* parent = nullptr);
 
+    // An option of a row that a double-click clears says so in its tooltip.
+    void setClearable(bool clearable);
+
 Q_SIGNALS:
     void doubleClicked();
     // An arrow key: the grid moves the focus; the selection stays.
@@ -25,6 +28,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Delete on the selected option does what a double-click does.
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showClearTip();
+    bool clearable_ = false;
 };
 
 } // namespace rv

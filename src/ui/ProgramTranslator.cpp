@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 16> Table{{
+constexpr std::array<Translation, 18> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -63,6 +63,12 @@ constexpr std::array<Translation, 16> Table{{
     {"P%1 = %2 written.",
      "P%1 = %2 geschrieben.",
      "P%1 = %2 écrit."},
+    {"Double-click: back to the value of the last load or save",
+     "Doppelklick: zurück zum Wert beim letzten Laden oder Speichern",
+     "Double-clic : retour à la valeur du dernier chargement ou enregistrement"},
+    {"Double-click or Delete: no channel for this function",
+     "Doppelklick oder Entf: kein Kanal für diese Funktion",
+     "Double-clic ou Suppr : aucune voie pour cette fonction"},
 }};
 // clang-format on
 
