@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 19> Table{{
+constexpr auto Table = std::to_array<Translation>({
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -72,7 +72,13 @@ constexpr std::array<Translation, 19> Table{{
     {"%1 already exists. Do you want to replace it?",
      "%1 existiert bereits. Soll die Datei ersetzt werden?",
      "%1 existe déjà. Voulez-vous le remplacer ?"},
-}};
+    {"Double-click: back to the value of the last load or save",
+     "Doppelklick: zurück zum Wert beim letzten Laden oder Speichern",
+     "Double-clic : retour à la valeur du dernier chargement ou enregistrement"},
+    {"Double-click or Delete: no channel for this function",
+     "Doppelklick oder Entf: kein Kanal für diese Funktion",
+     "Double-clic ou Suppr : aucune voie pour cette fonction"},
+});
 // clang-format on
 
 } // namespace
