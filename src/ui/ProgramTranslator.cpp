@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 16> Table{{
+constexpr std::array<Translation, 18> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -63,6 +63,12 @@ constexpr std::array<Translation, 16> Table{{
     {"P%1 = %2 written.",
      "P%1 = %2 geschrieben.",
      "P%1 = %2 écrit."},
+    {"No permission to use the device. Join the group that owns it (usually \"dialout\") and log in again.",
+     "Keine Berechtigung für das Gerät. Treten Sie der Gruppe bei, der es gehört (meist „dialout“), und melden Sie sich neu an.",
+     "Pas d'autorisation d'utiliser le périphérique. Rejoignez le groupe auquel il appartient (en général « dialout ») et reconnectez-vous."},
+    {"The device is in use by another program. Close that program and try again.",
+     "Das Gerät wird von einem anderen Programm benutzt. Schließen Sie dieses Programm und versuchen Sie es erneut.",
+     "Le périphérique est utilisé par un autre programme. Fermez ce programme et réessayez."},
 }};
 // clang-format on
 
