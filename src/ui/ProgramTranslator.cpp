@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 18> Table{{
+constexpr std::array<Translation, 29> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -69,6 +69,39 @@ constexpr std::array<Translation, 18> Table{{
     {"The device is in use by another program. Close that program and try again.",
      "Das Gerät wird von einem anderen Programm benutzt. Schließen Sie dieses Programm und versuchen Sie es erneut.",
      "Le périphérique est utilisé par un autre programme. Fermez ce programme et réessayez."},
+    {"The values in the window have changed since the last transfer to the Rotavionix. Storing now keeps what the Rotavionix received, not what the window shows.",
+     "Die Werte im Fenster wurden seit der letzten Übertragung zur Rotavionix geändert. Jetzt speichern behält, was die Rotavionix empfangen hat, nicht, was das Fenster zeigt.",
+     "Les valeurs de la fenêtre ont changé depuis le dernier transfert vers le Rotavionix. Enregistrer maintenant conserve ce que le Rotavionix a reçu, pas ce qu'affiche la fenêtre."},
+    {"Send, then store",
+     "Übertragen, dann speichern",
+     "Transférer, puis enregistrer"},
+    {"Store only",
+     "Nur speichern",
+     "Enregistrer seulement"},
+    {"Cancel",
+     "Abbrechen",
+     "Annuler"},
+    {"Nothing was sent to the Rotavionix.",
+     "Nichts wurde zur Rotavionix übertragen.",
+     "Rien n'a été transféré au Rotavionix."},
+    {"Store command sent to the Rotavionix.",
+     "Speicherbefehl zur Rotavionix gesendet.",
+     "Commande d'enregistrement envoyée au Rotavionix."},
+    {"These values lie outside what the Rotavionix expects:",
+     "Diese Werte liegen außerhalb dessen, was die Rotavionix erwartet:",
+     "Ces valeurs sont hors de ce qu'attend le Rotavionix :"},
+    {"Send them anyway?",
+     "Trotzdem übertragen?",
+     "Les transférer quand même ?"},
+    {"%1: %2",
+     "%1: %2",
+     "%1 : %2"},
+    {"%1, point %2: %3",
+     "%1, Punkt %2: %3",
+     "%1, point %2 : %3"},
+    {"... and %1 more",
+     "... und %1 weitere",
+     "... et %1 de plus"},
 }};
 // clang-format on
 
