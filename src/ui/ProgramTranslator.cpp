@@ -14,7 +14,7 @@ struct Translation {
 };
 
 // clang-format off
-constexpr std::array<Translation, 29> Table{{
+constexpr std::array<Translation, 28> Table{{
     {"The port is in use.",
      "Der Port wird bereits benutzt.",
      "Le port est déjà utilisé."},
@@ -57,9 +57,6 @@ constexpr std::array<Translation, 29> Table{{
     {"Saving the data in the Rotavionix...",
      "Daten werden in der Rotavionix gespeichert...",
      "Enregistrement des données dans le Rotavionix..."},
-    {"Data saved in the Rotavionix.",
-     "Daten in der Rotavionix gespeichert.",
-     "Données enregistrées dans le Rotavionix."},
     {"P%1 = %2 written.",
      "P%1 = %2 geschrieben.",
      "P%1 = %2 écrit."},
