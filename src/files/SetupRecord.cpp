@@ -3,6 +3,7 @@
 #include "files/ParameterRecord.h"
 #include "link/TransferProtocol.h"
 #include "model/FlightPhaseValues.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 
 #include <QCoreApplication>
@@ -25,33 +26,22 @@ int requestedPosition(const SliderDefinition& row, int byte) {
     return byte;
 }
 
-// A slider's byte after a load. The slider's handler writes the byte of its
-// position whenever the position moves or had to be limited; a slider that
-// stays where it stood keeps the loaded byte as it is.
-std::uint8_t sliderByteAfterLoad(const SliderDefinition& row, std::uint8_t loaded,
-                                 std::uint8_t before) {
-    const int requested = requestedPosition(row, loaded);
+// A slider after a load. Its handler writes the byte of its position
+// whenever the position moves or had to be limited; a slider that stays where
+// it stood keeps the loaded byte as it is.
+void applySlider(const Setup& previous, Setup& setup, const SliderDefinition& row) {
+    const std::uint8_t loaded = setup.image.at(row.index);
     const int position = SliderArithmetic::positionForByte(row, loaded);
-    if (position == requested && position == SliderArithmetic::positionForByte(row, before)) {
-        return loaded;
+    if (position != requestedPosition(row, loaded) || position != sliderPosition(previous, row)) {
+        setSliderPosition(setup, row, position);
+    } else if (row.kind == SliderKind::Part) {
+        setSliderPosition(setup, row, loaded); // the part takes the loaded value
     }
-    return SliderArithmetic::byteForPosition(row, position);
-}
-
-std::uint8_t& partOf(Setup& setup, int index) {
-    return index == Index::PitchPart ? setup.pitchPart : setup.cyclicPart;
 }
 
 void applySliders(const Setup& previous, Setup& setup) {
     for (const SliderDefinition& row : sliderDefinitions()) {
-        if (row.kind == SliderKind::Part) {
-            const std::uint8_t before =
-                row.index == Index::PitchPart ? previous.pitchPart : previous.cyclicPart;
-            partOf(setup, row.index) = sliderByteAfterLoad(row, setup.image.at(row.index), before);
-        } else {
-            setup.image.set(row.index, sliderByteAfterLoad(row, setup.image.at(row.index),
-                                                           previous.image.at(row.index)));
-        }
+        applySlider(previous, setup, row);
     }
 }
 
@@ -71,21 +61,20 @@ void applyFlightPhaseValues(Setup& setup) {
 void applySelections(const Setup& previous, Setup& setup) {
     const ParameterImage& loaded = setup.image;
     setup.optionsShown = true;
-    setup.pitchMode = loaded.at(Index::PitchMode);
     setup.speedMode = loaded.at(Index::DrehzahlMode);
     setup.swashplateType = loaded.at(Index::ServoMode);
-    if (setup.pitchMode == 0) {
-        // RPM controlled: no governor and no 120°/90° swashplate.
-        setup.speedMode = 0;
-        setup.swashplateType = 2;
-    }
+    // Its handler runs even when the type stays: a load in RPM mode must not
+    // keep a governor or 120°/90° setting.
+    selectHeliType(setup, loaded.at(Index::PitchMode));
     for (std::size_t servo = 0; servo < setup.servoInverters.size(); ++servo) {
         const std::uint8_t byte = loaded.at(Index::ServoReverse1 + static_cast<int>(servo));
         const bool reversed = byte == Setup::ServoReversed;
-        const bool wasReversed = previous.servoInverters.at(servo) == Setup::ServoReversed;
-        setup.servoInverters.at(servo) = reversed == wasReversed ? byte
-                                         : reversed              ? Setup::ServoReversed
-                                                                 : Setup::ServoNormal;
+        // A box that changes writes its state; one that stays keeps the byte.
+        if (reversed != SetupOptions::servoReversed(previous, static_cast<int>(servo))) {
+            setServoReversed(setup, static_cast<int>(servo), reversed);
+        } else {
+            setup.servoInverters.at(servo) = byte;
+        }
     }
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         const std::uint8_t byte = loaded.at(Index::FirstChannel + row);
