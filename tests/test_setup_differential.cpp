@@ -1,5 +1,6 @@
 // Loads the same random records into a window and into a Setup, one after the
-// other, and compares what each then holds, saves and sends. The window's
+// other, and compares what each then holds, saves and sends; between loads
+// some controls are changed in both. The window's
 // own load path is the reference the Setup functions must match.
 //
 // RV_DIFFERENTIAL_COUNT sets the number of records (default 300).
@@ -14,6 +15,7 @@
 #include "link/TransferProtocol.h"
 #include "model/CurveEditor.h"
 #include "model/FlightPhaseValues.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/ChannelPage.h"
@@ -101,7 +103,10 @@ QStringList differences(RVMain& window, const Setup& setup) {
         const int byte = row.kind != SliderKind::Part    ? setup.image.at(row.index)
                          : row.index == Index::PitchPart ? setup.pitchPart
                                                          : setup.cyclicPart;
-        check(window.findChild<QSlider*>(QLatin1String(row.slider))->value() ==
+        // A time slider dragged between two steps (15 ms) shows the step below.
+        const int position = window.findChild<QSlider*>(QLatin1String(row.slider))->value();
+        check(SliderArithmetic::positionForByte(row,
+                                                SliderArithmetic::byteForPosition(row, position)) ==
                   SliderArithmetic::positionForByte(row, byte),
               QLatin1String(row.slider));
     }
@@ -197,6 +202,71 @@ bool hasLoneLineBreak(const QString& comment) {
     return false;
 }
 
+// Changes a few controls in the window as a pilot would, and the Setup by
+// the functions the window's handlers are to call. A handler runs only when
+// its control's value changes.
+void editBoth(RVMain& window, Setup& core, QRandomGenerator& random) {
+    const auto below = [&random](int bound) { return static_cast<int>(random.bounded(bound)); };
+    for (int edits = 1 + below(3); edits > 0; --edits) {
+        switch (below(6)) {
+        case 0: {
+            const SliderDefinition& row =
+                sliderDefinitions()[below(int(sliderDefinitions().size()))];
+            auto* slider = window.findChild<QSlider*>(QLatin1String(row.slider));
+            const int position = row.minimum + below(row.maximum - row.minimum + 1);
+            if (slider->value() != position) {
+                slider->setValue(position);
+                setSliderPosition(core, row, position);
+            }
+            break;
+        }
+        case 1: {
+            const int phase = below(2);
+            auto* slider =
+                window.findChild<QSlider*>(QLatin1String(phase == Hover ? "SchwebenSl" : "AcroSl"));
+            const int value = FlightPhaseValues::MinSpeed +
+                              below(FlightPhaseValues::MaxSpeed - FlightPhaseValues::MinSpeed + 1);
+            if (slider->value() != value) {
+                slider->setValue(value);
+                setGovernorSpeed(core, phase, value);
+            }
+            break;
+        }
+        case 2: {
+            auto* slider = window.findChild<QSlider*>(QStringLiteral("PhaseChangeSl"));
+            const int tenths = below(FlightPhaseValues::MaxSwitchTenths + 1);
+            if (slider->value() != tenths) {
+                slider->setValue(tenths);
+                setSwitchTimeOfShownPhase(core, tenths);
+            }
+            break;
+        }
+        case 3: {
+            const int servo = below(3);
+            auto* box = window.findChild<QCheckBox*>(QStringLiteral("TS%1Inv").arg(servo + 1));
+            box->click();
+            setServoReversed(core, servo, box->isChecked());
+            break;
+        }
+        case 4: {
+            const int type = below(2);
+            auto* option = window.findChild<QRadioButton*>(QStringLiteral("Board_%1").arg(type));
+            if (!option->isChecked()) {
+                option->setChecked(true);
+                selectHeliType(core, type);
+            }
+            break;
+        }
+        default: {
+            const QString text = QStringLiteral("Edited %1\nline  ").arg(below(3));
+            window.generalPage().comment()->setPlainText(text);
+            editComment(core, QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+            break;
+        }
+        }
+    }
+}
+
 } // namespace
 
 class TestSetupDifferential : public QObject {
@@ -223,6 +293,7 @@ private Q_SLOTS:
         QVERIFY2(before.isEmpty(), qPrintable(before.join(QStringLiteral(", "))));
 
         RandomRecords records(20261207);
+        QRandomGenerator edit(7);
         int refused = 0;
         int loneLineBreaks = 0;
         for (int n = 0; n < count; ++n) {
@@ -277,6 +348,16 @@ private Q_SLOTS:
                      fail(QStringLiteral("unsaved changes after the save")));
             const QStringList saved = differences(fx.window(), core);
             QVERIFY2(saved.isEmpty(), fail(saved.join(QStringLiteral(", "))));
+
+            if (edit.bounded(2) == 0) {
+                editBoth(fx.window(), core, edit);
+                QVERIFY2(fx.window().fileCommands().HasUnsavedChanges() == hasUnsavedChanges(core),
+                         fail(QStringLiteral("unsaved changes after edits")));
+                collectImage(core); // as the window's check did
+                const QStringList edited = differences(fx.window(), core);
+                QVERIFY2(edited.isEmpty(),
+                         fail(QStringLiteral("after edits: ") + edited.join(QStringLiteral(", "))));
+            }
         }
         qInfo("%d records compared, %d of them refused, %d with a lone CR or LF in the comment",
               count, refused, loneLineBreaks);
