@@ -168,7 +168,8 @@ Outcome loadInWindow(WindowFixture& fx, const QByteArray& record) {
     writeBytes(fx.path(QStringLiteral("in.rvc")), record);
     window.parameters().CurrentFileName = fx.path(QStringLiteral("in.rvc"));
     if (!window.fileCommands().LoadParameterFile()) {
-        outcome.refusal = MessageBox::history().value(0).detail;
+        // The detail names the path, then the reason on a line of its own.
+        outcome.refusal = MessageBox::history().value(0).detail.section(QLatin1Char('\n'), -1);
         return outcome;
     }
     outcome.unsavedAfterLoad = window.fileCommands().HasUnsavedChanges(); // collects too

@@ -2,6 +2,7 @@
 
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"
+#include "files/SetupRecord.h"
 #include "files/SettingsStore.h"
 #include "model/ParameterSet.h"
 #include "ui/Dialogs.h"
@@ -83,10 +84,7 @@ bool FileCommands::loadFile(const QString& path) {
         return false;
     }
     if (const std::optional<int> entry = firstUnshowableEntry(loaded.image)) {
-        reportFileFailure(path, tr("Byte %1 of the parameter set holds %2, which no setting of "
-                                   "this program stands for.")
-                                    .arg(*entry)
-                                    .arg(loaded.image.at(*entry)));
+        reportFileFailure(path, Refusal{*entry, loaded.image.at(*entry)}.detail());
         return false;
     }
     set_ = std::move(loaded);
