@@ -2,8 +2,8 @@
 
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
 #include "files/SettingsStore.h"
+#include "files/SetupRecord.h"
 #include "model/ParameterSet.h"
 #include "ui/Dialogs.h"
 #include "ui/ImageBinder.h"
