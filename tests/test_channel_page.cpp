@@ -4,7 +4,9 @@
 #include "support/channel_reference.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/ChannelPage.h"
+#include "ui/ProgramTranslator.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRandomGenerator>
@@ -265,18 +267,99 @@ private Q_SLOTS:
         QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Anti couple inv."));
     }
 
-    void tabVisitsPresetsThenEachRowAndItsReverseBox() {
+    void tabStopsOncePerRowAndArrowsLookRoundWithoutSelecting() {
+        load({1, 2, 3, 4, 5, 6, 0, 0, 0});
         page->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(page));
+        const auto focused = [] { return QApplication::focusWidget()->objectName(); };
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
         page->presetBox(1)->setFocus();
         QStringList visited;
-        for (int step = 0; step < 10; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
+        for (int step = 0; step < 60 && !visited.contains(focused()); ++step) {
+            visited.append(focused());
+            press(Qt::Key_Tab);
         }
+        // The selected option is the row's stop; a row without one offers its first.
         QCOMPARE(visited,
-                 (QStringList{"Vorwahl_2", "Vorwahl_3", "Vorwahl_4", "F_Main_1", "F_Main_2",
-                              "F_Main_3", "F_Main_4", "Reverse_0", "F_Heck_1", "F_Heck_2"}));
+                 (QStringList{"Vorwahl_1", "Vorwahl_2", "Vorwahl_3", "Vorwahl_4", "F_Main_1",
+                              "Reverse_0", "F_Heck_2",  "Reverse_1", "F_Nick_3",  "Reverse_2",
+                              "F_Roll_4",  "Reverse_3", "F_Phase_5", "Reverse_4", "F_Mode_6",
+                              "Reverse_5", "F_E1_5",    "Reverse_6", "F_E2_5",    "Reverse_7",
+                              "F_E3_5",    "Reverse_8"}));
+
+        opt(ChannelAssignment::Main, 1)->setFocus(Qt::TabFocusReason);
+        const std::pair<Qt::Key, const char*> steps[] = {
+            {Qt::Key_Right, "F_Main_2"}, {Qt::Key_Right, "F_Main_3"}, {Qt::Key_Right, "F_Main_4"},
+            {Qt::Key_Right, "F_Main_4"}, {Qt::Key_Down, "F_Heck_4"},  {Qt::Key_Down, "F_Nick_4"},
+            {Qt::Key_Left, "F_Nick_3"},  {Qt::Key_Down, "F_Roll_3"},  {Qt::Key_Down, "F_Phase_5"},
+            {Qt::Key_Down, "F_Mode_5"},  {Qt::Key_Left, "F_Mode_5"},  {Qt::Key_Right, "F_Mode_6"},
+            {Qt::Key_Down, "F_E1_6"},    {Qt::Key_Down, "F_E2_6"},    {Qt::Key_Down, "F_E3_6"},
+            {Qt::Key_Down, "F_E3_6"},    {Qt::Key_Up, "F_E2_6"},      {Qt::Key_Up, "F_E1_6"},
+            {Qt::Key_Up, "F_Mode_6"}};
+        for (const auto& [key, expected] : steps) {
+            press(key);
+            QCOMPARE(focused(), QLatin1String(expected));
+        }
+        QCOMPARE(k(), (Values{1, 2, 3, 4, 5, 6, 0, 0, 0})); // looking round selects nothing
+        press(Qt::Key_Left);
+        press(Qt::Key_Space);
+        QCOMPARE(k(), (Values{1, 2, 3, 4, 6, 5, 0, 0, 0}));
+        // Leaving a row and coming back lands on its selected option.
+        press(Qt::Key_Right);
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("Reverse_5"));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), QStringLiteral("F_Mode_5"));
+
+        // A row whose options are all disabled is passed over.
+        page->setPhaseOptionsEnabled(false);
+        opt(ChannelAssignment::Roll, 4)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Down);
+        QCOMPARE(focused(), QStringLiteral("F_Mode_5"));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), QStringLiteral("Reverse_3"));
+    }
+
+    void optionsAreRadioButtonsToAssistiveTools() {
+        load({1, 2, 3, 4, 5, 6, 0, 0, 0});
+        for (int row = 0; row < Rows; ++row) {
+            for (int option = 1; option <= 9; ++option) {
+                QAccessibleInterface* face =
+                    QAccessible::queryAccessibleInterface(opt(row, option));
+                QVERIFY(face);
+                QCOMPARE(face->role(), QAccessible::RadioButton);
+                QCOMPARE(face->text(QAccessible::Name), opt(row, option)->accessibleName());
+                QCOMPARE(bool(face->state().checked), opt(row, option)->isChecked());
+            }
+        }
+        // Their action selects like a click, with the row's swap.
+        QAccessibleInterface* tail1 = QAccessible::queryAccessibleInterface(opt(1, 1));
+        QVERIFY(tail1->state().checkable);
+        tail1->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(k(), (Values{2, 1, 3, 4, 5, 6, 0, 0, 0}));
+        tail1->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(opt(1, 1)->isChecked());
+    }
+
+    // Clearing by double-click is told on the rows that have it, in the pilot's
+    // language, and assistive tools read it as the option's description.
+    void clearableRowsSayHowInTheirTooltip() {
+        for (int row = 0; row < Rows; ++row) {
+            const bool clears = ChannelRows[static_cast<std::size_t>(row)].doubleClickClears;
+            QCOMPARE(opt(row, 6)->toolTip().isEmpty(), !clears);
+        }
+        ProgramTranslator french(2);
+        QCoreApplication::installTranslator(&french);
+        const QString expected =
+            QStringLiteral("Double-clic ou Suppr : aucune voie pour cette fonction");
+        QTRY_COMPARE(opt(ChannelAssignment::Mode, 7)->toolTip(), expected);
+        QCOMPARE(QAccessible::queryAccessibleInterface(opt(ChannelAssignment::Mode, 7))
+                     ->text(QAccessible::Description),
+                 expected);
+        QCoreApplication::removeTranslator(&french);
     }
 
     void randomUserActionsMatchTheModel() {

@@ -200,6 +200,30 @@ private Q_SLOTS:
                  QString::number(CurveGeometry::shownValue(set.curves.byLetter('N')[6], 1.25)));
     }
 
+    // "Curve:" shows what the curve holds now, after whatever changed it.
+    void curveReadoutFollowsEveryChange() {
+        editor->Kurvenauswahl_Click(1);
+        hover(3, 150);
+        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
+        QCOMPARE(editor->istValue(), QStringLiteral("50"));
+        editor->Pic1_MouseMove(Left, xOf(3), cursorY(170)); // drag
+        QCOMPARE(editor->istValue(), QStringLiteral("70"));
+        editor->Pic1_MouseDown(Right, xOf(3), cursorY(170));
+        QCOMPARE(editor->istValue(), QStringLiteral("X"));
+        editor->Pic1_KeyDown(CurveEditor::KeyInsert);
+        QCOMPARE(editor->istValue(), QString::number(set.curves.byLetter('T')[3] - 100));
+        // Another curve: its own point, not the one of the curve left behind.
+        editor->Kurvenauswahl_Click(5);
+        QCOMPARE(editor->istValue(),
+                 QString::number(CurveGeometry::shownValue(set.curves.byLetter('R')[3], 1.25)));
+        // A click where the pointer rests while the keys chose another column
+        // stores the number "Cursor:" shows and reads out that column.
+        editor->Pic1_KeyDown(CurveEditor::KeyRight);
+        editor->Pic1_MouseDown(Left, xOf(3), cursorY(170));
+        QCOMPARE(editor->lastColumn(), 3);
+        QCOMPARE(editor->istValue(), editor->sollValue());
+    }
+
     void columnKeysStayWithinTheCurve() {
         editor->Kurvenauswahl_Click(1);
         editor->Pic1_KeyDown(CurveEditor::KeyLeft);

@@ -59,8 +59,8 @@ private Q_SLOTS:
         QCOMPARE(window.Sprache(), 1);
         // No Default.rvc here: the file message, and the window opens anyway.
         QCOMPARE(MessageBox::history().size(), 1);
-        QVERIFY(MessageBox::history().first().text.startsWith(
-            QStringLiteral("Cannot open file.Default.rvc")));
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
+        QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("Default.rvc\n")));
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
                  QStringLiteral("Send data to Rotavionix"));
         fx.stop();

@@ -1,5 +1,8 @@
+#include "files/NeutralSetup.h"
 #include "model/ParameterImage.h"
+#include "model/ParameterSet.h"
 #include "model/Rounding.h"
+#include "model/SetupRangeCheck.h"
 
 #include <QTest>
 
@@ -60,6 +63,67 @@ private Q_SLOTS:
         QCOMPARE(channelByte(false, 9), 9);
         QCOMPARE(channelOf(0x85), 5);
         QVERIFY(reverseOf(0x85));
+    }
+
+    // Each entry just inside and just outside its range, on a set that is
+    // otherwise normal and therefore asks nothing.
+    void rangeCheckFindsEachValueJustOutsideItsRange_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("outside");
+        const QList<std::tuple<int, int, bool>> rows{
+            {2, 20, false},    {2, 21, true},    {6, 50, false},   {6, 49, true},
+            {7, 250, false},   {7, 251, true},   {8, 200, false},  {11, 201, true},
+            {13, 25, false},   {13, 26, true},   {18, 100, false}, {18, 101, true},
+            {31, 0x81, false}, {31, 0x82, true}, {35, 1, false},   {35, 255, false},
+            {35, 0, true},     {37, 2, true},    {38, 101, true},  {42, 2, false},
+            {42, 3, true},     {48, 2, true},    {34, 255, false}, {49, 255, false},
+            {55, 0x89, false}, {55, 0x8A, true}};
+        for (const auto& [index, value, outside] : rows) {
+            QTest::addRow("%d=%d", index, value) << index << value << outside;
+        }
+    }
+    void rangeCheckFindsEachValueJustOutsideItsRange() {
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QFETCH(bool, outside);
+        ParameterSet set = neutralSetup();
+        QVERIFY(outOfRangeValues(set.image, set.curves, true).isEmpty());
+        set.image.set(index, static_cast<std::uint8_t>(value));
+        const QList<OutOfRangeValue> found = outOfRangeValues(set.image, set.curves, true);
+        QCOMPARE(found.size(), outside ? 1 : 0);
+        if (outside) {
+            QCOMPARE(found.first().index, index);
+            QCOMPARE(found.first().value, value);
+        }
+    }
+
+    // The set a failed start-up load leaves: all zeros.
+    void rangeCheckOfTheEmptySetNamesTheSpeedsAndServos() {
+        const ParameterSet empty;
+        QList<int> indices;
+        for (const OutOfRangeValue& value : outOfRangeValues(empty.image, empty.curves, true)) {
+            indices << value.index;
+        }
+        QCOMPARE(indices, QList<int>({6, 7, 35, 36, 37}));
+    }
+
+    // Channel bytes count only when the channel table goes along; curve points
+    // are 0..200 or removed.
+    void rangeCheckOfChannelsAndCurvePoints() {
+        ParameterSet set = neutralSetup();
+        set.image.set(Index::FirstChannel, 12);
+        QVERIFY(outOfRangeValues(set.image, set.curves, false).isEmpty());
+        QCOMPARE(outOfRangeValues(set.image, set.curves, true).size(), 1);
+
+        set.curves.byLetter('t') = Curve{RemovedPoint, 0, 200, 201, -2, 5, 5, 5, 5, 5, 5};
+        const QList<OutOfRangeValue> found = outOfRangeValues(set.image, set.curves, false);
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found.at(0).curveLetter, 't');
+        QCOMPARE(found.at(0).point, 3);
+        QCOMPARE(found.at(0).value, 201);
+        QCOMPARE(found.at(1).point, 4);
+        QCOMPARE(QLatin1String(found.at(1).caption[1].target), QLatin1String("Kurvenauswahl_1"));
     }
 };
 

@@ -108,14 +108,14 @@ private Q_SLOTS:
 
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown& shown = MessageBox::history().last();
-        QCOMPARE(shown.text,
-                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("bad.rvc")));
+        QCOMPARE(shown.text, QStringLiteral("Cannot open file."));
         QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown.detail,
-                 QStringLiteral("Byte %1 of the parameter set holds %2, which no setting of this "
-                                "program stands for.")
-                     .arg(index)
-                     .arg(value));
+                 fx.path(QStringLiteral("bad.rvc")) +
+                     QStringLiteral("\nByte %1 of the parameter set holds %2, which no setting of "
+                                    "this program stands for.")
+                         .arg(index)
+                         .arg(value));
 
         window.imageBinder().CollectImage();
         QCOMPARE(window.parameters().image, before);
@@ -124,9 +124,9 @@ private Q_SLOTS:
         QCOMPARE(sliderPosition(window, "Para28Sl"), 50);
         QCOMPARE(comment->toPlainText(), QStringLiteral("my notes"));
         QVERIFY(window.fileCommands().HasUnsavedChanges());
-        // As with a file that cannot be read, the failed file is the current one.
-        QCOMPARE(window.parameters().CurrentFileName, fx.path(QStringLiteral("bad.rvc")));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("bad.rvc")));
+        // The current file is still the one the window shows.
+        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Default.rvc"));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
     }
 
     // In RPM-controlled mode the governor and the 120°/90° swashplates are never
@@ -272,14 +272,23 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), asked);
     }
 
+    // A failed open or save reports the path and the reason and leaves the
+    // current file, the caption and "LastFile" naming the file shown.
     void missingFileAndFailedSave() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
+        const QString caption = window.windowTitle();
+        const auto currentFileUnchanged = [&] {
+            QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Default.rvc"));
+            QCOMPARE(window.windowTitle(), caption);
+            QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
+        };
         open(fx, QStringLiteral("missing.rvc"));
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("missing.rvc")));
-        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\missing.rvc     ")));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("missing.rvc")));
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Cannot open file."));
+        QCOMPARE(MessageBox::history().last().detail,
+                 fx.path(QStringLiteral("missing.rvc")) +
+                     QStringLiteral("\nNo such file or directory"));
+        currentFileUnchanged();
 
         // A save that cannot be written keeps the previous file and the change state.
         fx.writeFile(QStringLiteral("keep.rvc"), QByteArray("previous"));
@@ -288,19 +297,56 @@ private Q_SLOTS:
         window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("keep.rvc")));
         QVERIFY(!window.fileCommands().mnuSave_Click());
-        QVERIFY(MessageBox::history().last().text.startsWith(QStringLiteral("Cannot open file.")));
+        QCOMPARE(MessageBox::history().last().detail,
+                 fx.path(QStringLiteral("keep.rvc")) + QStringLiteral("\nThe file is read-only."));
         QCOMPARE(fx.readFile(QStringLiteral("keep.rvc")), QByteArray("previous"));
         QVERIFY(window.fileCommands().HasUnsavedChanges());
+        currentFileUnchanged();
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("no-such-dir/x.rvc")));
         QVERIFY(!window.fileCommands().mnuSave_Click());
         QVERIFY(window.fileCommands().HasUnsavedChanges());
+        currentFileUnchanged();
+        QCOMPARE(FileDialogs::history().last().proposedName, QStringLiteral("Default.rvc"));
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
         QVERIFY(window.fileCommands().mnuSave_Click());
         QVERIFY(!window.fileCommands().HasUnsavedChanges());
         QCOMPARE(int(static_cast<std::uint8_t>(fx.readFile(QStringLiteral("saved.rvc")).at(34))),
                  196);
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("saved.rvc")));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\saved.rvc     ")));
+    }
+
+    // The Open dialog lists *.rvc only: a name typed without suffix gets it,
+    // and a file with the suffixed name is only replaced when the pilot agrees.
+    void aNameWithoutSuffixIsSavedAsRvc() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
+        QVERIFY(!QFile::exists(fx.path(QStringLiteral("Heli"))));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("Heli.rvc")));
+
+        window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QVERIFY(!window.fileCommands().mnuSave_Click());
+        QCOMPARE(MessageBox::history().last().text,
+                 fx.path(QStringLiteral("Heli.rvc")) +
+                     QStringLiteral(" already exists. Do you want to replace it?"));
+        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
+
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(fx.readFile(QStringLiteral("Heli.rvc")) != neutral());
+
+        // A suffix of its own is kept.
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli.bak")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(QFile::exists(fx.path(QStringLiteral("Heli.bak"))));
     }
 
     void portSelection() {
@@ -331,8 +377,10 @@ private Q_SLOTS:
         fx.writeSettings(QStringLiteral("4"), QStringLiteral("nothing.rvc"), QStringLiteral("1"));
         RVMain& window = fx.start();
         QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().first().text,
-                 QStringLiteral("Cannot open file.nothing.rvc"));
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
+        QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("nothing.rvc\n")));
+        // The missing "LastFile" is still the current file: a save proposes it.
+        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("nothing.rvc"));
         auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
         QCOMPARE(ports->count(), 0);
         QCOMPARE(ports->placeholderText(), QStringLiteral("COM 1"));

@@ -10,8 +10,15 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
 
 #include <unistd.h>
 
@@ -46,15 +53,49 @@ private Q_SLOTS:
         }
     }
 
-    void aDirectoryOrAnUnreadableFileIsReported() {
+    // A "LastFile" that is a folder or a pipe: the window still opens, with the
+    // message, the path and the reason on lines of their own, in the pilot's language.
+    void aDirectoryAPipeOrAnUnreadableFileIsReported() {
         WindowFixture fx;
         QDir(fx.dir()).mkdir(QStringLiteral("folder.rvc"));
         fx.writeSettings(QStringLiteral("1"), fx.path(QStringLiteral("folder.rvc")),
                          QStringLiteral("1"));
         fx.start();
         QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
+        QCOMPARE(MessageBox::history().first().detail,
+                 fx.path(QStringLiteral("folder.rvc")) +
+                     QStringLiteral("\nThis is a folder, not a file."));
+        fx.stop();
+
+        MessageBox::clearHistory();
+        const QString pipe = fx.path(QStringLiteral("pipe.rvc"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        fx.writeSettings(QStringLiteral("1"), pipe, QStringLiteral("0"));
+        // Frees a start-up that waits for a writer, so that the test fails instead of hanging.
+        std::atomic<bool> started{false};
+        std::thread writer([&pipe, &started] {
+            for (int waited = 0; waited < 3000 && !started; waited += 50) {
+                QThread::msleep(50);
+            }
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        });
+        QElapsedTimer clock;
+        clock.start();
+        fx.start();
+        const qint64 took = clock.elapsed();
+        started = true;
+        writer.join();
+        QVERIFY2(took < 2000, qPrintable(QStringLiteral("start-up waited %1 ms").arg(took)));
+        QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text,
-                 QStringLiteral("Cannot open file.") + fx.path(QStringLiteral("folder.rvc")));
+                 QStringLiteral("Datei konnte nicht geöffnet werden."));
+        QCOMPARE(
+            MessageBox::history().first().detail,
+            pipe + QStringLiteral("\nDas ist ein Gerät, eine Pipe oder ein Socket, keine Datei."));
         fx.stop();
 
         if (geteuid() == 0) {
@@ -174,8 +215,7 @@ private Q_SLOTS:
         QTEST(!InputPrompt::history().isEmpty(), "asked");
         QCOMPARE(window.Sprache(), 1);
         if (lastFile.size() > 2047) {
-            QCOMPARE(MessageBox::history().first().text,
-                     QStringLiteral("Cannot open file.Not Found"));
+            QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("Not Found\n")));
         }
     }
 
@@ -189,6 +229,11 @@ private Q_SLOTS:
         QCOMPARE(window.Sprache(), 2);
         QCOMPARE(window.serialPort().portNumber(), 1);
         QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Not Found"));
+        // "Not Found" is no name to save under.
+        FileDialogs::setNextFileName({});
+        window.fileCommands().mnuSave_Click();
+        QCOMPARE(FileDialogs::history().last().proposedName,
+                 fx.path(QStringLiteral("Default.rvc")));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "support/link_PseudoTerminal.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -10,7 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
 #include <termios.h>
+#include <unistd.h>
 
 using namespace rv;
 using rv::test::PseudoTerminal;
@@ -112,10 +115,41 @@ private Q_SLOTS:
         QSerialPort holder(pty.slavePath());
         QVERIFY(holder.open(QIODevice::ReadWrite));
         QVERIFY(!link.open());
-        QVERIFY(!link.errorString().isEmpty());
+        // Not the advice for a missing permission: that would send the pilot
+        // after group memberships while the port is simply taken.
+        QVERIFY2(link.errorString().contains("in use by another program"),
+                 qPrintable(link.errorString()));
+        QVERIFY(!link.errorString().contains("dialout"));
         holder.close();
         QVERIFY(link.open());
         QVERIFY(link.close());
+    }
+
+    void deviceWithoutPermissionAdvisesJoiningItsGroup() {
+        PseudoTerminal pty;
+        rv::test::namePortDevice(3, pty.slavePath());
+        const QByteArray device = QFile::encodeName(pty.slavePath());
+        QVERIFY(::chmod(device.constData(), 0) == 0);
+        // Root opens anything: act as an ordinary user for the open.
+        const uid_t user = ::geteuid();
+        if (user == 0) {
+            // ... who still reads the settings that name the device.
+            for (const QString& dir : {settingsDir_.path(), settingsDir_.filePath("VORANE")}) {
+                QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+            }
+            if (::seteuid(65534) != 0) {
+                QSKIP("cannot act as an ordinary user here");
+            }
+        }
+        SerialLink link;
+        link.setPortNumber(3);
+        const bool opened = link.open();
+        if (user == 0) {
+            QVERIFY(::seteuid(0) == 0);
+        }
+        QVERIFY(!opened);
+        QVERIFY2(link.errorString().contains("dialout"), qPrintable(link.errorString()));
+        QVERIFY(!link.errorString().contains("in use"));
     }
 
     void unpluggedDeviceClosesTheLinkAndANewOneOpens() {

@@ -2,6 +2,7 @@
 #include "model/SliderTable.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
+#include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
 
 #include <QAccessible>
@@ -149,6 +150,25 @@ private Q_SLOTS:
         pages.set.referenceImage.set(38, 20);
         QTest::mouseDClick(pitchLabel, Qt::LeftButton);
         QCOMPARE(pitch->value(), 55);
+    }
+
+    // The restore is told in the pilot's language; the part rows have none to tell.
+    void restorableLabelsSayHowInTheirTooltip() {
+        Pages pages;
+        for (const SliderDefinition& d : sliderDefinitions()) {
+            PARAMS_CONTROL(QLabel, label, pages.pageOf(d), d.valueLabel);
+            QCOMPARE(label->toolTip().isEmpty(), d.kind == SliderKind::Part);
+        }
+        PARAMS_CONTROL(QLabel, tailGain, &pages.controller, "Para34L");
+        QCOMPARE(tailGain->toolTip(),
+                 QStringLiteral("Double-click: back to the value of the last load or save"));
+        ProgramTranslator german(0);
+        QCoreApplication::installTranslator(&german);
+        QTRY_COMPARE(
+            tailGain->toolTip(),
+            QStringLiteral("Doppelklick: zurück zum Wert beim letzten Laden oder Speichern"));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_VERIFY(tailGain->toolTip().startsWith(QLatin1String("Double-click")));
     }
 
     void keyboardMovesTheSliderByItsSteps() {

@@ -73,6 +73,16 @@ class TestTransfer : public QObject {
             set_.image.set(i, static_cast<std::uint8_t>((i * 37 + 5) % 256));
         }
         set_.image.set(10, 7);
+        // Within the unit's ranges where it has one narrower than a byte.
+        const QList<std::pair<int, int>> limited{
+            {2, 15},   {3, 5},  {6, 123},  {7, 150}, {13, 20}, {18, 90}, {29, 1}, {32, 1}, {35, 1},
+            {36, 255}, {37, 1}, {38, 100}, {39, 60}, {40, 1},  {41, 1},  {42, 2}, {48, 1}};
+        for (const auto& [index, value] : limited) {
+            set_.image.set(index, static_cast<std::uint8_t>(value));
+        }
+        for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+            set_.image.set(Index::FirstChannel + row, channelByte(row % 2 == 1, 9 - row));
+        }
         int letterNo = 0;
         for (char letter : CurveSet::SendOrder) {
             Curve& curve = set_.curves.byLetter(letter);
@@ -237,6 +247,89 @@ private Q_SLOTS:
         QVERIFY(!rig->commands->isBusy());
     }
 
+    // The unit keeps what it last received: storing after an edit asks first,
+    // and the status claims no more than that the store command went out.
+    void storeAsksWhenTheWindowChangedSinceTheLastTransfer() {
+        auto rig = makeRig();
+        QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
+        auto lastStatus = [&] { return status.last().first().toString(); };
+        QByteArray expected;
+        auto transferAnsweredNo = [&] {
+            expected += expectedStream(set_.image, set_.curves, false);
+        };
+
+        // Nothing sent yet in this run: there is nothing to compare with.
+        rig->commands->cbFlash_Click();
+        expected += "FE";
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(lastStatus(), QString("Store command sent to the Rotavionix."));
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        transferAnsweredNo();
+        rig->commands->cbDownload_Click();
+        // Channels were not sent, so a channel edit leaves the unit's values alone.
+        set_.image.set(Index::FirstChannel, channelByte(false, 1));
+        rig->commands->cbFlash_Click();
+        expected += "FE";
+        QCOMPARE(MessageBox::history().size(), 1); // the channel-table question only
+
+        set_.image.set(34, 200);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        rig->commands->cbFlash_Click();
+        QCOMPARE(MessageBox::history().size(), 2);
+        const MessageBox::Shown question = MessageBox::history().last();
+        QVERIFY(question.text.startsWith("The values in the window have changed"));
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(question.buttonTexts, QStringList({"Send, then store", "Store only", "Cancel"}));
+        QCOMPARE(question.defaultButton, QMessageBox::Yes);
+
+        MessageBox::setNextAnswer(QMessageBox::No); // store only
+        rig->commands->cbFlash_Click();
+        expected += "FE";
+
+        // Send, then store: the normal transfer with its question, then FE.
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        transferAnsweredNo();
+        rig->commands->cbFlash_Click();
+        expected += "FE";
+        QCOMPARE(MessageBox::history().size(), 5);
+        QCOMPARE(MessageBox::history().last().text, QString("Transfer channel table?"));
+
+        rig->commands->cbFlash_Click(); // the unit now holds the window's values
+        expected += "FE";
+        QCOMPARE(MessageBox::history().size(), 5);
+        QCOMPARE(settle(*rig->pty, expected.size()), expected);
+        QCOMPARE(lastStatus(), QString("Store command sent to the Rotavionix."));
+    }
+
+    // What a failed start-up load leaves goes out only when the pilot insists.
+    void outOfRangeSetIsSentOnlyWhenThePilotInsists() {
+        auto rig = makeRig();
+        set_ = ParameterSet{};
+        QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
+        MessageBox::setNextAnswer(QMessageBox::Yes); // the channel table
+        rig->commands->cbDownload_Click();           // the warning is left to its default
+        QCOMPARE(MessageBox::history().size(), 2);
+        const MessageBox::Shown warning = MessageBox::history().last();
+        QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(warning.defaultButton, QMessageBox::No);
+        QVERIFY2(warning.text.contains(
+                     "\n\nRPM Hover: 0\nRPM Acro: 0\nServo 1: 0\nServo 2: 0\nServo 3: 0\n\n"),
+                 qPrintable(warning.text));
+        QCOMPARE(status.last().first().toString(), QString("Nothing was sent to the Rotavionix."));
+        QVERIFY(!rig->link.isOpen());
+        QVERIFY(!rig->commands->isBusy());
+        QTest::qWait(50);
+        QVERIFY(rig->pty->received().isEmpty());
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        rig->commands->cbDownload_Click();
+        const QByteArray expected = expectedStream(set_.image, set_.curves, false);
+        QCOMPARE(settle(*rig->pty, expected.size()), expected);
+    }
+
     void missingOrBusyPortFailsBeforeTheQuestionAndSendsNothing() {
         auto rig = makeRig();
         rv::test::namePortDevice(1, "/dev/rv-no-such-device");
@@ -280,8 +373,11 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().last().text, QString("Cannot open port."));
         // The pilot is warned not to store what is now in the unit.
         QVERIFY(MessageBox::history().last().detail.contains("Only part of the data"));
-        const std::uint8_t before54 = set_.image.at(54);
-        QCOMPARE(before54, std::uint8_t{(54 * 37 + 5) % 256}); // not rewritten after a failure
+        QCOMPARE(set_.image.at(54), channelByte(false, 5)); // not rewritten after a failure
+        // The unit now holds part of the set: storing it asks first.
+        rig->commands->cbFlash_Click();
+        QCOMPARE(MessageBox::history().size(), 3);
+        QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::Yes);
 
         rig->pty = std::make_unique<PseudoTerminal>();
         rv::test::namePortDevice(1, rig->pty->slavePath());

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace rv;
 
@@ -117,6 +118,42 @@ private Q_SLOTS:
         editor->show();
         QTest::keyClick(value, Qt::Key_Escape);
         QVERIFY(editor->isHidden());
+    }
+
+    // Up and Down stay where the pointer is whatever the message row shows, so
+    // that quick clicks on Up never land on the free area as a closing double-click.
+    void buttonsStayPutWhileMessagesComeAndGo() {
+        ParameterSet set;
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QWidget(&window), 1); // the pages above take what is left
+        auto* editor = new ValueEditor(set, &window);
+        layout->addWidget(editor);
+        window.resize(420, 400);
+        window.show();
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PARAMS_CONTROL(QPushButton, up, editor, "cmdUp");
+        PARAMS_CONTROL(QLineEdit, value, editor, "TPara");
+        const auto upPlace = [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            return QRect(up->mapTo(&window, QPoint()), up->size());
+        };
+        const QRect place = upPlace();
+
+        value->setText(QStringLiteral("7"));
+        editor->TPara_DblClick();
+        QVERIFY(!editor->message().isEmpty());
+        QCOMPARE(upPlace(), place);
+        QTest::mouseClick(up, Qt::LeftButton); // clears the message
+        QVERIFY(editor->message().isEmpty());
+        QCOMPARE(upPlace(), place);
+        // A long entry is quoted short and still fits.
+        value->setText(QString(200, QLatin1Char('x')) + QStringLiteral(" y"));
+        editor->TPara_DblClick();
+        QVERIFY(editor->message().size() < 60);
+        QCOMPARE(upPlace(), place);
+        QVERIFY(editor->isVisible());
     }
 };
 

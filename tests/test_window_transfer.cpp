@@ -64,6 +64,26 @@ private Q_SLOTS:
         QCOMPARE(statusText(window), QStringLiteral("All data sent to the Rotavionix."));
     }
 
+    // A failed start-up load leaves zeros; the warning names what is wrong
+    // as the window names it, in the window's language.
+    void emptySetIsNotSentWithoutAsking() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Missing.rvc"), QStringLiteral("0"));
+        test::namePortDevice(1, unit.slavePath());
+        RVMain& window = fx.start();
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QCOMPARE(MessageBox::history().size(), 2);
+        const QString warning = MessageBox::history().last().text;
+        QVERIFY2(warning.contains("Drehzahl Schweben: 0\nDrehzahl Akro: 0\nServo 1: 0"),
+                 qPrintable(warning));
+        QVERIFY(warning.endsWith("Trotzdem übertragen?"));
+        QTest::qWait(50);
+        QVERIFY(unit.received().isEmpty());
+    }
+
     void closingWaitsForTheTransfer() {
         WindowFixture fx;
         test::PseudoTerminal unit;
@@ -126,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(window.serialPort().portNumber(), 1);
         QVERIFY(!window.parameters().Changed);
         QVERIFY(MessageBox::history().isEmpty());
-        QCOMPARE(statusText(window), QStringLiteral("Data saved in the Rotavionix."));
+        QCOMPARE(statusText(window), QStringLiteral("Store command sent to the Rotavionix."));
 
         test::namePortDevice(1, fx.path(QStringLiteral("no-such-device")));
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();

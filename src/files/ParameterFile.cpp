@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace rv {
 
 namespace {
@@ -16,6 +23,17 @@ bool fail(QString* reason, const QString& text) {
         *reason = text;
     }
     return false;
+}
+
+QString folderReason() {
+    return QCoreApplication::translate("rv::ParameterFile", "This is a folder, not a file.");
+}
+
+// A pipe or a device would block the program or feed it endless bytes, and a
+// save must never replace one.
+QString notAFileReason() {
+    return QCoreApplication::translate("rv::ParameterFile",
+                                       "This is a device, a pipe or a socket, not a file.");
 }
 
 // A file the user (or a Windows PC) marked read-only has no write permission
@@ -28,12 +46,48 @@ bool isMarkedReadOnly(const QFileInfo& info) {
     return info.exists() && info.isFile() && (info.permissions() & anyWrite) == 0;
 }
 
+// Opens a regular file for reading without ever waiting: opening a pipe with
+// no writer or a terminal would otherwise block until someone else acts.
+bool openRegularFile(const QString& path, QFile& file, QString* reason) {
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(reason, qt_error_string(errno));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const bool folder = S_ISDIR(status.st_mode);
+        ::close(fd);
+        return fail(reason, folder ? folderReason() : notAFileReason());
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(reason, file.errorString());
+    }
+    return true;
+#else
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        return fail(reason, folderReason());
+    }
+    if (info.exists() && !info.isFile()) {
+        return fail(reason, notAFileReason());
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(reason, file.errorString());
+    }
+    return true;
+#endif
+}
+
 } // namespace
 
 bool readParameterFile(const QString& path, ParameterSet& set, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(reason, file.errorString());
+    QFile file;
+    if (!openRegularFile(path, file, reason)) {
+        return false;
     }
     const QByteArray bytes = file.read(RecordSize);
     if (file.error() != QFileDevice::NoError) {
@@ -44,7 +98,16 @@ bool readParameterFile(const QString& path, ParameterSet& set, QString* reason) 
 }
 
 bool writeParameterFile(const QString& path, const ParameterSet& set, QString* reason) {
-    if (isMarkedReadOnly(QFileInfo(path))) {
+    // Follows a symbolic link, as the save itself does: a link to a file is
+    // saved through, a link to a device is refused like the device.
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return fail(reason, folderReason());
+    }
+    if (target.exists() && !target.isFile()) {
+        return fail(reason, notAFileReason());
+    }
+    if (isMarkedReadOnly(target)) {
         return fail(reason,
                     QCoreApplication::translate("rv::ParameterFile", "The file is read-only."));
     }
@@ -53,7 +116,10 @@ bool writeParameterFile(const QString& path, const ParameterSet& set, QString* r
         return fail(reason, file.errorString());
     }
     const QByteArray record = encodeRecord(set);
-    if (file.write(record) != record.size()) {
+    // The record goes to the system before the commit: a write that fails only
+    // when the buffer is flushed (a full disk) would otherwise not stop the
+    // commit from putting the empty new file in place of the old one.
+    if (file.write(record) != record.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return fail(reason, error);

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QSerialPortInfo>
 #include <QSettings>
 #include <QTimer>
@@ -11,8 +12,10 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace rv {
@@ -129,7 +132,7 @@ bool SerialLink::open() {
     Com1.setPortName(device);
     state_ = State::Opening;
     if (!Com1.open(QIODevice::ReadWrite)) {
-        error_ = device + QStringLiteral(": ") + Com1.errorString();
+        error_ = device + QStringLiteral(": ") + openFailureText(device);
         Com1.clearError();
         state_ = State::Closed;
         return false;
@@ -141,6 +144,26 @@ bool SerialLink::open() {
     ++session_;
     state_ = State::Open;
     return true;
+}
+
+QString SerialLink::openFailureText(const QString& device) const {
+    if (Com1.error() != QSerialPort::PermissionError) {
+        return Com1.errorString();
+    }
+    // The same error stands for a device this user may not open and for one
+    // that another program holds (its lock file or exclusive mode); the advice
+    // differs, so tell them apart by the device's own permissions.
+#ifdef Q_OS_UNIX
+    // Checked with the effective ids, as open() is.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(device).constData(), R_OK | W_OK, AT_EACCESS) !=
+        0) {
+        return tr("No permission to use the device. Join the group that owns it "
+                  "(usually \"dialout\") and log in again.");
+    }
+#else
+    Q_UNUSED(device)
+#endif
+    return tr("The device is in use by another program. Close that program and try again.");
 }
 
 void SerialLink::applyModemLines() {

@@ -83,6 +83,8 @@ private:
 
     void onPortError(QSerialPort::SerialPortError error);
     void breakLink(const QString& reason, bool closeNow);
+    // Why the device would not open, in words that say what to do about it.
+    QString openFailureText(const QString& device) const;
     void applyModemLines();
     int driverQueueLength() const;
     static void keepLiveFor(int milliseconds);

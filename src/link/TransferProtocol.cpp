@@ -57,6 +57,20 @@ QByteArray transferText(const ParameterImage& image, const CurveSet& curves,
     return text;
 }
 
+bool differsFromSent(const SentTransfer& sent, const ParameterImage& image,
+                     const CurveSet& curves) {
+    const QList<Block> plan = transferPlan(sent.withChannelTable);
+    if (plan.size() != sent.blocks.size()) {
+        return true;
+    }
+    for (qsizetype i = 0; i < plan.size(); ++i) {
+        if (blockText(plan.at(i), image, curves) != sent.blocks.at(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QByteArray storeCommand() {
     return QByteArrayLiteral("FE");
 }

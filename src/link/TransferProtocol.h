@@ -45,6 +45,15 @@ QByteArray blockText(const Block& block, const ParameterImage& image, const Curv
 // The whole stream of a transfer without its pauses.
 QByteArray transferText(const ParameterImage& image, const CurveSet& curves, bool withChannelTable);
 
+// What one completed transfer put on the wire, block by block.
+struct SentTransfer {
+    bool withChannelTable = false;
+    QList<QByteArray> blocks; // the texts of transferPlan(withChannelTable), in order
+};
+// True when a transfer of the same kind would now put anything else on the
+// wire: the unit then holds other values than these.
+bool differsFromSent(const SentTransfer& sent, const ParameterImage& image, const CurveSet& curves);
+
 // "FE": the unit keeps what it has received.
 QByteArray storeCommand();
 // After a completed transfer: entries 54..58 as channel bytes of rows

@@ -52,6 +52,10 @@ void CurveEditor::Pic1_Change() {
         if (Curve* target = set_.curves.at(flightPhase_, curveIndex_)) {
             *target = editPoints_;
         }
+        // The read-out follows every change (click, drag, removal, key, another
+        // curve): it must never show a value the curve no longer has.
+        showIst(lastColumn_);
+        Q_EMIT readoutsChanged();
     }
     Q_EMIT pictureChanged();
 }
@@ -128,6 +132,8 @@ void CurveEditor::Pic1_MouseDown(int button, double x, double /*y*/) {
     } else {
         return;
     }
+    // The clicked column is the one the read-out and the keys go on with.
+    lastColumn_ = c;
     setChanged();
     Pic1_Change();
 }
@@ -154,8 +160,6 @@ void CurveEditor::Pic1_KeyDown(int keyCode) {
             return;
         }
         setChanged();
-        showIst(lastColumn_);
-        Q_EMIT readoutsChanged();
         Pic1_Change();
         return;
     }
@@ -170,8 +174,6 @@ void CurveEditor::Pic1_KeyDown(int keyCode) {
         }
         setChanged();
     }
-    showIst(lastColumn_);
-    Q_EMIT readoutsChanged();
     Pic1_Change();
 }
 

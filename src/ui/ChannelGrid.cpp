@@ -3,12 +3,16 @@
 #include "model/ChannelRows.h"
 #include "ui/ChannelOptionButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace rv {
 
@@ -26,6 +30,10 @@ std::size_t at(int i) {
 
 QString indexedName(const char* array, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+}
+
+bool takesFocus(const QWidget* widget) {
+    return !widget->isHidden() && widget->isEnabled();
 }
 
 } // namespace
@@ -62,6 +70,10 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QFrame(parent) {
     grid->setRowStretch(ChannelAssignment::Rows + 2, 1);
 
     refreshAccessibleNames();
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        updateTabStop(row);
+    }
+    connect(qApp, &QApplication::focusChanged, this, &ChannelGrid::focusChanged);
 }
 
 QWidget* ChannelGrid::buildChannelHeadings() {
@@ -99,12 +111,15 @@ QWidget* ChannelGrid::buildRowFrame(int row) {
             button->hide();
         }
         button->setEnabled(k >= rowInfo.firstChannel && k <= rowInfo.lastChannel);
+        button->setClearable(rowInfo.doubleClickClears);
         options_[at(row)][at(k)] = button;
         layout->addWidget(button);
         connect(button, &QAbstractButton::toggled, this,
                 [this, row, k](bool checked) { Q_EMIT optionToggled(row, k, checked); });
         connect(button, &ChannelOptionButton::doubleClicked, this,
                 [this, row, k] { Q_EMIT optionDoubleClicked(row, k); });
+        connect(button, &ChannelOptionButton::arrowPressed, this,
+                [this, row, k](Qt::Key key) { moveFocus(row, k, key); });
     }
     layout->addStretch();
     return frame;
@@ -151,11 +166,90 @@ void ChannelGrid::showSelection(int row, int index) {
         const QSignalBlocker blocker(button);
         button->setChecked(k == index);
     }
+    updateTabStop(row);
 }
 
 void ChannelGrid::setOptionsEnabled(int row, int first, int last, bool enabled) {
     for (int k = first; k <= last; ++k) {
         option(row, k)->setEnabled(enabled);
+    }
+    updateTabStop(row);
+}
+
+void ChannelGrid::updateTabStop(int row) {
+    const OptionRow& buttons = options_.at(at(row));
+    ChannelOptionButton* stop = nullptr;
+    for (ChannelOptionButton* button : buttons) {
+        if (button->hasFocus() && takesFocus(button)) {
+            stop = button;
+        }
+    }
+    for (ChannelOptionButton* button : buttons) {
+        if (stop == nullptr && button->isChecked() && takesFocus(button)) {
+            stop = button;
+        }
+    }
+    for (ChannelOptionButton* button : buttons) {
+        if (stop == nullptr && takesFocus(button)) {
+            stop = button;
+        }
+    }
+    for (ChannelOptionButton* button : buttons) {
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+// Leaving a row hands its stop back to the selected option, where the next
+// Tab into the row lands, as in any option group.
+void ChannelGrid::focusChanged(QWidget* old, QWidget* now) {
+    const int oldRow = rowOf(old);
+    const int newRow = rowOf(now);
+    if (oldRow >= 0) {
+        updateTabStop(oldRow);
+    }
+    if (newRow >= 0 && newRow != oldRow) {
+        updateTabStop(newRow);
+    }
+}
+
+int ChannelGrid::rowOf(const QWidget* widget) const {
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        const OptionRow& buttons = options_.at(at(row));
+        if (std::find(buttons.begin(), buttons.end(), widget) != buttons.end()) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// Left and Right go to the neighbouring option of the row, Up and Down to the
+// nearest option of the row above or below; nothing wraps round, and only the
+// Space key selects, so looking round the grid changes no assignment.
+void ChannelGrid::moveFocus(int row, int index, Qt::Key key) {
+    ChannelOptionButton* target = nullptr;
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        const int step = key == Qt::Key_Left ? -1 : 1;
+        for (int k = index + step; target == nullptr && k >= 0 && k < Options; k += step) {
+            if (takesFocus(option(row, k))) {
+                target = option(row, k);
+            }
+        }
+    } else {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        for (int r = row + step; target == nullptr && r >= 0 && r < ChannelAssignment::Rows;
+             r += step) {
+            int distance = Options;
+            for (int k = 0; k < Options; ++k) {
+                if (takesFocus(option(r, k)) && std::abs(k - index) < distance) {
+                    target = option(r, k);
+                    distance = std::abs(k - index);
+                }
+            }
+        }
+    }
+    if (target != nullptr) {
+        target->setFocus(key == Qt::Key_Left || key == Qt::Key_Up ? Qt::BacktabFocusReason
+                                                                  : Qt::TabFocusReason);
     }
 }
 

@@ -39,6 +39,14 @@ Q_SIGNALS:
     void reverseToggled(int row, bool checked);
 
 private:
+    // One Tab stop per row: the focused option, else the selected one, else
+    // the first that can take the focus. Arrow keys move within the grid.
+    void updateTabStop(int row);
+    void focusChanged(QWidget* old, QWidget* now);
+    void moveFocus(int row, int index, Qt::Key key);
+    // The row an option belongs to, or -1.
+    int rowOf(const QWidget* widget) const;
+
     QWidget* buildRowFrame(int row);
     QWidget* buildChannelHeadings();
     QFrame* buildReverseColumn();

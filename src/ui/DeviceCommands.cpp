@@ -4,8 +4,10 @@
 #include "link/TimedWait.h"
 #include "link/TransferProtocol.h"
 #include "model/ParameterSet.h"
+#include "model/SetupRangeCheck.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
+#include "ui/RangeWarning.h"
 
 #include <QApplication>
 
@@ -77,27 +79,76 @@ DeviceCommands::DeviceCommands(ParameterSet& set, SerialLink& port, TimedWait& w
 }
 
 void DeviceCommands::cbDownload_Click() {
+    transfer();
+}
+
+void DeviceCommands::cbFlash_Click() {
+    // Asked only when no other command runs: a box shown during another
+    // command's pause would hold that command up.
+    if (!isBusy() && unitMayDifferFromWindow()) {
+        const QMessageBox::StandardButton answer = MessageBox::choose(
+            dialogParent_,
+            tr("The values in the window have changed since the last transfer to the "
+               "Rotavionix. Storing now keeps what the Rotavionix received, not what "
+               "the window shows."),
+            {{QMessageBox::Yes, tr("Send, then store")},
+             {QMessageBox::No, tr("Store only")},
+             {QMessageBox::Cancel, tr("Cancel")}},
+            QMessageBox::Yes, QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !transfer())) {
+            return;
+        }
+    }
+    store();
+}
+
+bool DeviceCommands::unitMayDifferFromWindow() {
+    if (unitHoldsPart_) {
+        return true;
+    }
+    if (!lastSent_) {
+        // Nothing sent in this run: what the unit holds is not known here,
+        // and storing it is the pilot's choice.
+        return false;
+    }
+    try {
+        if (collectImage_) {
+            collectImage_();
+        }
+    } catch (const std::exception&) {
+        return true;
+    }
+    return TransferProtocol::differsFromSent(*lastSent_, set_.image, set_.curves);
+}
+
+bool DeviceCommands::transfer() {
     using namespace TransferProtocol;
     Run run(*this);
     if (!run.open()) {
-        return fail(run);
+        fail(run);
+        return false;
     }
     // The question waits for the pilot, not the program: no busy pointer over it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
     QApplication::restoreOverrideCursor();
     SendChannelSetup = withChannels ? AnswerYes : AnswerNo;
-    try {
-        if (collectImage_) {
-            collectImage_();
+    if (!collect(run)) {
+        fail(run);
+        return false;
+    }
+    if (!confirmOutOfRangeValues(withChannels)) {
+        if (run.ownsPort()) {
+            port_.abort();
         }
-    } catch (const std::exception& error) {
-        run.reason = QString::fromLocal8Bit(error.what());
-        return fail(run);
+        Q_EMIT statusChanged(tr("Nothing was sent to the Rotavionix."));
+        return false;
     }
 
     // From here on a failure leaves the unit with part of the set.
     run.partial = true;
+    unitHoldsPart_ = true;
+    SentTransfer sent{withChannels, {}};
     const QList<Block> plan = transferPlan(withChannels);
     const auto total = static_cast<int>(plan.size());
     Q_EMIT progress(0, total);
@@ -105,37 +156,73 @@ void DeviceCommands::cbDownload_Click() {
         // Built only now, so that edits made during earlier pauses go out.
         const QByteArray text = blockText(plan[done], set_.image, set_.curves);
         if (!send(run, text)) {
-            return fail(run);
+            fail(run);
+            return false;
         }
+        sent.blocks.append(text);
         Q_EMIT progress(done + 1, total);
         Q_EMIT statusChanged(
             tr("Sending to the Rotavionix: block %1 of %2").arg(done + 1).arg(total));
         if (!pause(run, BlockPauseMs)) {
-            return fail(run);
+            fail(run);
+            return false;
         }
     }
     if (!closePort(run)) {
-        return fail(run);
+        fail(run);
+        return false;
     }
+    lastSent_ = std::move(sent);
+    unitHoldsPart_ = false;
     rewriteChannelEntries(set_.image, set_.channels);
     Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
+    return true;
 }
 
-void DeviceCommands::cbFlash_Click() {
+bool DeviceCommands::collect(Run& run) {
+    try {
+        if (collectImage_) {
+            collectImage_();
+        }
+    } catch (const std::exception& error) {
+        run.reason = QString::fromLocal8Bit(error.what());
+        return false;
+    }
+    return true;
+}
+
+bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
+    const QList<OutOfRangeValue> found = outOfRangeValues(set_.image, set_.curves, withChannels);
+    if (found.isEmpty()) {
+        return true;
+    }
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool send = MessageBox::askYesNo(dialogParent_, outOfRangeQuestion(found, dialogParent_),
+                                           QMessageBox::Warning, QMessageBox::No);
+    QApplication::restoreOverrideCursor();
+    return send;
+}
+
+bool DeviceCommands::store() {
     Run run(*this);
     if (!run.open()) {
-        return fail(run);
+        fail(run);
+        return false;
     }
     Q_EMIT progress(0, 1);
     Q_EMIT statusChanged(tr("Saving the data in the Rotavionix..."));
     if (!send(run, TransferProtocol::storeCommand())) {
-        return fail(run);
+        fail(run);
+        return false;
     }
     Q_EMIT progress(1, 1);
     if (!pause(run, TransferProtocol::StorePauseMs) || !closePort(run)) {
-        return fail(run);
+        fail(run);
+        return false;
     }
-    Q_EMIT statusChanged(tr("Data saved in the Rotavionix."));
+    // The unit never answers: that it stored anything is not known here.
+    Q_EMIT statusChanged(tr("Store command sent to the Rotavionix."));
+    return true;
 }
 
 bool DeviceCommands::send(Run& run, const QByteArray& text) {

@@ -4,8 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "link/TransferProtocol.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QByteArray;
 class QWidget;
@@ -56,6 +59,15 @@ private:
     class Run;
     friend class Run;
 
+    // The transfer and the store command; true when the command completed.
+    bool transfer();
+    bool store();
+    bool collect(Run& run);
+    bool confirmOutOfRangeValues(bool withChannels);
+    // Whether the unit may hold other values than the window's, so that
+    // storing now would keep something the pilot does not see.
+    bool unitMayDifferFromWindow();
+
     bool send(Run& run, const QByteArray& text);
     bool pause(Run& run, int milliseconds);
     bool closePort(Run& run);
@@ -70,6 +82,10 @@ private:
     QWidget* dialogParent_;
     int running_ = 0;
     QStringList deferredFailures_;
+    // What the last completed transfer of this run sent; unset before the
+    // first one. unitHoldsPart_: a transfer broke off after that.
+    std::optional<TransferProtocol::SentTransfer> lastSent_;
+    bool unitHoldsPart_ = false;
 };
 
 } // namespace rv

@@ -1,9 +1,11 @@
 #include "ui/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QQueue>
+#include <QTextDocument>
 
 namespace rv {
 
@@ -31,6 +33,16 @@ QString qtFilter(const QString& filter) {
     return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
+QList<QMessageBox::StandardButton> standardButtonsInOrder(QMessageBox::StandardButtons buttons) {
+    QList<QMessageBox::StandardButton> ordered;
+    for (int bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1) {
+        if (buttons.testFlag(static_cast<QMessageBox::StandardButton>(bit))) {
+            ordered.append(static_cast<QMessageBox::StandardButton>(bit));
+        }
+    }
+    return ordered;
+}
+
 QString runFileDialog(QWidget* parent, bool save, const QString& title, const QString& proposedName,
                       const QString& filter) {
     fileHistory.append({save, title, proposedName, filter});
@@ -40,8 +52,18 @@ QString runFileDialog(QWidget* parent, bool save, const QString& title, const QS
     if (testMode) {
         return {};
     }
-    return save ? QFileDialog::getSaveFileName(parent, title, proposedName, qtFilter(filter))
-                : QFileDialog::getOpenFileName(parent, title, proposedName, qtFilter(filter));
+    if (!save) {
+        return QFileDialog::getOpenFileName(parent, title, proposedName, qtFilter(filter));
+    }
+    QFileDialog dialog(parent, title, proposedName, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks whether to replace an existing file, so
+    // that it asks about the file that will be written.
+    dialog.setDefaultSuffix(QStringLiteral("rvc"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 } // namespace
 
@@ -63,7 +85,14 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
     }
     QMessageBox box(shown.icon, shown.title, shown.text, shown.buttons, parent);
     if (!shown.detail.isEmpty()) {
-        box.setInformativeText(shown.detail);
+        // As plain text, line breaks kept: a path is never taken for markup.
+        box.setInformativeText(Qt::convertFromPlainText(shown.detail, Qt::WhiteSpaceNormal));
+    }
+    qsizetype captioned = 0;
+    for (QMessageBox::StandardButton button : standardButtonsInOrder(shown.buttons)) {
+        if (captioned < shown.buttonTexts.size()) {
+            box.button(button)->setText(shown.buttonTexts.at(captioned++));
+        }
     }
     box.setEscapeButton(escape);
     box.setDefaultButton(shown.defaultButton);
@@ -72,15 +101,35 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
 
 void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                         const QString& detail) {
-    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}},
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}, {}},
          QMessageBox::Ok);
 }
 
 bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                           QMessageBox::StandardButton defaultButton) {
-    return exec(parent,
-                {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, defaultButton, {}},
-                QMessageBox::No) == QMessageBox::Yes;
+    return exec(
+               parent,
+               {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, defaultButton, {}, {}},
+               QMessageBox::No) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton MessageBox::choose(QWidget* parent, const QString& text,
+                                               const QList<Choice>& choices,
+                                               QMessageBox::StandardButton defaultButton,
+                                               QMessageBox::StandardButton escape) {
+    Shown shown{title(), text, {}, QMessageBox::NoIcon, {}, defaultButton, {}, {}};
+    for (const Choice& choice : choices) {
+        shown.buttons |= choice.button;
+    }
+    // Kept in the order of the button flags, the order exec() captions them in.
+    for (QMessageBox::StandardButton button : standardButtonsInOrder(shown.buttons)) {
+        for (const Choice& choice : choices) {
+            if (choice.button == button) {
+                shown.buttonTexts.append(choice.text);
+            }
+        }
+    }
+    return exec(parent, shown, escape);
 }
 
 void MessageBox::setTestMode(bool on) {

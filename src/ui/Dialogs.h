@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,12 @@ public:
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         // The application-wide pointer while the box was up; none when unset.
         std::optional<Qt::CursorShape> pointer;
+        // The buttons' own captions where the program sets them, in button order.
+        QStringList buttonTexts;
+    };
+    struct Choice {
+        QMessageBox::StandardButton button;
+        QString text;
     };
 
     // The program's title on every box.
@@ -38,6 +45,13 @@ public:
     static bool askYesNo(QWidget* parent, const QString& text,
                          QMessageBox::Icon icon = QMessageBox::NoIcon,
                          QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
+
+    // A question with buttons captioned by the program; returns the chosen
+    // button, escape when the box is closed. Enter presses defaultButton.
+    static QMessageBox::StandardButton choose(QWidget* parent, const QString& text,
+                                              const QList<Choice>& choices,
+                                              QMessageBox::StandardButton defaultButton,
+                                              QMessageBox::StandardButton escape);
 
     static void setTestMode(bool on);
     static void setNextAnswer(QMessageBox::StandardButton answer);

@@ -3,12 +3,14 @@
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"
 #include "files/SettingsStore.h"
+#include "files/SetupRecord.h"
 #include "model/ParameterSet.h"
 #include "ui/Dialogs.h"
 #include "ui/ImageBinder.h"
 #include "ui/MessageTexts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -44,31 +46,51 @@ bool FileCommands::HasUnsavedChanges() {
            commentBoxText() != savedCommentInBox() || set_.Changed;
 }
 
-void FileCommands::reportFileFailure(const QString& reason) {
-    MessageBox::inform(window_, texts_.FILE_FAIL + set_.CurrentFileName, QMessageBox::Warning,
-                       reason);
+namespace {
+
+// The Open dialog lists *.rvc only: a name typed without suffix gets it, or
+// the saved file could not be found again.
+QString withParameterSuffix(const QString& path) {
+    if (!QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path +
+           (path.endsWith(QLatin1Char('.')) ? QStringLiteral("rvc") : QStringLiteral(".rvc"));
+}
+
+} // namespace
+
+void FileCommands::reportFileFailure(const QString& path, const QString& reason) {
+    // The path and the reason on lines of their own, so that neither runs
+    // into the message.
+    QString detail = path;
+    if (!reason.isEmpty()) {
+        detail += QLatin1Char('\n') + reason;
+    }
+    MessageBox::inform(window_, texts_.FILE_FAIL, QMessageBox::Warning, detail);
 }
 
 bool FileCommands::LoadParameterFile() {
+    return loadFile(set_.CurrentFileName);
+}
+
+bool FileCommands::loadFile(const QString& path) {
     // Read into a copy: a file that cannot be read or shown in full leaves the
     // window's setup exactly as it was, never half the one and half the other.
     ParameterSet loaded = set_;
     QString reason;
-    if (!readParameterFile(set_.CurrentFileName, loaded, &reason)) {
-        reportFileFailure(reason);
+    if (!readParameterFile(path, loaded, &reason)) {
+        reportFileFailure(path, reason);
         return false;
     }
     if (const std::optional<int> entry = firstUnshowableEntry(loaded.image)) {
-        reportFileFailure(tr("Byte %1 of the parameter set holds %2, which no setting of this "
-                             "program stands for.")
-                              .arg(*entry)
-                              .arg(loaded.image.at(*entry)));
+        reportFileFailure(path, Refusal{*entry, loaded.image.at(*entry)}.detail());
         return false;
     }
     set_ = std::move(loaded);
     set_.referenceImage.copyUnitEntriesFrom(set_.image);
     if (!binder_.ApplyImage()) {
-        reportFileFailure(QString()); // cannot happen: the image was checked above
+        reportFileFailure(path, QString()); // cannot happen: the image was checked above
         return false;
     }
     binder_.ShowCurves();
@@ -76,35 +98,55 @@ bool FileCommands::LoadParameterFile() {
     return true;
 }
 
-void FileCommands::setCurrentFile(const QString& chosen) {
-    // Qt's dialogs give "/" on Windows too; the caption, the messages and the
-    // stored "LastFile" use the system's own separator.
-    const QString path = QDir::toNativeSeparators(chosen);
+void FileCommands::setCurrentFile(const QString& path) {
     set_.CurrentFileName = path;
     SettingsStore::write(QStringLiteral("LastFile"), path);
     Q_EMIT currentFileChanged();
 }
 
+QString FileCommands::proposedSaveName() const {
+    // Without a readable settings store the name is the store's "Not Found",
+    // which is no name to save under.
+    if (set_.CurrentFileName.isEmpty() || set_.CurrentFileName == SettingsStore::notFound()) {
+        return QDir::toNativeSeparators(
+            QDir::current().absoluteFilePath(QStringLiteral("Default.rvc")));
+    }
+    return set_.CurrentFileName;
+}
+
+// Open and save change the current file only when they succeed: the caption
+// and "LastFile" always name the file whose setup the window shows.
 void FileCommands::mnuOpen_Click() {
     if (HasUnsavedChanges() && MessageBox::askYesNo(window_, texts_.QOPEN, QMessageBox::Critical)) {
         mnuSave_Click(); // whatever its outcome, the open goes on
     }
-    const QString path =
+    const QString chosen =
         FileDialogs::getOpenFileName(window_, texts_.PROG, QStringLiteral("*.rvc"), fileFilter_);
-    if (path.isEmpty()) {
+    if (chosen.isEmpty()) {
         return;
     }
-    setCurrentFile(path);
-    LoadParameterFile();
+    // Qt's dialogs give "/" on Windows too; the caption, the messages and the
+    // stored "LastFile" use the system's own separator.
+    const QString path = QDir::toNativeSeparators(chosen);
+    if (loadFile(path)) {
+        setCurrentFile(path);
+    }
 }
 
 bool FileCommands::mnuSave_Click() {
-    const QString path =
-        FileDialogs::getSaveFileName(window_, texts_.PROG, set_.CurrentFileName, fileFilter_);
-    if (path.isEmpty()) {
+    const QString chosen =
+        FileDialogs::getSaveFileName(window_, texts_.PROG, proposedSaveName(), fileFilter_);
+    if (chosen.isEmpty()) {
         return false;
     }
-    setCurrentFile(path);
+    const QString path = withParameterSuffix(QDir::toNativeSeparators(chosen));
+    // The dialog asked before replacing the name it returned, not the one with the suffix.
+    if (path != QDir::toNativeSeparators(chosen) && QFileInfo::exists(path) &&
+        !MessageBox::askYesNo(window_,
+                              tr("%1 already exists. Do you want to replace it?").arg(path),
+                              QMessageBox::Warning, QMessageBox::No)) {
+        return false;
+    }
     binder_.CollectImage();
     const QString previousComment = set_.commentText;
     // A comment left as loaded keeps its bytes, even a lone CR or LF that
@@ -113,11 +155,12 @@ bool FileCommands::mnuSave_Click() {
         set_.commentText = commentFieldFromText(boxText);
     }
     QString reason;
-    if (!writeParameterFile(set_.CurrentFileName, set_, &reason)) {
+    if (!writeParameterFile(path, set_, &reason)) {
         set_.commentText = previousComment; // nothing was saved
-        reportFileFailure(reason);
+        reportFileFailure(path, reason);
         return false;
     }
+    setCurrentFile(path);
     set_.referenceImage.copyUnitEntriesFrom(set_.image);
     set_.Changed = false;
     return true;

@@ -36,8 +36,13 @@ private:
     QString commentBoxText() const;
     // The last loaded or saved comment as the box shows it.
     QString savedCommentInBox() const;
-    void setCurrentFile(const QString& chosen);
-    void reportFileFailure(const QString& reason);
+    // Loads the file into the window; false (after telling the user) when
+    // it could not be read or shown, leaving the window as it was.
+    bool loadFile(const QString& path);
+    void setCurrentFile(const QString& path);
+    // The name the save dialog starts with.
+    QString proposedSaveName() const;
+    void reportFileFailure(const QString& path, const QString& reason);
 
     ParameterSet& set_;
     ImageBinder& binder_;

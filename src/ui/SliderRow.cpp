@@ -3,6 +3,7 @@
 #include "model/ParameterSet.h"
 #include "model/SliderTable.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QSlider>
@@ -12,6 +13,24 @@ namespace rv {
 void SliderValueLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
     Q_EMIT doubleClicked();
+}
+
+void SliderValueLabel::setRestorable(bool restorable) {
+    restorable_ = restorable;
+    showRestoreTip();
+}
+
+void SliderValueLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showRestoreTip();
+    }
+}
+
+// Without it the restore is a gesture nobody finds.
+void SliderValueLabel::showRestoreTip() {
+    setToolTip(restorable_ ? tr("Double-click: back to the value of the last load or save")
+                           : QString());
 }
 
 SliderRow::SliderRow(ParameterSet& set, const SliderDefinition& definition, QWidget* parent)
@@ -39,6 +58,7 @@ SliderRow::SliderRow(ParameterSet& set, const SliderDefinition& definition, QWid
     // The part rows only show their value; they have nothing to restore.
     if (definition.kind != SliderKind::Part) {
         connect(value_, &SliderValueLabel::doubleClicked, this, &SliderRow::ValueLabel_DblClick);
+        value_->setRestorable(true);
     }
 }
 

@@ -17,11 +17,18 @@ class SliderValueLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // A label whose double-click restores says so in its tooltip.
+    void setRestorable(bool restorable);
 Q_SIGNALS:
     void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showRestoreTip();
+    bool restorable_ = false;
 };
 
 // One parameter slider with its caption and value label, created from its

@@ -37,6 +37,12 @@ ValueEditor::ValueEditor(ParameterSet& set, QWidget* parent)
     down_->setObjectName(QStringLiteral("cmdDown"));
     message_->setObjectName(QStringLiteral("ParaEditMessage"));
     message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The message row keeps its room while empty: a frame that grew and shrank
+    // with the message would move Up and Down away under the pointer, and the
+    // next click would land on the free area as a double-click that closes it.
+    message_->setFixedHeight(2 * message_->fontMetrics().lineSpacing());
+    setSizePolicy(sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(caption, 0, 0);
@@ -100,13 +106,23 @@ std::optional<int> ValueEditor::parseByte(const QString& text, const QLocale& lo
     return static_cast<int>(rounded);
 }
 
+namespace {
+// The entry as quoted in a message: shortened, so that any reply fits the
+// message row's two lines.
+QString quotedEntry(const QString& text) {
+    constexpr int Longest = 12;
+    return text.size() <= Longest ? text : text.left(Longest - 1) + QChar(0x2026);
+}
+} // namespace
+
 void ValueEditor::TPara_DblClick() {
     const QString text = valueText_->text().trimmed();
     const std::optional<int> byte = parseByte(text, QLocale());
     if (!byte) {
+        const QString quoted = quotedEntry(text);
         message_->setText(readNumber(text, QLocale())
-                              ? tr("%1 is outside 0..255; nothing written.").arg(text)
-                              : tr("\"%1\" is not a number; nothing written.").arg(text));
+                              ? tr("%1 is outside 0..255; nothing written.").arg(quoted)
+                              : tr("\"%1\" is not a number; nothing written.").arg(quoted));
         return;
     }
     set_.image.set(paraEd_, static_cast<std::uint8_t>(*byte));
