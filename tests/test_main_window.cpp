@@ -255,15 +255,18 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), messages);
         window.mnuHelp_Click();
 
-        // Cancelling the prompt chooses German.
+        // Cancelling or clearing the answer is a change of mind: French stays, unannounced.
         InputPrompt::setNextAnswer(std::nullopt);
         window.mnuSprache_Click();
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
+        InputPrompt::setNextAnswer(QString());
+        window.mnuSprache_Click();
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
+        QCOMPARE(MessageBox::history().size(), messages);
         window.mnuHelp_Click();
         QCOMPARE(
             fx.openedDocuments,
             (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),
-                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_D.PDF")}));
+                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_F.PDF")}));
     }
 
     void controlsAreNamedForScreenReaders() {

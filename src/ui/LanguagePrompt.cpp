@@ -12,7 +12,8 @@ std::optional<int> askLanguage(QWidget* parent, bool fromMenu) {
     const QString prompt = QStringLiteral("1 = Deutsch") + lineBreak +
                            QStringLiteral("2 = English") + lineBreak + french;
     return languageFromAnswer(InputPrompt::getText(
-        parent, QStringLiteral("Sprache - Language - Langue"), prompt, QStringLiteral("1")));
+        parent, QStringLiteral("Sprache - Language - Langue"), prompt, QStringLiteral("1")),
+                              fromMenu);
 }
 
 } // namespace rv

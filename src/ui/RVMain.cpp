@@ -320,7 +320,7 @@ void RVMain::mnuHelp_Click() {
 void RVMain::mnuSprache_Click() {
     const std::optional<int> chosen = askLanguage(this, true);
     if (!chosen) {
-        return; // not 1, 2 or 3: the previous language stays and nothing is stored
+        return; // cancelled, or not 1, 2 or 3: the language stays and nothing is stored
     }
     sprache_ = *chosen;
     SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));
