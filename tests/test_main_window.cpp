@@ -54,13 +54,16 @@ private Q_SLOTS:
         QCOMPARE(InputPrompt::history().first().label,
                  QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Francais"));
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("1"));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("1"));
         QCOMPARE(window.Sprache(), 1);
-        // No Default.rvc here: the file message, and the window opens anyway.
-        QCOMPARE(MessageBox::history().size(), 1);
-        QVERIFY(MessageBox::history().first().text.startsWith(
-            QStringLiteral("Cannot open file.Default.rvc")));
+        // No Default.rvc here: the pilot gets a copy of the shipped neutral setup to save.
+        const QString copy = fx.path(QStringLiteral("Documents/Rotavionix Control/Default.rvc"));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), copy);
+        QCOMPARE(window.parameters().CurrentFileName, copy);
+        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\Default.rvc")));
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(window.parameters().commentText, neutralSetup().commentText);
+        QVERIFY(!window.parameters().Changed);
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
                  QStringLiteral("Send data to Rotavionix"));
         fx.stop();
@@ -68,6 +71,8 @@ private Q_SLOTS:
         InputPrompt::clearHistory();
         fx.start();
         QCOMPARE(InputPrompt::history().size(), 0);
+        QCOMPARE(fx.window().parameters().CurrentFileName, copy);
+        QVERIFY(MessageBox::history().isEmpty());
     }
 
     void firstStartInsistsOnALanguage() {

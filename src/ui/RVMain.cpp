@@ -1,5 +1,6 @@
 #include "ui/RVMain.h"
 
+#include "files/FirstStartSetup.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
@@ -203,7 +204,12 @@ void RVMain::buildMenus() {
 void RVMain::Form_Load() {
     const StartupSettings settings = readStartupSettings();
     com1_->setPortNumber(settings.portNumber);
-    set_.CurrentFileName = settings.lastFile;
+    // A first start opens a copy of the shipped neutral setup that the pilot can save.
+    const StartupFile startFile = startupParameterFile(settings.lastFile);
+    set_.CurrentFileName = startFile.path;
+    if (startFile.remember) {
+        SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
+    }
     sprache_ = settings.sprache;
     if (sprache_ == LanguageNotChosen) {
         // A first start insists on one of the three languages.
