@@ -1,4 +1,4 @@
-#include "files/FirstStartSetup.h"
+#include "files/NeutralSetup.h"
 
 #include <QDir>
 #include <QFile>

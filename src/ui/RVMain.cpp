@@ -1,6 +1,6 @@
 #include "ui/RVMain.h"
 
-#include "files/FirstStartSetup.h"
+#include "files/NeutralSetup.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
