@@ -8,6 +8,9 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/Default.rvc
         DESTINATION ${CMAKE_INSTALL_DATADIR}/rotavionix-control)
+# The same place in the build tree, where a program run from there finds it.
+configure_file(${PROJECT_SOURCE_DIR}/data/Default.rvc
+               ${PROJECT_BINARY_DIR}/share/rotavionix-control/Default.rvc COPYONLY)
 
 set(CPACK_PACKAGE_NAME "rotavionix-control")
 set(CPACK_PACKAGE_VENDOR "VORANE")

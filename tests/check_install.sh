@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and builds the Debian package;
-# both must hold the executable, the desktop entry and the icon.
+# both must hold the executable, the desktop entry, the icon and the neutral
+# setup, and the installed program must find that setup on its first start.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -12,11 +13,40 @@ for file in bin/rotavionix-control share/applications/rotavionix-control.desktop
     [ -e "$scratch/prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 
+# The installed program, started on a machine it has never run on, in an empty
+# folder: it copies the shipped neutral setup to the documents folder and names
+# that copy as "LastFile" (it then waits at the language prompt until stopped).
+home=$scratch/home
+mkdir -p "$home" "$scratch/work" "$scratch/no-data"
+run_installed() {
+    local status=0
+    (cd "$scratch/work" && env HOME="$home" XDG_CONFIG_HOME="$home/config" \
+        XDG_DATA_HOME="$home/data" XDG_DATA_DIRS="$scratch/no-data" QT_QPA_PLATFORM=offscreen \
+        timeout 5 "$scratch/prefix/bin/rotavionix-control" >/dev/null 2>&1) || status=$?
+    [ "$status" = 124 ] || { echo "installed program ended by itself (status $status)"; exit 1; }
+}
+ini="$home/config/VORANE/Rotavionix Control.ini"
+copy="$home/Documents/Rotavionix Control/Default.rvc"
+run_installed
+cmp -s "$copy" "$scratch/prefix/share/rotavionix-control/Default.rvc" ||
+    { echo "first start: no copy of the neutral setup in the documents folder"; exit 1; }
+grep -qxF "LastFile=$copy" "$ini" || { echo "first start: LastFile does not name the copy"; exit 1; }
+[ -z "$(ls -A "$scratch/work")" ] || { echo "first start wrote into the working folder"; exit 1; }
+
+# With the language chosen and "LastFile" back at the default, a copy the pilot
+# has changed is opened as it is, never replaced.
+printf '[Startup]\nComPort=1\nLastFile=Default.rvc\nLanguage=1\n' >"$ini"
+printf 'tuned' >"$copy"
+run_installed
+[ "$(cat "$copy")" = tuned ] || { echo "the pilot's copy was overwritten"; exit 1; }
+grep -qxF "LastFile=$copy" "$ini" || { echo "later start: LastFile does not name the copy"; exit 1; }
+
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/*.deb)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/rotavionix-control ./usr/share/applications/rotavionix-control.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/rotavionix-control.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/rotavionix-control.svg \
+    ./usr/share/rotavionix-control/Default.rvc; do
     grep -q " $file\$" <<<"$contents" || { echo "missing in package: $file"; exit 1; }
 done
 echo "install and package: complete ($(basename "$deb"))"

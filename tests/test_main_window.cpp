@@ -54,13 +54,16 @@ private Q_SLOTS:
         QCOMPARE(InputPrompt::history().first().label,
                  QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Francais"));
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("1"));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("1"));
         QCOMPARE(window.Sprache(), 1);
-        // No Default.rvc here: the file message, and the window opens anyway.
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
-        QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("Default.rvc\n")));
+        // No Default.rvc here: the pilot gets a copy of the shipped neutral setup to save.
+        const QString copy = fx.path(QStringLiteral("Documents/Rotavionix Control/Default.rvc"));
+        QCOMPARE(fx.setting(QStringLiteral("LastFile")), copy);
+        QCOMPARE(window.parameters().CurrentFileName, copy);
+        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\Default.rvc")));
+        QVERIFY(MessageBox::history().isEmpty());
+        QCOMPARE(window.parameters().commentText, neutralSetup().commentText);
+        QVERIFY(!window.parameters().Changed);
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
                  QStringLiteral("Send data to Rotavionix"));
         fx.stop();
@@ -68,6 +71,8 @@ private Q_SLOTS:
         InputPrompt::clearHistory();
         fx.start();
         QCOMPARE(InputPrompt::history().size(), 0);
+        QCOMPARE(fx.window().parameters().CurrentFileName, copy);
+        QVERIFY(MessageBox::history().isEmpty());
     }
 
     void firstStartInsistsOnALanguage() {
@@ -255,15 +260,18 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), messages);
         window.mnuHelp_Click();
 
-        // Cancelling the prompt chooses German.
+        // Cancelling or clearing the answer is a change of mind: French stays, unannounced.
         InputPrompt::setNextAnswer(std::nullopt);
         window.mnuSprache_Click();
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
+        InputPrompt::setNextAnswer(QString());
+        window.mnuSprache_Click();
+        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
+        QCOMPARE(MessageBox::history().size(), messages);
         window.mnuHelp_Click();
         QCOMPARE(
             fx.openedDocuments,
             (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),
-                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_D.PDF")}));
+                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_F.PDF")}));
     }
 
     void controlsAreNamedForScreenReaders() {

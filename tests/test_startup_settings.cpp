@@ -81,19 +81,26 @@ private Q_SLOTS:
     }
 
     void languageAnswers() {
-        QCOMPARE(languageFromAnswer(std::nullopt), std::optional<int>(0)); // cancelled
-        QCOMPARE(languageFromAnswer(QString()), std::optional<int>(0));
-        QCOMPARE(languageFromAnswer(QStringLiteral("1")), std::optional<int>(0));
-        QCOMPARE(languageFromAnswer(QStringLiteral("2")), std::optional<int>(1));
-        QCOMPARE(languageFromAnswer(QStringLiteral(" 3 ")), std::optional<int>(2));
-        QCOMPARE(languageFromAnswer(QStringLiteral("4")), std::nullopt);
-        QCOMPARE(languageFromAnswer(QStringLiteral("0")), std::nullopt);
-        QCOMPARE(languageFromAnswer(QStringLiteral("abc")), std::nullopt);
-        QCOMPARE(languageFromAnswer(QStringLiteral("257")), std::nullopt);
-        QCOMPARE(languageFromAnswer(QStringLiteral("03")), std::optional<int>(2));
-        QCOMPARE(languageFromAnswer(QStringLiteral("+2")), std::optional<int>(1));
-        QCOMPARE(languageFromAnswer(QStringLiteral("2x")), std::nullopt);
-        QCOMPARE(languageFromAnswer(QStringLiteral("-1")), std::nullopt);
+        const bool firstStart = false;
+        const bool menu = true;
+        for (bool from : {firstStart, menu}) {
+            QCOMPARE(languageFromAnswer(QStringLiteral("1"), from), std::optional<int>(0));
+            QCOMPARE(languageFromAnswer(QStringLiteral("2"), from), std::optional<int>(1));
+            QCOMPARE(languageFromAnswer(QStringLiteral(" 3 "), from), std::optional<int>(2));
+            QCOMPARE(languageFromAnswer(QStringLiteral("4"), from), std::nullopt);
+            QCOMPARE(languageFromAnswer(QStringLiteral("0"), from), std::nullopt);
+            QCOMPARE(languageFromAnswer(QStringLiteral("abc"), from), std::nullopt);
+            QCOMPARE(languageFromAnswer(QStringLiteral("257"), from), std::nullopt);
+            QCOMPARE(languageFromAnswer(QStringLiteral("03"), from), std::optional<int>(2));
+            QCOMPARE(languageFromAnswer(QStringLiteral("+2"), from), std::optional<int>(1));
+            QCOMPARE(languageFromAnswer(QStringLiteral("2x"), from), std::nullopt);
+            QCOMPARE(languageFromAnswer(QStringLiteral("-1"), from), std::nullopt);
+        }
+        // A first start needs a language; from the menu a cancel changes nothing.
+        QCOMPARE(languageFromAnswer(std::nullopt, firstStart), std::optional<int>(0));
+        QCOMPARE(languageFromAnswer(QStringLiteral(" "), firstStart), std::optional<int>(0));
+        QCOMPARE(languageFromAnswer(std::nullopt, menu), std::nullopt);
+        QCOMPARE(languageFromAnswer(QString(), menu), std::nullopt);
     }
 
     void captionFollowsTheRule() {

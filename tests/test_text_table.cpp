@@ -84,6 +84,16 @@ private Q_SLOTS:
         QVERIFY(!applied.missingTargets.contains(QStringLiteral("tab:1")));
         QCOMPARE(applied.missingTargets.size(), 116 - 8 - 4 - 1 - 5);
 
+        // The speed unit lies outside the table; only English abbreviates it its own way.
+        auto* unit = new QLabel(QStringLiteral("U/min."), &root);
+        unit->setObjectName(QStringLiteral("Label26"));
+        for (const auto& [language, expected] :
+             {std::pair(English, "rpm"), std::pair(German, "U/min."),
+              std::pair(French, "U/min.")}) {
+            applyTexts(&root, language);
+            QCOMPARE(unit->text(), QLatin1String(expected));
+        }
+
         QTabBar tabs;
         for (int i = 0; i < 4; ++i) {
             tabs.addTab(QString());

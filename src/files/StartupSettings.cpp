@@ -21,9 +21,10 @@ StartupSettings readStartupSettings() {
     return settings;
 }
 
-std::optional<int> languageFromAnswer(const std::optional<QString>& answer) {
+std::optional<int> languageFromAnswer(const std::optional<QString>& answer, bool fromMenu) {
     if (!answer || answer->trimmed().isEmpty()) {
-        return 0;
+        // From the menu a cancel is a change of mind; a first start needs some language.
+        return fromMenu ? std::nullopt : std::optional<int>(0); // German
     }
     // Read as a whole number, so "03" or "+2" count as well.
     bool number = false;

@@ -19,8 +19,9 @@ struct StartupSettings {
 // that is not a number from 1 to 16 counts as 1.
 StartupSettings readStartupSettings();
 
-// The language-prompt answer as a language index: empty or cancelled means
-// German; "1", "2", "3" mean German, English, French; anything else nothing.
-std::optional<int> languageFromAnswer(const std::optional<QString>& answer);
+// The language-prompt answer as a language index: "1", "2", "3" mean German,
+// English, French; anything else nothing. An empty or cancelled answer means
+// German at the first start and nothing (keep the language) from the menu.
+std::optional<int> languageFromAnswer(const std::optional<QString>& answer, bool fromMenu);
 
 } // namespace rv

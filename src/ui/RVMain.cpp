@@ -1,5 +1,6 @@
 #include "ui/RVMain.h"
 
+#include "files/NeutralSetup.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
@@ -203,7 +204,12 @@ void RVMain::buildMenus() {
 void RVMain::Form_Load() {
     const StartupSettings settings = readStartupSettings();
     com1_->setPortNumber(settings.portNumber);
-    set_.CurrentFileName = settings.lastFile;
+    // A first start opens a copy of the shipped neutral setup that the pilot can save.
+    const StartupFile startFile = startupParameterFile(settings.lastFile);
+    set_.CurrentFileName = startFile.path;
+    if (startFile.remember) {
+        SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
+    }
     sprache_ = settings.sprache;
     if (sprache_ == LanguageNotChosen) {
         // A first start insists on one of the three languages.
@@ -320,7 +326,7 @@ void RVMain::mnuHelp_Click() {
 void RVMain::mnuSprache_Click() {
     const std::optional<int> chosen = askLanguage(this, true);
     if (!chosen) {
-        return; // not 1, 2 or 3: the previous language stays and nothing is stored
+        return; // cancelled, or not 1, 2 or 3: the language stays and nothing is stored
     }
     sprache_ = *chosen;
     SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));

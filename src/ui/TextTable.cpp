@@ -91,6 +91,13 @@ AppliedTexts applyTexts(QWidget* root, int sprache) {
             }
         }
     }
+    // The speed units are outside the table: one German abbreviation did for all
+    // languages, but English readers expect "rpm".
+    for (const char* unit : {"Label23", "Label26"}) {
+        if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
+            label->setText(sprache == English ? QStringLiteral("rpm") : QStringLiteral("U/min."));
+        }
+    }
     return applied;
 }
 

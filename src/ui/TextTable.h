@@ -39,7 +39,8 @@ struct AppliedTexts {
 };
 
 // Puts every text of language sprache into its target below root, in table
-// order, except the tab captions (see applyTabCaptions).
+// order, except the tab captions (see applyTabCaptions), and sets the speed
+// units `Label23` and `Label26` ("rpm" in English, "U/min." otherwise).
 AppliedTexts applyTexts(QWidget* root, int sprache);
 void applyTabCaptions(QTabBar* tabs, int sprache);
 

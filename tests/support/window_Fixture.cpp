@@ -11,6 +11,13 @@ WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        dir_.path() + QStringLiteral("/config"));
     QDir::setCurrent(dir_.path());
+    // A first start copies the neutral setup into the documents folder: keep it in here.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        previousEnvironment_.append({name, qgetenv(name)});
+    }
+    qputenv("HOME", dir_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (dir_.path() + QStringLiteral("/xdg-config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (dir_.path() + QStringLiteral("/xdg-data")).toLocal8Bit());
     rv::MessageBox::setTestMode(true);
     rv::MessageBox::clearHistory();
     rv::InputPrompt::clearHistory();
@@ -21,6 +28,9 @@ WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
 WindowFixture::~WindowFixture() {
     stop();
     QDir::setCurrent(previousDir_);
+    for (const auto& [name, value] : previousEnvironment_) {
+        qputenv(name, value);
+    }
 }
 
 QString WindowFixture::iniPath() const {

@@ -36,5 +36,6 @@ public:
 private:
     QTemporaryDir dir_;
     QString previousDir_;
+    QList<QPair<const char*, QByteArray>> previousEnvironment_;
     std::unique_ptr<rv::RVMain> window_;
 };
