@@ -4,7 +4,6 @@
 // the longest time the window went without processing events.
 
 #include "link/SerialLink.h"
-#include "link/TimedWait.h"
 #include "model/ParameterSet.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
@@ -15,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,9 +50,8 @@ int main(int argc, char** argv) {
         rv::test::PseudoTerminal pty;
         rv::test::namePortDevice(1, pty.slavePath());
         rv::SerialLink link;
-        rv::TimedWait wait;
         rv::DeviceCommands commands(
-            set, link, wait, texts, [] {}, nullptr);
+            set, link, texts, [] {}, nullptr);
 
         // A 1 ms precise timer: the longest interval between its ticks is the
         // longest time the window could not react.
@@ -71,7 +70,12 @@ int main(int argc, char** argv) {
         clock.start();
         tick.start();
         probe.start();
+        QEventLoop ended;
+        QObject::connect(&commands, &rv::DeviceCommands::finished, &ended, &QEventLoop::quit);
         commands.cbDownload_Click();
+        if (commands.isBusy()) {
+            ended.exec();
+        }
         const double total = clock.nsecsElapsed() / 1e6;
         probe.stop();
 

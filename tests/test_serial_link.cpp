@@ -1,15 +1,11 @@
 #include "link/SerialLink.h"
-#include "link/TimedWait.h"
 #include "support/link_PseudoTerminal.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <sys/stat.h>
 #include <termios.h>
@@ -174,56 +170,7 @@ private Q_SLOTS:
         QVERIFY(pty->waitForBytes(2, 2000));
         QCOMPARE(pty->received(), QByteArray("FE"));
     }
-
-    void timedWaitLastsItsFullIntervalWhateverTheTimerDid() {
-        TimedWait wait;
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(wait.wait(30));
-        // Timer1 keeps ticking every 30 ms; a new wait restarts it.
-        QTest::qWait(20);
-        clock.restart();
-        QVERIFY(wait.wait(100));
-        QVERIFY2(clock.elapsed() >= 100, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(wait.timer().isActive());
-        QCOMPARE(wait.timer().timerType(), Qt::PreciseTimer);
-    }
-
-    void timedWaitKeepsTheWindowLive() {
-        TimedWait wait;
-        QPushButton button("Send data to Rotavionix");
-        button.show();
-        int clicks = 0;
-        int nestedElapsed = -1;
-        connect(&button, &QPushButton::clicked, [&] {
-            ++clicks;
-            // A second command waits inside the first one's wait.
-            QElapsedTimer nested;
-            nested.start();
-            wait.wait(40);
-            nestedElapsed = static_cast<int>(nested.elapsed());
-        });
-        QTimer::singleShot(20, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(wait.wait(150));
-        QVERIFY(clock.elapsed() >= 150);
-        QCOMPARE(clicks, 1);
-        QVERIFY(nestedElapsed >= 40);
-    }
-
-    void interruptEndsOnlyTheWaitsRunningNow() {
-        TimedWait wait;
-        QTimer::singleShot(20, &wait, [&] { wait.interrupt(); });
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(!wait.wait(1000));
-        QVERIFY(clock.elapsed() < 500);
-        clock.restart();
-        QVERIFY(wait.wait(50));
-        QVERIFY(clock.elapsed() >= 50);
-    }
 };
 
-QTEST_MAIN(TestSerialLink)
+QTEST_GUILESS_MAIN(TestSerialLink)
 #include "test_serial_link.moc"

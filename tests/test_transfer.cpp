@@ -1,5 +1,4 @@
 #include "link/SerialLink.h"
-#include "link/TimedWait.h"
 #include "link/TransferProtocol.h"
 #include "model/ParameterSet.h"
 #include "support/link_PseudoTerminal.h"
@@ -102,7 +101,6 @@ class TestTransfer : public QObject {
     struct Rig {
         std::unique_ptr<PseudoTerminal> pty = std::make_unique<PseudoTerminal>();
         SerialLink link;
-        TimedWait wait;
         std::unique_ptr<DeviceCommands> commands;
     };
 
@@ -110,8 +108,14 @@ class TestTransfer : public QObject {
         auto rig = std::make_unique<Rig>();
         rv::test::namePortDevice(1, rig->pty->slavePath());
         rig->commands = std::make_unique<DeviceCommands>(
-            set_, rig->link, rig->wait, texts_, [this] { ++collected_; }, nullptr);
+            set_, rig->link, texts_, [this] { ++collected_; }, nullptr);
         return rig;
+    }
+
+    // A command returns once its blocks are under way; this waits for its end.
+    static void runToEnd(DeviceCommands& commands, void (DeviceCommands::*command)()) {
+        (commands.*command)();
+        QTRY_VERIFY_WITH_TIMEOUT(!commands.isBusy(), 10000);
     }
 
     static QByteArray settle(const PseudoTerminal& pty, int expected) {
@@ -171,7 +175,7 @@ private Q_SLOTS:
 
         QElapsedTimer clock;
         clock.start();
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         const qint64 elapsed = clock.elapsed();
 
         const QByteArray expected = expectedStream(before.image, before.curves, yes);
@@ -215,7 +219,7 @@ private Q_SLOTS:
         QTimer::singleShot(150, [&] {
             set_.curves.byLetter('r') = Curve{0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200};
         });
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         const QByteArray expected = expectedStream(set_.image, set_.curves, false);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
         QVERIFY(expected.endsWith("r9;180r10;200E"));
@@ -235,7 +239,7 @@ private Q_SLOTS:
         QTimer::singleShot(300, [&] { rig->commands->cbDownload_Click(); });
         QElapsedTimer clock;
         clock.start();
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         QVERIFY(clock.elapsed() >= 1000);
         QVERIFY(heldAt900);
         QCOMPARE(messagesAt900, 0);
@@ -259,23 +263,23 @@ private Q_SLOTS:
         };
 
         // Nothing sent yet in this run: there is nothing to compare with.
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         expected += "FE";
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(lastStatus(), QString("Store command sent to the Rotavionix."));
 
         MessageBox::setNextAnswer(QMessageBox::No);
         transferAnsweredNo();
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         // Channels were not sent, so a channel edit leaves the unit's values alone.
         set_.image.set(Index::FirstChannel, channelByte(false, 1));
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 1); // the channel-table question only
 
         set_.image.set(34, 200);
         MessageBox::setNextAnswer(QMessageBox::Cancel);
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown question = MessageBox::history().last();
         QVERIFY(question.text.startsWith("The values in the window have changed"));
@@ -284,19 +288,20 @@ private Q_SLOTS:
         QCOMPARE(question.defaultButton, QMessageBox::Yes);
 
         MessageBox::setNextAnswer(QMessageBox::No); // store only
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         expected += "FE";
 
         // Send, then store: the normal transfer with its question, then FE.
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::No);
         transferAnsweredNo();
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 5);
         QCOMPARE(MessageBox::history().last().text, QString("Transfer channel table?"));
 
-        rig->commands->cbFlash_Click(); // the unit now holds the window's values
+        runToEnd(*rig->commands,
+                 &DeviceCommands::cbFlash_Click); // the unit now holds the window's values
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 5);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
@@ -309,7 +314,8 @@ private Q_SLOTS:
         set_ = ParameterSet{};
         QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
         MessageBox::setNextAnswer(QMessageBox::Yes); // the channel table
-        rig->commands->cbDownload_Click();           // the warning is left to its default
+        runToEnd(*rig->commands,
+                 &DeviceCommands::cbDownload_Click); // the warning is left to its default
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown warning = MessageBox::history().last();
         QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);
@@ -325,7 +331,7 @@ private Q_SLOTS:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         const QByteArray expected = expectedStream(set_.image, set_.curves, false);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
     }
@@ -334,7 +340,7 @@ private Q_SLOTS:
         auto rig = makeRig();
         rv::test::namePortDevice(1, "/dev/rv-no-such-device");
         QSignalSpy finished(rig->commands.get(), &DeviceCommands::finished);
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         QCOMPARE(MessageBox::history().size(), 1);
         const auto message = MessageBox::history().first();
         QCOMPARE(message.text, QString("Cannot open port."));
@@ -349,8 +355,8 @@ private Q_SLOTS:
         QSerialPort holder(rig->pty->slavePath());
         QVERIFY(holder.open(QIODevice::ReadWrite));
         MessageBox::clearHistory();
-        rig->commands->cbFlash_Click();
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history().at(1).text, QString("Cannot open port."));
         QVERIFY(!MessageBox::history().at(1).detail.isEmpty());
@@ -365,7 +371,7 @@ private Q_SLOTS:
         QTimer::singleShot(350, [&] { rig->pty->unplug(); });
         QElapsedTimer clock;
         clock.start();
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         QVERIFY(clock.elapsed() < 1200);
         QVERIFY(!rig->link.isOpen());
         QVERIFY(!rig->commands->isBusy());
@@ -375,7 +381,7 @@ private Q_SLOTS:
         QVERIFY(MessageBox::history().last().detail.contains("Only part of the data"));
         QCOMPARE(set_.image.at(54), channelByte(false, 5)); // not rewritten after a failure
         // The unit now holds part of the set: storing it asks first.
-        rig->commands->cbFlash_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
         QCOMPARE(MessageBox::history().size(), 3);
         QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::Yes);
 
@@ -384,7 +390,7 @@ private Q_SLOTS:
         MessageBox::clearHistory();
         MessageBox::setNextAnswer(QMessageBox::Yes);
         const ParameterSet before = set_;
-        rig->commands->cbDownload_Click();
+        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         QCOMPARE(MessageBox::history().size(), 1);
         const QByteArray expected = expectedStream(before.image, before.curves, true);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);

@@ -47,6 +47,7 @@ private Q_SLOTS:
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Transfer channel table?"));
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
         MessageBox::clearHistory();
         MessageBox::setNextAnswer(QMessageBox::Yes);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QCOMPARE(MessageBox::history().size(), 2);
         const QString warning = MessageBox::history().last().text;
         QVERIFY2(warning.contains("Drehzahl Schweben: 0\nDrehzahl Akro: 0\nServo 1: 0"),
@@ -95,6 +97,7 @@ private Q_SLOTS:
         });
         MessageBox::setNextAnswer(QMessageBox::No);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QVERIFY(!closedDuringTransfer);
         // The held-back close happens once the transfer has ended.
         QTRY_VERIFY(!window.isVisible());
@@ -122,6 +125,7 @@ private Q_SLOTS:
         });
         MessageBox::setNextAnswer(QMessageBox::No);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QVERIFY(!enabledDuringTransfer);
         QVERIFY(open->isEnabled());
         QCOMPARE(unit.received(), expected);
@@ -141,6 +145,7 @@ private Q_SLOTS:
             Q_EMIT ports->activated(4);
         });
         window.findChild<QAbstractButton*>(QStringLiteral("cbFlash"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QCOMPARE(unit.received(), QByteArray("FE"));
         QCOMPARE(ports->currentIndex(), 0);
         QCOMPARE(window.serialPort().portNumber(), 1);
@@ -150,6 +155,7 @@ private Q_SLOTS:
 
         test::namePortDevice(1, fx.path(QStringLiteral("no-such-device")));
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open port."));
         QVERIFY(!MessageBox::history().first().detail.isEmpty());

@@ -13,6 +13,7 @@ BlockSender::BlockSender(SerialLink& port, QObject* parent) : QObject(parent), p
     drainPoll_.setTimerType(Qt::PreciseTimer);
     drainPoll_.setSingleShot(true);
     connect(&drainPoll_, &QTimer::timeout, this, &BlockSender::pollDrain);
+    pause_.setObjectName(QStringLiteral("Timer1"));
     pause_.setTimerType(Qt::PreciseTimer);
     pause_.setSingleShot(true);
     connect(&pause_, &QTimer::timeout, this, &BlockSender::pauseEnded);

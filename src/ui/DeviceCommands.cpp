@@ -1,7 +1,7 @@
 #include "ui/DeviceCommands.h"
 
+#include "link/BlockSender.h"
 #include "link/SerialLink.h"
-#include "link/TimedWait.h"
 #include "link/TransferProtocol.h"
 #include "model/ParameterSet.h"
 #include "model/SetupRangeCheck.h"
@@ -69,14 +69,29 @@ private:
     bool cursorShown_ = true;
 };
 
-DeviceCommands::DeviceCommands(ParameterSet& set, SerialLink& port, TimedWait& wait,
-                               const MessageTexts& texts, std::function<void()> collectImage,
-                               QWidget* dialogParent, QObject* parent)
-    : QObject(parent), set_(set), port_(port), wait_(wait), texts_(texts),
-      collectImage_(std::move(collectImage)), dialogParent_(dialogParent) {
-    // A broken link ends the pause in progress so the command can report it.
-    connect(&port_, &SerialLink::failed, &wait_, &TimedWait::interrupt);
+DeviceCommands::DeviceCommands(ParameterSet& set, SerialLink& port, const MessageTexts& texts,
+                               std::function<void()> collectImage, QWidget* dialogParent,
+                               QObject* parent)
+    : QObject(parent), set_(set), port_(port), texts_(texts),
+      collectImage_(std::move(collectImage)), dialogParent_(dialogParent),
+      sender_(new BlockSender(port, this)) {
+    connect(sender_, &BlockSender::blockSent, this, [this](int done, int total) {
+        Q_EMIT progress(done, total);
+        if (total > 1) {
+            Q_EMIT statusChanged(
+                tr("Sending to the Rotavionix: block %1 of %2").arg(done).arg(total));
+        }
+    });
+    connect(sender_, &BlockSender::finished, this, [this](bool ok) {
+        if (activeIsStore_) {
+            storeSent(ok);
+        } else {
+            transferSent(ok);
+        }
+    });
 }
+
+DeviceCommands::~DeviceCommands() = default;
 
 void DeviceCommands::cbDownload_Click() {
     transfer();
@@ -95,7 +110,15 @@ void DeviceCommands::cbFlash_Click() {
              {QMessageBox::No, tr("Store only")},
              {QMessageBox::Cancel, tr("Cancel")}},
             QMessageBox::Yes, QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !transfer())) {
+        if (answer == QMessageBox::Cancel) {
+            return;
+        }
+        if (answer == QMessageBox::Yes) {
+            transfer([this](bool completed) {
+                if (completed) {
+                    store();
+                }
+            });
             return;
         }
     }
@@ -121,62 +144,74 @@ bool DeviceCommands::unitMayDifferFromWindow() {
     return TransferProtocol::differsFromSent(*lastSent_, set_.image, set_.curves);
 }
 
-bool DeviceCommands::transfer() {
+void DeviceCommands::transfer(std::function<void(bool)> then) {
     using namespace TransferProtocol;
-    Run run(*this);
-    if (!run.open()) {
-        fail(run);
-        return false;
+    auto run = std::make_unique<Run>(*this);
+    const auto give = [&then](bool completed) {
+        if (then) {
+            then(completed);
+        }
+    };
+    if (!run->open()) {
+        fail(*run);
+        run.reset();
+        return give(false);
     }
     // The question waits for the pilot, not the program: no busy pointer over it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
     QApplication::restoreOverrideCursor();
     SendChannelSetup = withChannels ? AnswerYes : AnswerNo;
-    if (!collect(run)) {
-        fail(run);
-        return false;
+    if (!collect(*run)) {
+        fail(*run);
+        run.reset();
+        return give(false);
     }
     if (!confirmOutOfRangeValues(withChannels)) {
-        if (run.ownsPort()) {
+        if (run->ownsPort()) {
             port_.abort();
         }
         Q_EMIT statusChanged(tr("Nothing was sent to the Rotavionix."));
-        return false;
+        run.reset();
+        return give(false);
     }
 
     // From here on a failure leaves the unit with part of the set.
-    run.partial = true;
+    run->partial = true;
     unitHoldsPart_ = true;
-    SentTransfer sent{withChannels, {}};
+    sending_ = SentTransfer{withChannels, {}};
     const QList<Block> plan = transferPlan(withChannels);
-    const auto total = static_cast<int>(plan.size());
-    Q_EMIT progress(0, total);
-    for (int done = 0; done < total; ++done) {
-        // Built only now, so that edits made during earlier pauses go out.
-        const QByteArray text = blockText(plan[done], set_.image, set_.curves);
-        if (!send(run, text)) {
-            fail(run);
-            return false;
-        }
-        sent.blocks.append(text);
-        Q_EMIT progress(done + 1, total);
-        Q_EMIT statusChanged(
-            tr("Sending to the Rotavionix: block %1 of %2").arg(done + 1).arg(total));
-        if (!pause(run, BlockPauseMs)) {
-            fail(run);
-            return false;
-        }
+    active_ = std::move(run);
+    afterTransfer_ = std::move(then);
+    Q_EMIT progress(0, static_cast<int>(plan.size()));
+    activeIsStore_ = false;
+    sender_->start(
+        static_cast<int>(plan.size()),
+        [this, plan](int block) {
+            // Built only when due, so that edits made during earlier pauses go out.
+            QByteArray text = blockText(plan[block], set_.image, set_.curves);
+            sending_.blocks.append(text);
+            return text;
+        },
+        BlockPauseMs);
+}
+
+void DeviceCommands::transferSent(bool ok) {
+    std::unique_ptr<Run> run = std::move(active_);
+    const std::function<void(bool)> then = std::exchange(afterTransfer_, {});
+    const bool completed = ok && closePort(*run);
+    if (completed) {
+        lastSent_ = std::exchange(sending_, {});
+        unitHoldsPart_ = false;
+        TransferProtocol::rewriteChannelEntries(set_.image, set_.channels);
+        Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
+    } else {
+        fail(*run);
     }
-    if (!closePort(run)) {
-        fail(run);
-        return false;
+    run.reset(); // the command has ended before what follows it starts
+    if (then) {
+        then(completed);
     }
-    lastSent_ = std::move(sent);
-    unitHoldsPart_ = false;
-    rewriteChannelEntries(set_.image, set_.channels);
-    Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
-    return true;
 }
 
 bool DeviceCommands::collect(Run& run) {
@@ -203,36 +238,26 @@ bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
     return send;
 }
 
-bool DeviceCommands::store() {
-    Run run(*this);
-    if (!run.open()) {
-        fail(run);
-        return false;
+void DeviceCommands::store() {
+    auto run = std::make_unique<Run>(*this);
+    if (!run->open()) {
+        return fail(*run);
     }
     Q_EMIT progress(0, 1);
     Q_EMIT statusChanged(tr("Saving the data in the Rotavionix..."));
-    if (!send(run, TransferProtocol::storeCommand())) {
-        fail(run);
-        return false;
-    }
-    Q_EMIT progress(1, 1);
-    if (!pause(run, TransferProtocol::StorePauseMs) || !closePort(run)) {
-        fail(run);
-        return false;
+    active_ = std::move(run);
+    activeIsStore_ = true;
+    sender_->start(
+        1, [](int) { return TransferProtocol::storeCommand(); }, TransferProtocol::StorePauseMs);
+}
+
+void DeviceCommands::storeSent(bool ok) {
+    std::unique_ptr<Run> run = std::move(active_);
+    if (!ok || !closePort(*run)) {
+        return fail(*run);
     }
     // The unit never answers: that it stored anything is not known here.
     Q_EMIT statusChanged(tr("Store command sent to the Rotavionix."));
-    return true;
-}
-
-bool DeviceCommands::send(Run& run, const QByteArray& text) {
-    // The pause that follows must start only once the block has left the
-    // program, so the unit sees the full silence after the block end.
-    return run.ownsPort() && port_.write(text) && run.ownsPort() && port_.drain();
-}
-
-bool DeviceCommands::pause(Run& run, int milliseconds) {
-    return wait_.wait(milliseconds) && run.ownsPort();
 }
 
 bool DeviceCommands::closePort(Run& run) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QByteArray;
@@ -15,26 +16,29 @@ class QWidget;
 
 namespace rv {
 
+class BlockSender;
 class SerialLink;
-class TimedWait;
 struct MessageTexts;
 struct ParameterSet;
 
 // The two buttons that talk to the unit: cbDownload sends the parameter set
 // and the curves, cbFlash makes the unit store them. Each command opens the
-// port, writes its blocks with a pause after every block end, and closes the
-// port; any failure closes the port at once and ends with PORT_FAIL.
+// port, hands its blocks to the block sender (a pause after every block end)
+// and closes the port when the sender is done; any failure closes the port at
+// once and ends with PORT_FAIL. A command returns as soon as its blocks are
+// under way; finished() says when it has ended.
 //
 // The window stays live during the pauses; a second command started then
 // finds the port held and fails with PORT_FAIL while the first carries on.
-// Its message waits until the first has ended: a modal box shown inside the
-// first command's pause would hold that command up until it is dismissed.
+// Its message waits until the first has ended: a modal box shown during the
+// first command would hold that command's caller up until it is dismissed.
 class DeviceCommands : public QObject {
     Q_OBJECT
 public:
-    DeviceCommands(ParameterSet& set, SerialLink& port, TimedWait& wait, const MessageTexts& texts,
+    DeviceCommands(ParameterSet& set, SerialLink& port, const MessageTexts& texts,
                    std::function<void()> collectImage, QWidget* dialogParent,
                    QObject* parent = nullptr);
+    ~DeviceCommands() override;
 
     void cbDownload_Click();
     void cbFlash_Click();
@@ -59,27 +63,33 @@ private:
     class Run;
     friend class Run;
 
-    // The transfer and the store command; true when the command completed.
-    bool transfer();
-    bool store();
+    // The transfer and the store command; `then` learns, once the command
+    // has ended, whether it completed.
+    void transfer(std::function<void(bool completed)> then = {});
+    void store();
+    void transferSent(bool ok);
+    void storeSent(bool ok);
     bool collect(Run& run);
     bool confirmOutOfRangeValues(bool withChannels);
     // Whether the unit may hold other values than the window's, so that
     // storing now would keep something the pilot does not see.
     bool unitMayDifferFromWindow();
 
-    bool send(Run& run, const QByteArray& text);
-    bool pause(Run& run, int milliseconds);
     bool closePort(Run& run);
     void fail(Run& run);
     void showPortFail(const QString& reason);
 
     ParameterSet& set_;
     SerialLink& port_;
-    TimedWait& wait_;
     const MessageTexts& texts_;
     std::function<void()> collectImage_;
     QWidget* dialogParent_;
+    BlockSender* sender_;
+    // The command whose blocks the sender is sending, and what follows it.
+    std::unique_ptr<Run> active_;
+    bool activeIsStore_ = false;
+    std::function<void(bool)> afterTransfer_;
+    TransferProtocol::SentTransfer sending_;
     int running_ = 0;
     QStringList deferredFailures_;
     // What the last completed transfer of this run sent; unset before the

@@ -5,7 +5,6 @@
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
 #include "link/SerialLink.h"
-#include "link/TimedWait.h"
 #include "ui/ChannelPage.h"
 #include "ui/ControllerPage.h"
 #include "ui/DeviceCommands.h"
@@ -64,9 +63,7 @@ void RVMain::setDocumentOpener(std::function<void(const QString&)> opener) {
     documentOpener() = std::move(opener);
 }
 
-RVMain::RVMain(QWidget* parent)
-    : QMainWindow(parent), com1_(std::make_unique<SerialLink>()),
-      timer1_(std::make_unique<TimedWait>()) {
+RVMain::RVMain(QWidget* parent) : QMainWindow(parent), com1_(std::make_unique<SerialLink>()) {
     setObjectName(QStringLiteral("RVMain"));
     buildWindow();
     buildMenus();
@@ -130,7 +127,7 @@ void RVMain::buildWindow() {
     connect(files_, &FileCommands::currentFileChanged, this, &RVMain::updateCaption);
 
     device_ = new DeviceCommands(
-        set_, *com1_, *timer1_, texts_, [this] { binder_->CollectImage(); }, this, this);
+        set_, *com1_, texts_, [this] { binder_->CollectImage(); }, this, this);
     connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::cbDownload_Click);
     connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::cbFlash_Click);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);

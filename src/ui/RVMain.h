@@ -27,7 +27,6 @@ class ImageBinder;
 class PortSelection;
 class SerialLink;
 class SetupPage;
-class TimedWait;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
@@ -80,7 +79,6 @@ private:
     bool closeAfterCommand_ = false;
 
     std::unique_ptr<SerialLink> com1_;
-    std::unique_ptr<TimedWait> timer1_;
     std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
 
     QTabBar* tabStrip_ = nullptr;
