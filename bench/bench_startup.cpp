@@ -83,8 +83,7 @@ pid_t spawn(const std::vector<std::string>& arguments, const std::vector<std::st
     }
     envp.push_back(nullptr);
     pid_t pid = 0;
-    const int error =
-        posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
         fail("cannot start " + arguments.front() + ": " + std::strerror(error));
@@ -156,9 +155,9 @@ private:
 };
 
 struct Start {
-    double paintedMs = 0;    // launch to the first damage of a top-level window
-    double mappedMs = 0;     // launch to that window being mapped
-    double peakMiB = 0;      // VmHWM, SettleMs after the first paint
+    double paintedMs = 0; // launch to the first damage of a top-level window
+    double mappedMs = 0;  // launch to that window being mapped
+    double peakMiB = 0;   // VmHWM, SettleMs after the first paint
     int width = 0, height = 0;
     std::string title;
 };
@@ -173,15 +172,17 @@ public:
     explicit PaintWatcher(const std::string& display) {
         connection_ = xcb_connect(display.c_str(), nullptr);
         if (xcb_connection_has_error(connection_)) {
-            fail("cannot connect to the X server " + display + " (xcb error " + std::to_string(xcb_connection_has_error(connection_)) + ")");
+            fail("cannot connect to the X server " + display + " (xcb error " +
+                 std::to_string(xcb_connection_has_error(connection_)) + ")");
         }
-        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
+        const xcb_query_extension_reply_t* damage =
+            xcb_get_extension_data(connection_, &xcb_damage_id);
         if (damage == nullptr || !damage->present) {
             fail("the X server has no DAMAGE extension");
         }
         damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        free(xcb_damage_query_version_reply(
-            connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+        free(xcb_damage_query_version_reply(connection_,
+                                            xcb_damage_query_version(connection_, 1, 1), nullptr));
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
@@ -266,19 +267,19 @@ private:
                 fail("the child ended early:\n" + readText(log));
             }
             if (nowMs() > deadline) {
-                fail("no first paint within " + std::to_string(TimeoutMs / 1000) + " s:\n" +
-                     readText(log));
+                fail("nothing happened for " + std::to_string(TimeoutMs / 1000) +
+                     " s; the child said:\n" + readText(log));
             }
             poll(&socket, 1, 5);
         }
     }
 
     std::string titleOf(xcb_window_t window) {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection_,
-            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
-                             0, 256),
-            nullptr);
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                   nullptr);
         std::string title;
         if (reply != nullptr) {
             title.assign(static_cast<const char*>(xcb_get_property_value(reply)),
@@ -301,18 +302,16 @@ struct Spread {
 Spread spreadOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t middle = values.size() / 2;
-    const double median = values.size() % 2 == 1
-                              ? values[middle]
-                              : (values[middle - 1] + values[middle]) / 2;
+    const double median =
+        values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
     return {median, values.front(), values.back()};
 }
 
 // The children's environment: the launcher's own, on the X server given, with
 // a settings store of their own in which the language is already chosen.
 std::vector<std::string> childEnvironment(const std::string& display, const QString& scratch) {
-    const std::set<std::string> replaced = {"DISPLAY",         "QT_QPA_PLATFORM",
-                                            "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR",
-                                            "WAYLAND_DISPLAY", "XAUTHORITY"};
+    const std::set<std::string> replaced = {"DISPLAY",         "QT_QPA_PLATFORM", "XDG_CONFIG_HOME",
+                                            "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY", "XAUTHORITY"};
     std::vector<std::string> environment;
     for (char** variable = environ; *variable != nullptr; ++variable) {
         const std::string entry(*variable);
@@ -323,7 +322,8 @@ std::vector<std::string> childEnvironment(const std::string& display, const QStr
     environment.push_back("DISPLAY=" + display);
     environment.push_back("QT_QPA_PLATFORM=xcb");
     environment.push_back("XDG_CONFIG_HOME=" + (scratch + QStringLiteral("/config")).toStdString());
-    environment.push_back("XDG_RUNTIME_DIR=" + (scratch + QStringLiteral("/runtime")).toStdString());
+    environment.push_back("XDG_RUNTIME_DIR=" +
+                          (scratch + QStringLiteral("/runtime")).toStdString());
     return environment;
 }
 
@@ -350,8 +350,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QString benchDirectory = QCoreApplication::applicationDirPath();
     int starts = 15;
-    QString program = QFileInfo(benchDirectory + QStringLiteral("/../rotavionix-control"))
-                          .canonicalFilePath();
+    QString program =
+        QFileInfo(benchDirectory + QStringLiteral("/../rotavionix-control")).canonicalFilePath();
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
         bool number = false;
         const int value = argument.toInt(&number);
@@ -374,8 +374,7 @@ int main(int argc, char* argv[]) {
     prepareScratch(scratch.path());
     VirtualXServer server(scratch.path().toStdString() + "/xvfb.log");
     PaintWatcher watcher(server.display());
-    const std::vector<std::string> environment =
-        childEnvironment(server.display(), scratch.path());
+    const std::vector<std::string> environment = childEnvironment(server.display(), scratch.path());
     const std::string directory = scratch.path().toStdString();
 
     std::vector<double> time[2], memory[2];
@@ -413,8 +412,8 @@ int main(int argc, char* argv[]) {
     std::printf("  program     %s\n              window \"%s\", %d x %d px\n",
                 program.toLocal8Bit().constData(), first[0].title.c_str(), first[0].width,
                 first[0].height);
-    std::printf("  bare window %s, %d x %d px\n", bare.toLocal8Bit().constData(),
-                first[1].width, first[1].height);
+    std::printf("  bare window %s, %d x %d px\n", bare.toLocal8Bit().constData(), first[1].width,
+                first[1].height);
     const auto row = [](const char* name, const Spread& time, const Spread& memory) {
         std::printf("  %-11s %6.1f ms (min %6.1f, max %6.1f)   peak RSS %5.1f MiB (min %5.1f, "
                     "max %5.1f)\n",
