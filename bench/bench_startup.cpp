@@ -34,6 +34,7 @@
 #include <poll.h>
 #include <set>
 #include <spawn.h>
+#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <time.h>
@@ -55,9 +56,9 @@ double nowMs() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
+// Thrown, so that the X server and the scratch folder are cleaned up on the way out.
 [[noreturn]] void fail(const std::string& message) {
-    std::fprintf(stderr, "bench_startup: %s\n", message.c_str());
-    std::exit(1);
+    throw std::runtime_error(message);
 }
 
 // posix_spawn (a vfork underneath) costs less before the child runs than
@@ -267,6 +268,10 @@ private:
                 fail("the child ended early:\n" + readText(log));
             }
             if (nowMs() > deadline) {
+                if (child != 0) {
+                    kill(child, SIGKILL);
+                    waitpid(child, nullptr, 0);
+                }
                 fail("nothing happened for " + std::to_string(TimeoutMs / 1000) +
                      " s; the child said:\n" + readText(log));
             }
@@ -344,10 +349,7 @@ void prepareScratch(const QString& scratch) {
     }
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+int measureStartup() {
     const QString benchDirectory = QCoreApplication::applicationDirPath();
     int starts = 15;
     QString program =
@@ -424,4 +426,16 @@ int main(int argc, char* argv[]) {
     std::printf("  ratio of the medians: time %.2f (target <= 1.3), memory %.2f (target <= 1.3)\n",
                 programTime.median / bareTime.median, programMemory.median / bareMemory.median);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    try {
+        return measureStartup();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_startup: %s\n", error.what());
+        return 1;
+    }
 }
