@@ -1,187 +1,441 @@
-// Start-up to the first painted window, and peak memory, of the program with
-// a parameter file loaded, each as a ratio to a bare Qt window started the
-// same way in the same run. Runs each kind several times as child processes
-// on the platform QT_QPA_PLATFORM names (offscreen when unset) and prints
-// medians. scripts/bench.sh runs it on an X server (Xvfb), as on a desktop,
-// and on the offscreen platform, which has next to no cost of its own.
-#include "ui/ApplicationSetup.h"
-#include "ui/RVMain.h"
-
+// Start-up as a pilot meets it: from launching the program's executable, with
+// Default.rvc in the working directory, to the X server's first report that its
+// window was painted, and the peak memory; each as a ratio to a bare Qt window
+// (bench_bare_window) started the same way. Both kinds are fresh processes on
+// an X server (Xvfb) that this launcher starts; it watches the server itself
+// through the DAMAGE extension, so neither child measures anything.
+//
+//   bench_startup [STARTS] [PROGRAM]
+//
+// STARTS of each kind (default 15, at least 9), alternating program and bare
+// window; PROGRAM defaults to the rotavionix-control built beside the
+// benchmarks. RV_BENCH_VERBOSE=1 prints every start.
 #include "files/NeutralSetup.h"
 #include "files/ParameterFile.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QMainWindow>
-#include <QProcess>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <QTimer>
+
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <poll.h>
+#include <set>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
-long peakRssKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return -1;
+constexpr int TimeoutMs = 30000;
+// Peak memory is read this long after the first paint, so that work a program
+// puts off until just after its first paint still counts.
+constexpr int SettleMs = 300;
+
+double nowMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// Reports when the window has painted for the first time (the launcher stops
-// its clock on that line), then, once the start-up has settled and work put
-// off until after the first paint has run, the peak memory, and quits.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(const QElapsedTimer& clock) : clock_(clock) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QMetaObject::invokeMethod(
-                qApp,
-                [this] {
-                    std::printf("%lld\n", static_cast<long long>(clock_.nsecsElapsed() / 1000));
-                    std::fflush(stdout);
-                    QTimer::singleShot(20, qApp, [] {
-                        std::printf("%ld\n", peakRssKb());
-                        std::fflush(stdout);
-                        QApplication::quit();
-                    });
-                },
-                Qt::QueuedConnection);
+// Thrown, so that the X server and the scratch folder are cleaned up on the way out.
+[[noreturn]] void fail(const std::string& message) {
+    throw std::runtime_error(message);
+}
+
+// posix_spawn (a vfork underneath) costs less before the child runs than
+// QProcess, whose fork and pipes would count as the child's start-up.
+pid_t spawn(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+            const std::string& workingDirectory, const std::string& logFile) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workingDirectory.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    }
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    std::vector<char*> argv, envp;
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    for (const std::string& variable : environment) {
+        envp.push_back(const_cast<char*>(variable.c_str()));
+    }
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) {
+        fail("cannot start " + arguments.front() + ": " + std::strerror(error));
+    }
+    return pid;
+}
+
+std::string readText(const std::string& path) {
+    std::string text;
+    if (FILE* file = std::fopen(path.c_str(), "r")) {
+        char buffer[4096];
+        size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            text.append(buffer, read);
         }
-        return QObject::eventFilter(watched, event);
+        std::fclose(file);
+    }
+    return text;
+}
+
+double peakMemoryMiB(pid_t pid) {
+    const std::string status = readText("/proc/" + std::to_string(pid) + "/status");
+    const size_t at = status.find("VmHWM:");
+    return at == std::string::npos ? -1 : std::strtod(status.c_str() + at + 6, nullptr) / 1024.0;
+}
+
+// An Xvfb of our own on a free display number, which it reports through a pipe.
+class VirtualXServer {
+public:
+    explicit VirtualXServer(const std::string& log) {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) {
+            fail("pipe failed");
+        }
+        fcntl(pipeEnds[0], F_SETFD, FD_CLOEXEC);
+        std::vector<std::string> environment;
+        for (char** variable = environ; *variable != nullptr; ++variable) {
+            environment.emplace_back(*variable);
+        }
+        pid_ = spawn({"Xvfb", "-displayfd", std::to_string(pipeEnds[1]), "-screen", "0",
+                      "1280x1024x24", "-nolisten", "tcp"},
+                     environment, {}, log);
+        close(pipeEnds[1]);
+        // Read up to the end of the line: Xvfb gives up if the pipe closes mid-line.
+        std::string number;
+        pollfd ready{pipeEnds[0], POLLIN, 0};
+        char character = 0;
+        while (number.find('\n') == std::string::npos && poll(&ready, 1, TimeoutMs) > 0 &&
+               read(pipeEnds[0], &character, 1) == 1) {
+            number += character;
+        }
+        close(pipeEnds[0]);
+        display_ = ":" + number.substr(0, number.find('\n'));
+        if (number.empty() || number.back() != '\n') {
+            fail("Xvfb did not start (Debian package xvfb):\n" + readText(log));
+        }
+    }
+    ~VirtualXServer() {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+    VirtualXServer(const VirtualXServer&) = delete;
+    VirtualXServer& operator=(const VirtualXServer&) = delete;
+    const std::string& display() const { return display_; }
+
+private:
+    pid_t pid_ = 0;
+    std::string display_;
+};
+
+struct Start {
+    double paintedMs = 0; // launch to the first damage of a top-level window
+    double mappedMs = 0;  // launch to that window being mapped
+    double peakMiB = 0;   // VmHWM, SettleMs after the first paint
+    int width = 0, height = 0;
+    std::string title;
+};
+
+// The launcher's own connection to the X server: it sees every top-level
+// window created (no window manager on Xvfb, so nothing is reparented),
+// attaches a Damage object to each at once, and the first DamageNotify on one
+// of them is the first paint. A window is only drawn after the X server has
+// sent it an Expose, so the Damage object is in place well before that.
+class PaintWatcher {
+public:
+    explicit PaintWatcher(const std::string& display) {
+        connection_ = xcb_connect(display.c_str(), nullptr);
+        if (xcb_connection_has_error(connection_)) {
+            fail("cannot connect to the X server " + display + " (xcb error " +
+                 std::to_string(xcb_connection_has_error(connection_)) + ")");
+        }
+        const xcb_query_extension_reply_t* damage =
+            xcb_get_extension_data(connection_, &xcb_damage_id);
+        if (damage == nullptr || !damage->present) {
+            fail("the X server has no DAMAGE extension");
+        }
+        damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        free(xcb_damage_query_version_reply(connection_,
+                                            xcb_damage_query_version(connection_, 1, 1), nullptr));
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~PaintWatcher() { xcb_disconnect(connection_); }
+    PaintWatcher(const PaintWatcher&) = delete;
+    PaintWatcher& operator=(const PaintWatcher&) = delete;
+
+    Start measure(const std::vector<std::string>& arguments,
+                  const std::vector<std::string>& environment, const std::string& directory) {
+        windows_.clear();
+        const std::string log = directory + "/child.log";
+        Start start;
+        const double launched = nowMs();
+        const pid_t pid = spawn(arguments, environment, directory, log);
+        xcb_window_t painted = XCB_NONE;
+        waitFor(pid, log, [&](xcb_generic_event_t* event) {
+            const uint8_t type = event->response_type & 0x7f;
+            if (type == XCB_CREATE_NOTIFY) {
+                const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
+                if (created->parent == root_) {
+                    // Input-only windows refuse a Damage object; that error is ignored.
+                    xcb_damage_create(connection_, xcb_generate_id(connection_), created->window,
+                                      XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                    xcb_flush(connection_);
+                    windows_.insert(created->window);
+                }
+            } else if (type == XCB_MAP_NOTIFY) {
+                const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                if (windows_.count(mapped->window) != 0 && start.mappedMs == 0) {
+                    start.mappedMs = nowMs() - launched;
+                }
+            } else if (type == damageEvent_) {
+                const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+                if (windows_.count(damage->drawable) != 0) {
+                    start.paintedMs = nowMs() - launched;
+                    start.width = damage->geometry.width;
+                    start.height = damage->geometry.height;
+                    painted = damage->drawable;
+                }
+            }
+            return painted != XCB_NONE;
+        });
+        const double settled = nowMs() + SettleMs;
+        waitFor(pid, log, [&](xcb_generic_event_t*) { return nowMs() >= settled; });
+        start.peakMiB = peakMemoryMiB(pid);
+        start.title = titleOf(painted);
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        // The next start should not pay for the X server tearing this one's windows down.
+        waitFor(0, log, [&](xcb_generic_event_t*) { return windows_.empty(); });
+        free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+        return start;
     }
 
 private:
-    const QElapsedTimer& clock_;
-    bool done_ = false;
-};
-
-int child(int argc, char* argv[], const QByteArray& kind) {
-    const bool full = kind == "full";
-    QElapsedTimer clock;
-    clock.start();
-    QApplication app(argc, argv);
-    const qint64 applicationReady = clock.nsecsElapsed() / 1000;
-    std::unique_ptr<QMainWindow> window;
-    if (full) {
-        rv::setUpApplication(); // as the program's main() does
-        window = std::make_unique<rv::RVMain>();
-    } else {
-        window = std::make_unique<QMainWindow>();
-        window->resize(760, 580);
-        if (kind == "label") {
-            // The smallest window that shows text, so pays for the font system.
-            window->setCentralWidget(new QLabel(QStringLiteral("Rotavionix Control")));
+    // Hands every X event to done() until it returns true; also gives it a
+    // chance every few milliseconds without an event. Fails if the child ends.
+    template <typename Done> void waitFor(pid_t child, const std::string& log, Done done) {
+        const double deadline = nowMs() + TimeoutMs;
+        pollfd socket{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        while (true) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY) {
+                    windows_.erase(reinterpret_cast<xcb_destroy_notify_event_t*>(event)->window);
+                }
+                const bool finished = done(event);
+                free(event);
+                if (finished) {
+                    return;
+                }
+            }
+            xcb_generic_event_t idle{};
+            if (done(&idle)) {
+                return;
+            }
+            if (xcb_connection_has_error(connection_)) {
+                fail("lost the connection to the X server");
+            }
+            if (child != 0 && waitpid(child, nullptr, WNOHANG) == child) {
+                fail("the child ended early:\n" + readText(log));
+            }
+            if (nowMs() > deadline) {
+                if (child != 0) {
+                    kill(child, SIGKILL);
+                    waitpid(child, nullptr, 0);
+                }
+                fail("nothing happened for " + std::to_string(TimeoutMs / 1000) +
+                     " s; the child said:\n" + readText(log));
+            }
+            poll(&socket, 1, 5);
         }
     }
-    if (qEnvironmentVariableIsSet("RV_BENCH_STAGES")) {
-        std::fprintf(stderr, "application %lld us, window built %lld us\n",
-                     static_cast<long long>(applicationReady),
-                     static_cast<long long>(clock.nsecsElapsed() / 1000));
-    }
-    FirstPaint watcher(clock);
-    window->installEventFilter(&watcher);
-    window->show();
-    return QApplication::exec();
-}
 
-double median(QList<double> values) {
+    std::string titleOf(xcb_window_t window) {
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                   nullptr);
+        std::string title;
+        if (reply != nullptr) {
+            title.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                         static_cast<size_t>(xcb_get_property_value_length(reply)));
+            free(reply);
+        }
+        return title;
+    }
+
+    xcb_connection_t* connection_ = nullptr;
+    xcb_window_t root_ = XCB_NONE;
+    uint8_t damageEvent_ = 0;
+    std::set<xcb_window_t> windows_;
+};
+
+struct Spread {
+    double median, min, max;
+};
+
+Spread spreadOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+    const size_t middle = values.size() / 2;
+    const double median =
+        values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    return {median, values.front(), values.back()};
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc >= 3 && QByteArray(argv[1]) == "--child") {
-        return child(argc, argv, QByteArray(argv[2]));
+// The children's environment: the launcher's own, on the X server given, with
+// a settings store of their own in which the language is already chosen.
+std::vector<std::string> childEnvironment(const std::string& display, const QString& scratch) {
+    const std::set<std::string> replaced = {"DISPLAY",         "QT_QPA_PLATFORM", "XDG_CONFIG_HOME",
+                                            "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY", "XAUTHORITY"};
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string entry(*variable);
+        if (replaced.count(entry.substr(0, entry.find('='))) == 0) {
+            environment.push_back(entry);
+        }
     }
-    QCoreApplication app(argc, argv);
-    const int runs = argc >= 2 ? QByteArray(argv[1]).toInt() : 10;
+    environment.push_back("DISPLAY=" + display);
+    environment.push_back("QT_QPA_PLATFORM=xcb");
+    environment.push_back("XDG_CONFIG_HOME=" + (scratch + QStringLiteral("/config")).toStdString());
+    environment.push_back("XDG_RUNTIME_DIR=" +
+                          (scratch + QStringLiteral("/runtime")).toStdString());
+    return environment;
+}
 
-    // A settings store and working directory of its own, with a file to load.
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + QStringLiteral("/config/VORANE"));
-    QSettings settings(dir.path() + QStringLiteral("/config/VORANE/Rotavionix Control.ini"),
+void prepareScratch(const QString& scratch) {
+    QDir().mkpath(scratch + QStringLiteral("/config/VORANE"));
+    QDir().mkpath(scratch + QStringLiteral("/runtime"));
+    QFile::setPermissions(scratch + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QSettings settings(scratch + QStringLiteral("/config/VORANE/Rotavionix Control.ini"),
                        QSettings::IniFormat);
     settings.setValue(QStringLiteral("Startup/ComPort"), QStringLiteral("1"));
     settings.setValue(QStringLiteral("Startup/LastFile"), QStringLiteral("Default.rvc"));
     settings.setValue(QStringLiteral("Startup/Language"), QStringLiteral("1"));
     settings.sync();
-    rv::writeParameterFile(dir.path() + QStringLiteral("/Default.rvc"), rv::neutralSetup(),
-                           nullptr);
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!rv::writeParameterFile(scratch + QStringLiteral("/Default.rvc"), rv::neutralSetup(),
+                                nullptr)) {
+        fail("cannot write Default.rvc");
     }
-    const QByteArray platform = environment.value(QStringLiteral("QT_QPA_PLATFORM")).toLocal8Bit();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
+}
 
-    const char* kinds[] = {"bare", "label", "full"};
-    QList<double> time[3], memory[3];
-    for (int run = 0; run < runs; ++run) {
-        for (int step = 0; step < 3; ++step) {
-            // Each kind goes first as often as the others: the first launch of
-            // a round tends to run slower or faster than the next two.
-            const int kind = (run + step) % 3;
-            // Start-up as a user sees it: from launching the program to its first paint.
-            QProcess process;
-            process.setProcessEnvironment(environment);
-            process.setWorkingDirectory(dir.path());
-            QElapsedTimer clock;
-            clock.start();
-            process.start(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--child"), QString::fromLatin1(kinds[kind])});
-            while (!process.canReadLine() && process.waitForReadyRead(30000)) {
-            }
-            const double elapsedMs = clock.nsecsElapsed() / 1e6;
-            bool painted = false, measured = false;
-            process.readLine().trimmed().toLongLong(&painted);
-            while (!process.canReadLine() && process.waitForReadyRead(30000)) {
-            }
-            const double peakKb = process.readLine().trimmed().toDouble(&measured);
-            process.waitForFinished(30000);
-            if (!painted || !measured) {
-                std::fprintf(stderr, "child failed: %s\n",
-                             process.readAllStandardError().constData());
-                return 1;
-            }
-            time[kind] << elapsedMs;
-            memory[kind] << peakKb / 1024.0;
+int measureStartup() {
+    const QString benchDirectory = QCoreApplication::applicationDirPath();
+    int starts = 15;
+    QString program =
+        QFileInfo(benchDirectory + QStringLiteral("/../rotavionix-control")).canonicalFilePath();
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        bool number = false;
+        const int value = argument.toInt(&number);
+        if (number) {
+            starts = value;
+        } else {
+            program = QFileInfo(argument).absoluteFilePath();
         }
     }
-    const double bareTime = median(time[0]), labelTime = median(time[1]),
-                 fullTime = median(time[2]);
-    const double bareMemory = median(memory[0]), labelMemory = median(memory[1]),
-                 fullMemory = median(memory[2]);
-    std::printf("start-up from launch to first paint (median of %d runs, platform %s):\n", runs,
-                platform.constData());
-    std::printf("  bare Qt window            %7.1f ms   peak RSS %6.1f MiB\n", bareTime,
-                bareMemory);
-    std::printf("  Qt window with one label  %7.1f ms   peak RSS %6.1f MiB\n", labelTime,
-                labelMemory);
-    std::printf("  Rotavionix Control        %7.1f ms   peak RSS %6.1f MiB  (file loaded)\n",
-                fullTime, fullMemory);
-    std::printf(
-        "  ratio to the bare window:      time %.2f (target <= 1.5), memory %.2f (target <= 1.3)\n",
-        fullTime / bareTime, fullMemory / bareMemory);
-    std::printf("  ratio to the window with text: time %.2f, memory %.2f\n", fullTime / labelTime,
-                fullMemory / labelMemory);
+    if (starts < 9) {
+        fail("at least 9 starts of each kind");
+    }
+    const QString bare = benchDirectory + QStringLiteral("/bench_bare_window");
+    if (!QFileInfo(program).isExecutable() || !QFileInfo(bare).isExecutable()) {
+        fail("program or bench_bare_window not found: " + program.toStdString());
+    }
+    const bool verbose = qEnvironmentVariableIsSet("RV_BENCH_VERBOSE");
+
+    QTemporaryDir scratch;
+    prepareScratch(scratch.path());
+    VirtualXServer server(scratch.path().toStdString() + "/xvfb.log");
+    PaintWatcher watcher(server.display());
+    const std::vector<std::string> environment = childEnvironment(server.display(), scratch.path());
+    const std::string directory = scratch.path().toStdString();
+
+    std::vector<double> time[2], memory[2];
+    Start first[2];
+    // One start of each kind first, uncounted: it fills the file cache, and
+    // tells the size of the program's window, which the bare window then takes.
+    for (int round = -1; round < starts; ++round) {
+        for (int kind = 0; kind < 2; ++kind) {
+            std::vector<std::string> arguments{program.toStdString()};
+            if (kind == 1) {
+                arguments = {bare.toStdString(), "--size",
+                             std::to_string(first[0].width) + "x" +
+                                 std::to_string(first[0].height)};
+            }
+            const Start start = watcher.measure(arguments, environment, directory);
+            if (round < 0) {
+                first[kind] = start;
+                continue;
+            }
+            time[kind].push_back(start.paintedMs);
+            memory[kind].push_back(start.peakMiB);
+            if (verbose) {
+                std::printf("%-8s mapped %6.1f ms  painted %6.1f ms  %4d x %-4d  %5.1f MiB\n",
+                            kind == 0 ? "program" : "bare", start.mappedMs, start.paintedMs,
+                            start.width, start.height, start.peakMiB);
+            }
+        }
+    }
+
+    const Spread programTime = spreadOf(time[0]), bareTime = spreadOf(time[1]);
+    const Spread programMemory = spreadOf(memory[0]), bareMemory = spreadOf(memory[1]);
+    std::printf("start-up on Xvfb (%s), launch to the X server's first damage report of the "
+                "window, %d starts of each kind, alternating:\n",
+                server.display().c_str(), starts);
+    std::printf("  program     %s\n              window \"%s\", %d x %d px\n",
+                program.toLocal8Bit().constData(), first[0].title.c_str(), first[0].width,
+                first[0].height);
+    std::printf("  bare window %s, %d x %d px\n", bare.toLocal8Bit().constData(), first[1].width,
+                first[1].height);
+    const auto row = [](const char* name, const Spread& time, const Spread& memory) {
+        std::printf("  %-11s %6.1f ms (min %6.1f, max %6.1f)   peak RSS %5.1f MiB (min %5.1f, "
+                    "max %5.1f)\n",
+                    name, time.median, time.min, time.max, memory.median, memory.min, memory.max);
+    };
+    row("program", programTime, programMemory);
+    row("bare window", bareTime, bareMemory);
+    std::printf("  ratio of the medians: time %.2f (target <= 1.3), memory %.2f (target <= 1.3)\n",
+                programTime.median / bareTime.median, programMemory.median / bareMemory.median);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    try {
+        return measureStartup();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_startup: %s\n", error.what());
+        return 1;
+    }
 }

@@ -1,0 +1,20 @@
+// The yardstick for the program's start-up: a bare Qt window and nothing else,
+// started by bench_startup as a process of its own. "--size WxH" gives it the
+// size of the program's window, so that both paint the same area.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
+    if (sizeAt >= 0 && sizeAt + 1 < arguments.size()) {
+        const QStringList size = arguments.at(sizeAt + 1).split(QLatin1Char('x'));
+        if (size.size() == 2) {
+            window.resize(size.at(0).toInt(), size.at(1).toInt());
+        }
+    }
+    window.show();
+    return QApplication::exec();
+}
