@@ -71,6 +71,8 @@ void ValueEditor::refresh() {
     message_->clear();
 }
 
+using ValueEntry::readNumber;
+
 std::optional<int> ValueEditor::parseByte(const QString& text, const QLocale& locale) {
     return ValueEntry::byteOf(text, locale);
 }
@@ -79,7 +81,7 @@ void ValueEditor::TPara_DblClick() {
     const QString text = valueText_->text().trimmed();
     const std::optional<int> byte = parseByte(text, QLocale());
     if (!byte) {
-        message_->setText(ValueEntry::readNumber(text, QLocale())
+        message_->setText(readNumber(text, QLocale())
                               ? tr("%1 is outside 0..255; nothing written.").arg(text)
                               : tr("\"%1\" is not a number; nothing written.").arg(text));
         return;
