@@ -1,5 +1,7 @@
 #!/bin/sh
-# Fuzzes the parameter-file reader for a bounded time (default 60 seconds).
+# Fuzzes the widget-free core (parameter-file record, image checks, curve gap
+# filling, transfer block texts, number reading) for a bounded time (default
+# 60 seconds).
 # Configures build-fuzz with clang, builds the target, generates a small seed
 # corpus and exits non-zero when the fuzzer finds a fault.
 set -eu
@@ -10,18 +12,26 @@ build="$root/build-fuzz"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DRV_BUILD_FUZZ=ON
-cmake --build "$build" --target fuzz_record -j2
+cmake --build "$build" --target fuzz_core -j2
 
+# The first byte of an input picks the part: 0 record, 1 image, 2 curve,
+# 3 transfer blocks, 4 a typed number.
 corpus="$build/fuzz-corpus"
 mkdir -p "$corpus"
 : >"$corpus/empty"
-head -c 1570 /dev/zero >"$corpus/zero-record"
-head -c 600 /dev/urandom >"$corpus/short-into-comment"
-head -c 1570 /dev/urandom >"$corpus/random-record"
-head -c 2100 /dev/urandom >"$corpus/longer-than-record"
-{ head -c 570 /dev/zero; printf 'abc\344\366\374\337\200'; head -c 992 /dev/zero | tr '\0' ' '; } \
-    >"$corpus/comment-record"
+{ printf '\000'; head -c 1570 /dev/zero; } >"$corpus/zero-record"
+{ printf '\000'; head -c 600 /dev/urandom; } >"$corpus/short-into-comment"
+{ printf '\000'; head -c 1570 /dev/urandom; } >"$corpus/random-record"
+{ printf '\000'; head -c 2100 /dev/urandom; } >"$corpus/longer-than-record"
+{ printf '\000'; head -c 570 /dev/zero; printf 'abc\344\366\374\337\200\r\r\n\n'
+  head -c 988 /dev/zero | tr '\0' ' '; } >"$corpus/comment-record"
+{ printf '\001'; head -c 71 /dev/urandom; } >"$corpus/random-image"
+{ printf '\002'; printf '\000\000\377\377\377\377\144\000\377\377\310\000'; } >"$corpus/curve-with-gaps"
+{ printf '\003'; head -c 314 /dev/urandom; } >"$corpus/random-transfer"
+printf '\00412,5' >"$corpus/number-german"
+printf '\0041e300' >"$corpus/number-huge"
+printf '\004 -0.5 ' >"$corpus/number-half"
 
 # libFuzzer writes the failing input next to the build and returns non-zero.
-"$build/fuzz/fuzz_record" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
+"$build/fuzz/fuzz_core" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
     -artifact_prefix="$build/" "$corpus"

@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every check:
 # the test suite, the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the format check, clang-tidy, and the
-# record-reader fuzz target.
+# fuzz target of the widget-free core.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -29,7 +29,7 @@ if [ -x scripts/tidy.sh ]; then
 fi
 
 if [ -x scripts/fuzz.sh ]; then
-    echo "== Fuzzing the record reader"
+    echo "== Fuzzing the widget-free core"
     scripts/fuzz.sh "${RV_FUZZ_SECONDS:-60}"
 fi
 

@@ -104,6 +104,13 @@ private Q_SLOTS:
         QCOMPARE(set.image.at(2), 15);
         QCOMPARE(set.image.at(3), 8);
         QCOMPARE(FlightPhaseValues::switchTimeTenths(QStringLiteral("0,25")), 2); // half to even
+        // A huge time is the longest there is, not a wrapped-round short one.
+        QCOMPARE(FlightPhaseValues::limitSwitchTenths(
+                     FlightPhaseValues::switchTimeTenths(QStringLiteral("1e300"))),
+                 FlightPhaseValues::MaxSwitchTenths);
+        QCOMPARE(FlightPhaseValues::limitSwitchTenths(
+                     FlightPhaseValues::switchTimeTenths(QStringLiteral("1e9"))),
+                 FlightPhaseValues::MaxSwitchTenths);
     }
 
     void loadShowsSpeedsAndDerivesBytes4And5() {

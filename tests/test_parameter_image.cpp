@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 using namespace rv;
 
 class TestParameterImage : public QObject {
@@ -43,6 +46,16 @@ private Q_SLOTS:
         QCOMPARE(roundHalfEven(24.5), 24);
         QCOMPARE(roundHalfEven(2.4999), 2);
         QCOMPARE(roundHalfEven(2.5001), 3);
+        // Out of the int64 range: its ends, never an undefined cast.
+        constexpr auto most = std::numeric_limits<std::int64_t>::max();
+        constexpr auto least = std::numeric_limits<std::int64_t>::min();
+        QCOMPARE(roundHalfEven(1e19), most);
+        QCOMPARE(roundHalfEven(1e300), most);
+        QCOMPARE(roundHalfEven(std::numeric_limits<double>::infinity()), most);
+        QCOMPARE(roundHalfEven(-1e300), least);
+        QCOMPARE(roundHalfEven(std::nan("")), 0);
+        QCOMPARE(floorToInt(-1e19), least);
+        QCOMPARE(roundHalfEven(-9223372036854775808.0), least); // still in range
     }
 
     void referenceComparisonIgnoresEntriesBeyond58() {

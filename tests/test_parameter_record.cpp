@@ -117,6 +117,17 @@ private Q_SLOTS:
     }
 
     // A character outside the BMP is one character: one "?" and one of the 1,000.
+    // An edited comment from a file with lone LF line ends can exceed 1,000
+    // characters only with CR LF: it is kept whole with LF instead of cut.
+    void aCommentThatFitsOnlyWithLoneLineFeedsKeepsThem() {
+        const QString lines = QStringLiteral("abcd\r\n").repeated(199) + QStringLiteral("abcX");
+        QCOMPARE(commentFieldFromText(lines),
+                 QStringLiteral("abcd\n").repeated(199) + QStringLiteral("abcX "));
+        // Too long either way: cut after 1,000 characters, CR LF kept.
+        const QString tooLong = QStringLiteral("abcde\r\n").repeated(170);
+        QCOMPARE(commentFieldFromText(tooLong), tooLong.left(1000));
+    }
+
     void charactersOutsideTheBmpCountOnce() {
         const QString emoji = QString::fromUcs4(U"\U0001F681");
         QCOMPARE(emoji.size(), 2);

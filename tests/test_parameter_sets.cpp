@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -162,6 +163,12 @@ private Q_SLOTS:
         QTest::newRow("lone LF") << QByteArray("a\nb");
         QTest::newRow("lone CR") << QByteArray("a\rb");
         QTest::newRow("CR LF and a tab") << QByteArray("a\r\n\tb");
+        const QDir comments(QStringLiteral(RV_SOURCE_DIR "/tests/data/comments"));
+        for (const QString& name : comments.entryList(QDir::Files)) {
+            QFile file(comments.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << file.readAll();
+        }
     }
     void commentsComeBackByteForByte() {
         QFETCH(QByteArray, text);
@@ -175,6 +182,35 @@ private Q_SLOTS:
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
         QVERIFY(window.fileCommands().mnuSave_Click());
         QCOMPARE(fx.readFile(QStringLiteral("saved.rvc")), record);
+    }
+
+    // A loaded comment of lone LF line ends that the box counts beyond 1,000
+    // characters is shown whole; an edit neither lets it grow nor cuts its end.
+    void aLongLoadedCommentIsNeverCut() {
+        WindowFixture fx;
+        QByteArray record = neutral();
+        const QByteArray lines = QByteArray("abcd\n").repeated(200);
+        record.replace(RecordOffset::Comment, lines.size(), lines);
+        fx.writeFile(QStringLiteral("Default.rvc"), record);
+        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
+        RVMain& window = fx.start();
+        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
+        QCOMPARE(comment->blockCount(), 201);
+
+        comment->setFocus();
+        comment->moveCursor(QTextCursor::End);
+        QTest::keyClick(comment, Qt::Key_X); // no room
+        QCOMPARE(comment->toPlainText(), QString::fromLatin1(lines));
+        comment->moveCursor(QTextCursor::Start);
+        QTest::keyClick(comment, Qt::Key_Delete);
+        QTest::keyClick(comment, Qt::Key_Y); // the room just freed
+        QTest::keyClick(comment, Qt::Key_Z);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("y") + QString::fromLatin1(lines).mid(1));
+
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("edited.rvc")));
+        QVERIFY(window.fileCommands().mnuSave_Click());
+        QCOMPARE(fx.readFile(QStringLiteral("edited.rvc")).mid(RecordOffset::Comment),
+                 QByteArray("y") + lines.mid(1));
     }
 
     // A comment that fills the box with line breaks fits the file whole.

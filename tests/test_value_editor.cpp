@@ -76,6 +76,10 @@ private Q_SLOTS:
                  std::nullopt);
         QCOMPARE(ValueEditor::parseByte(QStringLiteral("1,5"), QLocale(QLocale::English)),
                  std::nullopt);
+        // Far beyond any integer: refused like 256, never cast out of range.
+        for (const char* huge : {"1e19", "-1e19", "1e300", "-1e300", "9.3e18"}) {
+            QCOMPARE(ValueEditor::parseByte(QString::fromLatin1(huge), QLocale::c()), std::nullopt);
+        }
 
         QLocale::setDefault(QLocale(QLocale::German));
         ParameterSet set;

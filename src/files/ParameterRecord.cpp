@@ -136,7 +136,33 @@ int storedCommentLength(QStringView boxText) {
     return length;
 }
 
-QString commentFieldFromText(const QString& text) {
+QString commentBoxTextFromField(const QString& field) {
+    QString text = withWindowsLineBreaks(commentTextFromField(field));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+namespace {
+// Characters, with a surrogate pair as one.
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++count) {
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2
+                                                                                                : 1;
+    }
+    return count;
+}
+} // namespace
+
+QString commentFieldFromText(const QString& boxText) {
+    QString text = boxText;
+    if (characterCount(text) > ParameterSet::CommentSize) {
+        QString withLineFeeds = text;
+        withLineFeeds.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (characterCount(withLineFeeds) <= ParameterSet::CommentSize) {
+            text = withLineFeeds;
+        }
+    }
     QString field;
     int characters = 0;
     for (qsizetype i = 0; i < text.size() && characters < ParameterSet::CommentSize; ++characters) {

@@ -33,12 +33,18 @@ QByteArray encodeRecord(const ParameterSet& set);
 // bytes after RecordSize are ignored.
 void decodeRecord(const QByteArray& bytes, ParameterSet& set);
 
-// The comment field for a comment box text: cut after 1,000 characters and
-// filled with blanks to 1,000 (a character outside the BMP counts as one).
+// The comment field for a comment box text (line breaks as CR LF): cut after
+// 1,000 characters and filled with blanks to 1,000 (a character outside the BMP
+// counts as one). A text that only fits with its line breaks as LF alone, an
+// edited comment from a file with such line ends, is stored so, not cut.
 QString commentFieldFromText(const QString& text);
 
 // The comment as the comment box shows it: the field without its trailing blanks.
 QString commentTextFromField(const QString& field);
+
+// The comment field as the comment box is given it on a load: without its
+// trailing blanks, every line break (CR LF, or a lone CR or LF) as one LF.
+QString commentBoxTextFromField(const QString& field);
 
 // A comment with every line break (CR LF, or a lone CR or LF) as CR LF: what a
 // comment box gives back after showing it.

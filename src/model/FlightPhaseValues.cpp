@@ -3,6 +3,7 @@
 #include "model/Rounding.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace rv::FlightPhaseValues {
 
@@ -27,7 +28,10 @@ QString formatSwitchTime(int tenths, const QLocale& locale) {
 }
 
 int switchTimeTenths(const QString& text, const QLocale& locale) {
-    return static_cast<int>(roundHalfEven(secondsOf(text, locale) * 10.0));
+    // Held in int's range: "1e300" must read as very long, not wrap round.
+    return static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(secondsOf(text, locale) * 10.0),
+                                                     std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
 }
 
 int limitSwitchTenths(int tenths) {

@@ -1,126 +1,19 @@
 #include "ui/GeneralPage.h"
 
-#include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
 #include "model/ParameterSet.h"
 #include "ui/CurveDisplay.h"
 #include "ui/CurveSelectionFrame.h"
 #include "ui/FlightPhasePanel.h"
+#include "ui/LimitedTextEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace rv {
-
-namespace {
-// A plain-text field that holds at most maxLength characters. Typed, pasted,
-// dropped and composed text is shortened before it reaches the document, so
-// that undo and redo stay plain; text set from code is cut afterwards.
-// Holds at most as much as the file's comment field: lengths are counted as
-// the file stores the text, with every line break as CR LF (two characters).
-class LimitedTextEdit : public QPlainTextEdit {
-public:
-    LimitedTextEdit(int maxLength, QWidget* parent)
-        : QPlainTextEdit(parent), maxLength_(maxLength) {
-        connect(document(), &QTextDocument::contentsChange, this,
-                [this](int position, int, int added) { insertEnd_ = position + added; });
-        connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::cutExcess);
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const QString text = event->text();
-        const bool commandKey = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        const bool lineBreak = text == QStringLiteral("\r");
-        const bool inserts = !text.isEmpty() && !commandKey && (text.at(0).isPrint() || lineBreak);
-        const int needed = lineBreak ? 2 : storedCommentLength(text);
-        if (inserts && needed > room()) {
-            event->accept();
-            return;
-        }
-        QPlainTextEdit::keyPressEvent(event);
-    }
-
-    void insertFromMimeData(const QMimeData* source) override {
-        if (!source->hasText()) {
-            return;
-        }
-        QString text = source->text();
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMimeData limited;
-        limited.setText(fitting(text, room()));
-        QPlainTextEdit::insertFromMimeData(&limited);
-    }
-
-    void inputMethodEvent(QInputMethodEvent* event) override {
-        const QString commit = event->commitString();
-        if (storedCommentLength(commit) > room()) {
-            QInputMethodEvent limited(event->preeditString(), event->attributes());
-            limited.setCommitString(fitting(commit, room()), event->replacementStart(),
-                                    event->replacementLength());
-            QPlainTextEdit::inputMethodEvent(&limited);
-            return;
-        }
-        QPlainTextEdit::inputMethodEvent(event);
-    }
-
-private:
-    // The longest start of text that takes at most room characters in the file.
-    static QString fitting(const QString& text, int room) {
-        qsizetype count = 0;
-        for (int used = 0; count < text.size(); ++count) {
-            used += storedCommentLength(text.at(count));
-            if (used > room) {
-                break;
-            }
-        }
-        return text.left(count);
-    }
-    int length() const { return storedCommentLength(document()->toRawText()); }
-    int room() const {
-        return std::max(0,
-                        maxLength_ - (length() - storedCommentLength(textCursor().selectedText())));
-    }
-
-    void cutExcess() {
-        const int excess = length() - maxLength_;
-        if (excess <= 0) {
-            return;
-        }
-        // What does not fit is cut from the end of what was just inserted.
-        // Document positions match the characters of the raw text one to one.
-        const QString text = document()->toRawText();
-        const auto startFor = [&text, excess](qsizetype end) {
-            qsizetype start = end;
-            for (int removed = 0; removed < excess && start > 0; --start) {
-                removed += storedCommentLength(text.at(start - 1));
-            }
-            return start;
-        };
-        qsizetype end = std::clamp<qsizetype>(insertEnd_, 0, text.size());
-        qsizetype start = startFor(end);
-        if (storedCommentLength(QStringView(text).mid(start, end - start)) < excess) {
-            end = text.size(); // the insertion was shorter: cut from the very end
-            start = startFor(end);
-        }
-        QTextCursor cursor(document());
-        cursor.setPosition(int(start));
-        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
-
-    int maxLength_;
-    int insertEnd_ = 0;
-};
-} // namespace
 
 GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
     : QWidget(parent), set_(set), editor_(new CurveEditor(set, this)) {

@@ -5,6 +5,7 @@
 #include "ui/ChannelPage.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
+#include "ui/LimitedTextEdit.h"
 #include "ui/OptionGroup.h"
 #include "ui/PortSelection.h"
 
@@ -151,10 +152,10 @@ bool ImageBinder::ApplyImage() {
     setSlider("PitchSl", set_.PitchPart);
     setSlider("CyclSl", set_.CyclPart);
 
-    QString comment = commentTextFromField(set_.commentText);
-    comment.replace(QStringLiteral("\r\n"),
-                    QStringLiteral("\n")); // the files hold Windows line ends
-    control<QPlainTextEdit>(QStringLiteral("Comment"))->setPlainText(comment);
+    // Shown whole: the box's limit counts LF as two characters, as a save
+    // writes it, but what a file held must come back unchanged.
+    control<LimitedTextEdit>(QStringLiteral("Comment"))
+        ->showLoadedText(commentBoxTextFromField(set_.commentText));
 
     control<QCheckBox>(QStringLiteral("TS1Inv"))->setChecked(set_.TS1Inverter == 1);
     control<QCheckBox>(QStringLiteral("TS2Inv"))->setChecked(set_.TS2Inverter == 1);

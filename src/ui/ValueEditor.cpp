@@ -2,7 +2,7 @@
 
 #include "model/ParameterImage.h"
 #include "model/ParameterSet.h"
-#include "model/Rounding.h"
+#include "model/ValueEntry.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
-
-#include <cmath>
 
 namespace rv {
 
@@ -79,31 +77,10 @@ void ValueEditor::refresh() {
     message_->clear();
 }
 
-namespace {
-// A finite decimal number in the locale's notation, group separators refused:
-// "1.000" must not become 1000 where the dot groups thousands.
-std::optional<double> readNumber(const QString& text, const QLocale& locale) {
-    QLocale strict = locale;
-    strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = strict.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-} // namespace
+using ValueEntry::readNumber;
 
 std::optional<int> ValueEditor::parseByte(const QString& text, const QLocale& locale) {
-    const std::optional<double> value = readNumber(text, locale);
-    if (!value) {
-        return std::nullopt;
-    }
-    const std::int64_t rounded = roundHalfEven(*value);
-    if (rounded < 0 || rounded > 255) {
-        return std::nullopt;
-    }
-    return static_cast<int>(rounded);
+    return ValueEntry::byteOf(text, locale);
 }
 
 namespace {
