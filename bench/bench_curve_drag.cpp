@@ -2,7 +2,7 @@
 // button held, the write-back into the curve set and the repaint of the
 // picture, at two picture sizes.
 #include "model/CurveGeometry.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/CurvePicture.h"
 #include "ui/GeneralPage.h"
 
@@ -50,8 +50,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    rv::ParameterSet set;
-    set.PitchMode = 1;
+    rv::Setup set;
+    set.pitchMode = 1;
     for (char letter : rv::CurveSet::SendOrder) {
         auto& curve = set.curves.byLetter(letter);
         for (int c = 0; c < rv::CurvePoints; ++c) {

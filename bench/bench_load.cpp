@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
     settings.sync();
 
     // Two files that differ in every control, loaded in turn, so every load moves them all.
-    rv::ParameterSet first = rv::neutralSetup();
-    rv::ParameterSet second = rv::neutralSetup();
+    rv::Setup first = rv::neutralSetup();
+    rv::Setup second = rv::neutralSetup();
     for (int i :
          {8, 9, 10, 11, 14, 15, 16, 17, 19, 20, 21, 22, 24, 25, 26, 27, 28, 30, 33, 34, 43, 45}) {
         second.image.set(i, 40);
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     QList<double> micros;
     QElapsedTimer clock;
     for (int round = 0; round < rounds; ++round) {
-        window.parameters().CurrentFileName =
+        window.parameters().currentFileName =
             dir.path() + (round % 2 ? QStringLiteral("/a.rvc") : QStringLiteral("/b.rvc"));
         clock.start();
         window.fileCommands().LoadParameterFile();
@@ -60,6 +60,6 @@ int main(int argc, char* argv[]) {
     std::printf("  median %.3f ms, 95th percentile %.3f ms, worst %.3f ms (target < 5 ms)\n",
                 micros.at(rounds / 2) / 1000.0, micros.at(rounds * 95 / 100) / 1000.0,
                 micros.last() / 1000.0);
-    window.parameters().Changed = false;
+    window.parameters().changed = false;
     return 0;
 }

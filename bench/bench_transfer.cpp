@@ -4,7 +4,7 @@
 // the longest time the window went without processing events.
 
 #include "link/SerialLink.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     rv::MessageBox::setTestMode(true);
 
-    rv::ParameterSet set;
+    rv::Setup set;
     for (int i = 0; i < rv::ParameterImage::Size; ++i) {
         set.image.set(i, static_cast<std::uint8_t>(i * 3));
     }

@@ -1,6 +1,6 @@
 #include "model/ChannelGridLogic.h"
 #include "model/ChannelRows.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/channel_reference.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/ChannelPage.h"
@@ -35,7 +35,7 @@ QPoint indicatorCentre(QAbstractButton* button) {
 class TestChannelPage : public QObject {
     Q_OBJECT
 
-    ParameterSet set;
+    Setup set;
     ChannelPage* page = nullptr;
 
     QAbstractButton* opt(int row, int k) { return page->option(row, k); }
@@ -95,7 +95,7 @@ class TestChannelPage : public QObject {
 
 private Q_SLOTS:
     void init() {
-        set = ParameterSet{};
+        set = Setup{};
         page = new ChannelPage(set);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));

@@ -1,6 +1,6 @@
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/curve_test_helpers.h"
 
 #include <QSignalSpy>
@@ -19,7 +19,7 @@ constexpr int Right = CurveEditor::RightButton;
 class TestCurveEditor : public QObject {
     Q_OBJECT
 
-    ParameterSet set;
+    Setup set;
     std::unique_ptr<CurveEditor> editor;
 
     // Cursor over a column and a value with no button held, as before a click.
@@ -27,7 +27,7 @@ class TestCurveEditor : public QObject {
 
 private Q_SLOTS:
     void init() {
-        set = ParameterSet{};
+        set = Setup{};
         for (int i = 0; i < CurveSet::Count; ++i) {
             set.curves.byLetter(CurveSet::SendOrder[static_cast<std::size_t>(i)]) =
                 curvetest::ramp(10 * i, 1);
@@ -95,14 +95,14 @@ private Q_SLOTS:
         editor->Pic1_MouseMove(Left, xOf(0), cursorY(130));
         editor->Pic1_KeyDown(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('G')[0], 0);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
 
         editor->enterPhase(Acro);
         QVERIFY(!editor->fixedPointGuard(0));
         QCOMPARE(set.curves.byLetter('g')[0], 50); // the acro throttle curve is free
         editor->Pic1_KeyDown(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('g')[0], 51);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
     }
 
     void clickBeforeAnyCursorValueLeavesTheCurve() {
@@ -113,7 +113,7 @@ private Q_SLOTS:
         editor->Pic1_MouseDown(Left, xOf(4), 3150);
         editor->Pic1_MouseMove(Left, xOf(4), 3150);
         QCOMPARE(set.curves.byLetter('T'), before);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
         // Removing needs no cursor value.
         editor->Pic1_MouseDown(Right, xOf(4), 3150);
         QCOMPARE(set.curves.byLetter('T')[4], RemovedPoint);
@@ -125,13 +125,13 @@ private Q_SLOTS:
             hover(c, 100);
             editor->Pic1_MouseDown(Right, xOf(c), cursorY(100));
         }
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
         QVERIFY(std::ranges::none_of(set.curves.byLetter('T'), [](auto v) { return v < 0; }));
 
         hover(7, 100);
         editor->Pic1_MouseDown(Right, xOf(7), cursorY(100));
         QCOMPARE(set.curves.byLetter('T')[7], RemovedPoint);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
         hover(7, 100);
         QCOMPARE(editor->istValue(), QStringLiteral("X"));
 
@@ -171,10 +171,10 @@ private Q_SLOTS:
         editor->Pic1_KeyDown(CurveEditor::KeyRight);
         editor->Pic1_KeyDown(CurveEditor::KeyRight);
         editor->Pic1_MouseDown(Left, xOf(0), cursorY(100));
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
         editor->Pic1_MouseMove(Left, xOf(0), cursorY(170));
         QCOMPARE(set.curves.byLetter('M')[2], 170);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
     }
 
     void keysStepOneStoredUnitAndAlwaysMarkTheChange() {
@@ -184,7 +184,7 @@ private Q_SLOTS:
         hover(4, 50);
         editor->Pic1_KeyDown(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('N')[4], 200);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
         QCOMPARE(editor->istValue(), QStringLiteral("125"));
         editor->Pic1_KeyDown(CurveEditor::KeyDown);
         QCOMPARE(set.curves.byLetter('N')[4], 199);
@@ -252,7 +252,7 @@ private Q_SLOTS:
         editor->Pic1_Change();
         QVERIFY(!editor->hasPoints());
         QVERIFY(set.curves == before);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
     }
 
     void acroPhaseWithoutACurveWritesNothing() {

@@ -1,6 +1,6 @@
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/curve_test_helpers.h"
 #include "ui/CurveDisplay.h"
 #include "ui/CurvePicture.h"
@@ -29,7 +29,7 @@ constexpr QRgb Green = 0x00C000;
 class TestCurveEditorWidgets : public QObject {
     Q_OBJECT
 
-    ParameterSet set;
+    Setup set;
     std::unique_ptr<GeneralPage> page;
     std::unique_ptr<QWidget> speedFrame;
     CurvePicture* pic = nullptr;
@@ -66,8 +66,8 @@ class TestCurveEditorWidgets : public QObject {
 
 private Q_SLOTS:
     void init() {
-        set = ParameterSet{};
-        set.PitchMode = 1;
+        set = Setup{};
+        set.pitchMode = 1;
         for (char letter : CurveSet::SendOrder) {
             set.curves.byLetter(letter) = curvetest::ramp(50, 10); // 50 .. 150
         }
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void rightClickRemovesAPointAndTheLineRunsStraight() {
         curvetest::clickAt(pic, {xOf(7), cursorY(100)}, Qt::RightButton);
         QCOMPARE(set.curves.byLetter('A')[7], RemovedPoint);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
         QCOMPARE(text("IstValue"), QStringLiteral("X")); // at once, not at the next move
         // The ramp is straight anyway: the segment still passes column 7's place, but no dot.
         const QImage image = pic->grab().toImage();
@@ -178,14 +178,14 @@ private Q_SLOTS:
         curvetest::move(pic, {xOf(0), cursorY(140)}, Qt::LeftButton);
         QTest::keyClick(pic, Qt::Key_Up);
         QCOMPARE(set.curves.byLetter('G')[0], 0);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
 
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
         QCOMPARE(page->curveEditor().flightPhase(), int(Acro));
         QCOMPARE(dotColour(0, 50), Blue);
         curvetest::clickAt(pic, {xOf(0), cursorY(120)});
         QCOMPARE(set.curves.byLetter('g')[0], 120);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
     }
 
     void upOnTheTopValueStillMarksTheChange() {
@@ -196,7 +196,7 @@ private Q_SLOTS:
         hover(4, 30);
         QTest::keyClick(pic, Qt::Key_Up);
         QCOMPARE(set.curves.byLetter('A')[4], 200);
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
         QCOMPARE(text("IstValue"), QStringLiteral("100"));
     }
 
@@ -227,14 +227,14 @@ private Q_SLOTS:
 
         // Typing while the picture has the focus edits nothing, whatever the
         // key's code: %, &, ' and ( share theirs with the arrows elsewhere.
-        set.Changed = false;
+        set.changed = false;
         const auto before = set.curves.byLetter('A');
         for (const char typed : {'%', '&', '\'', '(', 'a', '8'}) {
             QTest::keyClick(pic, typed);
         }
         QCOMPARE(set.curves.byLetter('A'), before);
         QCOMPARE(page->curveEditor().lastColumn(), 2);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
         QCOMPARE(text("IstValue"), QStringLiteral("-30"));
 
         // Delete removes the point, Insert puts it back on the line between its neighbours.
@@ -245,11 +245,11 @@ private Q_SLOTS:
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_2")), Qt::LeftButton);
         pic->setFocus();
         QCOMPARE(page->curveEditor().lastColumn(), 2);
-        set.Changed = false;
+        set.changed = false;
         QTest::keyClick(pic, Qt::Key_Delete);
         QCOMPARE(set.curves.byLetter('A')[2], RemovedPoint);
         QCOMPARE(text("IstValue"), QStringLiteral("X"));
-        QVERIFY(set.Changed);
+        QVERIFY(set.changed);
         QTest::keyClick(pic, Qt::Key_Up); // a removed point takes no other key
         QCOMPARE(set.curves.byLetter('A')[2], RemovedPoint);
         QTest::keyClick(pic, Qt::Key_Insert);
@@ -269,12 +269,12 @@ private Q_SLOTS:
         comment->setFocus();
         QVERIFY(comment->hasFocus());
         const auto before = set.curves.byLetter('A');
-        set.Changed = false;
+        set.changed = false;
         curvetest::move(pic, {xOf(6), cursorY(150)}, Qt::NoButton);
         QVERIFY(comment->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QCOMPARE(set.curves.byLetter('A'), before);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
 
         child<QWidget>(QStringLiteral("Kurvenauswahl_2"))->setFocus();
         curvetest::move(pic, {xOf(6), cursorY(150)}, Qt::NoButton);
@@ -294,12 +294,12 @@ private Q_SLOTS:
         QVERIFY(child(QStringLiteral("Kurvenauswahl_0"))->isHidden());
         QVERIFY(speedFrame->isHidden());
 
-        set.DrehzahlMode = 1;
+        set.speedMode = 1;
         page->ShowCurves();
         QVERIFY(child(QStringLiteral("Kurvenauswahl_3"))->isHidden());
         QVERIFY(!speedFrame->isHidden());
 
-        set.PitchMode = 0;
+        set.pitchMode = 0;
         page->ShowCurves();
         QVERIFY(child<QRadioButton>(QStringLiteral("Kurvenauswahl_0"))->isChecked());
         QCOMPARE(page->curveEditor().curveIndex(), 0);

@@ -1,6 +1,6 @@
 #include "model/CurveEditor.h"
 #include "model/FlightPhaseValues.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/curve_test_helpers.h"
 #include "ui/CurvePicture.h"
 #include "ui/GeneralPage.h"
@@ -20,7 +20,7 @@ using namespace rv;
 class TestFlightPhase : public QObject {
     Q_OBJECT
 
-    ParameterSet set;
+    Setup set;
     std::unique_ptr<GeneralPage> page;
     std::unique_ptr<GovernorSpeedRows> speeds;
 
@@ -56,8 +56,8 @@ class TestFlightPhase : public QObject {
 private Q_SLOTS:
     void init() {
         QLocale::setDefault(QLocale::c());
-        set = ParameterSet{};
-        set.PitchMode = 1;
+        set = Setup{};
+        set.pitchMode = 1;
         page = std::make_unique<GeneralPage>(set);
         speeds = std::make_unique<GovernorSpeedRows>(set);
         page->show();
@@ -87,7 +87,7 @@ private Q_SLOTS:
         collect();
         QCOMPARE(set.image.at(2), 0);
         QCOMPARE(set.image.at(3), 20);
-        QVERIFY(!set.Changed); // found by the image comparison, not flagged
+        QVERIFY(!set.changed); // found by the image comparison, not flagged
     }
 
     void switchTimesUseTheLocaleBothWays() {
@@ -158,7 +158,7 @@ private Q_SLOTS:
         collect();
         QCOMPARE(set.image.at(6), 123);
         QCOMPARE(set.image.at(7), 249);
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
     }
 
     void doubleClicksRestoreFromTheImageNotTheReference() {
@@ -200,7 +200,7 @@ private Q_SLOTS:
         doubleClick("SpeedAcro");
         QCOMPARE(slider("SchwebenSl")->value(), 500);
         QVERIFY(set.curves == CurveSet{});
-        QVERIFY(!set.Changed);
+        QVERIFY(!set.changed);
     }
 
     void phaseSwitchesKeepEachCurveApart() {
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QCOMPARE(set.curves.byLetter('t'), Curve{});
 
         // RPM controlled: the throttle curve, whose point 0 is held at 0 once shown.
-        set.PitchMode = 0;
+        set.pitchMode = 0;
         set.curves.byLetter('M') = curvetest::ramp(40, 5);
         load();
         QVERIFY(find<QRadioButton>(QStringLiteral("Kurvenauswahl_0"))->isChecked());

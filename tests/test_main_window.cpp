@@ -59,11 +59,11 @@ private Q_SLOTS:
         // No Default.rvc here: the pilot gets a copy of the shipped neutral setup to save.
         const QString copy = fx.path(QStringLiteral("Documents/Rotavionix Control/Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), copy);
-        QCOMPARE(window.parameters().CurrentFileName, copy);
+        QCOMPARE(window.parameters().currentFileName, copy);
         QVERIFY(window.windowTitle().contains(QStringLiteral("...\\Default.rvc")));
         QVERIFY(MessageBox::history().isEmpty());
-        QCOMPARE(window.parameters().commentText, neutralSetup().commentText);
-        QVERIFY(!window.parameters().Changed);
+        QCOMPARE(window.parameters().storedComment, neutralSetup().storedComment);
+        QVERIFY(!window.parameters().changed);
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
                  QStringLiteral("Send data to Rotavionix"));
         fx.stop();
@@ -71,7 +71,7 @@ private Q_SLOTS:
         InputPrompt::clearHistory();
         fx.start();
         QCOMPARE(InputPrompt::history().size(), 0);
-        QCOMPARE(fx.window().parameters().CurrentFileName, copy);
+        QCOMPARE(fx.window().parameters().currentFileName, copy);
         QVERIFY(MessageBox::history().isEmpty());
     }
 
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QVERIFY(window.parameters().curves == curves);
-        QVERIFY(!window.parameters().Changed);
+        QVERIFY(!window.parameters().changed);
 
         // An option group stays reachable with Tab when the option that had the
         // focus is hidden or disabled: the Tab stop moves to the checked option.

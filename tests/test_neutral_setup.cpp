@@ -17,7 +17,7 @@ private Q_SLOTS:
     }
 
     void neutralSetupIsConsistent() {
-        const ParameterSet set = neutralSetup();
+        const Setup set = neutralSetup();
         // Every gain is on the percent scale, so loading it reports no change.
         for (int index : {13, 14, 20, 30, 34, 45}) {
             const int byte = set.image.at(index);
@@ -34,7 +34,7 @@ private Q_SLOTS:
             QCOMPARE(set.curves.byLetter(letter)[10], std::int16_t(200));
             QCOMPARE(set.curves.byLetter(letter)[5], std::int16_t(100));
         }
-        QVERIFY(set.commentText.startsWith(QStringLiteral("Neutral starting setup")));
+        QVERIFY(set.storedComment.startsWith(QStringLiteral("Neutral starting setup")));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
 #include "ui/OptionTable.h"
@@ -29,7 +29,7 @@ class TestOptionSwitches : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void optionsExistInTheirFramesUnselected() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
             for (int i = 0; i < group.captions.size(); ++i) {
@@ -50,7 +50,7 @@ private Q_SLOTS:
     }
 
     void rpmControlledForcesThrottleCurveAndThirdSwashplate() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         QSignalSpy phase(&page, &SetupPage::phaseChannelsEnabled);
         PARAMS_CONTROL(QRadioButton, pitchControlled, &page, "Board_1");
@@ -64,16 +64,16 @@ private Q_SLOTS:
         pitchControlled->setChecked(true);
         governor->setChecked(true);
         ts90->setChecked(true);
-        QCOMPARE(set.PitchMode, 1);
-        QCOMPARE(set.DrehzahlMode, 1);
-        QCOMPARE(set.ServoMode, 1);
+        QCOMPARE(set.pitchMode, 1);
+        QCOMPARE(set.speedMode, 1);
+        QCOMPARE(set.swashplateType, 1);
 
         QTest::mouseClick(rpmControlled, Qt::LeftButton);
-        QCOMPARE(set.PitchMode, 0);
+        QCOMPARE(set.pitchMode, 0);
         QVERIFY(throttle->isChecked());
         QVERIFY(ts3->isChecked());
-        QCOMPARE(set.DrehzahlMode, 0);
-        QCOMPARE(set.ServoMode, 2);
+        QCOMPARE(set.speedMode, 0);
+        QCOMPARE(set.swashplateType, 2);
         QVERIFY(!governor->isEnabled());
         QVERIFY(!ts120->isEnabled());
         QVERIFY(!ts90->isEnabled());
@@ -84,7 +84,7 @@ private Q_SLOTS:
         page.show();
         clickBox(governor);
         QVERIFY(throttle->isChecked());
-        QCOMPARE(set.DrehzahlMode, 0);
+        QCOMPARE(set.speedMode, 0);
 
         QTest::mouseClick(pitchControlled, Qt::LeftButton);
         QVERIFY(governor->isEnabled());
@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(ts90->isEnabled());
         QVERIFY(throttle->isChecked());
         QVERIFY(ts3->isChecked());
-        QCOMPARE(set.ServoMode, 2);
+        QCOMPARE(set.swashplateType, 2);
 
         QCOMPARE(phase.size(), 3);
         QCOMPARE(phase.at(0).at(0).toBool(), true);
@@ -102,33 +102,33 @@ private Q_SLOTS:
 
     void rpmModeResetsStateEvenWhenTheOptionsWereAlreadySelected() {
         // A load may set the state variables while the options stand elsewhere.
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
         PARAMS_CONTROL(QRadioButton, ts3, &page, "TSMode_2");
         PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
         throttle->setChecked(true);
         ts3->setChecked(true);
-        set.DrehzahlMode = 1;
-        set.ServoMode = 0;
+        set.speedMode = 1;
+        set.swashplateType = 0;
         rpmControlled->setChecked(true);
-        QCOMPARE(set.DrehzahlMode, 0);
-        QCOMPARE(set.ServoMode, 2);
+        QCOMPARE(set.speedMode, 0);
+        QCOMPARE(set.swashplateType, 2);
     }
 
     void phaseChannelsAreDisabledWithinBoardClick() {
         // The channel page reacts inside the handler, after the swashplate step.
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         int servoModeSeen = -1;
         connect(&page, &SetupPage::phaseChannelsEnabled, &page,
-                [&](bool) { servoModeSeen = set.ServoMode; });
+                [&](bool) { servoModeSeen = set.swashplateType; });
         page.findChild<QRadioButton*>(QStringLiteral("Board_0"))->setChecked(true);
         QCOMPARE(servoModeSeen, 2);
     }
 
     void tailSignalAndComboTailShareIndex31() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         PARAMS_CONTROL(QRadioButton, controller, &page, "HeckMode_1");
         PARAMS_CONTROL(QRadioButton, powerBoard, &page, "HeckMode_0");
@@ -146,7 +146,7 @@ private Q_SLOTS:
     }
 
     void singleByteOptionsWriteTheirIndex() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         page.findChild<QRadioButton*>(QStringLiteral("MainOut_1"))->setChecked(true);
         page.findChild<QRadioButton*>(QStringLiteral("TailBeep_1"))->setChecked(true);
@@ -159,21 +159,21 @@ private Q_SLOTS:
     }
 
     void servoReverseSetsOnlyTheStateVariable() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         page.show();
         PARAMS_CONTROL(QCheckBox, servo2, &page, "TS2Inv");
         clickBox(servo2);
-        QCOMPARE(set.TS2Inverter, 1);
+        QCOMPARE(set.servoInverters[1], 1);
         QCOMPARE(set.image.at(36), 0);
         servo2->setFocus();
         QTest::keyClick(servo2, Qt::Key_Space);
-        QCOMPARE(set.TS2Inverter, 255);
-        QCOMPARE(set.TS1Inverter, 0); // never touched: collects as 0
+        QCOMPARE(set.servoInverters[1], 255);
+        QCOMPARE(set.servoInverters[0], 0); // never touched: collects as 0
     }
 
     void gyroReverseWritesItsStateIncludingGrey() {
-        ParameterSet set;
+        Setup set;
         ControllerPage page(set, nullptr);
         page.show();
         PARAMS_CONTROL(QCheckBox, gyro, &page, "GyroInverter");
@@ -192,7 +192,7 @@ private Q_SLOTS:
     }
 
     void arrowKeysMoveTheSelectionWithinAGroup() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         QVERIFY(showActive(&page));
         PARAMS_CONTROL(QRadioButton, ts120, &page, "TSMode_0");
@@ -201,11 +201,11 @@ private Q_SLOTS:
         ts120->setFocus();
         QTest::keyClick(ts120, Qt::Key_Down);
         QVERIFY(ts90->isChecked());
-        QCOMPARE(set.ServoMode, 1);
+        QCOMPARE(set.swashplateType, 1);
     }
 
     void tabVisitsTheConfigurationControlsInReadingOrder() {
-        ParameterSet set;
+        Setup set;
         SetupPage page(set);
         page.show();
         QStringList order;

@@ -42,7 +42,7 @@ struct TimedRead {
     bool loaded = false;
     QString reason;
 };
-TimedRead readWithin(const QString& path, ParameterSet& set, const std::function<void()>& unblock) {
+TimedRead readWithin(const QString& path, Setup& set, const std::function<void()>& unblock) {
     TimedRead result;
     auto reading = std::async(std::launch::async,
                               [&] { return readParameterFile(path, set, &result.reason); });
@@ -88,7 +88,7 @@ private Q_SLOTS:
             {QStringLiteral("/dev/zero"), [] {}},
             {dir.filePath(QStringLiteral("folder.rvc")), [] {}},
         };
-        ParameterSet set = neutralSetup();
+        Setup set = neutralSetup();
         set.image.set(6, 123);
         for (const auto& entry : cases) {
             const TimedRead read = readWithin(entry.path, set, entry.unblock);

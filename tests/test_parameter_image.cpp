@@ -1,6 +1,6 @@
 #include "files/NeutralSetup.h"
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/Rounding.h"
 #include "model/SetupRangeCheck.h"
 
@@ -100,7 +100,7 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(int, value);
         QFETCH(bool, outside);
-        ParameterSet set = neutralSetup();
+        Setup set = neutralSetup();
         QVERIFY(outOfRangeValues(set.image, set.curves, true).isEmpty());
         set.image.set(index, static_cast<std::uint8_t>(value));
         const QList<OutOfRangeValue> found = outOfRangeValues(set.image, set.curves, true);
@@ -113,7 +113,7 @@ private Q_SLOTS:
 
     // The set a failed start-up load leaves: all zeros.
     void rangeCheckOfTheEmptySetNamesTheSpeedsAndServos() {
-        const ParameterSet empty;
+        const Setup empty;
         QList<int> indices;
         for (const OutOfRangeValue& value : outOfRangeValues(empty.image, empty.curves, true)) {
             indices << value.index;
@@ -124,7 +124,7 @@ private Q_SLOTS:
     // Channel bytes count only when the channel table goes along; curve points
     // are 0..200 or removed.
     void rangeCheckOfChannelsAndCurvePoints() {
-        ParameterSet set = neutralSetup();
+        Setup set = neutralSetup();
         set.image.set(Index::FirstChannel, 12);
         QVERIFY(outOfRangeValues(set.image, set.curves, false).isEmpty());
         QCOMPARE(outOfRangeValues(set.image, set.curves, true).size(), 1);

@@ -49,7 +49,7 @@ class TestParameterRecord : public QObject {
 
 private Q_SLOTS:
     void freshSetWritesZeroReservedFieldsAndBlankComment() {
-        const QByteArray record = encodeRecord(ParameterSet{});
+        const QByteArray record = encodeRecord(Setup{});
         QCOMPARE(record.size(), RecordSize);
         QCOMPARE(record[225], '\0');
         QCOMPARE(record.mid(226, 256), QByteArray(256, '\0'));
@@ -59,7 +59,7 @@ private Q_SLOTS:
 
     // Each curve at its own offset, in file order M T A G t a g | reserved | N R n r.
     void fieldsSitAtTheirOffsets() {
-        ParameterSet set;
+        Setup set;
         set.image.set(0, 0x11);
         set.image.set(70, 0xEE);
         const std::pair<char, int> curveOffsets[] = {{'M', 71},  {'T', 93},  {'A', 115}, {'G', 137},
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(quint8(record[225]), 0xA5);
         QCOMPARE(record.mid(226, 256), QByteArray(256, 'x'));
 
-        ParameterSet readBack;
+        Setup readBack;
         decodeRecord(record, readBack);
         QCOMPARE(readBack.image, set.image);
         QCOMPARE(readBack.curves, set.curves);
@@ -98,21 +98,21 @@ private Q_SLOTS:
     }
 
     void commentIsPaddedAndCut() {
-        ParameterSet set;
-        set.commentText = commentFieldFromText(QStringLiteral("abc"));
-        QCOMPARE(set.commentText.size(), 1000);
+        Setup set;
+        set.storedComment = commentFieldFromText(QStringLiteral("abc"));
+        QCOMPARE(set.storedComment.size(), 1000);
         QByteArray record = encodeRecord(set);
         QCOMPARE(record.mid(570), QByteArray("abc") + QByteArray(997, ' '));
 
-        set.commentText = commentFieldFromText(QString(1200, QLatin1Char('z')));
-        QCOMPARE(set.commentText, QString(1000, QLatin1Char('z')));
+        set.storedComment = commentFieldFromText(QString(1200, QLatin1Char('z')));
+        QCOMPARE(set.storedComment, QString(1000, QLatin1Char('z')));
 
         // A comment not prepared by commentFieldFromText still fits its field.
-        set.commentText = QString(1500, QLatin1Char('q'));
+        set.storedComment = QString(1500, QLatin1Char('q'));
         record = encodeRecord(set);
         QCOMPARE(record.size(), RecordSize);
         QCOMPARE(record.mid(570), QByteArray(1000, 'q'));
-        set.commentText = QStringLiteral("short");
+        set.storedComment = QStringLiteral("short");
         QCOMPARE(encodeRecord(set).mid(570), QByteArray("short") + QByteArray(995, ' '));
     }
 
@@ -134,8 +134,8 @@ private Q_SLOTS:
         const QString field = commentFieldFromText(emoji.repeated(999) + QStringLiteral("ab"));
         QCOMPARE(field.size(), 999 * 2 + 1);
         QVERIFY(field.endsWith(emoji + QStringLiteral("a")));
-        ParameterSet set;
-        set.commentText = field;
+        Setup set;
+        set.storedComment = field;
         QCOMPARE(encodeRecord(set).mid(570), QByteArray(999, '?') + "a");
         QCOMPARE(Windows1252::encode(emoji + QChar(0xD800) + QStringLiteral("\u03A9\u0080")),
                  QByteArray("????"));
@@ -157,8 +157,8 @@ private Q_SLOTS:
     }
 
     void umlautsAndEuroAreWindows1252InTheFile() {
-        ParameterSet set;
-        set.commentText = commentFieldFromText(QStringLiteral("äöüß€"));
+        Setup set;
+        set.storedComment = commentFieldFromText(QStringLiteral("äöüß€"));
         const QString path = pathOf("umlauts.rvc");
         QString reason;
         QVERIFY2(writeParameterFile(path, set, &reason), qPrintable(reason));
@@ -166,9 +166,9 @@ private Q_SLOTS:
         QCOMPARE(bytes.size(), RecordSize);
         QCOMPARE(bytes.mid(570, 6), QByteArray("\xE4\xF6\xFC\xDF\x80 "));
 
-        ParameterSet loaded;
+        Setup loaded;
         QVERIFY(readParameterFile(path, loaded, &reason));
-        QCOMPARE(loaded.commentText, set.commentText);
+        QCOMPARE(loaded.storedComment, set.storedComment);
     }
 
     void anyRecordIsWrittenBackByteForByte() {
@@ -176,7 +176,7 @@ private Q_SLOTS:
             const QByteArray original = randomBytes(seed, RecordSize);
             const QString path = pathOf(QStringLiteral("random%1.rvc").arg(seed));
             writeAll(path, original);
-            ParameterSet set;
+            Setup set;
             QString reason;
             QVERIFY(readParameterFile(path, set, &reason));
             QVERIFY(writeParameterFile(path, set, &reason));
@@ -190,7 +190,7 @@ private Q_SLOTS:
             const QByteArray head = randomBytes(quint32(length), length);
             const QString path = pathOf(QStringLiteral("short%1.rvc").arg(length));
             writeAll(path, head);
-            ParameterSet set;
+            Setup set;
             set.image.set(5, 99);
             set.curves.byLetter('r').fill(7);
             set.reservedByte = 3;
@@ -206,7 +206,7 @@ private Q_SLOTS:
         const QByteArray original = randomBytes(9, RecordSize + 500);
         const QString path = pathOf("long.rvc");
         writeAll(path, original);
-        ParameterSet set;
+        Setup set;
         QString reason;
         QVERIFY(readParameterFile(path, set, &reason));
         QVERIFY(writeParameterFile(path, set, &reason));
@@ -214,16 +214,16 @@ private Q_SLOTS:
     }
 
     void unreadablePathsReportTheReasonAndKeepTheSet() {
-        ParameterSet set;
+        Setup set;
         set.image.set(1, 42);
-        set.commentText = commentFieldFromText(QStringLiteral("kept"));
-        const ParameterSet before = set;
+        set.storedComment = commentFieldFromText(QStringLiteral("kept"));
+        const Setup before = set;
         for (const QString& path : {pathOf("missing.rvc"), dir.path()}) {
             QString reason;
             QVERIFY(!readParameterFile(path, set, &reason));
             QVERIFY2(!reason.isEmpty(), qPrintable(path));
             QCOMPARE(set.image, before.image);
-            QCOMPARE(set.commentText, before.commentText);
+            QCOMPARE(set.storedComment, before.storedComment);
         }
         QString reason;
         readParameterFile(pathOf("missing.rvc"), set, &reason);
@@ -237,7 +237,7 @@ private Q_SLOTS:
         const QString blocker = pathOf("not-a-directory");
         writeAll(blocker, "x");
         QString reason;
-        QVERIFY(!writeParameterFile(blocker + "/Default.rvc", ParameterSet{}, &reason));
+        QVERIFY(!writeParameterFile(blocker + "/Default.rvc", Setup{}, &reason));
         QVERIFY(!reason.isEmpty());
         QCOMPARE(readAll(blocker), QByteArray("x"));
 
@@ -250,7 +250,7 @@ private Q_SLOTS:
         writeAll(path, "previous");
         QFile::setPermissions(lockedDir, QFile::ReadOwner | QFile::ExeOwner);
         reason.clear();
-        const bool written = writeParameterFile(path, ParameterSet{}, &reason);
+        const bool written = writeParameterFile(path, Setup{}, &reason);
         QFile::setPermissions(lockedDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!written);
         QVERIFY(!reason.isEmpty());
@@ -263,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         QString reason;
-        QVERIFY(!writeParameterFile(path, ParameterSet{}, &reason));
+        QVERIFY(!writeParameterFile(path, Setup{}, &reason));
         QVERIFY(!reason.isEmpty());
         QCOMPARE(readAll(path), QByteArray("previous"));
         QCOMPARE(QFile::permissions(path) & QFile::WriteOwner, QFile::Permissions{});
@@ -271,7 +271,7 @@ private Q_SLOTS:
 
     void saveOntoADirectoryFails() {
         QString reason;
-        QVERIFY(!writeParameterFile(dir.path(), ParameterSet{}, &reason));
+        QVERIFY(!writeParameterFile(dir.path(), Setup{}, &reason));
         QVERIFY(!reason.isEmpty());
         QVERIFY(QFileInfo(dir.path()).isDir());
     }

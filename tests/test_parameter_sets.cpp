@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(comment->toPlainText(), QStringLiteral("my notes"));
         QVERIFY(window.fileCommands().HasUnsavedChanges());
         // The current file is still the one the window shows.
-        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Default.rvc"));
+        QCOMPARE(window.parameters().currentFileName, QStringLiteral("Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
     }
 
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().last().icon, QMessageBox::Critical);
         QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::No); // Enter keeps them
         QVERIFY(window.isVisible());
-        QVERIFY(window.parameters().Changed);
+        QVERIFY(window.parameters().changed);
 
         // "Save first?" Yes, then cancelling the save dialog still shows the open dialog.
         FileDialogs::clearHistory();
@@ -315,7 +315,7 @@ private Q_SLOTS:
         RVMain& window = startNeutral(fx);
         const QString caption = window.windowTitle();
         const auto currentFileUnchanged = [&] {
-            QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Default.rvc"));
+            QCOMPARE(window.parameters().currentFileName, QStringLiteral("Default.rvc"));
             QCOMPARE(window.windowTitle(), caption);
             QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
         };
@@ -398,12 +398,12 @@ private Q_SLOTS:
         fx.writeSettings(QStringLiteral("9"), fx.path(QStringLiteral("Default.rvc")),
                          QStringLiteral("1"));
         Q_EMIT ports->activated(2); // the entry already selected
-        QVERIFY(!window.parameters().Changed);
+        QVERIFY(!window.parameters().changed);
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("3"));
 
         ports->setCurrentIndex(4);
         Q_EMIT ports->activated(4);
-        QVERIFY(window.parameters().Changed);
+        QVERIFY(window.parameters().changed);
         QCOMPARE(window.serialPort().portNumber(), 5);
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("5"));
     }
@@ -416,7 +416,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
         QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("nothing.rvc\n")));
         // The missing "LastFile" is still the current file: a save proposes it.
-        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("nothing.rvc"));
+        QCOMPARE(window.parameters().currentFileName, QStringLiteral("nothing.rvc"));
         auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
         QCOMPARE(ports->count(), 0);
         QCOMPARE(ports->placeholderText(), QStringLiteral("COM 1"));
@@ -435,7 +435,7 @@ private Q_SLOTS:
     void filesRoundTripThroughTheWindow() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
-        const ParameterSet baseline = neutralSetup();
+        const Setup baseline = neutralSetup();
         QRandomGenerator random(4711);
         const int percentIndices[] = {13, 14, 15, 16, 17, 19, 20, 21, 22, 24,
                                       25, 26, 27, 28, 30, 33, 34, 43, 45};

@@ -228,7 +228,7 @@ private Q_SLOTS:
         RVMain& window = fx.start();
         QCOMPARE(window.Sprache(), 2);
         QCOMPARE(window.serialPort().portNumber(), 1);
-        QCOMPARE(window.parameters().CurrentFileName, QStringLiteral("Not Found"));
+        QCOMPARE(window.parameters().currentFileName, QStringLiteral("Not Found"));
         // "Not Found" is no name to save under.
         FileDialogs::setNextFileName({});
         window.fileCommands().mnuSave_Click();

@@ -64,7 +64,7 @@ QStringList differences(RVMain& window, const Setup& setup) {
             found << what;
         }
     };
-    const ParameterSet& set = window.parameters();
+    const Setup& set = window.parameters();
     for (int i = 0; i < ParameterImage::Size; ++i) {
         check(set.image.at(i) == setup.image.at(i), QStringLiteral("image[%1] window %2 core %3")
                                                         .arg(i)
@@ -75,16 +75,16 @@ QStringList differences(RVMain& window, const Setup& setup) {
     check(set.curves == setup.curves, QStringLiteral("curves"));
     check(set.reservedByte == setup.reservedByte && set.reservedText == setup.reservedText,
           QStringLiteral("reserved fields"));
-    check(set.commentText == setup.storedComment, QStringLiteral("stored comment"));
-    check(set.PitchMode == setup.pitchMode && set.DrehzahlMode == setup.speedMode &&
-              set.ServoMode == setup.swashplateType,
+    check(set.storedComment == setup.storedComment, QStringLiteral("stored comment"));
+    check(set.pitchMode == setup.pitchMode && set.speedMode == setup.speedMode &&
+              set.swashplateType == setup.swashplateType,
           QStringLiteral("modes"));
-    const std::array<std::uint8_t, 3> inverters{set.TS1Inverter, set.TS2Inverter, set.TS3Inverter};
+    const std::array<std::uint8_t, 3> inverters{set.servoInverters[0], set.servoInverters[1], set.servoInverters[2]};
     check(inverters == setup.servoInverters, QStringLiteral("servo inverters"));
-    check(set.PitchPart == setup.pitchPart && set.CyclPart == setup.cyclicPart,
+    check(set.pitchPart == setup.pitchPart && set.cyclicPart == setup.cyclicPart,
           QStringLiteral("parts"));
     check(set.channels == setup.channels, QStringLiteral("channels"));
-    check(set.Changed == setup.changed, QStringLiteral("changed flag"));
+    check(set.changed == setup.changed, QStringLiteral("changed flag"));
 
     const auto text = [&window](const char* name) {
         return window.findChild<QLabel*>(QLatin1String(name))->text();
@@ -166,14 +166,14 @@ Outcome loadInWindow(WindowFixture& fx, const QByteArray& record) {
     RVMain& window = fx.window();
     MessageBox::clearHistory();
     writeBytes(fx.path(QStringLiteral("in.rvc")), record);
-    window.parameters().CurrentFileName = fx.path(QStringLiteral("in.rvc"));
+    window.parameters().currentFileName = fx.path(QStringLiteral("in.rvc"));
     if (!window.fileCommands().LoadParameterFile()) {
         // The detail names the path, then the reason on a line of its own.
         outcome.refusal = MessageBox::history().value(0).detail.section(QLatin1Char('\n'), -1);
         return outcome;
     }
     outcome.unsavedAfterLoad = window.fileCommands().HasUnsavedChanges(); // collects too
-    const ParameterSet& set = window.parameters();
+    const Setup& set = window.parameters();
     outcome.sent = TransferProtocol::transferText(set.image, set.curves, false);
     outcome.sentWithChannels = TransferProtocol::transferText(set.image, set.curves, true);
     return outcome;
@@ -343,7 +343,7 @@ private Q_SLOTS:
             }
             core = savedSetup(core);
             if (loneLineBreak) {
-                core.storedComment = fx.window().parameters().commentText;
+                core.storedComment = fx.window().parameters().storedComment;
             }
             QVERIFY2(fx.window().fileCommands().HasUnsavedChanges() == hasUnsavedChanges(core),
                      fail(QStringLiteral("unsaved changes after the save")));

@@ -1,4 +1,4 @@
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/SliderTable.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
@@ -16,7 +16,7 @@ using namespace rv;
 
 // Both pages as the window holds them, over one parameter set.
 struct Pages {
-    ParameterSet set;
+    Setup set;
     QWidget* speedRows = new QWidget; // owned by the page once placed
     ControllerPage controller{set, speedRows};
     SetupPage setup{set};
@@ -143,8 +143,8 @@ private Q_SLOTS:
         PARAMS_CONTROL(QLabel, pitchLabel, &pages.setup, "PitchL");
         pitch->setValue(55);
         cycl->setValue(45);
-        QCOMPARE(pages.set.PitchPart, 55);
-        QCOMPARE(pages.set.CyclPart, 45);
+        QCOMPARE(pages.set.pitchPart, 55);
+        QCOMPARE(pages.set.cyclicPart, 45);
         QCOMPARE(pitchLabel->text(), QStringLiteral("55"));
         QCOMPARE(pages.set.image.at(38), 0);
         pages.set.referenceImage.set(38, 20);
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QVERIFY(!pages.controller.findChild<QGroupBox*>(QStringLiteral("fraHeading"))->isHidden());
     }
     void tabVisitsTheControllerPageFrameByFrame() {
-        ParameterSet set;
+        Setup set;
         auto* speedRows = new QSlider(Qt::Horizontal);
         speedRows->setObjectName(QStringLiteral("SchwebenSl"));
         ControllerPage page(set, speedRows);

@@ -1,4 +1,4 @@
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/SliderTable.h"
 
 #include <QSet>
@@ -78,13 +78,13 @@ private Q_SLOTS:
     }
 
     void partRowsSetTheirStateVariableOnly() {
-        ParameterSet set;
+        Setup set;
         set.image.set(38, 9);
         set.image.set(39, 9);
         storeSliderPosition(set, row("PitchSl"), 64);
         storeSliderPosition(set, row("CyclSl"), 33);
-        QCOMPARE(set.PitchPart, 64);
-        QCOMPARE(set.CyclPart, 33);
+        QCOMPARE(set.pitchPart, 64);
+        QCOMPARE(set.cyclicPart, 33);
         QCOMPARE(set.image.at(38), 9); // follows only at the next collection
         QCOMPARE(set.image.at(39), 9);
 

@@ -1,6 +1,6 @@
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/link_PseudoTerminal.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
@@ -62,12 +62,12 @@ int count(const QByteArray& text, const char* pattern) {
 class TestTransfer : public QObject {
     Q_OBJECT
     QTemporaryDir settingsDir_;
-    ParameterSet set_;
+    Setup set_;
     MessageTexts texts_;
     int collected_ = 0;
 
     void fillSet() {
-        set_ = ParameterSet{};
+        set_ = Setup{};
         for (int i = 0; i < ParameterImage::Size; ++i) {
             set_.image.set(i, static_cast<std::uint8_t>((i * 37 + 5) % 256));
         }
@@ -93,7 +93,7 @@ class TestTransfer : public QObject {
         // A hover throttle curve with removed points, and a point left at -1.
         set_.curves.byLetter('G') = Curve{0, -1, -1, 30, 40, 100, -1, -1, -1, -1, 200};
         set_.curves.byLetter('T')[10] = -1;
-        set_.PitchMode = 0;
+        set_.pitchMode = 0;
         set_.channels.K = {1, 2, 3, 4, 5, 6, 7, 8, 9};
         set_.channels.Reverse[4] = true;
     }
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QFETCH(bool, yes);
         auto rig = makeRig();
         set_.curves.byLetter('M')[0] = -1; // only a foreign file has this
-        const ParameterSet before = set_;
+        const Setup before = set_;
         MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
         QSignalSpy busy(rig->commands.get(), &DeviceCommands::busyChanged);
         QSignalSpy progress(rig->commands.get(), &DeviceCommands::progress);
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(set_.image.at(54), std::uint8_t{0x85});
         QCOMPARE(set_.image.at(58), std::uint8_t{9});
         QCOMPARE(set_.image.at(53), before.image.at(53));
-        QVERIFY(!set_.Changed);
+        QVERIFY(!set_.changed);
     }
 
     void curveEditedDuringTheTransferGoesOutIfNotYetSent() {
@@ -311,7 +311,7 @@ private Q_SLOTS:
     // What a failed start-up load leaves goes out only when the pilot insists.
     void outOfRangeSetIsSentOnlyWhenThePilotInsists() {
         auto rig = makeRig();
-        set_ = ParameterSet{};
+        set_ = Setup{};
         QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
         MessageBox::setNextAnswer(QMessageBox::Yes); // the channel table
         runToEnd(*rig->commands,
@@ -389,7 +389,7 @@ private Q_SLOTS:
         rv::test::namePortDevice(1, rig->pty->slavePath());
         MessageBox::clearHistory();
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        const ParameterSet before = set_;
+        const Setup before = set_;
         runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
         QCOMPARE(MessageBox::history().size(), 1);
         const QByteArray expected = expectedStream(before.image, before.curves, true);

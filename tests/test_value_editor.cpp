@@ -1,4 +1,4 @@
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
 #include "ui/ValueEditor.h"
@@ -19,7 +19,7 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void upAndDownStayWithinZeroTo69() {
-        ParameterSet set;
+        Setup set;
         set.image.set(1, 17);
         set.image.set(69, 5);
         ValueEditor editor(set);
@@ -41,7 +41,7 @@ private Q_SLOTS:
     }
 
     void entryWritesOnlyBytesAndSaysWhyNot() {
-        ParameterSet set;
+        Setup set;
         ValueEditor editor(set);
         PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
         editor.cmdUp_Click(); // index 1
@@ -82,7 +82,7 @@ private Q_SLOTS:
         }
 
         QLocale::setDefault(QLocale(QLocale::German));
-        ParameterSet set;
+        Setup set;
         ValueEditor editor(set);
         PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
         value->setText(QStringLiteral("12,5"));
@@ -91,7 +91,7 @@ private Q_SLOTS:
     }
 
     void writeGoesToTheImageOnlyAndSlidersStay() {
-        ParameterSet set;
+        Setup set;
         ControllerPage page(set, nullptr);
         ValueEditor editor(set);
         PARAMS_CONTROL(QSlider, slider, &page, "Para34Sl");
@@ -107,7 +107,7 @@ private Q_SLOTS:
     }
 
     void hiddenAtStartAndHiddenAgainByDoubleClick() {
-        ParameterSet set;
+        Setup set;
         set.image.set(0, 42);
         QWidget window;
         auto* editor = new ValueEditor(set, &window);
@@ -127,7 +127,7 @@ private Q_SLOTS:
     // Up and Down stay where the pointer is whatever the message row shows, so
     // that quick clicks on Up never land on the free area as a closing double-click.
     void buttonsStayPutWhileMessagesComeAndGo() {
-        ParameterSet set;
+        Setup set;
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(new QWidget(&window), 1); // the pages above take what is left

@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(unit.received(), QByteArray("FE"));
         QCOMPARE(ports->currentIndex(), 0);
         QCOMPARE(window.serialPort().portNumber(), 1);
-        QVERIFY(!window.parameters().Changed);
+        QVERIFY(!window.parameters().changed);
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(statusText(window), QStringLiteral("Store command sent to the Rotavionix."));
 

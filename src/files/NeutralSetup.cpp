@@ -10,8 +10,8 @@
 
 namespace rv {
 
-ParameterSet neutralSetup() {
-    ParameterSet set;
+Setup neutralSetup() {
+    Setup set;
     ParameterImage& image = set.image;
     const int midGain = PercentScale::toByte(50);
     for (int index : {14, 15, 16, 17, 19, 20, 21, 22, 24, 25, 26, 27, 28, 30, 33, 34, 43, 45}) {
@@ -51,7 +51,7 @@ ParameterSet neutralSetup() {
         set.curves.byLetter(letter) = linear;
     }
 
-    set.commentText =
+    set.storedComment =
         commentFieldFromText(QStringLiteral("Neutral starting setup shipped with Rotavionix "
                                             "Control: linear curves, channels as Tarvik Mode 1, "
                                             "mid-range gains, 1500 rpm, lights off. Check and tune "

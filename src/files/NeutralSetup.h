@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,7 @@ namespace rv {
 // The neutral starting setup shipped as Default.rvc: linear curves, channels
 // as "Tarvik Mode 1", mid-range gains, 1500 rpm, lights off. A starting
 // point for a newcomer, not a tuned setup.
-ParameterSet neutralSetup();
+Setup neutralSetup();
 
 // The neutral setup shipped with the program, or an empty text when it cannot
 // be found. Looked for in share/rotavionix-control/ one folder above the

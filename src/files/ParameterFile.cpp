@@ -84,7 +84,7 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
 
 } // namespace
 
-bool readParameterFile(const QString& path, ParameterSet& set, QString* reason) {
+bool readParameterFile(const QString& path, Setup& set, QString* reason) {
     QFile file;
     if (!openRegularFile(path, file, reason)) {
         return false;
@@ -97,7 +97,7 @@ bool readParameterFile(const QString& path, ParameterSet& set, QString* reason) 
     return true;
 }
 
-bool writeParameterFile(const QString& path, const ParameterSet& set, QString* reason) {
+bool writeParameterFile(const QString& path, const Setup& set, QString* reason) {
     // Follows a symbolic link, as the save itself does: a link to a file is
     // saved through, a link to a device is refused like the device.
     const QFileInfo target(path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <QString>
 
@@ -10,12 +10,12 @@ namespace rv {
 // file shorter than a record is not an error. Anything but a regular file (a
 // folder, a pipe, a device) is refused without waiting for it. On failure the
 // set is left as it was, *reason (if given) says why and false is returned.
-bool readParameterFile(const QString& path, ParameterSet& set, QString* reason);
+bool readParameterFile(const QString& path, Setup& set, QString* reason);
 
 // Replaces the file at path by the set's record, atomically: on failure the
 // previous file is left exactly as it was, also when the disk is full. An
 // existing file marked read-only is refused, also where the system would let
 // the program write it anyway, and so is a folder, pipe or device in its place.
-bool writeParameterFile(const QString& path, const ParameterSet& set, QString* reason);
+bool writeParameterFile(const QString& path, const Setup& set, QString* reason);
 
 } // namespace rv

@@ -14,11 +14,11 @@ static_assert(RecordOffset::ReservedByte ==
               RecordOffset::FirstCurves +
                   RecordOffset::CurveBytes * int(CurveSet::FileOrderFirst.size()));
 static_assert(RecordOffset::SecondCurves ==
-              RecordOffset::ReservedText + ParameterSet::ReservedTextSize);
+              RecordOffset::ReservedText + Setup::ReservedTextSize);
 static_assert(RecordOffset::Comment ==
               RecordOffset::SecondCurves +
                   RecordOffset::CurveBytes * int(CurveSet::FileOrderSecond.size()));
-static_assert(RecordSize == RecordOffset::Comment + ParameterSet::CommentSize);
+static_assert(RecordSize == RecordOffset::Comment + Setup::CommentSize);
 
 namespace {
 
@@ -59,7 +59,7 @@ QByteArray blankRecord() {
 
 } // namespace
 
-QByteArray encodeRecord(const ParameterSet& set) {
+QByteArray encodeRecord(const Setup& set) {
     QByteArray record(RecordSize, '\0');
     char* data = record.data();
 
@@ -67,18 +67,18 @@ QByteArray encodeRecord(const ParameterSet& set) {
     std::copy(image.begin(), image.end(), data + RecordOffset::Image);
     writeCurves(data + RecordOffset::FirstCurves, set.curves, CurveSet::FileOrderFirst);
     data[RecordOffset::ReservedByte] = static_cast<char>(set.reservedByte);
-    const QByteArray reserved = fitted(set.reservedText, ParameterSet::ReservedTextSize, '\0');
+    const QByteArray reserved = fitted(set.reservedText, Setup::ReservedTextSize, '\0');
     std::copy(reserved.begin(), reserved.end(), data + RecordOffset::ReservedText);
     writeCurves(data + RecordOffset::SecondCurves, set.curves, CurveSet::FileOrderSecond);
     // Fitted again here so that a comment not prepared by commentFieldFromText
     // still cannot shift or overrun the record.
     const QByteArray comment =
-        fitted(Windows1252::encode(set.commentText), ParameterSet::CommentSize, ' ');
+        fitted(Windows1252::encode(set.storedComment), Setup::CommentSize, ' ');
     std::copy(comment.begin(), comment.end(), data + RecordOffset::Comment);
     return record;
 }
 
-void decodeRecord(const QByteArray& bytes, ParameterSet& set) {
+void decodeRecord(const QByteArray& bytes, Setup& set) {
     QByteArray record = blankRecord();
     const auto available = std::min<qsizetype>(bytes.size(), RecordSize);
     std::copy(bytes.begin(), bytes.begin() + available, record.begin());
@@ -89,10 +89,10 @@ void decodeRecord(const QByteArray& bytes, ParameterSet& set) {
               reinterpret_cast<char*>(image.data()));
     readCurves(data + RecordOffset::FirstCurves, set.curves, CurveSet::FileOrderFirst);
     set.reservedByte = static_cast<std::uint8_t>(data[RecordOffset::ReservedByte]);
-    set.reservedText = record.mid(RecordOffset::ReservedText, ParameterSet::ReservedTextSize);
+    set.reservedText = record.mid(RecordOffset::ReservedText, Setup::ReservedTextSize);
     readCurves(data + RecordOffset::SecondCurves, set.curves, CurveSet::FileOrderSecond);
-    set.commentText =
-        Windows1252::decode(record.mid(RecordOffset::Comment, ParameterSet::CommentSize));
+    set.storedComment =
+        Windows1252::decode(record.mid(RecordOffset::Comment, Setup::CommentSize));
 }
 
 QString commentTextFromField(const QString& field) {
@@ -156,16 +156,16 @@ qsizetype characterCount(const QString& text) {
 
 QString commentFieldFromText(const QString& boxText) {
     QString text = boxText;
-    if (characterCount(text) > ParameterSet::CommentSize) {
+    if (characterCount(text) > Setup::CommentSize) {
         QString withLineFeeds = text;
         withLineFeeds.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (characterCount(withLineFeeds) <= ParameterSet::CommentSize) {
+        if (characterCount(withLineFeeds) <= Setup::CommentSize) {
             text = withLineFeeds;
         }
     }
     QString field;
     int characters = 0;
-    for (qsizetype i = 0; i < text.size() && characters < ParameterSet::CommentSize; ++characters) {
+    for (qsizetype i = 0; i < text.size() && characters < Setup::CommentSize; ++characters) {
         // Keep a surrogate pair together: it is one character.
         const qsizetype length =
             (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2
@@ -173,7 +173,7 @@ QString commentFieldFromText(const QString& boxText) {
         field.append(text.mid(i, length));
         i += length;
     }
-    field.append(QString(ParameterSet::CommentSize - characters, QLatin1Char(' ')));
+    field.append(QString(Setup::CommentSize - characters, QLatin1Char(' ')));
     return field;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,13 +25,13 @@ constexpr int CurveBytes = 22;
 
 // The record of the set's image, curves, reserved fields and comment text;
 // always exactly RecordSize bytes.
-QByteArray encodeRecord(const ParameterSet& set);
+QByteArray encodeRecord(const Setup& set);
 
 // Fills image, curves, reservedByte, reservedText and commentText from a
 // record. Nothing is checked: any byte and any int16 is taken as it is.
 // Bytes beyond the end of a short record read as 0, the comment as blanks;
 // bytes after RecordSize are ignored.
-void decodeRecord(const QByteArray& bytes, ParameterSet& set);
+void decodeRecord(const QByteArray& bytes, Setup& set);
 
 // The comment field for a comment box text (line breaks as CR LF): cut after
 // 1,000 characters and filled with blanks to 1,000 (a character outside the BMP

@@ -95,13 +95,13 @@ void returnEditorToHover(Setup& setup) {
     }
 }
 
-ParameterSet recordFields(const Setup& setup) {
-    ParameterSet fields;
+Setup recordFields(const Setup& setup) {
+    Setup fields;
     fields.image = collectedImage(setup);
     fields.curves = setup.curves;
     fields.reservedByte = setup.reservedByte;
     fields.reservedText = setup.reservedText;
-    fields.commentText = commentFieldToSave(setup);
+    fields.storedComment = commentFieldToSave(setup);
     return fields;
 }
 
@@ -116,7 +116,7 @@ QString Refusal::detail() const {
 }
 
 std::variant<Setup, Refusal> applyRecord(const Setup& previous, const QByteArray& record) {
-    ParameterSet decoded;
+    Setup decoded;
     decodeRecord(record, decoded);
     if (const std::optional<int> entry = firstUnshowableEntry(decoded.image)) {
         return Refusal{*entry, decoded.image.at(*entry)};
@@ -126,7 +126,7 @@ std::variant<Setup, Refusal> applyRecord(const Setup& previous, const QByteArray
     setup.curves = decoded.curves;
     setup.reservedByte = decoded.reservedByte;
     setup.reservedText = decoded.reservedText;
-    setup.storedComment = decoded.commentText;
+    setup.storedComment = decoded.storedComment;
     setup.editedComment.reset();
     setup.referenceImage.copyUnitEntriesFrom(decoded.image);
 

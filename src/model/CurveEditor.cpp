@@ -1,7 +1,7 @@
 #include "model/CurveEditor.h"
 
 #include "model/CurveGeometry.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ bool isRemovableColumn(int column) {
 }
 } // namespace
 
-CurveEditor::CurveEditor(ParameterSet& set, QObject* parent) : QObject(parent), set_(set) {}
+CurveEditor::CurveEditor(Setup& set, QObject* parent) : QObject(parent), set_(set) {}
 
 bool CurveEditor::fixedPointGuard(int column) const {
     return column == 0 && CurveSet::isHeldAtZero(flightPhase_, curveIndex_);
@@ -70,7 +70,7 @@ std::optional<int> CurveEditor::valueFromSoll() const {
 }
 
 void CurveEditor::setChanged() {
-    set_.Changed = true;
+    set_.changed = true;
 }
 
 void CurveEditor::showIst(int column) {

@@ -9,7 +9,7 @@
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 
 // State and operations of the curve editor in logical picture coordinates
 // (see CurveGeometry). The picture widget only converts pixels and paints;
@@ -31,7 +31,7 @@ public:
         KeyDelete = 46
     };
 
-    explicit CurveEditor(ParameterSet& set, QObject* parent = nullptr);
+    explicit CurveEditor(Setup& set, QObject* parent = nullptr);
 
     int curveIndex() const { return curveIndex_; }
     int flightPhase() const { return flightPhase_; }
@@ -75,7 +75,7 @@ private:
     std::optional<int> valueFromSoll() const;
     void setChanged();
 
-    ParameterSet& set_;
+    Setup& set_;
     int curveIndex_ = 0;
     int flightPhase_ = Hover;
     Curve editPoints_{};

@@ -1,7 +1,7 @@
 #include "model/SliderTable.h"
 
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <algorithm>
 #include <array>
@@ -118,18 +118,18 @@ QString labelText(const SliderDefinition& row, int position) {
 
 } // namespace SliderArithmetic
 
-void storeSliderPosition(ParameterSet& set, const SliderDefinition& row, int position) {
+void storeSliderPosition(Setup& set, const SliderDefinition& row, int position) {
     const std::uint8_t byte = SliderArithmetic::byteForPosition(row, position);
     if (row.kind != SliderKind::Part) {
         set.image.set(row.index, byte);
     } else if (row.index == Index::PitchPart) {
-        set.PitchPart = byte;
+        set.pitchPart = byte;
     } else {
-        set.CyclPart = byte;
+        set.cyclicPart = byte;
     }
 }
 
-int referencePosition(const ParameterSet& set, const SliderDefinition& row) {
+int referencePosition(const Setup& set, const SliderDefinition& row) {
     return SliderArithmetic::positionForByte(row, set.referenceImage.at(row.index));
 }
 

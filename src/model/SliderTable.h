@@ -8,7 +8,7 @@
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 
 // How a slider position becomes its image byte.
 enum class SliderKind {
@@ -49,9 +49,9 @@ QString labelText(const SliderDefinition& row, int position);
 
 // What the change handler of a row does to the parameter set: writes the image
 // byte, or sets PitchPart / CyclPart for the part rows.
-void storeSliderPosition(ParameterSet& set, const SliderDefinition& row, int position);
+void storeSliderPosition(Setup& set, const SliderDefinition& row, int position);
 // The position the restore double-click moves the slider to, from the
 // reference image.
-int referencePosition(const ParameterSet& set, const SliderDefinition& row);
+int referencePosition(const Setup& set, const SliderDefinition& row);
 
 } // namespace rv

@@ -1,7 +1,7 @@
 #include "ui/ChannelPage.h"
 
 #include "model/ChannelRows.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/ChannelGrid.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/PresetCheckBox.h"
@@ -16,7 +16,7 @@ namespace {
 constexpr int FirstSwitchChannel = 5;
 } // namespace
 
-ChannelPage::ChannelPage(ParameterSet& set, QWidget* parent)
+ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     : QWidget(parent), set_(set), logic_(set.channels) {
     setObjectName(QStringLiteral("fraKanal"));
     presets_ = new PresetPanel(this);

@@ -8,7 +8,7 @@ class QCheckBox;
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 class ChannelGrid;
 class ChannelOptionButton;
 class PresetPanel;
@@ -18,7 +18,7 @@ class PresetPanel;
 class ChannelPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ChannelPage(ParameterSet& set, QWidget* parent = nullptr);
+    explicit ChannelPage(Setup& set, QWidget* parent = nullptr);
 
     // Options 5..9 of F_Phase; the heli-type switch turns them on and off.
     void setPhaseOptionsEnabled(bool enabled);
@@ -46,7 +46,7 @@ private:
     void optionToggled(int row, int option, bool checked);
     void setTabOrder();
 
-    ParameterSet& set_;
+    Setup& set_;
     ChannelGridLogic logic_;
     PresetPanel* presets_ = nullptr;
     ChannelGrid* grid_ = nullptr;

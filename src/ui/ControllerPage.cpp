@@ -1,7 +1,7 @@
 #include "ui/ControllerPage.h"
 
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/SliderTable.h"
 #include "ui/SliderRow.h"
 
@@ -12,7 +12,7 @@
 
 namespace rv {
 
-ControllerPage::ControllerPage(ParameterSet& set, QWidget* speedRows, QWidget* parent)
+ControllerPage::ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent)
     : QWidget(parent), set_(set) {
     setObjectName(QStringLiteral("fraRegler"));
 

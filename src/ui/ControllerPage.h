@@ -8,7 +8,7 @@ class QGroupBox;
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 class SliderRow;
 
 // The controller page (fraRegler): system, governor, gyro, tail and heading
@@ -18,7 +18,7 @@ class ControllerPage : public QWidget {
 public:
     // speedRows: the governor speed rows shown above the governor sliders in
     // fraSpeed; may be nullptr.
-    ControllerPage(ParameterSet& set, QWidget* speedRows, QWidget* parent = nullptr);
+    ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent = nullptr);
 
     // Shows or hides the fifteen expert rows after the state of ReglerMode.
     void ReglerMode_Click();
@@ -34,7 +34,7 @@ public:
 private:
     QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);
 
-    ParameterSet& set_;
+    Setup& set_;
     QList<SliderRow*> rows_;
     QCheckBox* gyroInverter_ = nullptr;
     QCheckBox* expertMode_ = nullptr;

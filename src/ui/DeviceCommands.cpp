@@ -3,7 +3,7 @@
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/SetupRangeCheck.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
@@ -69,7 +69,7 @@ private:
     bool cursorShown_ = true;
 };
 
-DeviceCommands::DeviceCommands(ParameterSet& set, SerialLink& port, const MessageTexts& texts,
+DeviceCommands::DeviceCommands(Setup& set, SerialLink& port, const MessageTexts& texts,
                                std::function<void()> collectImage, QWidget* dialogParent,
                                QObject* parent)
     : QObject(parent), set_(set), port_(port), texts_(texts),

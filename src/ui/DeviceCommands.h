@@ -19,7 +19,7 @@ namespace rv {
 class BlockSender;
 class SerialLink;
 struct MessageTexts;
-struct ParameterSet;
+struct Setup;
 
 // The two buttons that talk to the unit: cbDownload sends the parameter set
 // and the curves, cbFlash makes the unit store them. Each command opens the
@@ -35,7 +35,7 @@ struct ParameterSet;
 class DeviceCommands : public QObject {
     Q_OBJECT
 public:
-    DeviceCommands(ParameterSet& set, SerialLink& port, const MessageTexts& texts,
+    DeviceCommands(Setup& set, SerialLink& port, const MessageTexts& texts,
                    std::function<void()> collectImage, QWidget* dialogParent,
                    QObject* parent = nullptr);
     ~DeviceCommands() override;
@@ -79,7 +79,7 @@ private:
     void fail(Run& run);
     void showPortFail(const QString& reason);
 
-    ParameterSet& set_;
+    Setup& set_;
     SerialLink& port_;
     const MessageTexts& texts_;
     std::function<void()> collectImage_;

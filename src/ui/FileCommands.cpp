@@ -4,7 +4,7 @@
 #include "files/ParameterRecord.h"
 #include "files/SettingsStore.h"
 #include "files/SetupRecord.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/Dialogs.h"
 #include "ui/ImageBinder.h"
 #include "ui/MessageTexts.h"
@@ -26,10 +26,10 @@ QString FileCommands::commentBoxText() const {
 }
 
 QString FileCommands::savedCommentInBox() const {
-    return withWindowsLineBreaks(commentTextFromField(set_.commentText));
+    return withWindowsLineBreaks(commentTextFromField(set_.storedComment));
 }
 
-FileCommands::FileCommands(ParameterSet& set, ImageBinder& binder, const MessageTexts& texts,
+FileCommands::FileCommands(Setup& set, ImageBinder& binder, const MessageTexts& texts,
                            const QString& fileFilter, QPlainTextEdit* comment, QWidget* window)
     : QObject(window), set_(set), binder_(binder), texts_(texts), fileFilter_(fileFilter),
       comment_(comment), window_(window) {
@@ -37,13 +37,13 @@ FileCommands::FileCommands(ParameterSet& set, ImageBinder& binder, const Message
 }
 
 void FileCommands::Comment_Change() {
-    set_.Changed = true;
+    set_.changed = true;
 }
 
 bool FileCommands::HasUnsavedChanges() {
     binder_.CollectImage();
     return !set_.image.unitEntriesEqual(set_.referenceImage) ||
-           commentBoxText() != savedCommentInBox() || set_.Changed;
+           commentBoxText() != savedCommentInBox() || set_.changed;
 }
 
 namespace {
@@ -71,13 +71,13 @@ void FileCommands::reportFileFailure(const QString& path, const QString& reason)
 }
 
 bool FileCommands::LoadParameterFile() {
-    return loadFile(set_.CurrentFileName);
+    return loadFile(set_.currentFileName);
 }
 
 bool FileCommands::loadFile(const QString& path) {
     // Read into a copy: a file that cannot be read or shown in full leaves the
     // window's setup exactly as it was, never half the one and half the other.
-    ParameterSet loaded = set_;
+    Setup loaded = set_;
     QString reason;
     if (!readParameterFile(path, loaded, &reason)) {
         reportFileFailure(path, reason);
@@ -94,12 +94,12 @@ bool FileCommands::loadFile(const QString& path) {
         return false;
     }
     binder_.ShowCurves();
-    set_.Changed = false;
+    set_.changed = false;
     return true;
 }
 
 void FileCommands::setCurrentFile(const QString& path) {
-    set_.CurrentFileName = path;
+    set_.currentFileName = path;
     SettingsStore::write(QStringLiteral("LastFile"), path);
     Q_EMIT currentFileChanged();
 }
@@ -107,11 +107,11 @@ void FileCommands::setCurrentFile(const QString& path) {
 QString FileCommands::proposedSaveName() const {
     // Without a readable settings store the name is the store's "Not Found",
     // which is no name to save under.
-    if (set_.CurrentFileName.isEmpty() || set_.CurrentFileName == SettingsStore::notFound()) {
+    if (set_.currentFileName.isEmpty() || set_.currentFileName == SettingsStore::notFound()) {
         return QDir::toNativeSeparators(
             QDir::current().absoluteFilePath(QStringLiteral("Default.rvc")));
     }
-    return set_.CurrentFileName;
+    return set_.currentFileName;
 }
 
 // Open and save change the current file only when they succeed: the caption
@@ -148,21 +148,21 @@ bool FileCommands::mnuSave_Click() {
         return false;
     }
     binder_.CollectImage();
-    const QString previousComment = set_.commentText;
+    const QString previousComment = set_.storedComment;
     // A comment left as loaded keeps its bytes, even a lone CR or LF that
     // the box shows as a line break.
     if (const QString boxText = commentBoxText(); boxText != savedCommentInBox()) {
-        set_.commentText = commentFieldFromText(boxText);
+        set_.storedComment = commentFieldFromText(boxText);
     }
     QString reason;
     if (!writeParameterFile(path, set_, &reason)) {
-        set_.commentText = previousComment; // nothing was saved
+        set_.storedComment = previousComment; // nothing was saved
         reportFileFailure(path, reason);
         return false;
     }
     setCurrentFile(path);
     set_.referenceImage.copyUnitEntriesFrom(set_.image);
-    set_.Changed = false;
+    set_.changed = false;
     return true;
 }
 

@@ -9,14 +9,14 @@ namespace rv {
 
 class ImageBinder;
 struct MessageTexts;
-struct ParameterSet;
+struct Setup;
 
 // The File menu's open and save, the load of the current file, and the
 // detection of unsaved changes.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(ParameterSet& set, ImageBinder& binder, const MessageTexts& texts,
+    FileCommands(Setup& set, ImageBinder& binder, const MessageTexts& texts,
                  const QString& fileFilter, QPlainTextEdit* comment, QWidget* window);
 
     bool HasUnsavedChanges();
@@ -44,7 +44,7 @@ private:
     QString proposedSaveName() const;
     void reportFileFailure(const QString& path, const QString& reason);
 
-    ParameterSet& set_;
+    Setup& set_;
     ImageBinder& binder_;
     const MessageTexts& texts_;
     const QString& fileFilter_;

@@ -3,7 +3,7 @@
 #include "model/CurveEditor.h"
 #include "model/FlightPhaseValues.h"
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/FlightPhaseDisplay.h"
 
 #include <QGridLayout>
@@ -23,7 +23,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent) {
 }
 } // namespace
 
-FlightPhasePanel::FlightPhasePanel(ParameterSet& set, CurveEditor& editor, QWidget* parent)
+FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent)
     : QGroupBox(QStringLiteral("Flight Phase"), parent), set_(set), editor_(editor) {
     setObjectName(QStringLiteral("fraFlugphase"));
 

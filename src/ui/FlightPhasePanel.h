@@ -10,7 +10,7 @@ namespace rv {
 
 class CurveEditor;
 class FlightPhaseDisplay;
-struct ParameterSet;
+struct Setup;
 
 // fraFlugphase: the phase options Schweben and Acro, which also choose the
 // phase whose curves the editor shows, and the two switch times edited
@@ -19,7 +19,7 @@ struct ParameterSet;
 class FlightPhasePanel : public QGroupBox {
     Q_OBJECT
 public:
-    FlightPhasePanel(ParameterSet& set, CurveEditor& editor, QWidget* parent = nullptr);
+    FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent = nullptr);
 
     void Schweben_Click();
     void Acro_Click();
@@ -40,7 +40,7 @@ public:
 private:
     void enableRows(bool hoverRow);
 
-    ParameterSet& set_;
+    Setup& set_;
     CurveEditor& editor_;
     QRadioButton* schweben_ = nullptr;
     QRadioButton* acro_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/GeneralPage.h"
 
 #include "model/CurveEditor.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/CurveDisplay.h"
 #include "ui/CurveSelectionFrame.h"
 #include "ui/FlightPhasePanel.h"
@@ -15,7 +15,7 @@
 
 namespace rv {
 
-GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
+GeneralPage::GeneralPage(Setup& set, QWidget* parent)
     : QWidget(parent), set_(set), editor_(new CurveEditor(set, this)) {
     setObjectName(QStringLiteral("fraAllgemein"));
     display_ = new CurveDisplay(*editor_, this);
@@ -49,7 +49,7 @@ GeneralPage::GeneralPage(ParameterSet& set, QWidget* parent)
 }
 
 void GeneralPage::ShowCurves() {
-    if (set_.PitchMode == 0) {
+    if (set_.pitchMode == 0) {
         selection_->option(0)->show();
         selection_->option(2)->hide();
         selection_->option(3)->hide();
@@ -62,7 +62,7 @@ void GeneralPage::ShowCurves() {
         return;
     }
     selection_->option(2)->show();
-    const bool governor = set_.DrehzahlMode == 1;
+    const bool governor = set_.speedMode == 1;
     selection_->option(3)->setVisible(!governor);
     if (speedFrame_) {
         speedFrame_->setVisible(governor);
@@ -83,7 +83,7 @@ void GeneralPage::applySwitchTimes() {
 void GeneralPage::finishLoad() {
     phase_->clearHoverOption();
     editor_->setFlightPhase(Acro);
-    editor_->setCurveIndex(set_.PitchMode == 1 ? 2 : 0);
+    editor_->setCurveIndex(set_.pitchMode == 1 ? 2 : 0);
     ShowCurves();
 }
 

@@ -11,7 +11,7 @@ class CurveDisplay;
 class CurveEditor;
 class CurveSelectionFrame;
 class FlightPhasePanel;
-struct ParameterSet;
+struct Setup;
 
 // Page 1 (fraAllgemein): the curve editor, the curve selection, the flight
 // phases and the comment.
@@ -20,7 +20,7 @@ class GeneralPage : public QWidget {
 public:
     static constexpr int CommentMaxLength = 1000;
 
-    explicit GeneralPage(ParameterSet& set, QWidget* parent = nullptr);
+    explicit GeneralPage(Setup& set, QWidget* parent = nullptr);
 
     // Adapts curve options, phase frame and governor frame to PitchMode and
     // DrehzahlMode and returns the editor to hover with curve 0 or 2.
@@ -42,7 +42,7 @@ public:
     QPlainTextEdit* comment() const { return comment_; }
 
 private:
-    ParameterSet& set_;
+    Setup& set_;
     CurveEditor* editor_ = nullptr;
     CurveDisplay* display_ = nullptr;
     CurveSelectionFrame* selection_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "model/FlightPhaseValues.h"
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/FlightPhaseDisplay.h"
 
 #include <QGridLayout>
@@ -33,7 +33,7 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 }
 } // namespace
 
-GovernorSpeedRows::GovernorSpeedRows(ParameterSet& set, QWidget* parent)
+GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent)
     : QWidget(parent), set_(set) {
     setObjectName(QStringLiteral("GovernorSpeedRows"));
     auto* layout = new QGridLayout(this);

@@ -7,7 +7,7 @@ class QSlider;
 namespace rv {
 
 class FlightPhaseDisplay;
-struct ParameterSet;
+struct Setup;
 
 // The governor speed rows of fraSpeed (hover and acro rpm with their
 // sliders), without a frame of their own: the controller page holds them.
@@ -16,7 +16,7 @@ struct ParameterSet;
 class GovernorSpeedRows : public QWidget {
     Q_OBJECT
 public:
-    explicit GovernorSpeedRows(ParameterSet& set, QWidget* parent = nullptr);
+    explicit GovernorSpeedRows(Setup& set, QWidget* parent = nullptr);
 
     void SchwebenSl_Change(int value);
     void AcroSl_Change(int value);
@@ -29,7 +29,7 @@ public:
     void collectSpeeds();
 
 private:
-    ParameterSet& set_;
+    Setup& set_;
     QSlider* schwebenSl_ = nullptr;
     QSlider* acroSl_ = nullptr;
     FlightPhaseDisplay* speedHover_ = nullptr;

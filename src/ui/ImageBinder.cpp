@@ -1,7 +1,7 @@
 #include "ui/ImageBinder.h"
 
 #include "files/ParameterRecord.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/ChannelPage.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
@@ -17,7 +17,7 @@
 
 namespace rv {
 
-ImageBinder::ImageBinder(ParameterSet& set, QWidget* window, GeneralPage& general,
+ImageBinder::ImageBinder(Setup& set, QWidget* window, GeneralPage& general,
                          GovernorSpeedRows& speeds, ChannelPage& channels, QObject* parent)
     : QObject(parent), set_(set), window_(window), general_(general), speeds_(speeds),
       channels_(channels) {}
@@ -65,17 +65,17 @@ void ImageBinder::CollectImage() {
     ParameterImage& image = set_.image;
     general_.collectSwitchTimes();
     speeds_.collectSpeeds();
-    image.set(35, set_.TS1Inverter);
-    image.set(36, set_.TS2Inverter);
-    image.set(37, set_.TS3Inverter);
-    image.set(Index::PitchPart, set_.PitchPart);
-    image.set(Index::CyclPart, set_.CyclPart);
-    image.set(Index::PitchMode, static_cast<std::uint8_t>(set_.PitchMode));
-    image.set(Index::DrehzahlMode, static_cast<std::uint8_t>(set_.DrehzahlMode));
-    image.set(Index::ServoMode, static_cast<std::uint8_t>(set_.ServoMode));
+    image.set(35, set_.servoInverters[0]);
+    image.set(36, set_.servoInverters[1]);
+    image.set(37, set_.servoInverters[2]);
+    image.set(Index::PitchPart, set_.pitchPart);
+    image.set(Index::CyclPart, set_.cyclicPart);
+    image.set(Index::PitchMode, static_cast<std::uint8_t>(set_.pitchMode));
+    image.set(Index::DrehzahlMode, static_cast<std::uint8_t>(set_.speedMode));
+    image.set(Index::ServoMode, static_cast<std::uint8_t>(set_.swashplateType));
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         std::uint8_t byte = set_.channels.channelByte(row);
-        if (row == ChannelAssignment::Phase && set_.PitchMode != 1) {
+        if (row == ChannelAssignment::Phase && set_.pitchMode != 1) {
             byte = 0; // the unit has no flight phases without collective pitch
         }
         image.set(Index::FirstChannel + row, byte);
@@ -109,14 +109,14 @@ bool ImageBinder::ApplyImage() {
     setPercentSlider(33, b.at(33));
     setPercentSlider(34, b.at(34));
 
-    set_.TS1Inverter = b.at(35);
-    set_.TS2Inverter = b.at(36);
-    set_.TS3Inverter = b.at(37);
-    set_.PitchPart = b.at(Index::PitchPart);
-    set_.CyclPart = b.at(Index::CyclPart);
-    set_.PitchMode = b.at(Index::PitchMode);
-    set_.DrehzahlMode = b.at(Index::DrehzahlMode);
-    set_.ServoMode = b.at(Index::ServoMode);
+    set_.servoInverters[0] = b.at(35);
+    set_.servoInverters[1] = b.at(36);
+    set_.servoInverters[2] = b.at(37);
+    set_.pitchPart = b.at(Index::PitchPart);
+    set_.cyclicPart = b.at(Index::CyclPart);
+    set_.pitchMode = b.at(Index::PitchMode);
+    set_.speedMode = b.at(Index::DrehzahlMode);
+    set_.swashplateType = b.at(Index::ServoMode);
 
     setPercentSlider(43, b.at(43));
     setPercentSlider(45, b.at(45));
@@ -146,23 +146,23 @@ bool ImageBinder::ApplyImage() {
     // mode it forces the throttle curve and the third swashplate type, and a
     // load must not keep a governor or 120°/90° setting just because the file
     // before was RPM controlled too.
-    control<OptionGroup>(QStringLiteral("Board"))->selectAndRun(set_.PitchMode);
-    selectOption("Drehzahl", set_.DrehzahlMode);
-    selectOption("TSMode", set_.ServoMode);
-    setSlider("PitchSl", set_.PitchPart);
-    setSlider("CyclSl", set_.CyclPart);
+    control<OptionGroup>(QStringLiteral("Board"))->selectAndRun(set_.pitchMode);
+    selectOption("Drehzahl", set_.speedMode);
+    selectOption("TSMode", set_.swashplateType);
+    setSlider("PitchSl", set_.pitchPart);
+    setSlider("CyclSl", set_.cyclicPart);
 
     // Shown whole: the box's limit counts LF as two characters, as a save
     // writes it, but what a file held must come back unchanged.
     control<LimitedTextEdit>(QStringLiteral("Comment"))
-        ->showLoadedText(commentBoxTextFromField(set_.commentText));
+        ->showLoadedText(commentBoxTextFromField(set_.storedComment));
 
-    control<QCheckBox>(QStringLiteral("TS1Inv"))->setChecked(set_.TS1Inverter == 1);
-    control<QCheckBox>(QStringLiteral("TS2Inv"))->setChecked(set_.TS2Inverter == 1);
-    control<QCheckBox>(QStringLiteral("TS3Inv"))->setChecked(set_.TS3Inverter == 1);
+    control<QCheckBox>(QStringLiteral("TS1Inv"))->setChecked(set_.servoInverters[0] == 1);
+    control<QCheckBox>(QStringLiteral("TS2Inv"))->setChecked(set_.servoInverters[1] == 1);
+    control<QCheckBox>(QStringLiteral("TS3Inv"))->setChecked(set_.servoInverters[2] == 1);
 
     general_.finishLoad(); // hover phase, first curve of the heli type, curves redrawn
-    set_.Changed = false;
+    set_.changed = false;
     return true;
 }
 

@@ -11,7 +11,7 @@ class ChannelPage;
 class GeneralPage;
 class GovernorSpeedRows;
 class PortSelection;
-struct ParameterSet;
+struct Setup;
 
 // Moves the Parameter image into the controls (ApplyImage, after a file was
 // read) and completes it from the window (CollectImage, before it is saved,
@@ -20,7 +20,7 @@ struct ParameterSet;
 class ImageBinder : public QObject {
     Q_OBJECT
 public:
-    ImageBinder(ParameterSet& set, QWidget* window, GeneralPage& general, GovernorSpeedRows& speeds,
+    ImageBinder(Setup& set, QWidget* window, GeneralPage& general, GovernorSpeedRows& speeds,
                 ChannelPage& channels, QObject* parent = nullptr);
 
     void setPortSelection(PortSelection* ports) { ports_ = ports; }
@@ -38,7 +38,7 @@ private:
     void setPercentSlider(int index, int byte) const;
     void selectOption(const char* group, int index) const;
 
-    ParameterSet& set_;
+    Setup& set_;
     QWidget* window_;
     GeneralPage& general_;
     GovernorSpeedRows& speeds_;

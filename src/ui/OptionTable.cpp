@@ -1,7 +1,7 @@
 #include "ui/OptionTable.h"
 
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <QString>
 
@@ -59,18 +59,18 @@ const OptionGroupDefinition& optionGroupDefinition(OptionTarget target) {
     return definitions().front();
 }
 
-void applyOptionSelection(ParameterSet& set, OptionTarget target, int index) {
+void applyOptionSelection(Setup& set, OptionTarget target, int index) {
     const auto byte = static_cast<std::uint8_t>(index);
     const std::uint8_t tail = set.image.at(Index::TailSignal);
     switch (target) {
     case OptionTarget::PitchMode:
-        set.PitchMode = index;
+        set.pitchMode = index;
         break;
     case OptionTarget::DrehzahlMode:
-        set.DrehzahlMode = index;
+        set.speedMode = index;
         break;
     case OptionTarget::ServoMode:
-        set.ServoMode = index;
+        set.swashplateType = index;
         break;
     case OptionTarget::MainOut:
         set.image.set(Index::MainOut, byte);

@@ -7,7 +7,7 @@
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 
 // What selecting an option of a group changes.
 enum class OptionTarget {
@@ -32,11 +32,6 @@ std::span<const OptionGroupDefinition> optionGroupDefinitions();
 const OptionGroupDefinition& optionGroupDefinition(OptionTarget target);
 
 // The effect of selecting option `index` (no widgets involved).
-void applyOptionSelection(ParameterSet& set, OptionTarget target, int index);
-
-// TS1Inverter..TS3Inverter: 1 reverses the servo, 255 (-1 as a signed byte) is normal.
-constexpr std::uint8_t servoInverterFor(bool reversed) {
-    return reversed ? 1 : 255;
-}
+void applyOptionSelection(Setup& set, OptionTarget target, int index);
 
 } // namespace rv

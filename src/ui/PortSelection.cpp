@@ -2,7 +2,7 @@
 
 #include "files/SettingsStore.h"
 #include "link/SerialLink.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,7 +13,7 @@
 
 namespace rv {
 
-PortSelection::PortSelection(ParameterSet& set, SerialLink& port, QComboBox* cboPort,
+PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort,
                              QObject* parent)
     : QObject(parent), set_(set), port_(port), cboPort_(cboPort) {
     // Before the first fill the box has no entries and shows "COM 1".
@@ -62,7 +62,7 @@ void PortSelection::cboPort_Click(int position) {
     const int number = position + 1;
     const bool changed = number != port_.portNumber();
     if (changed) {
-        set_.Changed = true;
+        set_.changed = true;
     }
     port_.setPortNumber(number);
     SettingsStore::write(QStringLiteral("ComPort"), QString::number(port_.portNumber()));

@@ -8,7 +8,7 @@ class QLabel;
 namespace rv {
 
 class SerialLink;
-struct ParameterSet;
+struct Setup;
 
 // The port list cboPort: sixteen entries "Com1".."Com16", refilled whenever a
 // parameter file is applied, and the device behind the selected entry shown
@@ -16,7 +16,7 @@ struct ParameterSet;
 class PortSelection : public QObject {
     Q_OBJECT
 public:
-    PortSelection(ParameterSet& set, SerialLink& port, QComboBox* cboPort,
+    PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort,
                   QObject* parent = nullptr);
 
     // Replaces the entries and selects the current port, which runs cboPort_Click.
@@ -32,7 +32,7 @@ protected:
 private:
     void showDevice();
 
-    ParameterSet& set_;
+    Setup& set_;
     SerialLink& port_;
     QComboBox* cboPort_;
     QLabel* deviceLabel_ = nullptr;

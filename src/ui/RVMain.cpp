@@ -203,7 +203,7 @@ void RVMain::Form_Load() {
     com1_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
     const StartupFile startFile = startupParameterFile(settings.lastFile);
-    set_.CurrentFileName = startFile.path;
+    set_.currentFileName = startFile.path;
     if (startFile.remember) {
         SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
     }
@@ -288,7 +288,7 @@ void RVMain::refreshAccessibleNames() {
 }
 
 void RVMain::updateCaption() {
-    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, set_.CurrentFileName));
+    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, set_.currentFileName));
 }
 
 void RVMain::TabStrip_Click(int tab) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "ui/MessageTexts.h"
 
 #include <QMainWindow>
@@ -39,7 +39,7 @@ public:
     explicit RVMain(QWidget* parent = nullptr);
     ~RVMain() override;
 
-    ParameterSet& parameters() { return set_; }
+    Setup& parameters() { return set_; }
     int Sprache() const { return sprache_; }
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
@@ -72,7 +72,7 @@ private:
     void updateCaption();
     bool Form_QueryUnload();
 
-    ParameterSet set_;
+    Setup set_;
     MessageTexts texts_;
     QString fileFilter_;
     int sprache_ = 100;

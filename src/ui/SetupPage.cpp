@@ -1,6 +1,7 @@
 #include "ui/SetupPage.h"
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 #include "ui/OptionGroup.h"
 #include "ui/OptionTable.h"
@@ -26,13 +27,12 @@ constexpr int ThirdSwashplate = 2;
 struct ServoReverseDefinition {
     const char* name;
     const char* caption;
-    std::uint8_t ParameterSet::*inverter;
 };
 
 constexpr std::array<ServoReverseDefinition, 3> ServoReverseBoxes{{
-    {"TS1Inv", "Servo 1", &ParameterSet::TS1Inverter},
-    {"TS2Inv", "Servo 2", &ParameterSet::TS2Inverter},
-    {"TS3Inv", "Servo 3", &ParameterSet::TS3Inverter},
+    {"TS1Inv", "Servo 1"},
+    {"TS2Inv", "Servo 2"},
+    {"TS3Inv", "Servo 3"},
 }};
 
 QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
@@ -43,7 +43,7 @@ QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
 
 } // namespace
 
-SetupPage::SetupPage(ParameterSet& set, QWidget* parent) : QWidget(parent), set_(set) {
+SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
     setObjectName(QStringLiteral("fraSetup"));
     auto* grid = new QGridLayout(this);
 
@@ -165,7 +165,7 @@ QGroupBox* SetupPage::createPortFrame() {
 }
 
 void SetupPage::Board_Click(int index) {
-    set_.PitchMode = index;
+    set_.pitchMode = index;
     OptionGroup* drehzahl = optionGroup(OptionTarget::DrehzahlMode);
     OptionGroup* swashplate = optionGroup(OptionTarget::ServoMode);
     if (index == RpmControlled) {
@@ -186,8 +186,7 @@ void SetupPage::Board_Click(int index) {
 }
 
 void SetupPage::TSInv_Click(int servo) {
-    const ServoReverseDefinition& definition = ServoReverseBoxes.at(servo);
-    set_.*definition.inverter = servoInverterFor(servoReverse_.at(servo)->isChecked());
+    setServoReversed(set_, servo, servoReverse_.at(servo)->isChecked());
 }
 
 OptionGroup* SetupPage::optionGroup(OptionTarget target) const {

@@ -12,7 +12,7 @@ class QGroupBox;
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 class OptionGroup;
 class SliderRow;
 enum class OptionTarget;
@@ -22,12 +22,12 @@ enum class OptionTarget;
 class SetupPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SetupPage(ParameterSet& set, QWidget* parent = nullptr);
+    explicit SetupPage(Setup& set, QWidget* parent = nullptr);
 
     // Heli type chosen: sets PitchMode, then restricts or frees the governor,
     // the 120°/90° swashplates and the phase channels 5..9.
     void Board_Click(int index);
-    // Servo reverse boxes: TS1Inverter..TS3Inverter = 1 checked, 255 cleared.
+    // Servo reverse boxes: Setup::servoInverters = 1 checked, 255 cleared.
     void TSInv_Click(int servo);
 
     OptionGroup* optionGroup(OptionTarget target) const;
@@ -50,7 +50,7 @@ private:
     QGroupBox* createFlashFrame();
     QGroupBox* createPortFrame();
 
-    ParameterSet& set_;
+    Setup& set_;
     QList<OptionGroup*> groups_;
     QList<SliderRow*> rows_;
     std::array<QCheckBox*, 3> servoReverse_{};

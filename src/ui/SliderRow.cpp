@@ -1,6 +1,6 @@
 #include "ui/SliderRow.h"
 
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/SliderTable.h"
 
 #include <QEvent>
@@ -33,7 +33,7 @@ void SliderValueLabel::showRestoreTip() {
                            : QString());
 }
 
-SliderRow::SliderRow(ParameterSet& set, const SliderDefinition& definition, QWidget* parent)
+SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent)
     : QObject(parent), set_(set), definition_(definition),
       caption_(new QLabel(QString::fromUtf8(definition.englishCaption), parent)),
       slider_(new QSlider(Qt::Horizontal, parent)), value_(new SliderValueLabel(parent)) {
@@ -103,7 +103,7 @@ void SliderRow::addToGridColumn(QGridLayout* grid, int column) {
 } // namespace rv
 
 namespace rv {
-QList<SliderRow*> createSliderRows(ParameterSet& set, QWidget* frame) {
+QList<SliderRow*> createSliderRows(Setup& set, QWidget* frame) {
     QList<SliderRow*> rows;
     for (const SliderDefinition& definition : sliderDefinitions()) {
         if (frame->objectName() == QLatin1String(definition.frame)) {

@@ -9,7 +9,7 @@ class QGridLayout;
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 struct SliderDefinition;
 
 // The value label of a slider row; a double-click asks for the restore.
@@ -37,7 +37,7 @@ private:
 class SliderRow : public QObject {
     Q_OBJECT
 public:
-    SliderRow(ParameterSet& set, const SliderDefinition& definition, QWidget* parent);
+    SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent);
 
     const SliderDefinition& definition() const { return definition_; }
     QLabel* caption() const { return caption_; }
@@ -60,7 +60,7 @@ public:
     void addToGridColumn(QGridLayout* grid, int column);
 
 private:
-    ParameterSet& set_;
+    Setup& set_;
     const SliderDefinition& definition_;
     QLabel* caption_;
     QSlider* slider_;
@@ -72,7 +72,7 @@ private:
 namespace rv {
 // Creates the rows of the table that belong to a frame (by its objectName), in
 // table order, as children of the frame. The caller lays them out.
-QList<SliderRow*> createSliderRows(ParameterSet& set, QWidget* frame);
+QList<SliderRow*> createSliderRows(Setup& set, QWidget* frame);
 // The row of the given slider among rows, or nullptr.
 SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName);
 

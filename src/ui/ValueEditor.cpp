@@ -1,7 +1,7 @@
 #include "ui/ValueEditor.h"
 
 #include "model/ParameterImage.h"
-#include "model/ParameterSet.h"
+#include "model/Setup.h"
 #include "model/ValueEntry.h"
 
 #include <QEvent>
@@ -15,7 +15,7 @@
 
 namespace rv {
 
-ValueEditor::ValueEditor(ParameterSet& set, QWidget* parent)
+ValueEditor::ValueEditor(Setup& set, QWidget* parent)
     : QGroupBox(QStringLiteral("ParaEdit"), parent), set_(set),
       indexLabel_(new QLabel(QStringLiteral("0"), this)), valueText_(new QLineEdit(this)),
       up_(new QPushButton(QStringLiteral("Up"), this)),

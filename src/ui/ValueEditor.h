@@ -10,14 +10,14 @@ class QPushButton;
 
 namespace rv {
 
-struct ParameterSet;
+struct Setup;
 
 // Service frame ParaEdit: reads and writes any image byte 0..69 by index,
 // straight into the image (no slider follows). Hidden until the window shows it.
 class ValueEditor : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ValueEditor(ParameterSet& set, QWidget* parent = nullptr);
+    explicit ValueEditor(Setup& set, QWidget* parent = nullptr);
 
     int ParaEd() const { return paraEd_; }
 
@@ -44,7 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ParameterSet& set_;
+    Setup& set_;
     int paraEd_ = 0;
     QLabel* indexLabel_;
     QLineEdit* valueText_;

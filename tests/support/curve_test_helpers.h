@@ -6,7 +6,7 @@
 
 namespace rv {
 class CurvePicture;
-struct ParameterSet;
+struct Setup;
 } // namespace rv
 
 // Mouse events for the curve picture at logical coordinates (0..3200), so
