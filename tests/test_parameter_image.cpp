@@ -1,7 +1,7 @@
 #include "files/NeutralSetup.h"
 #include "model/ParameterImage.h"
-#include "model/Setup.h"
 #include "model/Rounding.h"
+#include "model/Setup.h"
 #include "model/SetupRangeCheck.h"
 
 #include <QTest>

@@ -79,7 +79,8 @@ QStringList differences(RVMain& window, const Setup& setup) {
     check(set.pitchMode == setup.pitchMode && set.speedMode == setup.speedMode &&
               set.swashplateType == setup.swashplateType,
           QStringLiteral("modes"));
-    const std::array<std::uint8_t, 3> inverters{set.servoInverters[0], set.servoInverters[1], set.servoInverters[2]};
+    const std::array<std::uint8_t, 3> inverters{set.servoInverters[0], set.servoInverters[1],
+                                                set.servoInverters[2]};
     check(inverters == setup.servoInverters, QStringLiteral("servo inverters"));
     check(set.pitchPart == setup.pitchPart && set.cyclicPart == setup.cyclicPart,
           QStringLiteral("parts"));

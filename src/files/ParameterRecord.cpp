@@ -13,8 +13,7 @@ static_assert(RecordOffset::FirstCurves == ParameterImage::Size);
 static_assert(RecordOffset::ReservedByte ==
               RecordOffset::FirstCurves +
                   RecordOffset::CurveBytes * int(CurveSet::FileOrderFirst.size()));
-static_assert(RecordOffset::SecondCurves ==
-              RecordOffset::ReservedText + Setup::ReservedTextSize);
+static_assert(RecordOffset::SecondCurves == RecordOffset::ReservedText + Setup::ReservedTextSize);
 static_assert(RecordOffset::Comment ==
               RecordOffset::SecondCurves +
                   RecordOffset::CurveBytes * int(CurveSet::FileOrderSecond.size()));
@@ -91,8 +90,7 @@ void decodeRecord(const QByteArray& bytes, Setup& set) {
     set.reservedByte = static_cast<std::uint8_t>(data[RecordOffset::ReservedByte]);
     set.reservedText = record.mid(RecordOffset::ReservedText, Setup::ReservedTextSize);
     readCurves(data + RecordOffset::SecondCurves, set.curves, CurveSet::FileOrderSecond);
-    set.storedComment =
-        Windows1252::decode(record.mid(RecordOffset::Comment, Setup::CommentSize));
+    set.storedComment = Windows1252::decode(record.mid(RecordOffset::Comment, Setup::CommentSize));
 }
 
 QString commentTextFromField(const QString& field) {

@@ -33,8 +33,7 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 }
 } // namespace
 
-GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent)
-    : QWidget(parent), set_(set) {
+GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
     setObjectName(QStringLiteral("GovernorSpeedRows"));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -13,8 +13,7 @@
 
 namespace rv {
 
-PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort,
-                             QObject* parent)
+PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent)
     : QObject(parent), set_(set), port_(port), cboPort_(cboPort) {
     // Before the first fill the box has no entries and shows "COM 1".
     cboPort_->setPlaceholderText(QStringLiteral("COM 1"));

@@ -16,8 +16,7 @@ struct Setup;
 class PortSelection : public QObject {
     Q_OBJECT
 public:
-    PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort,
-                  QObject* parent = nullptr);
+    PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent = nullptr);
 
     // Replaces the entries and selects the current port, which runs cboPort_Click.
     void fill();
