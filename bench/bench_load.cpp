@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         window.parameters().currentFileName =
             dir.path() + (round % 2 ? QStringLiteral("/a.rvc") : QStringLiteral("/b.rvc"));
         clock.start();
-        window.fileCommands().LoadParameterFile();
+        window.fileCommands().loadCurrentFile();
         micros << clock.nsecsElapsed() / 1000.0;
     }
     std::sort(micros.begin(), micros.end());

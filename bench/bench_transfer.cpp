@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
         rv::test::PseudoTerminal pty;
         rv::test::namePortDevice(1, pty.slavePath());
         rv::SerialLink link;
-        rv::DeviceCommands commands(
-            set, link, texts, [] {}, nullptr);
+        rv::DeviceCommands commands(set, link, texts, nullptr);
 
         // A 1 ms precise timer: the longest interval between its ticks is the
         // longest time the window could not react.
@@ -72,7 +71,7 @@ int main(int argc, char** argv) {
         probe.start();
         QEventLoop ended;
         QObject::connect(&commands, &rv::DeviceCommands::finished, &ended, &QEventLoop::quit);
-        commands.cbDownload_Click();
+        commands.sendToUnit();
         if (commands.isBusy()) {
             ended.exec();
         }

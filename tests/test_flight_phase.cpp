@@ -48,10 +48,7 @@ class TestFlightPhase : public QObject {
         speeds->applySpeeds();
         page->finishLoad();
     }
-    void collect() {
-        page->collectSwitchTimes();
-        speeds->collectSpeeds();
-    }
+    void collect() { collectImage(set); }
 
 private Q_SLOTS:
     void init() {

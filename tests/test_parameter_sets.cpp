@@ -45,14 +45,14 @@ class TestParameterSets : public QObject {
     }
     static void open(WindowFixture& fx, const QString& name) {
         FileDialogs::setNextFileName(fx.path(name));
-        fx.window().fileCommands().mnuOpen_Click();
+        fx.window().fileCommands().openFile();
     }
 
 private Q_SLOTS:
     void loadedBytesGoThroughTheControls() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         fx.writeFile(QStringLiteral("a.rvc"),
                      withBytes(neutral(), {{14, 200}, {6, 25}, {2, 15}, {3, 8}}));
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(int(window.parameters().image.at(4)), 15);
         QCOMPARE(int(window.parameters().image.at(5)), 18);
         QCOMPARE(sliderPosition(window, "PhaseChangeSl"), 15);
-        QVERIFY(window.fileCommands().HasUnsavedChanges()); // 200 became 198
+        QVERIFY(window.fileCommands().hasUnsavedChanges()); // 200 became 198
 
         fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 15}}));
         open(fx, QStringLiteral("b.rvc"));
@@ -95,7 +95,7 @@ private Q_SLOTS:
         RVMain& window = startNeutral(fx);
         QPlainTextEdit* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->setPlainText(QStringLiteral("my notes")); // an edit not yet saved
-        window.imageBinder().CollectImage();
+        collectImage(window.parameters());
         const ParameterImage before = window.parameters().image;
         const ParameterImage referenceBefore = window.parameters().referenceImage;
         const CurveSet curvesBefore = window.parameters().curves;
@@ -118,13 +118,13 @@ private Q_SLOTS:
                          .arg(index)
                          .arg(value));
 
-        window.imageBinder().CollectImage();
+        collectImage(window.parameters());
         QCOMPARE(window.parameters().image, before);
         QCOMPARE(window.parameters().referenceImage, referenceBefore);
         QVERIFY(window.parameters().curves == curvesBefore);
         QCOMPARE(sliderPosition(window, "Para28Sl"), 50);
         QCOMPARE(comment->toPlainText(), QStringLiteral("my notes"));
-        QVERIFY(window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
         // The current file is still the one the window shows.
         QCOMPARE(window.parameters().currentFileName, QStringLiteral("Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
@@ -146,7 +146,7 @@ private Q_SLOTS:
                                  [](const MessageBox::Shown& shown) {
                                      return shown.text.startsWith(QStringLiteral("Cannot"));
                                  }));
-            window.imageBinder().CollectImage();
+            collectImage(window.parameters());
             QCOMPARE(int(window.parameters().image.at(41)), 0);
             QCOMPARE(int(window.parameters().image.at(42)), 2);
             QVERIFY(window.findChild<QAbstractButton*>(QStringLiteral("Drehzahl_0"))->isChecked());
@@ -178,9 +178,9 @@ private Q_SLOTS:
         fx.writeFile(QStringLiteral("Default.rvc"), record);
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
         RVMain& window = fx.start();
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         QCOMPARE(fx.readFile(QStringLiteral("saved.rvc")), record);
     }
 
@@ -208,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(comment->toPlainText(), QStringLiteral("y") + QString::fromLatin1(lines).mid(1));
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("edited.rvc")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         QCOMPARE(fx.readFile(QStringLiteral("edited.rvc")).mid(RecordOffset::Comment),
                  QByteArray("y") + lines.mid(1));
     }
@@ -226,8 +226,8 @@ private Q_SLOTS:
         }
         const QString typed = comment->toPlainText();
         FileDialogs::setNextFileName(fx.path(QStringLiteral("notes.rvc")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.fileCommands().saveFile());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
         open(fx, QStringLiteral("notes.rvc"));
         QCOMPARE(comment->toPlainText(), typed);
     }
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(sliderPosition(window, "SchwebenSl"), 500);
         QCOMPARE(sliderPosition(window, "AcroSl"), 2500);
         QCOMPARE(sliderPosition(window, "PitchSl"), 100);
-        window.imageBinder().CollectImage();
+        collectImage(window.parameters());
         QCOMPARE(int(window.parameters().image.at(13)), 25);
         QCOMPARE(int(window.parameters().image.at(8)), 200);
         QCOMPARE(int(window.parameters().image.at(6)), 50);
@@ -264,14 +264,14 @@ private Q_SLOTS:
         // Switching an option away and back is no change.
         window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_1"))->click();
         window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_0"))->click();
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         // A comment typed and deleted still counts.
         auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->setFocus();
         QTest::keyClick(comment, Qt::Key_X);
         QTest::keyClick(comment, Qt::Key_Backspace);
-        QVERIFY(window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
 
         // Closing with changes and answering No keeps the window and the edits.
         window.show();
@@ -289,7 +289,7 @@ private Q_SLOTS:
         MessageBox::setNextAnswer(QMessageBox::Yes);
         FileDialogs::setNextFileName(QString());
         FileDialogs::setNextFileName(fx.path(QStringLiteral("other.rvc")));
-        window.fileCommands().mnuOpen_Click();
+        window.fileCommands().openFile();
         QCOMPARE(MessageBox::history().last().text,
                  QStringLiteral("Changes not saved yet. Save first?"));
         QCOMPARE(FileDialogs::history().size(), 2);
@@ -299,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(FileDialogs::history().at(1).title, QStringLiteral("Rotavionix Control"));
         QCOMPARE(FileDialogs::history().at(1).filter,
                  QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
         QVERIFY(window.windowTitle().contains(QStringLiteral("...\\other.rvc")));
 
         // Without changes, closing asks nothing.
@@ -332,22 +332,22 @@ private Q_SLOTS:
                               QFile::ReadOwner | QFile::ReadGroup);
         window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("keep.rvc")));
-        QVERIFY(!window.fileCommands().mnuSave_Click());
+        QVERIFY(!window.fileCommands().saveFile());
         QCOMPARE(MessageBox::history().last().detail,
                  fx.path(QStringLiteral("keep.rvc")) + QStringLiteral("\nThe file is read-only."));
         QCOMPARE(fx.readFile(QStringLiteral("keep.rvc")), QByteArray("previous"));
-        QVERIFY(window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
         currentFileUnchanged();
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("no-such-dir/x.rvc")));
-        QVERIFY(!window.fileCommands().mnuSave_Click());
-        QVERIFY(window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().saveFile());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
         currentFileUnchanged();
         QCOMPARE(FileDialogs::history().last().proposedName, QStringLiteral("Default.rvc"));
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(window.fileCommands().saveFile());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
         QCOMPARE(int(static_cast<std::uint8_t>(fx.readFile(QStringLiteral("saved.rvc")).at(34))),
                  196);
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("saved.rvc")));
@@ -360,7 +360,7 @@ private Q_SLOTS:
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
         QVERIFY(!QFile::exists(fx.path(QStringLiteral("Heli"))));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("Heli.rvc")));
@@ -368,7 +368,7 @@ private Q_SLOTS:
         window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
         MessageBox::setNextAnswer(QMessageBox::No);
-        QVERIFY(!window.fileCommands().mnuSave_Click());
+        QVERIFY(!window.fileCommands().saveFile());
         QCOMPARE(MessageBox::history().last().text,
                  fx.path(QStringLiteral("Heli.rvc")) +
                      QStringLiteral(" already exists. Do you want to replace it?"));
@@ -376,12 +376,12 @@ private Q_SLOTS:
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         QVERIFY(fx.readFile(QStringLiteral("Heli.rvc")) != neutral());
 
         // A suffix of its own is kept.
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli.bak")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         QVERIFY(QFile::exists(fx.path(QStringLiteral("Heli.bak"))));
     }
 
@@ -393,7 +393,7 @@ private Q_SLOTS:
         QCOMPARE(ports->currentText(), QStringLiteral("Com3"));
         QCOMPARE(ports->itemText(15), QStringLiteral("Com16"));
         QCOMPARE(window.serialPort().portNumber(), 3);
-        QVERIFY(!window.fileCommands().HasUnsavedChanges());
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         fx.writeSettings(QStringLiteral("9"), fx.path(QStringLiteral("Default.rvc")),
                          QStringLiteral("1"));
@@ -425,7 +425,7 @@ private Q_SLOTS:
             QCOMPARE(int(window.parameters().image.at(i)), 0);
         }
         // Collecting empty displays works and closing does not fail.
-        window.imageBinder().CollectImage();
+        collectImage(window.parameters());
         QCOMPARE(int(window.parameters().image.at(6)), 0);
     }
 
@@ -478,8 +478,8 @@ private Q_SLOTS:
             QVERIFY2(MessageBox::history().isEmpty(),
                      qPrintable(MessageBox::history().value(0).text));
             FileDialogs::setNextFileName(fx.path(QStringLiteral("out.rvc")));
-            QVERIFY(window.fileCommands().mnuSave_Click());
-            QVERIFY(!window.fileCommands().HasUnsavedChanges());
+            QVERIFY(window.fileCommands().saveFile());
+            QVERIFY(!window.fileCommands().hasUnsavedChanges());
             const QByteArray saved = fx.readFile(QStringLiteral("out.rvc"));
             QCOMPARE(saved.size(), RecordSize);
 

@@ -48,7 +48,7 @@ private Q_SLOTS:
             QVERIFY(MessageBox::history().isEmpty());
             // Saving writes exactly one record, replacing a longer file whole.
             FileDialogs::setNextFileName(fx.path(QStringLiteral("start.rvc")));
-            QVERIFY(window.fileCommands().mnuSave_Click());
+            QVERIFY(window.fileCommands().saveFile());
             QCOMPARE(fx.readFile(QStringLiteral("start.rvc")).size(), RecordSize);
         }
     }
@@ -123,12 +123,12 @@ private Q_SLOTS:
                 QByteArray file = neutral();
                 file[index] = char(value);
                 fx.writeFile(QStringLiteral("x.rvc"), file);
-                window.imageBinder().CollectImage();
+                collectImage(window.parameters());
                 const ParameterImage before = window.parameters().image;
                 MessageBox::clearHistory();
                 FileDialogs::setNextFileName(fx.path(QStringLiteral("x.rvc")));
                 MessageBox::setNextAnswer(QMessageBox::No); // "Save first?" after a limited value
-                window.fileCommands().mnuOpen_Click();
+                window.fileCommands().openFile();
                 const bool reported = std::any_of(
                     MessageBox::history().begin(), MessageBox::history().end(),
                     [](const MessageBox::Shown& shown) {
@@ -138,8 +138,8 @@ private Q_SLOTS:
                 if (!optionBytes.contains(index)) {
                     QVERIFY2(!reported, qPrintable(where));
                 }
-                window.imageBinder().CollectImage(); // never fails
-                if (reported) { // refused as a whole: nothing of the file got in
+                collectImage(window.parameters()); // never fails
+                if (reported) {                    // refused as a whole: nothing of the file got in
                     QVERIFY2(window.parameters().image == before, qPrintable(where));
                 }
             }
@@ -166,7 +166,7 @@ private Q_SLOTS:
             window.grab(); // paints without trouble
         }
         FileDialogs::setNextFileName(fx.path(QStringLiteral("out.rvc")));
-        QVERIFY(window.fileCommands().mnuSave_Click());
+        QVERIFY(window.fileCommands().saveFile());
         const QByteArray saved = fx.readFile(QStringLiteral("out.rvc"));
         // The curves come back as they were, but for the held point 0 of the
         // hover throttle curve, which showing that curve sets to 0.
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(window.parameters().currentFileName, QStringLiteral("Not Found"));
         // "Not Found" is no name to save under.
         FileDialogs::setNextFileName({});
-        window.fileCommands().mnuSave_Click();
+        window.fileCommands().saveFile();
         QCOMPARE(FileDialogs::history().last().proposedName,
                  fx.path(QStringLiteral("Default.rvc")));
     }

@@ -1,3 +1,4 @@
+#include "files/SetupRecord.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
 #include "model/Setup.h"
@@ -64,7 +65,6 @@ class TestTransfer : public QObject {
     QTemporaryDir settingsDir_;
     Setup set_;
     MessageTexts texts_;
-    int collected_ = 0;
 
     void fillSet() {
         set_ = Setup{};
@@ -93,6 +93,17 @@ class TestTransfer : public QObject {
         // A hover throttle curve with removed points, and a point left at -1.
         set_.curves.byLetter('G') = Curve{0, -1, -1, 30, 40, 100, -1, -1, -1, -1, 200};
         set_.curves.byLetter('T')[10] = -1;
+        // The entries the window keeps in fields of their own.
+        const ParameterImage& image = set_.image;
+        set_.hoverToAcroTenths = image.at(2);
+        set_.acroToHoverTenths = image.at(3);
+        set_.hoverSpeedRpm = image.at(6) * 10;
+        set_.acroSpeedRpm = image.at(7) * 10;
+        set_.servoInverters = {image.at(35), image.at(36), image.at(37)};
+        set_.pitchPart = image.at(38);
+        set_.cyclicPart = image.at(39);
+        set_.speedMode = image.at(41);
+        set_.swashplateType = image.at(42);
         set_.pitchMode = 0;
         set_.channels.K = {1, 2, 3, 4, 5, 6, 7, 8, 9};
         set_.channels.Reverse[4] = true;
@@ -107,8 +118,7 @@ class TestTransfer : public QObject {
     std::unique_ptr<Rig> makeRig() {
         auto rig = std::make_unique<Rig>();
         rv::test::namePortDevice(1, rig->pty->slavePath());
-        rig->commands = std::make_unique<DeviceCommands>(
-            set_, rig->link, texts_, [this] { ++collected_; }, nullptr);
+        rig->commands = std::make_unique<DeviceCommands>(set_, rig->link, texts_, nullptr);
         return rig;
     }
 
@@ -134,7 +144,6 @@ private Q_SLOTS:
     void init() {
         MessageBox::clearHistory();
         fillSet();
-        collected_ = 0;
     }
 
     void streamHasTheBlocksAndCommandsTheUnitExpects() {
@@ -175,10 +184,10 @@ private Q_SLOTS:
 
         QElapsedTimer clock;
         clock.start();
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         const qint64 elapsed = clock.elapsed();
 
-        const QByteArray expected = expectedStream(before.image, before.curves, yes);
+        const QByteArray expected = expectedStream(collectedImage(before), before.curves, yes);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
         QVERIFY(expected.startsWith("P0;5P1;42"));
         QVERIFY(expected.contains("M0;-1M1;"));
@@ -187,8 +196,7 @@ private Q_SLOTS:
         QCOMPARE(question.text, QString("Transfer channel table?"));
         QCOMPARE(question.icon, QMessageBox::NoIcon);
         QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(rig->commands->SendChannelSetup, std::uint8_t(yes ? 6 : 7));
-        QCOMPARE(collected_, 1);
+        QCOMPARE(rig->commands->channelTableAnswer, std::uint8_t(yes ? 6 : 7));
 
         const QList<double> pauses = rig->pty->pausesAfter('E');
         QCOMPARE(pauses.size(), (yes ? 17 : 16) - 1);
@@ -209,7 +217,7 @@ private Q_SLOTS:
         // Heli type 0, yet entries 54..58 are the channel bytes afterwards.
         QCOMPARE(set_.image.at(54), std::uint8_t{0x85});
         QCOMPARE(set_.image.at(58), std::uint8_t{9});
-        QCOMPARE(set_.image.at(53), before.image.at(53));
+        QCOMPARE(set_.image.at(53), collectedImage(before).at(53));
         QVERIFY(!set_.changed);
     }
 
@@ -219,8 +227,8 @@ private Q_SLOTS:
         QTimer::singleShot(150, [&] {
             set_.curves.byLetter('r') = Curve{0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200};
         });
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
-        const QByteArray expected = expectedStream(set_.image, set_.curves, false);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
+        const QByteArray expected = expectedStream(collectedImage(set_), set_.curves, false);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
         QVERIFY(expected.endsWith("r9;180r10;200E"));
     }
@@ -236,10 +244,10 @@ private Q_SLOTS:
         // A transfer started meanwhile finds the port held and fails, without
         // its question, while the store command carries on; its message comes
         // once the store command is done, so that no box holds the command up.
-        QTimer::singleShot(300, [&] { rig->commands->cbDownload_Click(); });
+        QTimer::singleShot(300, [&] { rig->commands->sendToUnit(); });
         QElapsedTimer clock;
         clock.start();
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         QVERIFY(clock.elapsed() >= 1000);
         QVERIFY(heldAt900);
         QCOMPARE(messagesAt900, 0);
@@ -247,7 +255,6 @@ private Q_SLOTS:
         QCOMPARE(settle(*rig->pty, 2), QByteArray("FE"));
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text, QString("Cannot open port."));
-        QCOMPARE(collected_, 0);
         QVERIFY(!rig->commands->isBusy());
     }
 
@@ -259,27 +266,27 @@ private Q_SLOTS:
         auto lastStatus = [&] { return status.last().first().toString(); };
         QByteArray expected;
         auto transferAnsweredNo = [&] {
-            expected += expectedStream(set_.image, set_.curves, false);
+            expected += expectedStream(collectedImage(set_), set_.curves, false);
         };
 
         // Nothing sent yet in this run: there is nothing to compare with.
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         expected += "FE";
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(lastStatus(), QString("Store command sent to the Rotavionix."));
 
         MessageBox::setNextAnswer(QMessageBox::No);
         transferAnsweredNo();
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         // Channels were not sent, so a channel edit leaves the unit's values alone.
         set_.image.set(Index::FirstChannel, channelByte(false, 1));
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 1); // the channel-table question only
 
         set_.image.set(34, 200);
         MessageBox::setNextAnswer(QMessageBox::Cancel);
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown question = MessageBox::history().last();
         QVERIFY(question.text.startsWith("The values in the window have changed"));
@@ -288,20 +295,20 @@ private Q_SLOTS:
         QCOMPARE(question.defaultButton, QMessageBox::Yes);
 
         MessageBox::setNextAnswer(QMessageBox::No); // store only
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         expected += "FE";
 
         // Send, then store: the normal transfer with its question, then FE.
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::No);
         transferAnsweredNo();
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 5);
         QCOMPARE(MessageBox::history().last().text, QString("Transfer channel table?"));
 
         runToEnd(*rig->commands,
-                 &DeviceCommands::cbFlash_Click); // the unit now holds the window's values
+                 &DeviceCommands::storeInUnit); // the unit now holds the window's values
         expected += "FE";
         QCOMPARE(MessageBox::history().size(), 5);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
@@ -315,7 +322,7 @@ private Q_SLOTS:
         QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
         MessageBox::setNextAnswer(QMessageBox::Yes); // the channel table
         runToEnd(*rig->commands,
-                 &DeviceCommands::cbDownload_Click); // the warning is left to its default
+                 &DeviceCommands::sendToUnit); // the warning is left to its default
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown warning = MessageBox::history().last();
         QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);
@@ -331,8 +338,8 @@ private Q_SLOTS:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
-        const QByteArray expected = expectedStream(set_.image, set_.curves, false);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
+        const QByteArray expected = expectedStream(collectedImage(set_), set_.curves, false);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
     }
 
@@ -340,7 +347,7 @@ private Q_SLOTS:
         auto rig = makeRig();
         rv::test::namePortDevice(1, "/dev/rv-no-such-device");
         QSignalSpy finished(rig->commands.get(), &DeviceCommands::finished);
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         QCOMPARE(MessageBox::history().size(), 1);
         const auto message = MessageBox::history().first();
         QCOMPARE(message.text, QString("Cannot open port."));
@@ -355,14 +362,13 @@ private Q_SLOTS:
         QSerialPort holder(rig->pty->slavePath());
         QVERIFY(holder.open(QIODevice::ReadWrite));
         MessageBox::clearHistory();
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         QCOMPARE(MessageBox::history().size(), 2);
         QCOMPARE(MessageBox::history().at(1).text, QString("Cannot open port."));
         QVERIFY(!MessageBox::history().at(1).detail.isEmpty());
         QTest::qWait(50);
         QVERIFY(rig->pty->received().isEmpty());
-        QCOMPARE(collected_, 0);
     }
 
     void unpluggedDeviceEndsTheTransferAndTheNextOneWorks() {
@@ -371,7 +377,7 @@ private Q_SLOTS:
         QTimer::singleShot(350, [&] { rig->pty->unplug(); });
         QElapsedTimer clock;
         clock.start();
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         QVERIFY(clock.elapsed() < 1200);
         QVERIFY(!rig->link.isOpen());
         QVERIFY(!rig->commands->isBusy());
@@ -381,7 +387,7 @@ private Q_SLOTS:
         QVERIFY(MessageBox::history().last().detail.contains("Only part of the data"));
         QCOMPARE(set_.image.at(54), channelByte(false, 5)); // not rewritten after a failure
         // The unit now holds part of the set: storing it asks first.
-        runToEnd(*rig->commands, &DeviceCommands::cbFlash_Click);
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         QCOMPARE(MessageBox::history().size(), 3);
         QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::Yes);
 
@@ -390,9 +396,9 @@ private Q_SLOTS:
         MessageBox::clearHistory();
         MessageBox::setNextAnswer(QMessageBox::Yes);
         const Setup before = set_;
-        runToEnd(*rig->commands, &DeviceCommands::cbDownload_Click);
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
         QCOMPARE(MessageBox::history().size(), 1);
-        const QByteArray expected = expectedStream(before.image, before.curves, true);
+        const QByteArray expected = expectedStream(collectedImage(before), before.curves, true);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
     }
 };

@@ -84,7 +84,7 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
 
 } // namespace
 
-bool readParameterFile(const QString& path, Setup& set, QString* reason) {
+bool readParameterFile(const QString& path, QByteArray& record, QString* reason) {
     QFile file;
     if (!openRegularFile(path, file, reason)) {
         return false;
@@ -93,11 +93,24 @@ bool readParameterFile(const QString& path, Setup& set, QString* reason) {
     if (file.error() != QFileDevice::NoError) {
         return fail(reason, file.errorString());
     }
-    decodeRecord(bytes, set);
+    record = bytes;
+    return true;
+}
+
+bool readParameterFile(const QString& path, Setup& set, QString* reason) {
+    QByteArray record;
+    if (!readParameterFile(path, record, reason)) {
+        return false;
+    }
+    decodeRecord(record, set);
     return true;
 }
 
 bool writeParameterFile(const QString& path, const Setup& set, QString* reason) {
+    return writeParameterFile(path, encodeRecord(set), reason);
+}
+
+bool writeParameterFile(const QString& path, const QByteArray& record, QString* reason) {
     // Follows a symbolic link, as the save itself does: a link to a file is
     // saved through, a link to a device is refused like the device.
     const QFileInfo target(path);
@@ -115,7 +128,6 @@ bool writeParameterFile(const QString& path, const Setup& set, QString* reason) 
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(reason, file.errorString());
     }
-    const QByteArray record = encodeRecord(set);
     // The record goes to the system before the commit: a write that fails only
     // when the buffer is flushed (a full disk) would otherwise not stop the
     // commit from putting the empty new file in place of the old one.

@@ -18,7 +18,7 @@ bool isRemovableColumn(int column) {
 CurveEditor::CurveEditor(Setup& set, QObject* parent) : QObject(parent), set_(set) {}
 
 bool CurveEditor::fixedPointGuard(int column) const {
-    return column == 0 && CurveSet::isHeldAtZero(flightPhase_, curveIndex_);
+    return column == 0 && CurveSet::isHeldAtZero(set_.flightPhase, set_.curveIndex);
 }
 
 void CurveEditor::loadFromCurve(int phase, int index) {
@@ -29,27 +29,27 @@ void CurveEditor::loadFromCurve(int phase, int index) {
 }
 
 void CurveEditor::Kurvenauswahl_Click(int index) {
-    curveIndex_ = index;
+    set_.curveIndex = index;
     // Only loads: the previous curve was written back by its last edit.
-    loadFromCurve(flightPhase_, index);
+    loadFromCurve(set_.flightPhase, index);
     Pic1_Change();
 }
 
 void CurveEditor::enterPhase(int phase) {
-    if (flightPhase_ == phase) {
+    if (set_.flightPhase == phase) {
         return;
     }
-    loadFromCurve(phase, curveIndex_);
-    flightPhase_ = phase;
+    loadFromCurve(phase, set_.curveIndex);
+    set_.flightPhase = phase;
     Pic1_Change();
 }
 
 void CurveEditor::Pic1_Change() {
     if (hasPoints_) {
-        if (CurveSet::isHeldAtZero(flightPhase_, curveIndex_)) {
+        if (CurveSet::isHeldAtZero(set_.flightPhase, set_.curveIndex)) {
             editPoints_[0] = 0;
         }
-        if (Curve* target = set_.curves.at(flightPhase_, curveIndex_)) {
+        if (Curve* target = set_.curves.at(set_.flightPhase, set_.curveIndex)) {
             *target = editPoints_;
         }
         // The read-out follows every change (click, drag, removal, key, another

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CurveSet.h"
+#include "model/Setup.h"
 
 #include <QObject>
 #include <QString>
@@ -8,8 +9,6 @@
 #include <optional>
 
 namespace rv {
-
-struct Setup;
 
 // State and operations of the curve editor in logical picture coordinates
 // (see CurveGeometry). The picture widget only converts pixels and paints;
@@ -33,9 +32,9 @@ public:
 
     explicit CurveEditor(Setup& set, QObject* parent = nullptr);
 
-    int curveIndex() const { return curveIndex_; }
-    int flightPhase() const { return flightPhase_; }
-    double curveScale() const { return CurveSet::scaleOf(curveIndex_); }
+    int curveIndex() const { return set_.curveIndex; }
+    int flightPhase() const { return set_.flightPhase; }
+    double curveScale() const { return CurveSet::scaleOf(set_.curveIndex); }
     // False until the first curve has been taken up.
     bool hasPoints() const { return hasPoints_; }
     const Curve& editPoints() const { return editPoints_; }
@@ -58,8 +57,8 @@ public:
     void enterPhase(int phase);
     // Raw state changes for the end of a load, which then reselects phase
     // and curve; they take up no curve and write nothing.
-    void setFlightPhase(int phase) { flightPhase_ = phase; }
-    void setCurveIndex(int index) { curveIndex_ = index; }
+    void setFlightPhase(int phase) { set_.flightPhase = phase; }
+    void setCurveIndex(int index) { set_.curveIndex = index; }
 
 Q_SIGNALS:
     // The buffer or the scale changed: the picture must be drawn again.
@@ -76,8 +75,6 @@ private:
     void setChanged();
 
     Setup& set_;
-    int curveIndex_ = 0;
-    int flightPhase_ = Hover;
     Curve editPoints_{};
     bool hasPoints_ = false;
     int lastColumn_ = 0;

@@ -1,5 +1,7 @@
 #include "ui/DeviceCommands.h"
 
+#include "files/SetupRecord.h"
+
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
@@ -69,11 +71,9 @@ private:
     bool cursorShown_ = true;
 };
 
-DeviceCommands::DeviceCommands(Setup& set, SerialLink& port, const MessageTexts& texts,
-                               std::function<void()> collectImage, QWidget* dialogParent,
-                               QObject* parent)
-    : QObject(parent), set_(set), port_(port), texts_(texts),
-      collectImage_(std::move(collectImage)), dialogParent_(dialogParent),
+DeviceCommands::DeviceCommands(Setup& setup, SerialLink& port, const MessageTexts& texts,
+                               QWidget* dialogParent, QObject* parent)
+    : QObject(parent), setup_(setup), port_(port), texts_(texts), dialogParent_(dialogParent),
       sender_(new BlockSender(port, this)) {
     connect(sender_, &BlockSender::blockSent, this, [this](int done, int total) {
         Q_EMIT progress(done, total);
@@ -93,11 +93,11 @@ DeviceCommands::DeviceCommands(Setup& set, SerialLink& port, const MessageTexts&
 
 DeviceCommands::~DeviceCommands() = default;
 
-void DeviceCommands::cbDownload_Click() {
+void DeviceCommands::sendToUnit() {
     transfer();
 }
 
-void DeviceCommands::cbFlash_Click() {
+void DeviceCommands::storeInUnit() {
     // Asked only when no other command runs: a box shown during another
     // command's pause would hold that command up.
     if (!isBusy() && unitMayDifferFromWindow()) {
@@ -134,14 +134,7 @@ bool DeviceCommands::unitMayDifferFromWindow() {
         // and storing it is the pilot's choice.
         return false;
     }
-    try {
-        if (collectImage_) {
-            collectImage_();
-        }
-    } catch (const std::exception&) {
-        return true;
-    }
-    return TransferProtocol::differsFromSent(*lastSent_, set_.image, set_.curves);
+    return TransferProtocol::differsFromSent(*lastSent_, collectedImage(setup_), setup_.curves);
 }
 
 void DeviceCommands::transfer(std::function<void(bool)> then) {
@@ -161,12 +154,7 @@ void DeviceCommands::transfer(std::function<void(bool)> then) {
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
     QApplication::restoreOverrideCursor();
-    SendChannelSetup = withChannels ? AnswerYes : AnswerNo;
-    if (!collect(*run)) {
-        fail(*run);
-        run.reset();
-        return give(false);
-    }
+    channelTableAnswer = withChannels ? AnswerYes : AnswerNo;
     if (!confirmOutOfRangeValues(withChannels)) {
         if (run->ownsPort()) {
             port_.abort();
@@ -189,7 +177,7 @@ void DeviceCommands::transfer(std::function<void(bool)> then) {
         static_cast<int>(plan.size()),
         [this, plan](int block) {
             // Built only when due, so that edits made during earlier pauses go out.
-            QByteArray text = blockText(plan[block], set_.image, set_.curves);
+            QByteArray text = blockText(plan[block], collectedImage(setup_), setup_.curves);
             sending_.blocks.append(text);
             return text;
         },
@@ -203,7 +191,7 @@ void DeviceCommands::transferSent(bool ok) {
     if (completed) {
         lastSent_ = std::exchange(sending_, {});
         unitHoldsPart_ = false;
-        TransferProtocol::rewriteChannelEntries(set_.image, set_.channels);
+        setup_ = transferredSetup(setup_);
         Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
     } else {
         fail(*run);
@@ -214,20 +202,9 @@ void DeviceCommands::transferSent(bool ok) {
     }
 }
 
-bool DeviceCommands::collect(Run& run) {
-    try {
-        if (collectImage_) {
-            collectImage_();
-        }
-    } catch (const std::exception& error) {
-        run.reason = QString::fromLocal8Bit(error.what());
-        return false;
-    }
-    return true;
-}
-
 bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
-    const QList<OutOfRangeValue> found = outOfRangeValues(set_.image, set_.curves, withChannels);
+    const QList<OutOfRangeValue> found =
+        outOfRangeValues(collectedImage(setup_), setup_.curves, withChannels);
     if (found.isEmpty()) {
         return true;
     }

@@ -35,19 +35,20 @@ struct Setup;
 class DeviceCommands : public QObject {
     Q_OBJECT
 public:
-    DeviceCommands(Setup& set, SerialLink& port, const MessageTexts& texts,
-                   std::function<void()> collectImage, QWidget* dialogParent,
+    DeviceCommands(Setup& setup, SerialLink& port, const MessageTexts& texts, QWidget* dialogParent,
                    QObject* parent = nullptr);
     ~DeviceCommands() override;
 
-    void cbDownload_Click();
-    void cbFlash_Click();
+    // cbDownload: sends the setup and the curves.
+    void sendToUnit();
+    // cbFlash: makes the unit store what it received.
+    void storeInUnit();
 
     // True while any command runs (the window holds back closing meanwhile).
     bool isBusy() const { return running_ > 0; }
 
     // The answer to the channel-table question of the last transfer: 6 Yes, 7 No.
-    std::uint8_t SendChannelSetup = 0;
+    std::uint8_t channelTableAnswer = 0;
 
 Q_SIGNALS:
     // Blocks sent so far of the running command.
@@ -69,7 +70,6 @@ private:
     void store();
     void transferSent(bool ok);
     void storeSent(bool ok);
-    bool collect(Run& run);
     bool confirmOutOfRangeValues(bool withChannels);
     // Whether the unit may hold other values than the window's, so that
     // storing now would keep something the pilot does not see.
@@ -79,10 +79,9 @@ private:
     void fail(Run& run);
     void showPortFail(const QString& reason);
 
-    Setup& set_;
+    Setup& setup_;
     SerialLink& port_;
     const MessageTexts& texts_;
-    std::function<void()> collectImage_;
     QWidget* dialogParent_;
     BlockSender* sender_;
     // The command whose blocks the sender is sending, and what follows it.

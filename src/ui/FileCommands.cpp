@@ -5,8 +5,8 @@
 #include "files/SettingsStore.h"
 #include "files/SetupRecord.h"
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "ui/Dialogs.h"
-#include "ui/ImageBinder.h"
 #include "ui/MessageTexts.h"
 
 #include <QDir>
@@ -25,25 +25,20 @@ QString FileCommands::commentBoxText() const {
     return text;
 }
 
-QString FileCommands::savedCommentInBox() const {
-    return withWindowsLineBreaks(commentTextFromField(set_.storedComment));
+FileCommands::FileCommands(Setup& setup, std::function<void(const Setup&)> adoptSetup,
+                           const MessageTexts& texts, const QString& fileFilter,
+                           QPlainTextEdit* comment, QWidget* window)
+    : QObject(window), setup_(setup), adoptSetup_(std::move(adoptSetup)), texts_(texts),
+      fileFilter_(fileFilter), comment_(comment), window_(window) {
+    connect(comment_, &QPlainTextEdit::textChanged, this, &FileCommands::takeEditedComment);
 }
 
-FileCommands::FileCommands(Setup& set, ImageBinder& binder, const MessageTexts& texts,
-                           const QString& fileFilter, QPlainTextEdit* comment, QWidget* window)
-    : QObject(window), set_(set), binder_(binder), texts_(texts), fileFilter_(fileFilter),
-      comment_(comment), window_(window) {
-    connect(comment_, &QPlainTextEdit::textChanged, this, &FileCommands::Comment_Change);
+void FileCommands::takeEditedComment() {
+    editComment(setup_, commentBoxText());
 }
 
-void FileCommands::Comment_Change() {
-    set_.changed = true;
-}
-
-bool FileCommands::HasUnsavedChanges() {
-    binder_.CollectImage();
-    return !set_.image.unitEntriesEqual(set_.referenceImage) ||
-           commentBoxText() != savedCommentInBox() || set_.changed;
+bool FileCommands::hasUnsavedChanges() const {
+    return rv::hasUnsavedChanges(setup_);
 }
 
 namespace {
@@ -70,36 +65,34 @@ void FileCommands::reportFileFailure(const QString& path, const QString& reason)
     MessageBox::inform(window_, texts_.FILE_FAIL, QMessageBox::Warning, detail);
 }
 
-bool FileCommands::LoadParameterFile() {
-    return loadFile(set_.currentFileName);
+bool FileCommands::loadCurrentFile() {
+    return loadFile(setup_.currentFileName);
 }
 
+// A file that cannot be read or shown in full leaves the window's setup
+// exactly as it was, never half the one and half the other.
 bool FileCommands::loadFile(const QString& path) {
-    // Read into a copy: a file that cannot be read or shown in full leaves the
-    // window's setup exactly as it was, never half the one and half the other.
-    Setup loaded = set_;
+    QByteArray record;
     QString reason;
-    if (!readParameterFile(path, loaded, &reason)) {
+    if (!readParameterFile(path, record, &reason)) {
         reportFileFailure(path, reason);
         return false;
     }
-    if (const std::optional<int> entry = firstUnshowableEntry(loaded.image)) {
-        reportFileFailure(path, Refusal{*entry, loaded.image.at(*entry)}.detail());
+    std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
+    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
+        reportFileFailure(path, refusal->detail());
         return false;
     }
-    set_ = std::move(loaded);
-    set_.referenceImage.copyUnitEntriesFrom(set_.image);
-    if (!binder_.ApplyImage()) {
-        reportFileFailure(path, QString()); // cannot happen: the image was checked above
-        return false;
-    }
-    binder_.ShowCurves();
-    set_.changed = false;
+    adoptSetup_(std::get<Setup>(loaded));
     return true;
 }
 
+void FileCommands::setCurrentFileName(const QString& path) {
+    setup_.currentFileName = path;
+}
+
 void FileCommands::setCurrentFile(const QString& path) {
-    set_.currentFileName = path;
+    setup_.currentFileName = path;
     SettingsStore::write(QStringLiteral("LastFile"), path);
     Q_EMIT currentFileChanged();
 }
@@ -107,18 +100,18 @@ void FileCommands::setCurrentFile(const QString& path) {
 QString FileCommands::proposedSaveName() const {
     // Without a readable settings store the name is the store's "Not Found",
     // which is no name to save under.
-    if (set_.currentFileName.isEmpty() || set_.currentFileName == SettingsStore::notFound()) {
+    if (setup_.currentFileName.isEmpty() || setup_.currentFileName == SettingsStore::notFound()) {
         return QDir::toNativeSeparators(
             QDir::current().absoluteFilePath(QStringLiteral("Default.rvc")));
     }
-    return set_.currentFileName;
+    return setup_.currentFileName;
 }
 
 // Open and save change the current file only when they succeed: the caption
 // and "LastFile" always name the file whose setup the window shows.
-void FileCommands::mnuOpen_Click() {
-    if (HasUnsavedChanges() && MessageBox::askYesNo(window_, texts_.QOPEN, QMessageBox::Critical)) {
-        mnuSave_Click(); // whatever its outcome, the open goes on
+void FileCommands::openFile() {
+    if (hasUnsavedChanges() && MessageBox::askYesNo(window_, texts_.QOPEN, QMessageBox::Critical)) {
+        saveFile(); // whatever its outcome, the open goes on
     }
     const QString chosen =
         FileDialogs::getOpenFileName(window_, texts_.PROG, QStringLiteral("*.rvc"), fileFilter_);
@@ -133,7 +126,7 @@ void FileCommands::mnuOpen_Click() {
     }
 }
 
-bool FileCommands::mnuSave_Click() {
+bool FileCommands::saveFile() {
     const QString chosen =
         FileDialogs::getSaveFileName(window_, texts_.PROG, proposedSaveName(), fileFilter_);
     if (chosen.isEmpty()) {
@@ -147,22 +140,13 @@ bool FileCommands::mnuSave_Click() {
                               QMessageBox::Warning, QMessageBox::No)) {
         return false;
     }
-    binder_.CollectImage();
-    const QString previousComment = set_.storedComment;
-    // A comment left as loaded keeps its bytes, even a lone CR or LF that
-    // the box shows as a line break.
-    if (const QString boxText = commentBoxText(); boxText != savedCommentInBox()) {
-        set_.storedComment = commentFieldFromText(boxText);
-    }
     QString reason;
-    if (!writeParameterFile(path, set_, &reason)) {
-        set_.storedComment = previousComment; // nothing was saved
+    if (!writeParameterFile(path, recordOf(setup_), &reason)) {
         reportFileFailure(path, reason);
         return false;
     }
+    setup_ = savedSetup(setup_);
     setCurrentFile(path);
-    set_.referenceImage.copyUnitEntriesFrom(set_.image);
-    set_.changed = false;
     return true;
 }
 

@@ -2,12 +2,13 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QPlainTextEdit;
 class QWidget;
 
 namespace rv {
 
-class ImageBinder;
 struct MessageTexts;
 struct Setup;
 
@@ -16,26 +17,30 @@ struct Setup;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(Setup& set, ImageBinder& binder, const MessageTexts& texts,
-                 const QString& fileFilter, QPlainTextEdit* comment, QWidget* window);
+    // adoptSetup takes a loaded setup into the window and shows it.
+    FileCommands(Setup& setup, std::function<void(const Setup&)> adoptSetup,
+                 const MessageTexts& texts, const QString& fileFilter, QPlainTextEdit* comment,
+                 QWidget* window);
 
-    bool HasUnsavedChanges();
-    // Loads CurrentFileName; false (after telling the user) when it could not be read or applied.
-    bool LoadParameterFile();
-    void mnuOpen_Click();
-    // False when cancelled or failed.
-    bool mnuSave_Click();
-    void Comment_Change();
+    // Compares only: what a save would store against the last load or save.
+    bool hasUnsavedChanges() const;
+    // Loads currentFileName; false (after telling the user) when it could not be read or shown.
+    bool loadCurrentFile();
+    // The file the next loadCurrentFile reads (the start-up's "LastFile").
+    void setCurrentFileName(const QString& path);
+    // File > Open (mnuOpen).
+    void openFile();
+    // File > Save (mnuSave); false when cancelled or failed.
+    bool saveFile();
 
 Q_SIGNALS:
-    // CurrentFileName has changed: the caption follows.
+    // currentFileName has changed: the caption follows.
     void currentFileChanged();
 
 private:
     // The comment box's text as the file holds it: line breaks as CR LF.
     QString commentBoxText() const;
-    // The last loaded or saved comment as the box shows it.
-    QString savedCommentInBox() const;
+    void takeEditedComment();
     // Loads the file into the window; false (after telling the user) when
     // it could not be read or shown, leaving the window as it was.
     bool loadFile(const QString& path);
@@ -44,8 +49,8 @@ private:
     QString proposedSaveName() const;
     void reportFileFailure(const QString& path, const QString& reason);
 
-    Setup& set_;
-    ImageBinder& binder_;
+    Setup& setup_;
+    std::function<void(const Setup&)> adoptSetup_;
     const MessageTexts& texts_;
     const QString& fileFilter_;
     QPlainTextEdit* comment_;

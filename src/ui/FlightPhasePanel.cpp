@@ -4,6 +4,7 @@
 #include "model/FlightPhaseValues.h"
 #include "model/ParameterImage.h"
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "ui/FlightPhaseDisplay.h"
 
 #include <QGridLayout>
@@ -106,6 +107,7 @@ void FlightPhasePanel::Acro_Click() {
 void FlightPhasePanel::PhaseChangeSl_Change(int value) {
     FlightPhaseDisplay* display = editor_.flightPhase() == Hover ? hoverAcro_ : acroHover_;
     display->setText(formatSwitchTime(value));
+    setSwitchTimeOfShownPhase(set_, value);
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.
@@ -129,16 +131,14 @@ void FlightPhasePanel::clearHoverOption() {
 
 void FlightPhasePanel::applySwitchTimes() {
     const int hoverToAcro = limitSwitchTenths(set_.image.at(Index::HoverAcroTime));
+    const int acroToHover = limitSwitchTenths(set_.image.at(Index::AcroHoverTime));
     hoverAcro_->setText(formatSwitchTime(hoverToAcro));
+    set_.hoverToAcroTenths = hoverToAcro;
     // Runs the slider's handler, which rewrites the current phase's display;
-    // the next line puts the acro time back where it belongs.
+    // the next lines put the acro time back where it belongs.
     phaseChangeSl_->setValue(hoverToAcro);
-    acroHover_->setText(formatSwitchTime(limitSwitchTenths(set_.image.at(Index::AcroHoverTime))));
-}
-
-void FlightPhasePanel::collectSwitchTimes() {
-    set_.image.set(Index::HoverAcroTime, switchTimeByte(hoverAcro_->text()));
-    set_.image.set(Index::AcroHoverTime, switchTimeByte(acroHover_->text()));
+    acroHover_->setText(formatSwitchTime(acroToHover));
+    set_.acroToHoverTenths = acroToHover;
 }
 
 } // namespace rv

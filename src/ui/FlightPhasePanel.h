@@ -34,8 +34,6 @@ public:
 
     // Loading: the times from image bytes 2 and 3, and the slider.
     void applySwitchTimes();
-    // Collecting: the shown times into image bytes 2 and 3.
-    void collectSwitchTimes();
 
 private:
     void enableRows(bool hoverRow);

@@ -87,8 +87,4 @@ void GeneralPage::finishLoad() {
     ShowCurves();
 }
 
-void GeneralPage::collectSwitchTimes() {
-    phase_->collectSwitchTimes();
-}
-
 } // namespace rv

@@ -32,8 +32,6 @@ public:
     void applySwitchTimes();
     // Loading, at the end: back to hover with the freshly loaded curve.
     void finishLoad();
-    // Collecting: the shown switch times into image bytes 2 and 3.
-    void collectSwitchTimes();
 
     CurveEditor& curveEditor() { return *editor_; }
     CurveDisplay* curveDisplay() const { return display_; }

@@ -3,6 +3,7 @@
 #include "model/FlightPhaseValues.h"
 #include "model/ParameterImage.h"
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "ui/FlightPhaseDisplay.h"
 
 #include <QGridLayout>
@@ -73,10 +74,12 @@ GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(pare
 
 void GovernorSpeedRows::SchwebenSl_Change(int value) {
     speedHover_->setText(formatSpeed(speedForSliderValue(value)));
+    setGovernorSpeed(set_, Hover, value);
 }
 
 void GovernorSpeedRows::AcroSl_Change(int value) {
     speedAcro_->setText(formatSpeed(speedForSliderValue(value)));
+    setGovernorSpeed(set_, Acro, value);
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.
@@ -93,17 +96,14 @@ void GovernorSpeedRows::applySpeeds() {
     // A stored speed beyond the slider's range is shown as the range's end,
     // so that display and slider never disagree.
     speedHover_->setText(formatSpeed(speedFromByte(hoverByte)));
+    set_.hoverSpeedRpm = speedFromByte(hoverByte);
     set_.image.set(Index::SpeedFactor06, speedFactor(hoverByte, 6));
     set_.image.set(Index::SpeedFactor07, speedFactor(hoverByte, 7));
     schwebenSl_->setValue(speedOf(speedHover_->text()));
     const int acroSpeed = speedFromByte(set_.image.at(Index::AcroSpeed));
     speedAcro_->setText(formatSpeed(acroSpeed));
+    set_.acroSpeedRpm = acroSpeed;
     acroSl_->setValue(acroSpeed);
-}
-
-void GovernorSpeedRows::collectSpeeds() {
-    set_.image.set(Index::HoverSpeed, speedByte(speedHover_->text()));
-    set_.image.set(Index::AcroSpeed, speedByte(speedAcro_->text()));
 }
 
 } // namespace rv

@@ -25,8 +25,6 @@ public:
 
     // Loading: the speeds from image bytes 6 and 7, the derived bytes 4 and 5, the sliders.
     void applySpeeds();
-    // Collecting: the shown speeds into image bytes 6 and 7.
-    void collectSpeeds();
 
 private:
     Setup& set_;

@@ -61,27 +61,6 @@ void ImageBinder::ShowCurves() {
     general_.ShowCurves();
 }
 
-void ImageBinder::CollectImage() {
-    ParameterImage& image = set_.image;
-    general_.collectSwitchTimes();
-    speeds_.collectSpeeds();
-    image.set(35, set_.servoInverters[0]);
-    image.set(36, set_.servoInverters[1]);
-    image.set(37, set_.servoInverters[2]);
-    image.set(Index::PitchPart, set_.pitchPart);
-    image.set(Index::CyclPart, set_.cyclicPart);
-    image.set(Index::PitchMode, static_cast<std::uint8_t>(set_.pitchMode));
-    image.set(Index::DrehzahlMode, static_cast<std::uint8_t>(set_.speedMode));
-    image.set(Index::ServoMode, static_cast<std::uint8_t>(set_.swashplateType));
-    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
-        std::uint8_t byte = set_.channels.channelByte(row);
-        if (row == ChannelAssignment::Phase && set_.pitchMode != 1) {
-            byte = 0; // the unit has no flight phases without collective pitch
-        }
-        image.set(Index::FirstChannel + row, byte);
-    }
-}
-
 bool ImageBinder::ApplyImage() {
     // The loaded bytes; the handlers rewrite set_.image as they run.
     const ParameterImage b = set_.image;

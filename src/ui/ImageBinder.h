@@ -25,7 +25,6 @@ public:
 
     void setPortSelection(PortSelection* ports) { ports_ = ports; }
 
-    void CollectImage();
     // False, changing nothing, when an entry has no control to show it
     // (firstUnshowableEntry); a file's loader checks that before adopting it.
     bool ApplyImage();

@@ -121,15 +121,14 @@ void RVMain::buildWindow() {
     binder_ = new ImageBinder(set_, this, *general_, *speedRows_, *channels_, this);
     ports_ = new PortSelection(set_, *com1_, setup_->portBox(), this);
     binder_->setPortSelection(ports_);
-    files_ =
-        new FileCommands(set_, *binder_, texts_, fileFilter_,
-                         general_->findChild<QPlainTextEdit*>(QStringLiteral("Comment")), this);
+    files_ = new FileCommands(
+        set_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
+        general_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &RVMain::updateCaption);
 
-    device_ = new DeviceCommands(
-        set_, *com1_, texts_, [this] { binder_->CollectImage(); }, this, this);
-    connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::cbDownload_Click);
-    connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::cbFlash_Click);
+    device_ = new DeviceCommands(set_, *com1_, texts_, this, this);
+    connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
+    connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);
     connect(device_, &DeviceCommands::busyChanged, this, [this](bool busy) {
         if (busy) {
@@ -170,15 +169,14 @@ void RVMain::buildWindow() {
 void RVMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::mnuOpen_Click);
+    QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::openFile);
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
     // A file opened during a transfer would go out in the blocks still to be
     // sent, after the old file's first blocks: the unit would hold a mix.
     connect(device_, &DeviceCommands::busyChanged, open,
             [open](bool busy) { open->setEnabled(!busy); });
-    QAction* save =
-        file->addAction(QStringLiteral("Save"), files_, [this] { files_->mnuSave_Click(); });
+    QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
@@ -226,7 +224,7 @@ void RVMain::Form_Load() {
     }
     refreshAccessibleNames();
 
-    files_->LoadParameterFile();
+    files_->loadCurrentFile();
 
     applyTabCaptions(tabStrip_, sprache_);
     updateCaption();
@@ -340,11 +338,20 @@ void RVMain::showValueEditor() {
 }
 
 bool RVMain::Form_QueryUnload() {
-    if (files_->HasUnsavedChanges()) {
+    if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
         return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical, QMessageBox::No);
     }
     return true;
+}
+
+void RVMain::adoptSetup(const Setup& loaded) {
+    set_ = loaded;
+    binder_->ApplyImage();
+    binder_->ShowCurves();
+    // The controls' handlers ran while they took up the loaded values; the
+    // setup is the loaded one, whatever they wrote.
+    set_ = loaded;
 }
 
 void RVMain::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,7 @@ public:
     ~RVMain() override;
 
     Setup& parameters() { return set_; }
+    const Setup& setup() const { return set_; }
     int Sprache() const { return sprache_; }
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
@@ -71,6 +72,8 @@ private:
     void refreshAccessibleNames();
     void updateCaption();
     bool Form_QueryUnload();
+    // Takes a loaded setup and shows it.
+    void adoptSetup(const Setup& loaded);
 
     Setup set_;
     MessageTexts texts_;
