@@ -6,7 +6,6 @@
 #include "model/Rounding.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
-#include "ui/ImageBinder.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

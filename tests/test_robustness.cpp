@@ -6,7 +6,6 @@
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
-#include "ui/ImageBinder.h"
 
 #include <QAbstractButton>
 #include <QDir>

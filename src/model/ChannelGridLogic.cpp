@@ -12,9 +12,13 @@ std::size_t at(int row) {
 
 } // namespace
 
-ChannelGridLogic::ChannelGridLogic(ChannelAssignment& channels) : channels_(channels) {
+ChannelGridLogic::ChannelGridLogic(ChannelAssignment& channels)
+    : channels_(channels), shown_(ownShown_) {
     shown_.fill(NoSelection);
 }
+
+ChannelGridLogic::ChannelGridLogic(ChannelAssignment& channels, ShownOptions& shown)
+    : channels_(channels), ownShown_{}, shown_(shown) {}
 
 bool ChannelGridLogic::selectOption(int row, int option) {
     if (!ChannelAssignment::isRow(row) || option < 0 || option >= Options) {

@@ -16,7 +16,14 @@ public:
     static constexpr int NoSelection = -1;
     static constexpr int Options = ChannelAssignment::MaxChannel + 1; // 0..9
 
+    using ShownOptions = std::array<int, ChannelAssignment::Rows>;
+
+    // Keeps the shown options itself, none at first.
     explicit ChannelGridLogic(ChannelAssignment& channels);
+    // Keeps the shown options in `shown` (a setup's), which outlives it.
+    ChannelGridLogic(ChannelAssignment& channels, ShownOptions& shown);
+    ChannelGridLogic(const ChannelGridLogic&) = delete;
+    ChannelGridLogic& operator=(const ChannelGridLogic&) = delete;
 
     // Called whenever the shown option of a row changes (NoSelection = none).
     std::function<void(int row, int option)> showSelection;
@@ -43,7 +50,8 @@ private:
     void clearPresets();
 
     ChannelAssignment& channels_;
-    std::array<int, ChannelAssignment::Rows> shown_;
+    ShownOptions ownShown_;
+    ShownOptions& shown_;
     int handlerDepth_ = 0;
 };
 

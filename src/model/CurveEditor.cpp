@@ -28,6 +28,13 @@ void CurveEditor::loadFromCurve(int phase, int index) {
     }
 }
 
+void CurveEditor::showSetup() {
+    loadFromCurve(set_.flightPhase, set_.curveIndex);
+    showIst(lastColumn_);
+    Q_EMIT readoutsChanged();
+    Q_EMIT pictureChanged();
+}
+
 void CurveEditor::Kurvenauswahl_Click(int index) {
     set_.curveIndex = index;
     // Only loads: the previous curve was written back by its last edit.

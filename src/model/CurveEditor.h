@@ -55,6 +55,8 @@ public:
     // Switches to a flight phase, taking up that phase's curve; nothing
     // happens when the phase is already current.
     void enterPhase(int phase);
+    // Takes up the setup's phase and curve, writing nothing back.
+    void showSetup();
     // Raw state changes for the end of a load, which then reselects phase
     // and curve; they take up no curve and write nothing.
     void setFlightPhase(int phase) { set_.flightPhase = phase; }

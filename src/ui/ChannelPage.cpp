@@ -17,7 +17,7 @@ constexpr int FirstSwitchChannel = 5;
 } // namespace
 
 ChannelPage::ChannelPage(Setup& set, QWidget* parent)
-    : QWidget(parent), set_(set), logic_(set.channels) {
+    : QWidget(parent), set_(set), logic_(set.channels, set.shownChannelOptions) {
     setObjectName(QStringLiteral("fraKanal"));
     presets_ = new PresetPanel(this);
     grid_ = new ChannelGrid(this);
@@ -42,6 +42,19 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::Vorwahl_MouseDown);
     connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::Vorwahl_MouseUp);
     setTabOrder();
+}
+
+void ChannelPage::showSetup(const Setup& setup) {
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        grid_->showSelection(row, setup.shownChannelOptions.at(at));
+        QCheckBox* box = reverseBox(row);
+        const QSignalBlocker blocker(box);
+        box->setChecked(setup.channels.Reverse.at(at));
+    }
+    if (setup.optionsShown) {
+        setPhaseOptionsEnabled(setup.pitchMode != 0);
+    }
 }
 
 void ChannelPage::setPhaseOptionsEnabled(bool enabled) {

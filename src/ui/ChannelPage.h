@@ -20,6 +20,8 @@ class ChannelPage : public QWidget {
 public:
     explicit ChannelPage(Setup& set, QWidget* parent = nullptr);
 
+    // Shows the rows' options and reverse boxes, running no handler.
+    void showSetup(const Setup& setup);
     // Options 5..9 of F_Phase; the heli-type switch turns them on and off.
     void setPhaseOptionsEnabled(bool enabled);
     // Selecting runs the row's click handler at once when the row's selection

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace rv {
@@ -82,6 +83,19 @@ void ControllerPage::GyroInverter_Click() {
     }
     const int byte = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
     set_.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
+}
+
+void ControllerPage::showSetup(const Setup& setup) {
+    const QSignalBlocker blocker(gyroInverter_);
+    const int state = SetupOptions::gyroReverse(setup);
+    // The grey state only comes from a loaded byte 2.
+    gyroInverter_->setTristate(state == 2);
+    gyroInverter_->setCheckState(state == 1   ? Qt::Checked
+                                 : state == 2 ? Qt::PartiallyChecked
+                                              : Qt::Unchecked);
+    for (SliderRow* row : rows_) {
+        row->showSetup(setup);
+    }
 }
 
 SliderRow* ControllerPage::sliderRow(QStringView sliderName) const {

@@ -30,6 +30,8 @@ public:
     SliderRow* sliderRow(QStringView sliderName) const;
 
     void refreshAccessibleNames();
+    // Shows the setup's gyro box and sliders, running no handler.
+    void showSetup(const Setup& setup);
 
 private:
     QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);

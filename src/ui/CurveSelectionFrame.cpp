@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace rv {
 
@@ -43,6 +44,12 @@ CurveSelectionFrame::CurveSelectionFrame(CurveEditor& editor, QWidget* parent)
 
 QRadioButton* CurveSelectionFrame::option(int index) const {
     return static_cast<QRadioButton*>(group_->button(index));
+}
+
+void CurveSelectionFrame::show(int index) {
+    const QSignalBlocker blocker(group_);
+    option(index)->setChecked(true);
+    keepTabStopOnChecked(*group_);
 }
 
 void CurveSelectionFrame::select(int index) {

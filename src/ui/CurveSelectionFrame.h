@@ -22,6 +22,8 @@ public:
     // Selects an option; like a click, this takes up the curve unless the
     // option was already selected.
     void select(int index);
+    // Shows curve `index` selected without taking it up in the editor.
+    void show(int index);
 
 private:
     QButtonGroup* group_ = nullptr;

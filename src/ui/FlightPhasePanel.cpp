@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace rv {
@@ -127,6 +128,25 @@ void FlightPhasePanel::clearHoverOption() {
     schweben_->setAutoExclusive(false);
     schweben_->setChecked(false);
     schweben_->setAutoExclusive(true);
+}
+
+void FlightPhasePanel::showSetup(const Setup& setup) {
+    const auto shown = [](const std::optional<int>& tenths) {
+        return tenths ? formatSwitchTime(*tenths) : QString();
+    };
+    hoverAcro_->setText(shown(setup.hoverToAcroTenths));
+    acroHover_->setText(shown(setup.acroToHoverTenths));
+    const bool hover = setup.flightPhase == Hover;
+    for (QRadioButton* option : {schweben_, acro_}) {
+        const QSignalBlocker blocker(option);
+        option->setChecked(option == (hover ? schweben_ : acro_));
+    }
+    enableRows(hover);
+    if (const std::optional<int>& tenths =
+            hover ? setup.hoverToAcroTenths : setup.acroToHoverTenths) {
+        const QSignalBlocker blocker(phaseChangeSl_);
+        phaseChangeSl_->setValue(*tenths);
+    }
 }
 
 void FlightPhasePanel::applySwitchTimes() {

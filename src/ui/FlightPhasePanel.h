@@ -32,6 +32,8 @@ public:
     // Leaves neither option selected, so that the next selectHover runs.
     void clearHoverOption();
 
+    // Shows the setup's times and phase, running no handler.
+    void showSetup(const Setup& setup);
     // Loading: the times from image bytes 2 and 3, and the slider.
     void applySwitchTimes();
 

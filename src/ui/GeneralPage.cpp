@@ -1,5 +1,6 @@
 #include "ui/GeneralPage.h"
 
+#include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
 #include "model/Setup.h"
 #include "ui/CurveDisplay.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace rv {
@@ -46,6 +48,35 @@ GeneralPage::GeneralPage(Setup& set, QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(0, 3);
     layout->setRowStretch(1, 1);
+}
+
+void GeneralPage::showSetup(const Setup& setup) {
+    phase_->showSetup(setup);
+    showCurveOptions(setup);
+    selection_->show(setup.curveIndex);
+    editor_->showSetup();
+    const QString comment =
+        setup.editedComment
+            ? QString(*setup.editedComment).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            : commentBoxTextFromField(setup.storedComment);
+    if (comment_->toPlainText() != comment) { // keeps the cursor of a comment being typed
+        const QSignalBlocker blocker(comment_);
+        // Shown whole: the box's limit counts LF as two characters, as a save
+        // writes it, but what a file held must come back unchanged.
+        static_cast<LimitedTextEdit*>(comment_)->showLoadedText(comment);
+    }
+}
+
+void GeneralPage::showCurveOptions(const Setup& setup) {
+    const bool pitchControlled = setup.pitchMode != 0;
+    const bool governor = setup.speedMode == 1;
+    selection_->option(0)->setVisible(!pitchControlled);
+    selection_->option(2)->setVisible(pitchControlled);
+    selection_->option(3)->setVisible(pitchControlled && !governor);
+    phase_->setVisible(pitchControlled);
+    if (speedFrame_) {
+        speedFrame_->setVisible(pitchControlled && governor);
+    }
 }
 
 void GeneralPage::ShowCurves() {

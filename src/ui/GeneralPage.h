@@ -25,6 +25,8 @@ public:
     // Adapts curve options, phase frame and governor frame to PitchMode and
     // DrehzahlMode and returns the editor to hover with curve 0 or 2.
     void ShowCurves();
+    // Shows the setup's phase, curve and comment, running no handler.
+    void showSetup(const Setup& setup);
     // fraSpeed on the controller page, shown only for pitch control with governor.
     void setSpeedFrame(QWidget* frame) { speedFrame_ = frame; }
 
@@ -40,6 +42,8 @@ public:
     QPlainTextEdit* comment() const { return comment_; }
 
 private:
+    void showCurveOptions(const Setup& setup);
+
     Setup& set_;
     CurveEditor* editor_ = nullptr;
     CurveDisplay* display_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace rv {
@@ -89,6 +90,19 @@ void GovernorSpeedRows::SpeedHover_DblClick() {
 
 void GovernorSpeedRows::SpeedAcro_DblClick() {
     acroSl_->setValue(speedFromByte(set_.image.at(Index::AcroSpeed)));
+}
+
+void GovernorSpeedRows::showSetup(const Setup& setup) {
+    const std::pair<const std::optional<int>&, std::pair<FlightPhaseDisplay*, QSlider*>> rows[] = {
+        {setup.hoverSpeedRpm, {speedHover_, schwebenSl_}},
+        {setup.acroSpeedRpm, {speedAcro_, acroSl_}}};
+    for (const auto& [speed, controls] : rows) {
+        controls.first->setText(speed ? formatSpeed(*speed) : QString());
+        if (speed) {
+            const QSignalBlocker blocker(controls.second);
+            controls.second->setValue(*speed);
+        }
+    }
 }
 
 void GovernorSpeedRows::applySpeeds() {

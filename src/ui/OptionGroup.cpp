@@ -1,10 +1,12 @@
 #include "ui/OptionGroup.h"
+#include "model/Setup.h"
 
 #include "ui/OptionTable.h"
 #include "ui/TabStop.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace rv {
 
@@ -29,6 +31,18 @@ OptionGroup::OptionGroup(const OptionGroupDefinition& definition, QWidget* frame
 
 int OptionGroup::selectedIndex() const {
     return group_->checkedId();
+}
+
+void OptionGroup::show(int index) {
+    const QSignalBlocker blockGroup(group_);
+    const bool exclusive = group_->exclusive();
+    group_->setExclusive(false); // lets the last option be cleared too
+    for (int i = 0; i < count(); ++i) {
+        const QSignalBlocker blocker(options_.at(i));
+        options_.at(i)->setChecked(i == index);
+    }
+    group_->setExclusive(exclusive);
+    keepTabStopOnChecked(*group_);
 }
 
 void OptionGroup::select(int index) {

@@ -28,6 +28,8 @@ public:
     // The selected index, or -1 while none is selected.
     int selectedIndex() const;
 
+    // Shows option `index` selected (none for -1) without any click handling.
+    void show(int index);
     // Selects an option; the click handling runs only if the selection changes.
     void select(int index);
     // Selects an option and runs the click handling even if it was selected

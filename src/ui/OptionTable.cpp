@@ -59,6 +59,26 @@ const OptionGroupDefinition& optionGroupDefinition(OptionTarget target) {
     return definitions().front();
 }
 
+int selectedOption(const Setup& setup, OptionTarget target) {
+    switch (target) {
+    case OptionTarget::PitchMode:
+        return setup.pitchMode;
+    case OptionTarget::DrehzahlMode:
+        return setup.speedMode;
+    case OptionTarget::ServoMode:
+        return setup.swashplateType;
+    case OptionTarget::MainOut:
+        return SetupOptions::mainOut(setup);
+    case OptionTarget::TailSignal:
+        return SetupOptions::tailSignal(setup);
+    case OptionTarget::KombiTail:
+        return SetupOptions::comboTail(setup);
+    case OptionTarget::TailBeep:
+        return SetupOptions::tailBeep(setup);
+    }
+    return Setup::NoOption;
+}
+
 void applyOptionSelection(Setup& set, OptionTarget target, int index) {
     const auto byte = static_cast<std::uint8_t>(index);
     const std::uint8_t tail = set.image.at(Index::TailSignal);

@@ -31,6 +31,8 @@ struct OptionGroupDefinition {
 std::span<const OptionGroupDefinition> optionGroupDefinitions();
 const OptionGroupDefinition& optionGroupDefinition(OptionTarget target);
 
+// The option of a group that shows the setup.
+int selectedOption(const Setup& setup, OptionTarget target);
 // The effect of selecting option `index` (no widgets involved).
 void applyOptionSelection(Setup& set, OptionTarget target, int index);
 

@@ -12,7 +12,6 @@
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
-#include "ui/ImageBinder.h"
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
 #include "ui/ProgramTranslator.h"
@@ -118,9 +117,7 @@ void RVMain::buildWindow() {
     transferStatus_->setObjectName(QStringLiteral("TransferStatus"));
     statusBar()->addWidget(transferStatus_, 1);
 
-    binder_ = new ImageBinder(set_, this, *general_, *speedRows_, *channels_, this);
     ports_ = new PortSelection(set_, *com1_, setup_->portBox(), this);
-    binder_->setPortSelection(ports_);
     files_ = new FileCommands(
         set_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         general_->comment(), this);
@@ -347,11 +344,16 @@ bool RVMain::Form_QueryUnload() {
 
 void RVMain::adoptSetup(const Setup& loaded) {
     set_ = loaded;
-    binder_->ApplyImage();
-    binder_->ShowCurves();
-    // The controls' handlers ran while they took up the loaded values; the
-    // setup is the loaded one, whatever they wrote.
-    set_ = loaded;
+    showSetup();
+    ports_->fill();
+}
+
+void RVMain::showSetup() {
+    general_->showSetup(set_);
+    setup_->showSetup(set_);
+    channels_->showSetup(set_);
+    controller_->showSetup(set_);
+    speedRows_->showSetup(set_);
 }
 
 void RVMain::closeEvent(QCloseEvent* event) {

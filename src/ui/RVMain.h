@@ -23,7 +23,6 @@ class DeviceCommands;
 class FileCommands;
 class GeneralPage;
 class GovernorSpeedRows;
-class ImageBinder;
 class PortSelection;
 class SerialLink;
 class SetupPage;
@@ -46,7 +45,6 @@ public:
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
-    ImageBinder& imageBinder() { return *binder_; }
     GeneralPage& generalPage() { return *general_; }
     ChannelPage& channelPage() { return *channels_; }
     SerialLink& serialPort() { return *com1_; }
@@ -74,6 +72,8 @@ private:
     bool Form_QueryUnload();
     // Takes a loaded setup and shows it.
     void adoptSetup(const Setup& loaded);
+    // Every page shows the setup; no control's handler runs.
+    void showSetup();
 
     Setup set_;
     MessageTexts texts_;
@@ -96,7 +96,6 @@ private:
     QPushButton* cbFlash_ = nullptr;
     QLabel* transferStatus_ = nullptr;
 
-    ImageBinder* binder_ = nullptr;
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
     DeviceCommands* device_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -21,8 +22,6 @@ namespace {
 
 constexpr int RpmControlled = 0;
 constexpr int Governor = 1;
-constexpr int ThrottleCurve = 0;
-constexpr int ThirdSwashplate = 2;
 
 struct ServoReverseDefinition {
     const char* name;
@@ -69,7 +68,7 @@ SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
     for (OptionGroup* group : groups_) {
         const OptionTarget target = group->definition().target;
         if (target == OptionTarget::PitchMode) {
-            connect(group, &OptionGroup::clicked, this, &SetupPage::Board_Click);
+            connect(group, &OptionGroup::clicked, this, &SetupPage::selectHeliType);
         } else {
             connect(group, &OptionGroup::clicked, this,
                     [this, target](int index) { applyOptionSelection(set_, target, index); });
@@ -123,7 +122,7 @@ QGroupBox* SetupPage::createServoFrame() {
         box->setObjectName(QLatin1String(definition.name));
         servoReverse_.at(servo) = box;
         layout->addWidget(box);
-        connect(box, &QCheckBox::toggled, this, [this, servo] { TSInv_Click(servo); });
+        connect(box, &QCheckBox::toggled, this, [this, servo] { setServoReversed(servo); });
     }
     layout->addStretch();
     return frame;
@@ -164,29 +163,44 @@ QGroupBox* SetupPage::createPortFrame() {
     return frame;
 }
 
-void SetupPage::Board_Click(int index) {
-    set_.pitchMode = index;
-    OptionGroup* drehzahl = optionGroup(OptionTarget::DrehzahlMode);
-    OptionGroup* swashplate = optionGroup(OptionTarget::ServoMode);
+void SetupPage::selectHeliType(int index) {
+    rv::selectHeliType(set_, index);
     if (index == RpmControlled) {
-        // Run the handlers even when the option was selected already, so that
-        // a loaded governor or 120°/90° setting cannot survive in RPM mode.
-        drehzahl->selectAndRun(ThrottleCurve);
-        drehzahl->setOptionEnabled(Governor, false);
-        swashplate->setOptionEnabled(0, false);
-        swashplate->setOptionEnabled(1, false);
-        swashplate->selectAndRun(ThirdSwashplate);
-        Q_EMIT phaseChannelsEnabled(false);
-    } else {
-        drehzahl->setOptionEnabled(Governor, true);
-        swashplate->setOptionEnabled(0, true);
-        swashplate->setOptionEnabled(1, true);
-        Q_EMIT phaseChannelsEnabled(true);
+        // Forced by the heli type, even when selected already.
+        optionGroup(OptionTarget::DrehzahlMode)->show(set_.speedMode);
+        optionGroup(OptionTarget::ServoMode)->show(set_.swashplateType);
+    }
+    showHeliTypeRestrictions(index == RpmControlled);
+}
+
+void SetupPage::showHeliTypeRestrictions(bool rpmControlled) {
+    optionGroup(OptionTarget::DrehzahlMode)->setOptionEnabled(Governor, !rpmControlled);
+    OptionGroup* swashplate = optionGroup(OptionTarget::ServoMode);
+    swashplate->setOptionEnabled(0, !rpmControlled);
+    swashplate->setOptionEnabled(1, !rpmControlled);
+    Q_EMIT phaseChannelsEnabled(!rpmControlled);
+}
+
+void SetupPage::showSetup(const Setup& setup) {
+    for (OptionGroup* group : groups_) {
+        group->show(setup.optionsShown ? selectedOption(setup, group->definition().target)
+                                       : Setup::NoOption);
+    }
+    if (setup.optionsShown) {
+        showHeliTypeRestrictions(setup.pitchMode == RpmControlled);
+    }
+    for (int servo = 0; servo < static_cast<int>(servoReverse_.size()); ++servo) {
+        QCheckBox* box = servoReverse_.at(static_cast<std::size_t>(servo));
+        const QSignalBlocker blocker(box);
+        box->setChecked(SetupOptions::servoReversed(setup, servo));
+    }
+    for (SliderRow* row : rows_) {
+        row->showSetup(setup);
     }
 }
 
-void SetupPage::TSInv_Click(int servo) {
-    setServoReversed(set_, servo, servoReverse_.at(servo)->isChecked());
+void SetupPage::setServoReversed(int servo) {
+    rv::setServoReversed(set_, servo, servoReverse_.at(servo)->isChecked());
 }
 
 OptionGroup* SetupPage::optionGroup(OptionTarget target) const {

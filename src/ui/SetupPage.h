@@ -24,11 +24,13 @@ class SetupPage : public QWidget {
 public:
     explicit SetupPage(Setup& set, QWidget* parent = nullptr);
 
-    // Heli type chosen: sets PitchMode, then restricts or frees the governor,
+    // Heli type chosen (Board): sets it, then restricts or frees the governor,
     // the 120°/90° swashplates and the phase channels 5..9.
-    void Board_Click(int index);
-    // Servo reverse boxes: Setup::servoInverters = 1 checked, 255 cleared.
-    void TSInv_Click(int servo);
+    void selectHeliType(int index);
+    // A servo reverse box (TS1Inv..TS3Inv) changed.
+    void setServoReversed(int servo);
+    // Shows the setup's options, servo boxes and sliders, running no handler.
+    void showSetup(const Setup& setup);
 
     OptionGroup* optionGroup(OptionTarget target) const;
     SliderRow* sliderRow(QStringView sliderName) const;
@@ -43,6 +45,7 @@ Q_SIGNALS:
     void phaseChannelsEnabled(bool enabled);
 
 private:
+    void showHeliTypeRestrictions(bool rpmControlled);
     QGroupBox* createOptionFrame(OptionTarget target);
     QGroupBox* createSwashplateFrame();
     QGroupBox* createServoFrame();

@@ -1,11 +1,13 @@
 #include "ui/SliderRow.h"
 
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace rv {
@@ -79,6 +81,12 @@ void SliderRow::refreshAccessibleName() {
 void SliderRow::Slider_Change(int position) {
     value_->setText(SliderArithmetic::labelText(definition_, position));
     storeSliderPosition(set_, definition_, position);
+}
+
+void SliderRow::showSetup(const Setup& setup) {
+    const QSignalBlocker blocker(slider_);
+    slider_->setValue(sliderPosition(setup, definition_));
+    value_->setText(SliderArithmetic::labelText(definition_, slider_->value()));
 }
 
 void SliderRow::ValueLabel_DblClick() {

@@ -49,6 +49,8 @@ public:
     // The slider is named by its caption label, in whatever language it shows.
     void refreshAccessibleName();
 
+    // Shows the setup's value without writing it back.
+    void showSetup(const Setup& setup);
     // Runs on every position change, by the user or by the program.
     void Slider_Change(int position);
     // Puts the slider back to the value of the last load or save.
