@@ -1,6 +1,9 @@
+#include "model/ParameterImage.h"
 #include "model/Setup.h"
 #include "support/params_widgets.h"
-#include "ui/ControllerPage.h"
+#include "support/window_Fixture.h"
+#include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
 #include "ui/ValueEditor.h"
 
 #include <QLabel>
@@ -90,20 +93,28 @@ private Q_SLOTS:
         QCOMPARE(set.image.at(0), 12);
     }
 
-    void writeGoesToTheImageOnlyAndSlidersStay() {
-        Setup set;
-        ControllerPage page(set, nullptr);
-        ValueEditor editor(set);
-        PARAMS_CONTROL(QSlider, slider, &page, "Para34Sl");
-        PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
-        slider->setValue(50);
+    // The slider follows the byte written, without re-scaling it to its
+    // position: a save keeps the byte exactly.
+    void sliderShowsTheWrittenByteAndKeepsIt() {
+        WindowFixture fx;
+        fx.writeSettings(QStringLiteral("1"), QString(), QStringLiteral("1"));
+        RVMain& window = fx.start();
+        window.showValueEditor();
+        auto* editor = window.findChild<ValueEditor*>();
+        PARAMS_CONTROL(QSlider, slider, &window, "Para34Sl");
+        PARAMS_CONTROL(QLabel, label, &window, "Para34L");
+        PARAMS_CONTROL(QLineEdit, value, editor, "TPara");
         for (int i = 0; i < 34; ++i) {
-            editor.cmdUp_Click();
+            editor->cmdUp_Click();
         }
-        value->setText(QStringLiteral("200"));
-        editor.TPara_DblClick();
-        QCOMPARE(set.image.at(34), 200);
-        QCOMPARE(slider->value(), 50);
+        value->setText(QStringLiteral("201")); // between two slider positions
+        editor->TPara_DblClick();
+        QCOMPARE(window.setup().image.at(34), 201);
+        QCOMPARE(slider->value(), PercentScale::toPosition(201));
+        QCOMPARE(label->text(), QString::number(PercentScale::toPosition(201)));
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("written.rvc")));
+        QVERIFY(window.fileCommands().saveFile());
+        QCOMPARE(std::uint8_t(fx.readFile(QStringLiteral("written.rvc")).at(34)), 201);
     }
 
     void hiddenAtStartAndHiddenAgainByDoubleClick() {

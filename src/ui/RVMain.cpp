@@ -101,6 +101,8 @@ void RVMain::buildWindow() {
 
     paraEdit_ = new ValueEditor(set_, central);
     paraEdit_->hide();
+    // A slider shows the byte written, and keeps it as written.
+    connect(paraEdit_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
     layout->addWidget(paraEdit_);
 
     auto* buttons = new QHBoxLayout;

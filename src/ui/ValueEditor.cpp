@@ -104,6 +104,7 @@ void ValueEditor::TPara_DblClick() {
     }
     set_.image.set(paraEd_, static_cast<std::uint8_t>(*byte));
     message_->setText(tr("P%1 = %2 written.").arg(paraEd_).arg(*byte));
+    Q_EMIT byteWritten(paraEd_);
 }
 
 QString ValueEditor::message() const {

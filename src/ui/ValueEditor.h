@@ -13,7 +13,8 @@ namespace rv {
 struct Setup;
 
 // Service frame ParaEdit: reads and writes any image byte 0..69 by index,
-// straight into the image (no slider follows). Hidden until the window shows it.
+// straight into the image; the window then shows the setup again. Hidden
+// until the window shows it.
 class ValueEditor : public QGroupBox {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     // The byte a text stands for in the given locale: a decimal number rounded
     // half to even, 0..255; nothing for anything else.
     static std::optional<int> parseByte(const QString& text, const QLocale& locale);
+
+Q_SIGNALS:
+    void byteWritten(int index);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
