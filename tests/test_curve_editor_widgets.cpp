@@ -341,8 +341,9 @@ private Q_SLOTS:
         set.curves.byLetter('N') = {20, 40, -1, 80, 100, 100, 100, 120, -1, 160, 180};
         set.image.set(2, 15);
         set.image.set(3, 7);
-        page->applySwitchTimes();
-        page->finishLoad();
+        set.pitchMode = 1;
+        curvetest::loadOwnRecord(set);
+        page->showSetup(set);
         for (const QSize size : {QSize(760, 560), QSize(1280, 900)}) {
             page->resize(size);
             QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_2")),

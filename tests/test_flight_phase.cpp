@@ -42,11 +42,11 @@ class TestFlightPhase : public QObject {
     void doubleClick(const char* name) {
         QTest::mouseDClick(find(QLatin1String(name)), Qt::LeftButton);
     }
-    // What ApplyImage does with these controls, in its order.
+    // Loads the setup's own record and shows it, as the window does.
     void load() {
-        page->applySwitchTimes();
-        speeds->applySpeeds();
-        page->finishLoad();
+        curvetest::loadOwnRecord(set);
+        page->showSetup(set);
+        speeds->showSetup(set);
     }
     void collect() { collectImage(set); }
 
@@ -122,11 +122,11 @@ private Q_SLOTS:
         QCOMPARE(set.image.at(5), 105);
 
         set.image.set(6, 25); // 17.5 -> 18
-        speeds->applySpeeds();
+        load();
         QCOMPARE(set.image.at(4), 15);
         QCOMPARE(set.image.at(5), 18);
         set.image.set(6, 15); // 10.5 -> 10
-        speeds->applySpeeds();
+        load();
         QCOMPARE(set.image.at(4), 9);
         QCOMPARE(set.image.at(5), 10);
     }

@@ -57,10 +57,6 @@ public:
     void enterPhase(int phase);
     // Takes up the setup's phase and curve, writing nothing back.
     void showSetup();
-    // Raw state changes for the end of a load, which then reselects phase
-    // and curve; they take up no curve and write nothing.
-    void setFlightPhase(int phase) { set_.flightPhase = phase; }
-    void setCurveIndex(int index) { set_.curveIndex = index; }
 
 Q_SIGNALS:
     // The buffer or the scale changed: the picture must be drawn again.

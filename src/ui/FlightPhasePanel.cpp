@@ -124,12 +124,6 @@ void FlightPhasePanel::selectHover() {
     schweben_->setChecked(true);
 }
 
-void FlightPhasePanel::clearHoverOption() {
-    schweben_->setAutoExclusive(false);
-    schweben_->setChecked(false);
-    schweben_->setAutoExclusive(true);
-}
-
 void FlightPhasePanel::showSetup(const Setup& setup) {
     const auto shown = [](const std::optional<int>& tenths) {
         return tenths ? formatSwitchTime(*tenths) : QString();
@@ -147,18 +141,6 @@ void FlightPhasePanel::showSetup(const Setup& setup) {
         const QSignalBlocker blocker(phaseChangeSl_);
         phaseChangeSl_->setValue(*tenths);
     }
-}
-
-void FlightPhasePanel::applySwitchTimes() {
-    const int hoverToAcro = limitSwitchTenths(set_.image.at(Index::HoverAcroTime));
-    const int acroToHover = limitSwitchTenths(set_.image.at(Index::AcroHoverTime));
-    hoverAcro_->setText(formatSwitchTime(hoverToAcro));
-    set_.hoverToAcroTenths = hoverToAcro;
-    // Runs the slider's handler, which rewrites the current phase's display;
-    // the next lines put the acro time back where it belongs.
-    phaseChangeSl_->setValue(hoverToAcro);
-    acroHover_->setText(formatSwitchTime(acroToHover));
-    set_.acroToHoverTenths = acroToHover;
 }
 
 } // namespace rv

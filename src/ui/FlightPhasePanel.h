@@ -29,13 +29,9 @@ public:
 
     // Selects the hover option; runs Schweben_Click unless it was selected.
     void selectHover();
-    // Leaves neither option selected, so that the next selectHover runs.
-    void clearHoverOption();
 
     // Shows the setup's times and phase, running no handler.
     void showSetup(const Setup& setup);
-    // Loading: the times from image bytes 2 and 3, and the slider.
-    void applySwitchTimes();
 
 private:
     void enableRows(bool hoverRow);

@@ -104,18 +104,4 @@ void GeneralPage::ShowCurves() {
     selection_->select(2);
 }
 
-void GeneralPage::applySwitchTimes() {
-    phase_->applySwitchTimes();
-}
-
-// With the phase set to acro, selecting hover takes up the freshly loaded
-// hover curve before anything is written back: the previous set's buffer
-// never reaches the new one.
-void GeneralPage::finishLoad() {
-    phase_->clearHoverOption();
-    editor_->setFlightPhase(Acro);
-    editor_->setCurveIndex(set_.pitchMode == 1 ? 2 : 0);
-    ShowCurves();
-}
-
 } // namespace rv

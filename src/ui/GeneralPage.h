@@ -30,11 +30,6 @@ public:
     // fraSpeed on the controller page, shown only for pitch control with governor.
     void setSpeedFrame(QWidget* frame) { speedFrame_ = frame; }
 
-    // Loading, at the start: switch times and slider from image bytes 2 and 3.
-    void applySwitchTimes();
-    // Loading, at the end: back to hover with the freshly loaded curve.
-    void finishLoad();
-
     CurveEditor& curveEditor() { return *editor_; }
     CurveDisplay* curveDisplay() const { return display_; }
     CurveSelectionFrame* curveSelection() const { return selection_; }

@@ -105,19 +105,4 @@ void GovernorSpeedRows::showSetup(const Setup& setup) {
     }
 }
 
-void GovernorSpeedRows::applySpeeds() {
-    const std::uint8_t hoverByte = set_.image.at(Index::HoverSpeed);
-    // A stored speed beyond the slider's range is shown as the range's end,
-    // so that display and slider never disagree.
-    speedHover_->setText(formatSpeed(speedFromByte(hoverByte)));
-    set_.hoverSpeedRpm = speedFromByte(hoverByte);
-    set_.image.set(Index::SpeedFactor06, speedFactor(hoverByte, 6));
-    set_.image.set(Index::SpeedFactor07, speedFactor(hoverByte, 7));
-    schwebenSl_->setValue(speedOf(speedHover_->text()));
-    const int acroSpeed = speedFromByte(set_.image.at(Index::AcroSpeed));
-    speedAcro_->setText(formatSpeed(acroSpeed));
-    set_.acroSpeedRpm = acroSpeed;
-    acroSl_->setValue(acroSpeed);
-}
-
 } // namespace rv

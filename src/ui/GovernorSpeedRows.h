@@ -25,8 +25,6 @@ public:
 
     // Shows the setup's speeds, running no handler.
     void showSetup(const Setup& setup);
-    // Loading: the speeds from image bytes 6 and 7, the derived bytes 4 and 5, the sliders.
-    void applySpeeds();
 
 private:
     Setup& set_;

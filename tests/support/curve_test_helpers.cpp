@@ -1,5 +1,9 @@
 #include "support/curve_test_helpers.h"
 
+#include "files/ParameterRecord.h"
+#include "files/SetupRecord.h"
+#include "model/Setup.h"
+
 #include "ui/CurvePicture.h"
 
 #include <QApplication>
@@ -32,6 +36,11 @@ void clickAt(rv::CurvePicture* picture, QPointF logical, Qt::MouseButton button)
     move(picture, logical);
     press(picture, logical, button);
     release(picture, logical, button);
+}
+
+void loadOwnRecord(rv::Setup& setup) {
+    setup.image.set(rv::Index::PitchMode, static_cast<std::uint8_t>(setup.pitchMode));
+    setup = std::get<rv::Setup>(rv::applyRecord(setup, rv::encodeRecord(setup)));
 }
 
 } // namespace curvetest

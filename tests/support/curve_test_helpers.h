@@ -28,4 +28,7 @@ double xOf(int column);
 
 rv::Curve ramp(int from, int step);
 
+// The setup as a load of its record (with its heli type) leaves it.
+void loadOwnRecord(rv::Setup& setup);
+
 } // namespace curvetest
