@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     }
     rv::GeneralPage page(set);
     page.show();
-    page.ShowCurves();
+    page.showCurves();
     auto* picture = page.findChild<rv::CurvePicture*>(QStringLiteral("Pic1"));
     measure(page, picture, {800, 600});
     measure(page, picture, {1600, 1200});

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     QList<double> micros;
     QElapsedTimer clock;
     for (int round = 0; round < rounds; ++round) {
-        window.parameters().currentFileName =
+        window.setup().currentFileName =
             dir.path() + (round % 2 ? QStringLiteral("/a.rvc") : QStringLiteral("/b.rvc"));
         clock.start();
         window.fileCommands().loadCurrentFile();
@@ -60,6 +60,6 @@ int main(int argc, char* argv[]) {
     std::printf("  median %.3f ms, 95th percentile %.3f ms, worst %.3f ms (target < 5 ms)\n",
                 micros.at(rounds / 2) / 1000.0, micros.at(rounds * 95 / 100) / 1000.0,
                 micros.last() / 1000.0);
-    window.parameters().changed = false;
+    window.setup().changed = false;
     return 0;
 }

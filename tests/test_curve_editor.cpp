@@ -23,7 +23,7 @@ class TestCurveEditor : public QObject {
     std::unique_ptr<CurveEditor> editor;
 
     // Cursor over a column and a value with no button held, as before a click.
-    void hover(int column, int value) { editor->Pic1_MouseMove(0, xOf(column), cursorY(value)); }
+    void hover(int column, int value) { editor->moveMouse(0, xOf(column), cursorY(value)); }
 
 private Q_SLOTS:
     void init() {
@@ -63,21 +63,21 @@ private Q_SLOTS:
     }
 
     void switchingCurveOrPhaseNeverCarriesTheBufferOver() {
-        editor->Kurvenauswahl_Click(2);
+        editor->selectCurve(2);
         const Curve acroPitch = set.curves.byLetter('a');
         hover(3, 150);
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
+        editor->pressMouse(Left, xOf(3), cursorY(150));
         QCOMPARE(set.curves.byLetter('A')[3], 150);
 
         editor->enterPhase(Acro);
         QCOMPARE(editor->editPoints(), acroPitch);
-        editor->Kurvenauswahl_Click(1);
+        editor->selectCurve(1);
         QCOMPARE(set.curves.byLetter('a'), acroPitch);
         QCOMPARE(editor->editPoints(), set.curves.byLetter('t'));
 
         editor->enterPhase(Hover);
         QCOMPARE(editor->editPoints(), set.curves.byLetter('T'));
-        editor->Kurvenauswahl_Click(2);
+        editor->selectCurve(2);
         QCOMPARE(editor->editPoints()[3], 150);
         QCOMPARE(set.curves.byLetter('a'), acroPitch);
     }
@@ -85,94 +85,94 @@ private Q_SLOTS:
     void heldPointIsZeroedWhenShownAndGuardedAgainstEveryEdit() {
         set.curves.byLetter('G')[0] = 50;
         set.curves.byLetter('g')[0] = 50;
-        editor->Kurvenauswahl_Click(3);
+        editor->selectCurve(3);
         QCOMPARE(set.curves.byLetter('G')[0], 0); // showing it writes it back
         QVERIFY(editor->fixedPointGuard(0));
         QVERIFY(!editor->fixedPointGuard(1));
 
         hover(0, 120);
-        editor->Pic1_MouseDown(Left, xOf(0), cursorY(120));
-        editor->Pic1_MouseMove(Left, xOf(0), cursorY(130));
-        editor->Pic1_KeyDown(CurveEditor::KeyUp);
+        editor->pressMouse(Left, xOf(0), cursorY(120));
+        editor->moveMouse(Left, xOf(0), cursorY(130));
+        editor->pressKey(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('G')[0], 0);
         QVERIFY(!set.changed);
 
         editor->enterPhase(Acro);
         QVERIFY(!editor->fixedPointGuard(0));
         QCOMPARE(set.curves.byLetter('g')[0], 50); // the acro throttle curve is free
-        editor->Pic1_KeyDown(CurveEditor::KeyUp);
+        editor->pressKey(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('g')[0], 51);
         QVERIFY(set.changed);
     }
 
     void clickBeforeAnyCursorValueLeavesTheCurve() {
-        editor->Kurvenauswahl_Click(1);
+        editor->selectCurve(1);
         const Curve before = set.curves.byLetter('T');
-        editor->Pic1_MouseMove(0, xOf(4), 3150); // below the value range: no read-out
-        QVERIFY(editor->sollValue().isEmpty());
-        editor->Pic1_MouseDown(Left, xOf(4), 3150);
-        editor->Pic1_MouseMove(Left, xOf(4), 3150);
+        editor->moveMouse(0, xOf(4), 3150); // below the value range: no read-out
+        QVERIFY(editor->cursorReadout().isEmpty());
+        editor->pressMouse(Left, xOf(4), 3150);
+        editor->moveMouse(Left, xOf(4), 3150);
         QCOMPARE(set.curves.byLetter('T'), before);
         QVERIFY(!set.changed);
         // Removing needs no cursor value.
-        editor->Pic1_MouseDown(Right, xOf(4), 3150);
+        editor->pressMouse(Right, xOf(4), 3150);
         QCOMPARE(set.curves.byLetter('T')[4], RemovedPoint);
     }
 
     void rightClickRemovesOnlyInnerColumnsAndLeftClickRestores() {
-        editor->Kurvenauswahl_Click(1);
+        editor->selectCurve(1);
         for (int c : {0, 5, 10}) {
             hover(c, 100);
-            editor->Pic1_MouseDown(Right, xOf(c), cursorY(100));
+            editor->pressMouse(Right, xOf(c), cursorY(100));
         }
         QVERIFY(!set.changed);
         QVERIFY(std::ranges::none_of(set.curves.byLetter('T'), [](auto v) { return v < 0; }));
 
         hover(7, 100);
-        editor->Pic1_MouseDown(Right, xOf(7), cursorY(100));
+        editor->pressMouse(Right, xOf(7), cursorY(100));
         QCOMPARE(set.curves.byLetter('T')[7], RemovedPoint);
         QVERIFY(set.changed);
         hover(7, 100);
-        QCOMPARE(editor->istValue(), QStringLiteral("X"));
+        QCOMPARE(editor->pointReadout(), QStringLiteral("X"));
 
         // Keys and further right-button moves leave a removed point removed.
-        editor->Pic1_KeyDown(CurveEditor::KeyUp);
-        editor->Pic1_MouseDown(Right, xOf(7), cursorY(100));
-        editor->Pic1_MouseMove(Right, xOf(7), cursorY(120));
+        editor->pressKey(CurveEditor::KeyUp);
+        editor->pressMouse(Right, xOf(7), cursorY(100));
+        editor->moveMouse(Right, xOf(7), cursorY(120));
         QCOMPARE(set.curves.byLetter('T')[7], RemovedPoint);
 
         // A press stores what the read-out shows, not its own y.
         hover(7, 140);
-        editor->Pic1_MouseDown(Left, xOf(7), 3150);
+        editor->pressMouse(Left, xOf(7), 3150);
         QCOMPARE(set.curves.byLetter('T')[7], 140);
     }
 
     void dragMovesTheColumnChosenBeforeThePressAndStopsAtTheRange() {
-        editor->Kurvenauswahl_Click(5);
+        editor->selectCurve(5);
         // On a 1.25 curve a cursor value can come back one lower: 150 shows 62, stores 149.
         hover(3, 150);
-        QCOMPARE(editor->sollValue(), QStringLiteral("62"));
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
+        QCOMPARE(editor->cursorReadout(), QStringLiteral("62"));
+        editor->pressMouse(Left, xOf(3), cursorY(150));
         QCOMPARE(set.curves.byLetter('R')[3], 149);
         hover(2, 100);
-        editor->Pic1_MouseDown(Left, xOf(2), cursorY(100));
-        editor->Pic1_MouseMove(Left, xOf(6), cursorY(160)); // column does not follow
+        editor->pressMouse(Left, xOf(2), cursorY(100));
+        editor->moveMouse(Left, xOf(6), cursorY(160)); // column does not follow
         QCOMPARE(set.curves.byLetter('R')[2], 160);
         QCOMPARE(set.curves.byLetter('R')[6], 10 * 5 + 6);
-        editor->Pic1_MouseMove(Left, xOf(6), 3190); // beyond the bottom
+        editor->moveMouse(Left, xOf(6), 3190); // beyond the bottom
         QCOMPARE(set.curves.byLetter('R')[2], 160);
         QCOMPARE(editor->lastColumn(), 2);
     }
 
     void dragThatChangesAPointRecordsTheChange() {
         // The press hits the held column 0, the drag moves the column the keys chose.
-        editor->Kurvenauswahl_Click(0);
+        editor->selectCurve(0);
         hover(0, 100);
-        editor->Pic1_KeyDown(CurveEditor::KeyRight);
-        editor->Pic1_KeyDown(CurveEditor::KeyRight);
-        editor->Pic1_MouseDown(Left, xOf(0), cursorY(100));
+        editor->pressKey(CurveEditor::KeyRight);
+        editor->pressKey(CurveEditor::KeyRight);
+        editor->pressMouse(Left, xOf(0), cursorY(100));
         QVERIFY(!set.changed);
-        editor->Pic1_MouseMove(Left, xOf(0), cursorY(170));
+        editor->moveMouse(Left, xOf(0), cursorY(170));
         QCOMPARE(set.curves.byLetter('M')[2], 170);
         QVERIFY(set.changed);
     }
@@ -180,88 +180,88 @@ private Q_SLOTS:
     void keysStepOneStoredUnitAndAlwaysMarkTheChange() {
         set.curves.byLetter('N')[4] = 200;
         set.curves.byLetter('N')[5] = 0;
-        editor->Kurvenauswahl_Click(4);
+        editor->selectCurve(4);
         hover(4, 50);
-        editor->Pic1_KeyDown(CurveEditor::KeyUp);
+        editor->pressKey(CurveEditor::KeyUp);
         QCOMPARE(set.curves.byLetter('N')[4], 200);
         QVERIFY(set.changed);
-        QCOMPARE(editor->istValue(), QStringLiteral("125"));
-        editor->Pic1_KeyDown(CurveEditor::KeyDown);
+        QCOMPARE(editor->pointReadout(), QStringLiteral("125"));
+        editor->pressKey(CurveEditor::KeyDown);
         QCOMPARE(set.curves.byLetter('N')[4], 199);
-        QCOMPARE(editor->istValue(), QStringLiteral("123")); // 1.25 shown units per step
+        QCOMPARE(editor->pointReadout(), QStringLiteral("123")); // 1.25 shown units per step
 
-        editor->Pic1_KeyDown(CurveEditor::KeyRight);
-        editor->Pic1_KeyDown(CurveEditor::KeyDown);
+        editor->pressKey(CurveEditor::KeyRight);
+        editor->pressKey(CurveEditor::KeyDown);
         QCOMPARE(set.curves.byLetter('N')[5], 0);
-        QCOMPARE(editor->istValue(), QStringLiteral("-125"));
-        editor->Pic1_KeyDown(CurveEditor::KeyRight);
-        editor->Pic1_KeyDown(Qt::Key_A); // any other key refreshes the read-out only
-        QCOMPARE(editor->istValue(),
+        QCOMPARE(editor->pointReadout(), QStringLiteral("-125"));
+        editor->pressKey(CurveEditor::KeyRight);
+        editor->pressKey(Qt::Key_A); // any other key refreshes the read-out only
+        QCOMPARE(editor->pointReadout(),
                  QString::number(CurveGeometry::shownValue(set.curves.byLetter('N')[6], 1.25)));
     }
 
     // "Curve:" shows what the curve holds now, after whatever changed it.
     void curveReadoutFollowsEveryChange() {
-        editor->Kurvenauswahl_Click(1);
+        editor->selectCurve(1);
         hover(3, 150);
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
-        QCOMPARE(editor->istValue(), QStringLiteral("50"));
-        editor->Pic1_MouseMove(Left, xOf(3), cursorY(170)); // drag
-        QCOMPARE(editor->istValue(), QStringLiteral("70"));
-        editor->Pic1_MouseDown(Right, xOf(3), cursorY(170));
-        QCOMPARE(editor->istValue(), QStringLiteral("X"));
-        editor->Pic1_KeyDown(CurveEditor::KeyInsert);
-        QCOMPARE(editor->istValue(), QString::number(set.curves.byLetter('T')[3] - 100));
+        editor->pressMouse(Left, xOf(3), cursorY(150));
+        QCOMPARE(editor->pointReadout(), QStringLiteral("50"));
+        editor->moveMouse(Left, xOf(3), cursorY(170)); // drag
+        QCOMPARE(editor->pointReadout(), QStringLiteral("70"));
+        editor->pressMouse(Right, xOf(3), cursorY(170));
+        QCOMPARE(editor->pointReadout(), QStringLiteral("X"));
+        editor->pressKey(CurveEditor::KeyInsert);
+        QCOMPARE(editor->pointReadout(), QString::number(set.curves.byLetter('T')[3] - 100));
         // Another curve: its own point, not the one of the curve left behind.
-        editor->Kurvenauswahl_Click(5);
-        QCOMPARE(editor->istValue(),
+        editor->selectCurve(5);
+        QCOMPARE(editor->pointReadout(),
                  QString::number(CurveGeometry::shownValue(set.curves.byLetter('R')[3], 1.25)));
         // A click where the pointer rests while the keys chose another column
         // stores the number "Cursor:" shows and reads out that column.
-        editor->Pic1_KeyDown(CurveEditor::KeyRight);
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(170));
+        editor->pressKey(CurveEditor::KeyRight);
+        editor->pressMouse(Left, xOf(3), cursorY(170));
         QCOMPARE(editor->lastColumn(), 3);
-        QCOMPARE(editor->istValue(), editor->sollValue());
+        QCOMPARE(editor->pointReadout(), editor->cursorReadout());
     }
 
     void columnKeysStayWithinTheCurve() {
-        editor->Kurvenauswahl_Click(1);
-        editor->Pic1_KeyDown(CurveEditor::KeyLeft);
+        editor->selectCurve(1);
+        editor->pressKey(CurveEditor::KeyLeft);
         QCOMPARE(editor->lastColumn(), 0);
         for (int i = 0; i < 15; ++i) {
-            editor->Pic1_KeyDown(CurveEditor::KeyRight);
+            editor->pressKey(CurveEditor::KeyRight);
         }
         QCOMPARE(editor->lastColumn(), 10);
-        QCOMPARE(editor->istValue(), QString::number(set.curves.byLetter('T')[10] - 100));
+        QCOMPARE(editor->pointReadout(), QString::number(set.curves.byLetter('T')[10] - 100));
     }
 
     void cursorValueOfAnotherScaleIsNeverStoredBeyondTheRange() {
-        editor->Kurvenauswahl_Click(4);
+        editor->selectCurve(4);
         hover(3, 200);
-        QCOMPARE(editor->sollValue(), QStringLiteral("125"));
-        editor->Kurvenauswahl_Click(1); // switched by keyboard, mouse at rest
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(200));
+        QCOMPARE(editor->cursorReadout(), QStringLiteral("125"));
+        editor->selectCurve(1); // switched by keyboard, mouse at rest
+        editor->pressMouse(Left, xOf(3), cursorY(200));
         QCOMPARE(set.curves.byLetter('T')[3], 200);
     }
 
     void nothingHappensBeforeACurveIsTakenUp() {
         const CurveSet before = set.curves;
         hover(3, 150);
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
-        editor->Pic1_KeyDown(CurveEditor::KeyUp);
-        editor->Pic1_Change();
+        editor->pressMouse(Left, xOf(3), cursorY(150));
+        editor->pressKey(CurveEditor::KeyUp);
+        editor->writeBackCurve();
         QVERIFY(!editor->hasPoints());
         QVERIFY(set.curves == before);
         QVERIFY(!set.changed);
     }
 
     void acroPhaseWithoutACurveWritesNothing() {
-        editor->Kurvenauswahl_Click(0);
+        editor->selectCurve(0);
         const CurveSet before = set.curves;
         editor->enterPhase(Acro);
         QSignalSpy redraws(editor.get(), &CurveEditor::pictureChanged);
         hover(3, 150);
-        editor->Pic1_MouseDown(Left, xOf(3), cursorY(150));
+        editor->pressMouse(Left, xOf(3), cursorY(150));
         QVERIFY(set.curves == before);
         QCOMPARE(redraws.count(), 1);
     }

@@ -80,7 +80,7 @@ private Q_SLOTS:
         page->resize(1000, 900);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-        page->ShowCurves();
+        page->showCurves();
     }
 
     void cursorPositionsPickColumnsAndValues() {
@@ -190,7 +190,7 @@ private Q_SLOTS:
 
     void upOnTheTopValueStillMarksTheChange() {
         set.curves.byLetter('A')[4] = 200;
-        page->ShowCurves();
+        page->showCurves();
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_1")), Qt::LeftButton);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_2")), Qt::LeftButton);
         hover(4, 30);
@@ -284,7 +284,7 @@ private Q_SLOTS:
     void showCurvesReturnsToHoverAndTheFirstCurve() {
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_5")), Qt::LeftButton);
-        page->ShowCurves();
+        page->showCurves();
         QVERIFY(child<QRadioButton>(QStringLiteral("Schweben"))->isChecked());
         QVERIFY(child<QRadioButton>(QStringLiteral("Kurvenauswahl_2"))->isChecked());
         QCOMPARE(page->curveEditor().flightPhase(), int(Hover));
@@ -295,12 +295,12 @@ private Q_SLOTS:
         QVERIFY(speedFrame->isHidden());
 
         set.speedMode = 1;
-        page->ShowCurves();
+        page->showCurves();
         QVERIFY(child(QStringLiteral("Kurvenauswahl_3"))->isHidden());
         QVERIFY(!speedFrame->isHidden());
 
         set.pitchMode = 0;
-        page->ShowCurves();
+        page->showCurves();
         QVERIFY(child<QRadioButton>(QStringLiteral("Kurvenauswahl_0"))->isChecked());
         QCOMPARE(page->curveEditor().curveIndex(), 0);
         QVERIFY(child(QStringLiteral("fraFlugphase"))->isHidden());

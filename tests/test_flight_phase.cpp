@@ -190,7 +190,7 @@ private Q_SLOTS:
         collect(); // empty reads as 0
         QCOMPARE(set.image.at(2), 0);
         QCOMPARE(set.image.at(6), 0);
-        page->ShowCurves();
+        page->showCurves();
         click("Acro");
         click("Schweben");
         doubleClick("SpeedHover");

@@ -55,15 +55,15 @@ private Q_SLOTS:
                  QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Francais"));
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("1"));
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("1"));
-        QCOMPARE(window.Sprache(), 1);
+        QCOMPARE(window.language(), 1);
         // No Default.rvc here: the pilot gets a copy of the shipped neutral setup to save.
         const QString copy = fx.path(QStringLiteral("Documents/Rotavionix Control/Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), copy);
-        QCOMPARE(window.parameters().currentFileName, copy);
+        QCOMPARE(window.setup().currentFileName, copy);
         QVERIFY(window.windowTitle().contains(QStringLiteral("...\\Default.rvc")));
         QVERIFY(MessageBox::history().isEmpty());
-        QCOMPARE(window.parameters().storedComment, neutralSetup().storedComment);
-        QVERIFY(!window.parameters().changed);
+        QCOMPARE(window.setup().storedComment, neutralSetup().storedComment);
+        QVERIFY(!window.setup().changed);
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
                  QStringLiteral("Send data to Rotavionix"));
         fx.stop();
@@ -71,7 +71,7 @@ private Q_SLOTS:
         InputPrompt::clearHistory();
         fx.start();
         QCOMPARE(InputPrompt::history().size(), 0);
-        QCOMPARE(fx.window().parameters().currentFileName, copy);
+        QCOMPARE(fx.window().setup().currentFileName, copy);
         QVERIFY(MessageBox::history().isEmpty());
     }
 
@@ -82,7 +82,7 @@ private Q_SLOTS:
         InputPrompt::setNextAnswer(std::nullopt); // cancel means German
         RVMain& window = fx.start();
         QCOMPARE(InputPrompt::history().size(), 3);
-        QCOMPARE(window.Sprache(), 0);
+        QCOMPARE(window.language(), 0);
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
     }
 
@@ -207,13 +207,13 @@ private Q_SLOTS:
         tabs->setCurrentIndex(1);
         window.findChild<QWidget*>(QStringLiteral("Board_0"))->setFocus();
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Board_0"))->hasFocus());
-        const CurveSet curves = window.parameters().curves;
+        const CurveSet curves = window.setup().curves;
         tabs->setCurrentIndex(0);
         QCOMPARE(QApplication::focusWidget(), tabs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QVERIFY(window.parameters().curves == curves);
-        QVERIFY(!window.parameters().changed);
+        QVERIFY(window.setup().curves == curves);
+        QVERIFY(!window.setup().changed);
 
         // An option group stays reachable with Tab when the option that had the
         // focus is hidden or disabled: the Tab stop moves to the checked option.
@@ -239,15 +239,15 @@ private Q_SLOTS:
         WindowFixture fx;
         startWithNeutralFile(fx, QStringLiteral("0"));
         RVMain& window = fx.window();
-        window.mnuHelp_Click();
+        window.openHelp();
         InputPrompt::setNextAnswer(QStringLiteral("3"));
-        window.mnuSprache_Click();
+        window.chooseLanguage();
         QCOMPARE(InputPrompt::history().last().label,
                  QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Fran\u00e7ais"));
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
         QCOMPARE(MessageBox::history().last().text,
                  QStringLiteral("Ihre Auswahl wird erst nach Neustart des Programmes wirksam."));
-        window.mnuHelp_Click();
+        window.openHelp();
         // The window keeps its German texts until the next start.
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
                  QStringLiteral("Hilfe"));
@@ -255,19 +255,19 @@ private Q_SLOTS:
         // An answer that is no language keeps the language and stores nothing.
         const int messages = MessageBox::history().size();
         InputPrompt::setNextAnswer(QStringLiteral("9"));
-        window.mnuSprache_Click();
+        window.chooseLanguage();
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
         QCOMPARE(MessageBox::history().size(), messages);
-        window.mnuHelp_Click();
+        window.openHelp();
 
         // Cancelling or clearing the answer is a change of mind: French stays, unannounced.
         InputPrompt::setNextAnswer(std::nullopt);
-        window.mnuSprache_Click();
+        window.chooseLanguage();
         InputPrompt::setNextAnswer(QString());
-        window.mnuSprache_Click();
+        window.chooseLanguage();
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
         QCOMPARE(MessageBox::history().size(), messages);
-        window.mnuHelp_Click();
+        window.openHelp();
         QCOMPARE(
             fx.openedDocuments,
             (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),

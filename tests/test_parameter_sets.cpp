@@ -58,16 +58,16 @@ private Q_SLOTS:
         open(fx, QStringLiteral("a.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(sliderPosition(window, "Para14Sl"), 78);
-        QCOMPARE(int(window.parameters().image.at(14)), 198);
-        QCOMPARE(int(window.parameters().image.at(4)), 15);
-        QCOMPARE(int(window.parameters().image.at(5)), 18);
+        QCOMPARE(int(window.setup().image.at(14)), 198);
+        QCOMPARE(int(window.setup().image.at(4)), 15);
+        QCOMPARE(int(window.setup().image.at(5)), 18);
         QCOMPARE(sliderPosition(window, "PhaseChangeSl"), 15);
         QVERIFY(window.fileCommands().hasUnsavedChanges()); // 200 became 198
 
         fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 15}}));
         open(fx, QStringLiteral("b.rvc"));
-        QCOMPARE(int(window.parameters().image.at(4)), 9);
-        QCOMPARE(int(window.parameters().image.at(5)), 10);
+        QCOMPARE(int(window.setup().image.at(4)), 9);
+        QCOMPARE(int(window.setup().image.at(5)), 10);
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboPort"))->count(), 16);
     }
 
@@ -94,10 +94,10 @@ private Q_SLOTS:
         RVMain& window = startNeutral(fx);
         QPlainTextEdit* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->setPlainText(QStringLiteral("my notes")); // an edit not yet saved
-        collectImage(window.parameters());
-        const ParameterImage before = window.parameters().image;
-        const ParameterImage referenceBefore = window.parameters().referenceImage;
-        const CurveSet curvesBefore = window.parameters().curves;
+        collectImage(window.setup());
+        const ParameterImage before = window.setup().image;
+        const ParameterImage referenceBefore = window.setup().referenceImage;
+        const CurveSet curvesBefore = window.setup().curves;
 
         // Every other byte differs from the window's, so that a partial load would show.
         QByteArray bad = withBytes(neutral(), {{28, 255}, {30, 255}, {13, 20}, {index, value}});
@@ -117,15 +117,15 @@ private Q_SLOTS:
                          .arg(index)
                          .arg(value));
 
-        collectImage(window.parameters());
-        QCOMPARE(window.parameters().image, before);
-        QCOMPARE(window.parameters().referenceImage, referenceBefore);
-        QVERIFY(window.parameters().curves == curvesBefore);
+        collectImage(window.setup());
+        QCOMPARE(window.setup().image, before);
+        QCOMPARE(window.setup().referenceImage, referenceBefore);
+        QVERIFY(window.setup().curves == curvesBefore);
         QCOMPARE(sliderPosition(window, "Para28Sl"), 50);
         QCOMPARE(comment->toPlainText(), QStringLiteral("my notes"));
         QVERIFY(window.fileCommands().hasUnsavedChanges());
         // The current file is still the one the window shows.
-        QCOMPARE(window.parameters().currentFileName, QStringLiteral("Default.rvc"));
+        QCOMPARE(window.setup().currentFileName, QStringLiteral("Default.rvc"));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
     }
 
@@ -145,9 +145,9 @@ private Q_SLOTS:
                                  [](const MessageBox::Shown& shown) {
                                      return shown.text.startsWith(QStringLiteral("Cannot"));
                                  }));
-            collectImage(window.parameters());
-            QCOMPARE(int(window.parameters().image.at(41)), 0);
-            QCOMPARE(int(window.parameters().image.at(42)), 2);
+            collectImage(window.setup());
+            QCOMPARE(int(window.setup().image.at(41)), 0);
+            QCOMPARE(int(window.setup().image.at(42)), 2);
             QVERIFY(window.findChild<QAbstractButton*>(QStringLiteral("Drehzahl_0"))->isChecked());
             QVERIFY(window.findChild<QAbstractButton*>(QStringLiteral("TSMode_2"))->isChecked());
             MessageBox::setNextAnswer(QMessageBox::No); // "Save first?": the load changed 41, 42
@@ -246,13 +246,13 @@ private Q_SLOTS:
         QCOMPARE(sliderPosition(window, "SchwebenSl"), 500);
         QCOMPARE(sliderPosition(window, "AcroSl"), 2500);
         QCOMPARE(sliderPosition(window, "PitchSl"), 100);
-        collectImage(window.parameters());
-        QCOMPARE(int(window.parameters().image.at(13)), 25);
-        QCOMPARE(int(window.parameters().image.at(8)), 200);
-        QCOMPARE(int(window.parameters().image.at(6)), 50);
-        QCOMPARE(int(window.parameters().image.at(7)), 250);
-        QCOMPARE(int(window.parameters().image.at(2)), 20);
-        QCOMPARE(int(window.parameters().image.at(38)), 100);
+        collectImage(window.setup());
+        QCOMPARE(int(window.setup().image.at(13)), 25);
+        QCOMPARE(int(window.setup().image.at(8)), 200);
+        QCOMPARE(int(window.setup().image.at(6)), 50);
+        QCOMPARE(int(window.setup().image.at(7)), 250);
+        QCOMPARE(int(window.setup().image.at(2)), 20);
+        QCOMPARE(int(window.setup().image.at(38)), 100);
     }
 
     void unsavedChangesGuardOpenAndClose() {
@@ -281,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().last().icon, QMessageBox::Critical);
         QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::No); // Enter keeps them
         QVERIFY(window.isVisible());
-        QVERIFY(window.parameters().changed);
+        QVERIFY(window.setup().changed);
 
         // "Save first?" Yes, then cancelling the save dialog still shows the open dialog.
         FileDialogs::clearHistory();
@@ -314,7 +314,7 @@ private Q_SLOTS:
         RVMain& window = startNeutral(fx);
         const QString caption = window.windowTitle();
         const auto currentFileUnchanged = [&] {
-            QCOMPARE(window.parameters().currentFileName, QStringLiteral("Default.rvc"));
+            QCOMPARE(window.setup().currentFileName, QStringLiteral("Default.rvc"));
             QCOMPARE(window.windowTitle(), caption);
             QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
         };
@@ -397,12 +397,12 @@ private Q_SLOTS:
         fx.writeSettings(QStringLiteral("9"), fx.path(QStringLiteral("Default.rvc")),
                          QStringLiteral("1"));
         Q_EMIT ports->activated(2); // the entry already selected
-        QVERIFY(!window.parameters().changed);
+        QVERIFY(!window.setup().changed);
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("3"));
 
         ports->setCurrentIndex(4);
         Q_EMIT ports->activated(4);
-        QVERIFY(window.parameters().changed);
+        QVERIFY(window.setup().changed);
         QCOMPARE(window.serialPort().portNumber(), 5);
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("5"));
     }
@@ -415,17 +415,17 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
         QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("nothing.rvc\n")));
         // The missing "LastFile" is still the current file: a save proposes it.
-        QCOMPARE(window.parameters().currentFileName, QStringLiteral("nothing.rvc"));
+        QCOMPARE(window.setup().currentFileName, QStringLiteral("nothing.rvc"));
         auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
         QCOMPARE(ports->count(), 0);
         QCOMPARE(ports->placeholderText(), QStringLiteral("COM 1"));
         QCOMPARE(window.serialPort().portNumber(), 4);
         for (int i = 0; i < 71; ++i) {
-            QCOMPARE(int(window.parameters().image.at(i)), 0);
+            QCOMPARE(int(window.setup().image.at(i)), 0);
         }
         // Collecting empty displays works and closing does not fail.
-        collectImage(window.parameters());
-        QCOMPARE(int(window.parameters().image.at(6)), 0);
+        collectImage(window.setup());
+        QCOMPARE(int(window.setup().image.at(6)), 0);
     }
 
     // Files with known content load and save again with only the differences

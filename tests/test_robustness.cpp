@@ -122,8 +122,8 @@ private Q_SLOTS:
                 QByteArray file = neutral();
                 file[index] = char(value);
                 fx.writeFile(QStringLiteral("x.rvc"), file);
-                collectImage(window.parameters());
-                const ParameterImage before = window.parameters().image;
+                collectImage(window.setup());
+                const ParameterImage before = window.setup().image;
                 MessageBox::clearHistory();
                 FileDialogs::setNextFileName(fx.path(QStringLiteral("x.rvc")));
                 MessageBox::setNextAnswer(QMessageBox::No); // "Save first?" after a limited value
@@ -137,9 +137,9 @@ private Q_SLOTS:
                 if (!optionBytes.contains(index)) {
                     QVERIFY2(!reported, qPrintable(where));
                 }
-                collectImage(window.parameters()); // never fails
-                if (reported) {                    // refused as a whole: nothing of the file got in
-                    QVERIFY2(window.parameters().image == before, qPrintable(where));
+                collectImage(window.setup()); // never fails
+                if (reported) {               // refused as a whole: nothing of the file got in
+                    QVERIFY2(window.setup().image == before, qPrintable(where));
                 }
             }
         }
@@ -212,7 +212,7 @@ private Q_SLOTS:
         RVMain& window = fx.start();
         QTEST(window.serialPort().portNumber(), "port");
         QTEST(!InputPrompt::history().isEmpty(), "asked");
-        QCOMPARE(window.Sprache(), 1);
+        QCOMPARE(window.language(), 1);
         if (lastFile.size() > 2047) {
             QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("Not Found\n")));
         }
@@ -225,9 +225,9 @@ private Q_SLOTS:
             "config/VORANE/Rotavionix Control.ini")); // a folder where the file belongs
         InputPrompt::setNextAnswer(QStringLiteral("3"));
         RVMain& window = fx.start();
-        QCOMPARE(window.Sprache(), 2);
+        QCOMPARE(window.language(), 2);
         QCOMPARE(window.serialPort().portNumber(), 1);
-        QCOMPARE(window.parameters().currentFileName, QStringLiteral("Not Found"));
+        QCOMPARE(window.setup().currentFileName, QStringLiteral("Not Found"));
         // "Not Found" is no name to save under.
         FileDialogs::setNextFileName({});
         window.fileCommands().saveFile();

@@ -1,4 +1,5 @@
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 
 #include <QSet>
@@ -81,14 +82,14 @@ private Q_SLOTS:
         Setup set;
         set.image.set(38, 9);
         set.image.set(39, 9);
-        storeSliderPosition(set, row("PitchSl"), 64);
-        storeSliderPosition(set, row("CyclSl"), 33);
+        setSliderPosition(set, row("PitchSl"), 64);
+        setSliderPosition(set, row("CyclSl"), 33);
         QCOMPARE(set.pitchPart, 64);
         QCOMPARE(set.cyclicPart, 33);
         QCOMPARE(set.image.at(38), 9); // follows only at the next collection
         QCOMPARE(set.image.at(39), 9);
 
-        storeSliderPosition(set, row("Para21Sl"), 40);
+        setSliderPosition(set, row("Para21Sl"), 40);
         QCOMPARE(set.image.at(21), 102);
         set.referenceImage.set(18, 55);
         QCOMPARE(referencePosition(set, row("DualRateSl")), 55);

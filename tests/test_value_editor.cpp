@@ -31,14 +31,14 @@ private Q_SLOTS:
         PARAMS_CONTROL(QLabel, index, &editor, "LPara");
         PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
         QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(editor.ParaEd(), 0);
+        QCOMPARE(editor.entryIndex(), 0);
         QTest::mouseClick(up, Qt::LeftButton);
         QCOMPARE(index->text(), QStringLiteral("1"));
         QCOMPARE(value->text(), QStringLiteral("17"));
         for (int i = 0; i < 80; ++i) {
             QTest::mouseClick(up, Qt::LeftButton);
         }
-        QCOMPARE(editor.ParaEd(), 69);
+        QCOMPARE(editor.entryIndex(), 69);
         QCOMPARE(index->text(), QStringLiteral("69"));
         QCOMPARE(value->text(), QStringLiteral("5"));
     }
@@ -47,7 +47,7 @@ private Q_SLOTS:
         Setup set;
         ValueEditor editor(set);
         PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
-        editor.cmdUp_Click(); // index 1
+        editor.showNextEntry(); // index 1
         set.image.set(1, 9);
 
         const QStringList rejected{QStringLiteral("300"), QStringLiteral("abc"),
@@ -89,7 +89,7 @@ private Q_SLOTS:
         ValueEditor editor(set);
         PARAMS_CONTROL(QLineEdit, value, &editor, "TPara");
         value->setText(QStringLiteral("12,5"));
-        editor.TPara_DblClick();
+        editor.writeEntry();
         QCOMPARE(set.image.at(0), 12);
     }
 
@@ -105,10 +105,10 @@ private Q_SLOTS:
         PARAMS_CONTROL(QLabel, label, &window, "Para34L");
         PARAMS_CONTROL(QLineEdit, value, editor, "TPara");
         for (int i = 0; i < 34; ++i) {
-            editor->cmdUp_Click();
+            editor->showNextEntry();
         }
         value->setText(QStringLiteral("201")); // between two slider positions
-        editor->TPara_DblClick();
+        editor->writeEntry();
         QCOMPARE(window.setup().image.at(34), 201);
         QCOMPARE(slider->value(), PercentScale::toPosition(201));
         QCOMPARE(label->text(), QString::number(PercentScale::toPosition(201)));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         const QRect place = upPlace();
 
         value->setText(QStringLiteral("7"));
-        editor->TPara_DblClick();
+        editor->writeEntry();
         QVERIFY(!editor->message().isEmpty());
         QCOMPARE(upPlace(), place);
         QTest::mouseClick(up, Qt::LeftButton); // clears the message
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(upPlace(), place);
         // A long entry is quoted short and still fits.
         value->setText(QString(200, QLatin1Char('x')) + QStringLiteral(" y"));
-        editor->TPara_DblClick();
+        editor->writeEntry();
         QVERIFY(editor->message().size() < 60);
         QCOMPARE(upPlace(), place);
         QVERIFY(editor->isVisible());

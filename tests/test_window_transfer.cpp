@@ -58,10 +58,10 @@ private Q_SLOTS:
         QVERIFY(stream.contains("EP51;4P52;3P53;1P54;5P55;6P56;7P57;8P58;9E"));
         QVERIFY(stream.contains("EM0;0M1;20M2;40"));
         QVERIFY(stream.endsWith("r10;200E"));
-        QCOMPARE(stream, TransferProtocol::transferText(window.parameters().image,
-                                                        window.parameters().curves, true));
+        QCOMPARE(stream,
+                 TransferProtocol::transferText(window.setup().image, window.setup().curves, true));
         // A transfer changes nothing that would need saving, beyond the edits themselves.
-        QCOMPARE(window.parameters().image.at(6), std::uint8_t(123));
+        QCOMPARE(window.setup().image.at(6), std::uint8_t(123));
         QCOMPARE(statusText(window), QStringLiteral("All data sent to the Rotavionix."));
     }
 
@@ -101,9 +101,8 @@ private Q_SLOTS:
         QVERIFY(!closedDuringTransfer);
         // The held-back close happens once the transfer has ended.
         QTRY_VERIFY(!window.isVisible());
-        QCOMPARE(unit.received(),
-                 TransferProtocol::transferText(window.parameters().image,
-                                                window.parameters().curves, false));
+        QCOMPARE(unit.received(), TransferProtocol::transferText(window.setup().image,
+                                                                 window.setup().curves, false));
     }
 
     // Another file cannot be opened into a running transfer, and the busy
@@ -114,8 +113,8 @@ private Q_SLOTS:
         RVMain& window = start(fx, unit);
         auto* open = window.findChild<QAction*>(QStringLiteral("mnuOpen"));
         QVERIFY(open->isEnabled());
-        const QByteArray expected = TransferProtocol::transferText(
-            window.parameters().image, window.parameters().curves, false);
+        const QByteArray expected =
+            TransferProtocol::transferText(window.setup().image, window.setup().curves, false);
         bool enabledDuringTransfer = true;
         QTimer::singleShot(300, &window, [&] {
             QVERIFY(window.deviceCommands().isBusy());
@@ -149,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(unit.received(), QByteArray("FE"));
         QCOMPARE(ports->currentIndex(), 0);
         QCOMPARE(window.serialPort().portNumber(), 1);
-        QVERIFY(!window.parameters().changed);
+        QVERIFY(!window.setup().changed);
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(statusText(window), QStringLiteral("Store command sent to the Rotavionix."));
 

@@ -1,6 +1,7 @@
 #include "files/NeutralSetup.h"
 
 #include "files/ParameterRecord.h"
+#include "model/SliderTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,12 +14,14 @@ namespace rv {
 Setup neutralSetup() {
     Setup set;
     ParameterImage& image = set.image;
-    const int midGain = PercentScale::toByte(50);
-    for (int index : {14, 15, 16, 17, 19, 20, 21, 22, 24, 25, 26, 27, 28, 30, 33, 34, 43, 45}) {
-        image.set(index, static_cast<std::uint8_t>(midGain));
+    constexpr int SoftStart = 13;
+    for (const SliderDefinition& row : sliderDefinitions()) {
+        if (row.kind == SliderKind::Percent) {
+            image.set(row.index, static_cast<std::uint8_t>(
+                                     PercentScale::toByte(row.index == SoftStart ? 5 : 50)));
+        }
     }
-    image.set(13, static_cast<std::uint8_t>(PercentScale::toByte(5))); // soft start
-    image.set(Index::HoverAcroTime, 5);                                // 0.5 s
+    image.set(Index::HoverAcroTime, 5); // 0.5 s
     image.set(Index::AcroHoverTime, 5);
     image.set(Index::HoverSpeed, 150); // 1500 rpm
     image.set(Index::AcroSpeed, 150);

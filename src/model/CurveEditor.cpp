@@ -30,16 +30,16 @@ void CurveEditor::loadFromCurve(int phase, int index) {
 
 void CurveEditor::showSetup() {
     loadFromCurve(set_.flightPhase, set_.curveIndex);
-    showIst(lastColumn_);
+    showPointReadout(lastColumn_);
     Q_EMIT readoutsChanged();
     Q_EMIT pictureChanged();
 }
 
-void CurveEditor::Kurvenauswahl_Click(int index) {
+void CurveEditor::selectCurve(int index) {
     set_.curveIndex = index;
     // Only loads: the previous curve was written back by its last edit.
     loadFromCurve(set_.flightPhase, index);
-    Pic1_Change();
+    writeBackCurve();
 }
 
 void CurveEditor::enterPhase(int phase) {
@@ -48,10 +48,10 @@ void CurveEditor::enterPhase(int phase) {
     }
     loadFromCurve(phase, set_.curveIndex);
     set_.flightPhase = phase;
-    Pic1_Change();
+    writeBackCurve();
 }
 
-void CurveEditor::Pic1_Change() {
+void CurveEditor::writeBackCurve() {
     if (hasPoints_) {
         if (CurveSet::isHeldAtZero(set_.flightPhase, set_.curveIndex)) {
             editPoints_[0] = 0;
@@ -61,49 +61,49 @@ void CurveEditor::Pic1_Change() {
         }
         // The read-out follows every change (click, drag, removal, key, another
         // curve): it must never show a value the curve no longer has.
-        showIst(lastColumn_);
+        showPointReadout(lastColumn_);
         Q_EMIT readoutsChanged();
     }
     Q_EMIT pictureChanged();
 }
 
-std::optional<int> CurveEditor::valueFromSoll() const {
-    if (!sollShown_) {
+std::optional<int> CurveEditor::valueFromCursorReadout() const {
+    if (!cursorReadoutShown_) {
         return std::nullopt;
     }
     // The read-out may stem from a curve of the other scale (the curve was
     // switched by keyboard while the mouse rested): never store beyond 0..200.
-    return std::clamp(storedValue(*sollShown_, curveScale()), 0, 200);
+    return std::clamp(storedValue(*cursorReadoutShown_, curveScale()), 0, 200);
 }
 
 void CurveEditor::setChanged() {
     set_.changed = true;
 }
 
-void CurveEditor::showIst(int column) {
+void CurveEditor::showPointReadout(int column) {
     const std::int16_t point = editPoints_[static_cast<std::size_t>(column)];
-    istValue_ = point == RemovedPoint ? QStringLiteral("X")
-                                      : QString::number(shownValue(point, curveScale()));
+    pointReadout_ = point == RemovedPoint ? QStringLiteral("X")
+                                          : QString::number(shownValue(point, curveScale()));
 }
 
 void CurveEditor::selectColumn(int column) {
     if (hasPoints_) {
-        showIst(column);
+        showPointReadout(column);
     }
     lastColumn_ = column;
     Q_EMIT readoutsChanged();
 }
 
-void CurveEditor::Pic1_MouseMove(int buttons, double x, double y) {
+void CurveEditor::moveMouse(int buttons, double x, double y) {
     const int vv = cursorValueAt(y);
     if (isValidValue(vv)) {
-        sollShown_ = shownValue(vv, curveScale());
-        sollValue_ = QString::number(*sollShown_);
+        cursorReadoutShown_ = shownValue(vv, curveScale());
+        cursorReadout_ = QString::number(*cursorReadoutShown_);
         Q_EMIT readoutsChanged();
     }
     if (buttons & LeftButton) {
         // Dragging moves the point of the column chosen before the press.
-        const auto value = valueFromSoll();
+        const auto value = valueFromCursorReadout();
         if (!hasPoints_ || fixedPointGuard(lastColumn_) || !value) {
             return;
         }
@@ -114,7 +114,7 @@ void CurveEditor::Pic1_MouseMove(int buttons, double x, double y) {
             // press may have hit the held column 0): record the edit here too.
             setChanged();
         }
-        Pic1_Change();
+        writeBackCurve();
     } else if (buttons == NoButton) {
         selectColumn(columnAt(x));
     }
@@ -122,14 +122,14 @@ void CurveEditor::Pic1_MouseMove(int buttons, double x, double y) {
     // that removed a point must not bring it back on the slightest move.
 }
 
-void CurveEditor::Pic1_MouseDown(int button, double x, double /*y*/) {
+void CurveEditor::pressMouse(int button, double x, double /*y*/) {
     const int c = columnAt(x);
     if (!hasPoints_ || fixedPointGuard(c)) {
         return;
     }
     auto& point = editPoints_[static_cast<std::size_t>(c)];
     if (button == LeftButton) {
-        const auto value = valueFromSoll();
+        const auto value = valueFromCursorReadout();
         if (!value) {
             return;
         }
@@ -142,10 +142,10 @@ void CurveEditor::Pic1_MouseDown(int button, double x, double /*y*/) {
     // The clicked column is the one the read-out and the keys go on with.
     lastColumn_ = c;
     setChanged();
-    Pic1_Change();
+    writeBackCurve();
 }
 
-void CurveEditor::Pic1_KeyDown(int keyCode) {
+void CurveEditor::pressKey(int keyCode) {
     if (!hasPoints_) {
         return;
     }
@@ -167,7 +167,7 @@ void CurveEditor::Pic1_KeyDown(int keyCode) {
             return;
         }
         setChanged();
-        Pic1_Change();
+        writeBackCurve();
         return;
     }
     if (fixedPointGuard(lastColumn_) || point == RemovedPoint) {
@@ -181,7 +181,7 @@ void CurveEditor::Pic1_KeyDown(int keyCode) {
         }
         setChanged();
     }
-    Pic1_Change();
+    writeBackCurve();
 }
 
 } // namespace rv

@@ -39,18 +39,18 @@ public:
     bool hasPoints() const { return hasPoints_; }
     const Curve& editPoints() const { return editPoints_; }
     int lastColumn() const { return lastColumn_; }
-    const QString& istValue() const { return istValue_; }
-    const QString& sollValue() const { return sollValue_; }
+    const QString& pointReadout() const { return pointReadout_; }
+    const QString& cursorReadout() const { return cursorReadout_; }
     // Point 0 of the hover throttle curves cannot be edited.
     bool fixedPointGuard(int column) const;
 
     // Selects curve index (0..5) of the current phase and takes it up.
-    void Kurvenauswahl_Click(int index);
+    void selectCurve(int index);
     // Writes the edit buffer back into its curve and asks for a redraw.
-    void Pic1_Change();
-    void Pic1_MouseMove(int buttons, double x, double y);
-    void Pic1_MouseDown(int button, double x, double y);
-    void Pic1_KeyDown(int keyCode);
+    void writeBackCurve();
+    void moveMouse(int buttons, double x, double y);
+    void pressMouse(int button, double x, double y);
+    void pressKey(int keyCode);
 
     // Switches to a flight phase, taking up that phase's curve; nothing
     // happens when the phase is already current.
@@ -67,18 +67,18 @@ Q_SIGNALS:
 private:
     void loadFromCurve(int phase, int index);
     void selectColumn(int column);
-    void showIst(int column);
+    void showPointReadout(int column);
     // The point value for the number SollValue shows; none before it has shown one.
-    std::optional<int> valueFromSoll() const;
+    std::optional<int> valueFromCursorReadout() const;
     void setChanged();
 
     Setup& set_;
     Curve editPoints_{};
     bool hasPoints_ = false;
     int lastColumn_ = 0;
-    QString istValue_;
-    QString sollValue_;
-    std::optional<int> sollShown_;
+    QString pointReadout_;
+    QString cursorReadout_;
+    std::optional<int> cursorReadoutShown_;
 };
 
 } // namespace rv

@@ -118,17 +118,6 @@ QString labelText(const SliderDefinition& row, int position) {
 
 } // namespace SliderArithmetic
 
-void storeSliderPosition(Setup& set, const SliderDefinition& row, int position) {
-    const std::uint8_t byte = SliderArithmetic::byteForPosition(row, position);
-    if (row.kind != SliderKind::Part) {
-        set.image.set(row.index, byte);
-    } else if (row.index == Index::PitchPart) {
-        set.pitchPart = byte;
-    } else {
-        set.cyclicPart = byte;
-    }
-}
-
 int referencePosition(const Setup& set, const SliderDefinition& row) {
     return SliderArithmetic::positionForByte(row, set.referenceImage.at(row.index));
 }

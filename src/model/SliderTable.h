@@ -47,9 +47,6 @@ int positionForByte(const SliderDefinition& row, int byte);
 QString labelText(const SliderDefinition& row, int position);
 } // namespace SliderArithmetic
 
-// What the change handler of a row does to the parameter set: writes the image
-// byte, or sets PitchPart / CyclPart for the part rows.
-void storeSliderPosition(Setup& set, const SliderDefinition& row, int position);
 // The position the restore double-click moves the slider to, from the
 // reference image.
 int referencePosition(const Setup& set, const SliderDefinition& row);

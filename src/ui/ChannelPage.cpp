@@ -17,7 +17,7 @@ constexpr int FirstSwitchChannel = 5;
 } // namespace
 
 ChannelPage::ChannelPage(Setup& set, QWidget* parent)
-    : QWidget(parent), set_(set), logic_(set.channels, set.shownChannelOptions) {
+    : QWidget(parent), setup_(set), logic_(set.channels, set.shownChannelOptions) {
     setObjectName(QStringLiteral("fraKanal"));
     presets_ = new PresetPanel(this);
     grid_ = new ChannelGrid(this);
@@ -28,19 +28,19 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         QCheckBox* box = reverseBox(row);
         const QSignalBlocker blocker(box);
-        box->setChecked(set_.channels.Reverse[static_cast<std::size_t>(row)]);
+        box->setChecked(setup_.channels.Reverse[static_cast<std::size_t>(row)]);
     }
 
     logic_.showSelection = [this](int row, int option) { grid_->showSelection(row, option); };
-    logic_.clearPresetButtons = [this] { ClearPresetButtons(); };
+    logic_.clearPresetButtons = [this] { clearPresetButtons(); };
     connect(grid_, &ChannelGrid::optionToggled, this, &ChannelPage::optionToggled);
     connect(grid_, &ChannelGrid::optionDoubleClicked, this,
             [this](int row, int option) { logic_.doubleClickOption(row, option); });
     connect(grid_, &ChannelGrid::reverseToggled, this, [this](int row, bool checked) {
-        set_.channels.Reverse[static_cast<std::size_t>(row)] = checked;
+        setup_.channels.Reverse[static_cast<std::size_t>(row)] = checked;
     });
-    connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::Vorwahl_MouseDown);
-    connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::Vorwahl_MouseUp);
+    connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::applyPreset);
+    connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::releasePreset);
     setTabOrder();
 }
 
@@ -74,17 +74,17 @@ void ChannelPage::refreshAccessibleNames() {
     grid_->refreshAccessibleNames();
 }
 
-void ChannelPage::ClearPresetButtons() {
+void ChannelPage::clearPresetButtons() {
     for (int index = 1; index <= PresetPanel::Count; ++index) {
         presetBox(index)->setChecked(false);
     }
 }
 
-void ChannelPage::Vorwahl_MouseDown(int index) {
+void ChannelPage::applyPreset(int index) {
     logic_.applyPreset(index);
 }
 
-void ChannelPage::Vorwahl_MouseUp(int index) {
+void ChannelPage::releasePreset(int index) {
     for (int i = 1; i <= PresetPanel::Count; ++i) {
         if (i != index && presetBox(i)->isChecked()) {
             presetBox(i)->setChecked(false);

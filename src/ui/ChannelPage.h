@@ -33,9 +33,9 @@ public:
     void refreshAccessibleNames();
 
     // Unticks Vorwahl(1..4); every channel click handler calls it first.
-    void ClearPresetButtons();
-    void Vorwahl_MouseDown(int index);
-    void Vorwahl_MouseUp(int index);
+    void clearPresetButtons();
+    void applyPreset(int index);
+    void releasePreset(int index);
 
     ChannelGrid* grid() const { return grid_; }
     PresetPanel* presets() const { return presets_; }
@@ -48,7 +48,7 @@ private:
     void optionToggled(int row, int option, bool checked);
     void setTabOrder();
 
-    Setup& set_;
+    Setup& setup_;
     ChannelGridLogic logic_;
     PresetPanel* presets_ = nullptr;
     ChannelGrid* grid_ = nullptr;

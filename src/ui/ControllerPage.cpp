@@ -14,14 +14,14 @@
 namespace rv {
 
 ControllerPage::ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent)
-    : QWidget(parent), set_(set) {
+    : QWidget(parent), setup_(set) {
     setObjectName(QStringLiteral("fraRegler"));
 
     // The check box sits above the gyro rows; it is created first so that Tab
     // reaches it before them.
-    gyroInverter_ = new QCheckBox(QStringLiteral("Gyro Reverse"));
-    gyroInverter_->setObjectName(QStringLiteral("GyroInverter"));
-    connect(gyroInverter_, &QCheckBox::stateChanged, this, &ControllerPage::GyroInverter_Click);
+    gyroReverse_ = new QCheckBox(QStringLiteral("Gyro Reverse"));
+    gyroReverse_->setObjectName(QStringLiteral("GyroInverter"));
+    connect(gyroReverse_, &QCheckBox::stateChanged, this, &ControllerPage::setGyroReverse);
 
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -30,8 +30,9 @@ ControllerPage::ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent)
     columns->addLayout(right, 1);
 
     left->addWidget(createFrame("fraSystem", "System Setup", nullptr));
-    left->addWidget(createFrame("fraSpeed", "RPM", speedRows));
-    left->addWidget(createFrame("fraKreisel", "Gyro Settings", gyroInverter_));
+    speedFrame_ = createFrame("fraSpeed", "RPM", speedRows);
+    left->addWidget(speedFrame_);
+    left->addWidget(createFrame("fraKreisel", "Gyro Settings", gyroReverse_));
     left->addStretch();
     right->addWidget(createFrame("fraTail", "Tail Setup", nullptr));
     right->addWidget(createFrame("fraHeading", "Heading Lock Settings", nullptr));
@@ -40,10 +41,10 @@ ControllerPage::ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent)
     expertMode_->setObjectName(QStringLiteral("ReglerMode"));
     right->addWidget(expertMode_);
     right->addStretch();
-    connect(expertMode_, &QCheckBox::toggled, this, &ControllerPage::ReglerMode_Click);
+    connect(expertMode_, &QCheckBox::toggled, this, &ControllerPage::showExpertRows);
 
     // The window opens with expert mode off.
-    ReglerMode_Click();
+    showExpertRows();
 }
 
 QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QWidget* above) {
@@ -57,7 +58,7 @@ QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QW
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(grid, i);
     }
@@ -65,7 +66,7 @@ QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QW
     return frame;
 }
 
-void ControllerPage::ReglerMode_Click() {
+void ControllerPage::showExpertRows() {
     const bool expert = expertMode_->isChecked();
     for (SliderRow* row : rows_) {
         if (row->definition().expert) {
@@ -74,25 +75,25 @@ void ControllerPage::ReglerMode_Click() {
     }
 }
 
-void ControllerPage::GyroInverter_Click() {
-    const Qt::CheckState state = gyroInverter_->checkState();
+void ControllerPage::setGyroReverse() {
+    const Qt::CheckState state = gyroReverse_->checkState();
     // The grey state only comes from a loaded byte 2; once the user picks a
     // definite state, clicking must not lead back to it.
     if (state != Qt::PartiallyChecked) {
-        gyroInverter_->setTristate(false);
+        gyroReverse_->setTristate(false);
     }
     const int byte = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
-    set_.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
+    setup_.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
 }
 
 void ControllerPage::showSetup(const Setup& setup) {
-    const QSignalBlocker blocker(gyroInverter_);
+    const QSignalBlocker blocker(gyroReverse_);
     const int state = SetupOptions::gyroReverse(setup);
     // The grey state only comes from a loaded byte 2.
-    gyroInverter_->setTristate(state == 2);
-    gyroInverter_->setCheckState(state == 1   ? Qt::Checked
-                                 : state == 2 ? Qt::PartiallyChecked
-                                              : Qt::Unchecked);
+    gyroReverse_->setTristate(state == 2);
+    gyroReverse_->setCheckState(state == 1   ? Qt::Checked
+                                : state == 2 ? Qt::PartiallyChecked
+                                             : Qt::Unchecked);
     for (SliderRow* row : rows_) {
         row->showSetup(setup);
     }

@@ -21,12 +21,14 @@ public:
     ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent = nullptr);
 
     // Shows or hides the fifteen expert rows after the state of ReglerMode.
-    void ReglerMode_Click();
+    void showExpertRows();
     // Writes the state of GyroInverter (0, 1, or 2 for the grey state) to index 48.
-    void GyroInverter_Click();
+    void setGyroReverse();
 
     QCheckBox* expertMode() const { return expertMode_; }
-    QCheckBox* gyroInverter() const { return gyroInverter_; }
+    // fraSpeed, shown only for pitch control with governor.
+    QGroupBox* speedFrame() const { return speedFrame_; }
+    QCheckBox* gyroInverter() const { return gyroReverse_; }
     SliderRow* sliderRow(QStringView sliderName) const;
 
     void refreshAccessibleNames();
@@ -36,10 +38,11 @@ public:
 private:
     QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);
 
-    Setup& set_;
+    Setup& setup_;
     QList<SliderRow*> rows_;
-    QCheckBox* gyroInverter_ = nullptr;
+    QCheckBox* gyroReverse_ = nullptr;
     QCheckBox* expertMode_ = nullptr;
+    QGroupBox* speedFrame_ = nullptr;
 };
 
 } // namespace rv

@@ -31,19 +31,19 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     // The picture is named by the stick-axis caption, in whatever language it is shown.
     knueppel_->setBuddy(pic1_);
     auto* ist = addLabel("Ist", QStringLiteral("Curve:"));
-    istValue_ = addLabel("IstValue", QString());
+    pointReadout_ = addLabel("IstValue", QString());
     auto* soll = addLabel("Soll", QStringLiteral("Cursor:"));
-    sollValue_ = addLabel("SollValue", QString());
-    for (QLabel* value : {istValue_, sollValue_}) {
+    cursorReadout_ = addLabel("SollValue", QString());
+    for (QLabel* value : {pointReadout_, cursorReadout_}) {
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-1250")));
     }
 
     auto* readouts = new QHBoxLayout;
     readouts->addWidget(ist);
-    readouts->addWidget(istValue_);
+    readouts->addWidget(pointReadout_);
     readouts->addSpacing(24);
     readouts->addWidget(soll);
-    readouts->addWidget(sollValue_);
+    readouts->addWidget(cursorReadout_);
     readouts->addStretch();
 
     auto* stickAxis = new QHBoxLayout;
@@ -87,8 +87,8 @@ void CurveDisplay::redraw() {
 }
 
 void CurveDisplay::showReadouts() {
-    istValue_->setText(editor_.istValue());
-    sollValue_->setText(editor_.sollValue());
+    pointReadout_->setText(editor_.pointReadout());
+    cursorReadout_->setText(editor_.cursorReadout());
 }
 
 bool CurveDisplay::eventFilter(QObject* watched, QEvent* event) {

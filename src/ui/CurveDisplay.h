@@ -37,8 +37,8 @@ private:
     QLabel* plus101_ = nullptr;
     QLabel* minus101_ = nullptr;
     QLabel* knueppel_ = nullptr;
-    QLabel* istValue_ = nullptr;
-    QLabel* sollValue_ = nullptr;
+    QLabel* pointReadout_ = nullptr;
+    QLabel* cursorReadout_ = nullptr;
 };
 
 } // namespace rv

@@ -179,16 +179,16 @@ void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
         setFocus(Qt::MouseFocusReason);
     }
     const QPointF logical = toLogical(event->position());
-    editor_.Pic1_MouseMove(editorButtons(event->buttons()), logical.x(), logical.y());
+    editor_.moveMouse(editorButtons(event->buttons()), logical.x(), logical.y());
 }
 
 void CurvePicture::mousePressEvent(QMouseEvent* event) {
     const QPointF logical = toLogical(event->position());
-    editor_.Pic1_MouseDown(editorButtons(event->button()), logical.x(), logical.y());
+    editor_.pressMouse(editorButtons(event->button()), logical.x(), logical.y());
 }
 
 void CurvePicture::keyPressEvent(QKeyEvent* event) {
-    editor_.Pic1_KeyDown(editorKeyCode(event->key()));
+    editor_.pressKey(editorKeyCode(event->key()));
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:

@@ -32,12 +32,12 @@ CurveSelectionFrame::CurveSelectionFrame(CurveEditor& editor, QWidget* parent)
         group_->addButton(button, i);
         layout->addWidget(button, Options[i].row, Options[i].column);
     }
-    // The RPM-controlled choice until the first ShowCurves decides.
+    // The RPM-controlled choice until the first showCurves decides.
     option(2)->hide();
     option(3)->hide();
     connect(group_, &QButtonGroup::idToggled, &editor, [&editor](int id, bool checked) {
         if (checked) {
-            editor.Kurvenauswahl_Click(id);
+            editor.selectCurve(id);
         }
     });
 }

@@ -26,60 +26,60 @@ QLabel* label(const char* name, const QString& text, QWidget* parent) {
 } // namespace
 
 FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Flight Phase"), parent), set_(set), editor_(editor) {
+    : QGroupBox(QStringLiteral("Flight Phase"), parent), setup_(set), editor_(editor) {
     setObjectName(QStringLiteral("fraFlugphase"));
 
-    schweben_ = new QRadioButton(QStringLiteral("Hover"), this);
-    schweben_->setObjectName(QStringLiteral("Schweben"));
-    acro_ = new QRadioButton(QStringLiteral("Acro"), this);
-    acro_->setObjectName(QStringLiteral("Acro"));
+    hoverOption_ = new QRadioButton(QStringLiteral("Hover"), this);
+    hoverOption_->setObjectName(QStringLiteral("Schweben"));
+    acroOption_ = new QRadioButton(QStringLiteral("Acro"), this);
+    acroOption_->setObjectName(QStringLiteral("Acro"));
     auto* heading = label("Umschaltzeit", QStringLiteral("Switch Times:"), this);
 
     auto* lHoverAcro = label("lHoverAcro", QStringLiteral("Hover -> Acro"), this);
-    hoverAcro_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
+    hoverToAcroDisplay_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
     auto* secSA = label("secSA", QStringLiteral("sec."), this);
     auto* lAcroHover = label("lAcroHover", QStringLiteral("Acro -> Hover"), this);
-    acroHover_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
+    acroToHoverDisplay_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
     auto* secAS = label("secAS", QStringLiteral("sec."), this);
-    hoverRow_ = {lHoverAcro, hoverAcro_, secSA};
-    acroRow_ = {lAcroHover, acroHover_, secAS};
+    hoverRow_ = {lHoverAcro, hoverToAcroDisplay_, secSA};
+    acroRow_ = {lAcroHover, acroToHoverDisplay_, secAS};
 
-    phaseChangeSl_ = new QSlider(Qt::Horizontal, this);
-    phaseChangeSl_->setObjectName(QStringLiteral("PhaseChangeSl"));
-    phaseChangeSl_->setRange(0, MaxSwitchTenths);
-    phaseChangeSl_->setSingleStep(1);
-    phaseChangeSl_->setPageStep(1);
-    phaseChangeSl_->setTickInterval(1);
-    phaseChangeSl_->setTickPosition(QSlider::TicksBelow);
-    heading->setBuddy(phaseChangeSl_);
+    switchTimeSlider_ = new QSlider(Qt::Horizontal, this);
+    switchTimeSlider_->setObjectName(QStringLiteral("PhaseChangeSl"));
+    switchTimeSlider_->setRange(0, MaxSwitchTenths);
+    switchTimeSlider_->setSingleStep(1);
+    switchTimeSlider_->setPageStep(1);
+    switchTimeSlider_->setTickInterval(1);
+    switchTimeSlider_->setTickPosition(QSlider::TicksBelow);
+    heading->setBuddy(switchTimeSlider_);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(schweben_, 0, 0);
-    layout->addWidget(acro_, 0, 1, 1, 2);
+    layout->addWidget(hoverOption_, 0, 0);
+    layout->addWidget(acroOption_, 0, 1, 1, 2);
     layout->addWidget(heading, 1, 0, 1, 3);
     for (int column = 0; column < 3; ++column) {
         layout->addWidget(hoverRow_.at(column), 2, column);
         layout->addWidget(acroRow_.at(column), 3, column);
     }
-    layout->addWidget(phaseChangeSl_, 4, 0, 1, 3);
+    layout->addWidget(switchTimeSlider_, 4, 0, 1, 3);
     layout->setColumnStretch(0, 1);
     enableRows(true);
 
-    connect(schweben_, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(hoverOption_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) {
-            Schweben_Click();
+            enterHover();
         }
     });
-    connect(acro_, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(acroOption_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) {
-            Acro_Click();
+            enterAcro();
         }
     });
-    connect(phaseChangeSl_, &QSlider::valueChanged, this, &FlightPhasePanel::PhaseChangeSl_Change);
-    connect(hoverAcro_, &FlightPhaseDisplay::doubleClicked, this,
-            &FlightPhasePanel::HoverAcro_DblClick);
-    connect(acroHover_, &FlightPhaseDisplay::doubleClicked, this,
-            &FlightPhasePanel::AcroHover_DblClick);
+    connect(switchTimeSlider_, &QSlider::valueChanged, this, &FlightPhasePanel::setSwitchTime);
+    connect(hoverToAcroDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &FlightPhasePanel::restoreHoverToAcro);
+    connect(acroToHoverDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &FlightPhasePanel::restoreAcroToHover);
 }
 
 void FlightPhasePanel::enableRows(bool hoverRow) {
@@ -93,53 +93,54 @@ void FlightPhasePanel::enableRows(bool hoverRow) {
 
 // The curve is taken up and the phase set before the slider moves, so that
 // the slider's handler writes into the display of the new phase.
-void FlightPhasePanel::Schweben_Click() {
+void FlightPhasePanel::enterHover() {
     editor_.enterPhase(Hover);
     enableRows(true);
-    phaseChangeSl_->setValue(limitSwitchTenths(switchTimeTenths(hoverAcro_->text())));
+    switchTimeSlider_->setValue(limitSwitchTenths(switchTimeTenths(hoverToAcroDisplay_->text())));
 }
 
-void FlightPhasePanel::Acro_Click() {
+void FlightPhasePanel::enterAcro() {
     editor_.enterPhase(Acro);
     enableRows(false);
-    phaseChangeSl_->setValue(limitSwitchTenths(switchTimeTenths(acroHover_->text())));
+    switchTimeSlider_->setValue(limitSwitchTenths(switchTimeTenths(acroToHoverDisplay_->text())));
 }
 
-void FlightPhasePanel::PhaseChangeSl_Change(int value) {
-    FlightPhaseDisplay* display = editor_.flightPhase() == Hover ? hoverAcro_ : acroHover_;
+void FlightPhasePanel::setSwitchTime(int value) {
+    FlightPhaseDisplay* display =
+        editor_.flightPhase() == Hover ? hoverToAcroDisplay_ : acroToHoverDisplay_;
     display->setText(formatSwitchTime(value));
-    setSwitchTimeOfShownPhase(set_, value);
+    setSwitchTimeOfShownPhase(setup_, value);
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.
-void FlightPhasePanel::HoverAcro_DblClick() {
-    phaseChangeSl_->setValue(limitSwitchTenths(set_.image.at(Index::HoverAcroTime)));
+void FlightPhasePanel::restoreHoverToAcro() {
+    switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::HoverAcroTime)));
 }
 
-void FlightPhasePanel::AcroHover_DblClick() {
-    phaseChangeSl_->setValue(limitSwitchTenths(set_.image.at(Index::AcroHoverTime)));
+void FlightPhasePanel::restoreAcroToHover() {
+    switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::AcroHoverTime)));
 }
 
 void FlightPhasePanel::selectHover() {
-    schweben_->setChecked(true);
+    hoverOption_->setChecked(true);
 }
 
 void FlightPhasePanel::showSetup(const Setup& setup) {
     const auto shown = [](const std::optional<int>& tenths) {
         return tenths ? formatSwitchTime(*tenths) : QString();
     };
-    hoverAcro_->setText(shown(setup.hoverToAcroTenths));
-    acroHover_->setText(shown(setup.acroToHoverTenths));
+    hoverToAcroDisplay_->setText(shown(setup.hoverToAcroTenths));
+    acroToHoverDisplay_->setText(shown(setup.acroToHoverTenths));
     const bool hover = setup.flightPhase == Hover;
-    for (QRadioButton* option : {schweben_, acro_}) {
+    for (QRadioButton* option : {hoverOption_, acroOption_}) {
         const QSignalBlocker blocker(option);
-        option->setChecked(option == (hover ? schweben_ : acro_));
+        option->setChecked(option == (hover ? hoverOption_ : acroOption_));
     }
     enableRows(hover);
     if (const std::optional<int>& tenths =
             hover ? setup.hoverToAcroTenths : setup.acroToHoverTenths) {
-        const QSignalBlocker blocker(phaseChangeSl_);
-        phaseChangeSl_->setValue(*tenths);
+        const QSignalBlocker blocker(switchTimeSlider_);
+        switchTimeSlider_->setValue(*tenths);
     }
 }
 

@@ -21,13 +21,13 @@ class FlightPhasePanel : public QGroupBox {
 public:
     FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent = nullptr);
 
-    void Schweben_Click();
-    void Acro_Click();
-    void PhaseChangeSl_Change(int value);
-    void HoverAcro_DblClick();
-    void AcroHover_DblClick();
+    void enterHover();
+    void enterAcro();
+    void setSwitchTime(int value);
+    void restoreHoverToAcro();
+    void restoreAcroToHover();
 
-    // Selects the hover option; runs Schweben_Click unless it was selected.
+    // Selects the hover option; runs enterHover unless it was selected.
     void selectHover();
 
     // Shows the setup's times and phase, running no handler.
@@ -36,13 +36,13 @@ public:
 private:
     void enableRows(bool hoverRow);
 
-    Setup& set_;
+    Setup& setup_;
     CurveEditor& editor_;
-    QRadioButton* schweben_ = nullptr;
-    QRadioButton* acro_ = nullptr;
-    QSlider* phaseChangeSl_ = nullptr;
-    FlightPhaseDisplay* hoverAcro_ = nullptr;
-    FlightPhaseDisplay* acroHover_ = nullptr;
+    QRadioButton* hoverOption_ = nullptr;
+    QRadioButton* acroOption_ = nullptr;
+    QSlider* switchTimeSlider_ = nullptr;
+    FlightPhaseDisplay* hoverToAcroDisplay_ = nullptr;
+    FlightPhaseDisplay* acroToHoverDisplay_ = nullptr;
     QList<QWidget*> hoverRow_;
     QList<QWidget*> acroRow_;
 };

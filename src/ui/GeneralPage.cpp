@@ -18,12 +18,12 @@
 namespace rv {
 
 GeneralPage::GeneralPage(Setup& set, QWidget* parent)
-    : QWidget(parent), set_(set), editor_(new CurveEditor(set, this)) {
+    : QWidget(parent), setup_(set), editor_(new CurveEditor(set, this)) {
     setObjectName(QStringLiteral("fraAllgemein"));
     display_ = new CurveDisplay(*editor_, this);
     selection_ = new CurveSelectionFrame(*editor_, this);
     phase_ = new FlightPhasePanel(set, *editor_, this);
-    // Shown only for the pitch-controlled heli type; ShowCurves decides.
+    // Shown only for the pitch-controlled heli type; showCurves decides.
     phase_->hide();
 
     auto* fraComment = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
@@ -79,8 +79,8 @@ void GeneralPage::showCurveOptions(const Setup& setup) {
     }
 }
 
-void GeneralPage::ShowCurves() {
-    if (set_.pitchMode == 0) {
+void GeneralPage::showCurves() {
+    if (setup_.pitchMode == 0) {
         selection_->option(0)->show();
         selection_->option(2)->hide();
         selection_->option(3)->hide();
@@ -93,7 +93,7 @@ void GeneralPage::ShowCurves() {
         return;
     }
     selection_->option(2)->show();
-    const bool governor = set_.speedMode == 1;
+    const bool governor = setup_.speedMode == 1;
     selection_->option(3)->setVisible(!governor);
     if (speedFrame_) {
         speedFrame_->setVisible(governor);

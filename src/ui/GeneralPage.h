@@ -24,7 +24,7 @@ public:
 
     // Adapts curve options, phase frame and governor frame to PitchMode and
     // DrehzahlMode and returns the editor to hover with curve 0 or 2.
-    void ShowCurves();
+    void showCurves();
     // Shows the setup's phase, curve and comment, running no handler.
     void showSetup(const Setup& setup);
     // fraSpeed on the controller page, shown only for pitch control with governor.
@@ -39,7 +39,7 @@ public:
 private:
     void showCurveOptions(const Setup& setup);
 
-    Setup& set_;
+    Setup& setup_;
     CurveEditor* editor_ = nullptr;
     CurveDisplay* display_ = nullptr;
     CurveSelectionFrame* selection_ = nullptr;

@@ -35,7 +35,7 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 }
 } // namespace
 
-GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
+GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(parent), setup_(set) {
     setObjectName(QStringLiteral("GovernorSpeedRows"));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,42 +60,42 @@ GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(pare
         layout->addWidget(sliders[i], 2 * i + 1, 0, 1, 3);
     }
     layout->setColumnStretch(0, 1);
-    schwebenSl_ = sliders[0];
-    acroSl_ = sliders[1];
-    speedHover_ = displays[0];
-    speedAcro_ = displays[1];
+    hoverSlider_ = sliders[0];
+    acroSlider_ = sliders[1];
+    hoverDisplay_ = displays[0];
+    acroDisplay_ = displays[1];
 
-    connect(schwebenSl_, &QSlider::valueChanged, this, &GovernorSpeedRows::SchwebenSl_Change);
-    connect(acroSl_, &QSlider::valueChanged, this, &GovernorSpeedRows::AcroSl_Change);
-    connect(speedHover_, &FlightPhaseDisplay::doubleClicked, this,
-            &GovernorSpeedRows::SpeedHover_DblClick);
-    connect(speedAcro_, &FlightPhaseDisplay::doubleClicked, this,
-            &GovernorSpeedRows::SpeedAcro_DblClick);
+    connect(hoverSlider_, &QSlider::valueChanged, this, &GovernorSpeedRows::setHoverSpeed);
+    connect(acroSlider_, &QSlider::valueChanged, this, &GovernorSpeedRows::setAcroSpeed);
+    connect(hoverDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &GovernorSpeedRows::restoreHoverSpeed);
+    connect(acroDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &GovernorSpeedRows::restoreAcroSpeed);
 }
 
-void GovernorSpeedRows::SchwebenSl_Change(int value) {
-    speedHover_->setText(formatSpeed(speedForSliderValue(value)));
-    setGovernorSpeed(set_, Hover, value);
+void GovernorSpeedRows::setHoverSpeed(int value) {
+    hoverDisplay_->setText(formatSpeed(speedForSliderValue(value)));
+    setGovernorSpeed(setup_, Hover, value);
 }
 
-void GovernorSpeedRows::AcroSl_Change(int value) {
-    speedAcro_->setText(formatSpeed(speedForSliderValue(value)));
-    setGovernorSpeed(set_, Acro, value);
+void GovernorSpeedRows::setAcroSpeed(int value) {
+    acroDisplay_->setText(formatSpeed(speedForSliderValue(value)));
+    setGovernorSpeed(setup_, Acro, value);
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.
-void GovernorSpeedRows::SpeedHover_DblClick() {
-    schwebenSl_->setValue(speedFromByte(set_.image.at(Index::HoverSpeed)));
+void GovernorSpeedRows::restoreHoverSpeed() {
+    hoverSlider_->setValue(speedFromByte(setup_.image.at(Index::HoverSpeed)));
 }
 
-void GovernorSpeedRows::SpeedAcro_DblClick() {
-    acroSl_->setValue(speedFromByte(set_.image.at(Index::AcroSpeed)));
+void GovernorSpeedRows::restoreAcroSpeed() {
+    acroSlider_->setValue(speedFromByte(setup_.image.at(Index::AcroSpeed)));
 }
 
 void GovernorSpeedRows::showSetup(const Setup& setup) {
     const std::pair<const std::optional<int>&, std::pair<FlightPhaseDisplay*, QSlider*>> rows[] = {
-        {setup.hoverSpeedRpm, {speedHover_, schwebenSl_}},
-        {setup.acroSpeedRpm, {speedAcro_, acroSl_}}};
+        {setup.hoverSpeedRpm, {hoverDisplay_, hoverSlider_}},
+        {setup.acroSpeedRpm, {acroDisplay_, acroSlider_}}};
     for (const auto& [speed, controls] : rows) {
         controls.first->setText(speed ? formatSpeed(*speed) : QString());
         if (speed) {

@@ -18,20 +18,20 @@ class GovernorSpeedRows : public QWidget {
 public:
     explicit GovernorSpeedRows(Setup& set, QWidget* parent = nullptr);
 
-    void SchwebenSl_Change(int value);
-    void AcroSl_Change(int value);
-    void SpeedHover_DblClick();
-    void SpeedAcro_DblClick();
+    void setHoverSpeed(int value);
+    void setAcroSpeed(int value);
+    void restoreHoverSpeed();
+    void restoreAcroSpeed();
 
     // Shows the setup's speeds, running no handler.
     void showSetup(const Setup& setup);
 
 private:
-    Setup& set_;
-    QSlider* schwebenSl_ = nullptr;
-    QSlider* acroSl_ = nullptr;
-    FlightPhaseDisplay* speedHover_ = nullptr;
-    FlightPhaseDisplay* speedAcro_ = nullptr;
+    Setup& setup_;
+    QSlider* hoverSlider_ = nullptr;
+    QSlider* acroSlider_ = nullptr;
+    FlightPhaseDisplay* hoverDisplay_ = nullptr;
+    FlightPhaseDisplay* acroDisplay_ = nullptr;
 };
 
 } // namespace rv

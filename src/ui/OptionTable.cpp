@@ -22,7 +22,7 @@ const std::array<OptionGroupDefinition, 7>& definitions() {
          "fraMain",
          "Main Motor Setup",
          {"Throttle Curve", "Governor"},
-         OptionTarget::DrehzahlMode},
+         OptionTarget::SpeedMode},
         {"MainOut",
          "fraMainOut",
          "Main signal",
@@ -33,7 +33,7 @@ const std::array<OptionGroupDefinition, 7>& definitions() {
          "Tail Motor signal",
          {"Power Board RV", "Controller"},
          OptionTarget::TailSignal},
-        {"KombiMode", "fraKombiTail", "Combo Tail", {"Off", "On"}, OptionTarget::KombiTail},
+        {"KombiMode", "fraKombiTail", "Combo Tail", {"Off", "On"}, OptionTarget::ComboTail},
         {"TailBeep", "fraTailBeep", "Tail Beep", {"Off", "On"}, OptionTarget::TailBeep},
         {"TSMode",
          "fraTS",
@@ -63,7 +63,7 @@ int selectedOption(const Setup& setup, OptionTarget target) {
     switch (target) {
     case OptionTarget::PitchMode:
         return setup.pitchMode;
-    case OptionTarget::DrehzahlMode:
+    case OptionTarget::SpeedMode:
         return setup.speedMode;
     case OptionTarget::ServoMode:
         return setup.swashplateType;
@@ -71,7 +71,7 @@ int selectedOption(const Setup& setup, OptionTarget target) {
         return SetupOptions::mainOut(setup);
     case OptionTarget::TailSignal:
         return SetupOptions::tailSignal(setup);
-    case OptionTarget::KombiTail:
+    case OptionTarget::ComboTail:
         return SetupOptions::comboTail(setup);
     case OptionTarget::TailBeep:
         return SetupOptions::tailBeep(setup);
@@ -86,7 +86,7 @@ void applyOptionSelection(Setup& set, OptionTarget target, int index) {
     case OptionTarget::PitchMode:
         set.pitchMode = index;
         break;
-    case OptionTarget::DrehzahlMode:
+    case OptionTarget::SpeedMode:
         set.speedMode = index;
         break;
     case OptionTarget::ServoMode:
@@ -98,7 +98,7 @@ void applyOptionSelection(Setup& set, OptionTarget target, int index) {
     case OptionTarget::TailSignal:
         set.image.set(Index::TailSignal, static_cast<std::uint8_t>((tail & 0x80) | (byte & 0x7F)));
         break;
-    case OptionTarget::KombiTail:
+    case OptionTarget::ComboTail:
         set.image.set(Index::TailSignal,
                       static_cast<std::uint8_t>((tail & 0x7F) | (index != 0 ? 0x80 : 0)));
         break;

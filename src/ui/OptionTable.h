@@ -11,13 +11,13 @@ struct Setup;
 
 // What selecting an option of a group changes.
 enum class OptionTarget {
-    PitchMode,    // state variable; Board also restricts other choices
-    DrehzahlMode, // state variable
-    ServoMode,    // state variable
-    MainOut,      // image 29 = index
-    TailSignal,   // image 31 bits 0..6 = index, bit 7 kept
-    KombiTail,    // image 31 bit 7 = index, bits 0..6 kept
-    TailBeep,     // image 32 = index
+    PitchMode,  // state variable; Board also restricts other choices
+    SpeedMode,  // state variable
+    ServoMode,  // state variable
+    MainOut,    // image 29 = index
+    TailSignal, // image 31 bits 0..6 = index, bit 7 kept
+    ComboTail,  // image 31 bit 7 = index, bits 0..6 kept
+    TailBeep,   // image 32 = index
 };
 
 struct OptionGroupDefinition {

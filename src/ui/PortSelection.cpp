@@ -14,19 +14,19 @@
 namespace rv {
 
 PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent)
-    : QObject(parent), set_(set), port_(port), cboPort_(cboPort) {
+    : QObject(parent), set_(set), port_(port), portBox_(cboPort) {
     // Before the first fill the box has no entries and shows "COM 1".
-    cboPort_->setPlaceholderText(QStringLiteral("COM 1"));
-    connect(cboPort_, &QComboBox::activated, this, &PortSelection::cboPort_Click);
+    portBox_->setPlaceholderText(QStringLiteral("COM 1"));
+    connect(portBox_, &QComboBox::activated, this, &PortSelection::selectPort);
 
-    deviceLabel_ = new QLabel(cboPort_->parentWidget());
+    deviceLabel_ = new QLabel(portBox_->parentWidget());
     deviceLabel_->setObjectName(QStringLiteral("PortDevice"));
-    if (QLayout* layout = cboPort_->parentWidget()->layout()) {
+    if (QLayout* layout = portBox_->parentWidget()->layout()) {
         layout->addWidget(deviceLabel_);
     }
     // Asking the system for its serial ports takes milliseconds: do it when
     // the list can be seen, not while a file is loaded.
-    cboPort_->parentWidget()->installEventFilter(this);
+    portBox_->parentWidget()->installEventFilter(this);
 }
 
 bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
@@ -38,24 +38,24 @@ bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
 
 void PortSelection::fill() {
     {
-        const QSignalBlocker block(cboPort_);
-        cboPort_->clear();
+        const QSignalBlocker block(portBox_);
+        portBox_->clear();
         for (int number = 1; number <= 16; ++number) {
-            cboPort_->addItem(QStringLiteral("Com%1").arg(number));
+            portBox_->addItem(QStringLiteral("Com%1").arg(number));
         }
-        cboPort_->setCurrentIndex(port_.portNumber() - 1);
+        portBox_->setCurrentIndex(port_.portNumber() - 1);
     }
-    cboPort_Click(port_.portNumber() - 1);
+    selectPort(port_.portNumber() - 1);
 }
 
-void PortSelection::cboPort_Click(int position) {
+void PortSelection::selectPort(int position) {
     if (position < 0 || position > 15) {
         return;
     }
     if (port_.isOpen()) {
         // A command holds the port: its number cannot change now, so the pick is ignored.
-        const QSignalBlocker block(cboPort_);
-        cboPort_->setCurrentIndex(port_.portNumber() - 1);
+        const QSignalBlocker block(portBox_);
+        portBox_->setCurrentIndex(port_.portNumber() - 1);
         return;
     }
     const int number = position + 1;
@@ -65,7 +65,7 @@ void PortSelection::cboPort_Click(int position) {
     }
     port_.setPortNumber(number);
     SettingsStore::write(QStringLiteral("ComPort"), QString::number(port_.portNumber()));
-    if (changed || cboPort_->isVisible()) {
+    if (changed || portBox_->isVisible()) {
         showDevice();
     }
 }
@@ -76,7 +76,7 @@ void PortSelection::showDevice() {
     deviceLabel_->setText(shown);
     const QString tip = device.isEmpty() ? tr("No serial device found for this port.") : device;
     deviceLabel_->setToolTip(tip);
-    cboPort_->setToolTip(tip);
+    portBox_->setToolTip(tip);
 }
 
 } // namespace rv

@@ -18,10 +18,10 @@ class PortSelection : public QObject {
 public:
     PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent = nullptr);
 
-    // Replaces the entries and selects the current port, which runs cboPort_Click.
+    // Replaces the entries and selects the current port, which runs selectPort.
     void fill();
     // A selection, by the user or the program: list position 0..15.
-    void cboPort_Click(int position);
+    void selectPort(int position);
 
     QLabel* deviceLabel() const { return deviceLabel_; }
 
@@ -33,7 +33,7 @@ private:
 
     Setup& set_;
     SerialLink& port_;
-    QComboBox* cboPort_;
+    QComboBox* portBox_;
     QLabel* deviceLabel_ = nullptr;
 };
 

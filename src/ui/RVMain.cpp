@@ -62,11 +62,11 @@ void RVMain::setDocumentOpener(std::function<void(const QString&)> opener) {
     documentOpener() = std::move(opener);
 }
 
-RVMain::RVMain(QWidget* parent) : QMainWindow(parent), com1_(std::make_unique<SerialLink>()) {
+RVMain::RVMain(QWidget* parent) : QMainWindow(parent), port_(std::make_unique<SerialLink>()) {
     setObjectName(QStringLiteral("RVMain"));
     buildWindow();
     buildMenus();
-    Form_Load();
+    startUp();
 }
 
 RVMain::~RVMain() = default;
@@ -83,35 +83,35 @@ void RVMain::buildWindow() {
     layout->addWidget(tabStrip_);
 
     pages_ = new QStackedWidget(central);
-    general_ = new GeneralPage(set_, pages_);
-    setup_ = new SetupPage(set_, pages_);
-    channels_ = new ChannelPage(set_, pages_);
-    speedRows_ = new GovernorSpeedRows(set_);
-    controller_ = new ControllerPage(set_, speedRows_, pages_);
-    general_->setSpeedFrame(controller_->findChild<QGroupBox*>(QStringLiteral("fraSpeed")));
-    for (QWidget* page : {static_cast<QWidget*>(general_), static_cast<QWidget*>(setup_),
-                          static_cast<QWidget*>(channels_), static_cast<QWidget*>(controller_)}) {
+    generalPage_ = new GeneralPage(setup_, pages_);
+    setupPage_ = new SetupPage(setup_, pages_);
+    channelPage_ = new ChannelPage(setup_, pages_);
+    speedRows_ = new GovernorSpeedRows(setup_);
+    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
+    generalPage_->setSpeedFrame(controllerPage_->speedFrame());
+    for (QWidget* page :
+         {static_cast<QWidget*>(generalPage_), static_cast<QWidget*>(setupPage_),
+          static_cast<QWidget*>(channelPage_), static_cast<QWidget*>(controllerPage_)}) {
         pages_->addWidget(page);
     }
     layout->addWidget(pages_, 1);
-    connect(tabStrip_, &QTabBar::currentChanged, this,
-            [this](int index) { TabStrip_Click(index + 1); });
-    connect(setup_, &SetupPage::phaseChannelsEnabled, channels_,
+    connect(tabStrip_, &QTabBar::currentChanged, this, [this](int index) { selectTab(index + 1); });
+    connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
             &ChannelPage::setPhaseOptionsEnabled);
 
-    paraEdit_ = new ValueEditor(set_, central);
-    paraEdit_->hide();
+    valueEditor_ = new ValueEditor(setup_, central);
+    valueEditor_->hide();
     // A slider shows the byte written, and keeps it as written.
-    connect(paraEdit_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
-    layout->addWidget(paraEdit_);
+    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
+    layout->addWidget(valueEditor_);
 
     auto* buttons = new QHBoxLayout;
-    cbDownload_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
-    cbDownload_->setObjectName(QStringLiteral("cbDownload"));
-    cbFlash_ = new QPushButton(QStringLiteral("Save data in Rotavionix"), central);
-    cbFlash_->setObjectName(QStringLiteral("cbFlash"));
-    buttons->addWidget(cbDownload_);
-    buttons->addWidget(cbFlash_);
+    sendButton_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
+    sendButton_->setObjectName(QStringLiteral("cbDownload"));
+    storeButton_ = new QPushButton(QStringLiteral("Save data in Rotavionix"), central);
+    storeButton_->setObjectName(QStringLiteral("cbFlash"));
+    buttons->addWidget(sendButton_);
+    buttons->addWidget(storeButton_);
     layout->addLayout(buttons);
     setCentralWidget(central);
 
@@ -119,15 +119,15 @@ void RVMain::buildWindow() {
     transferStatus_->setObjectName(QStringLiteral("TransferStatus"));
     statusBar()->addWidget(transferStatus_, 1);
 
-    ports_ = new PortSelection(set_, *com1_, setup_->portBox(), this);
+    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
     files_ = new FileCommands(
-        set_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
-        general_->comment(), this);
+        setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
+        generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &RVMain::updateCaption);
 
-    device_ = new DeviceCommands(set_, *com1_, texts_, this, this);
-    connect(cbDownload_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
-    connect(cbFlash_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
+    device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
+    connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
+    connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);
     connect(device_, &DeviceCommands::busyChanged, this, [this](bool busy) {
         if (busy) {
@@ -179,43 +179,43 @@ void RVMain::buildMenus() {
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
-    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &RVMain::mnuClose_Click);
+    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &RVMain::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence::Quit);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
-                                           &RVMain::mnuSprache_Click);
+                                           &RVMain::chooseLanguage);
     language->setObjectName(QStringLiteral("mnuSprache"));
 
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &RVMain::mnuHelp_Click);
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &RVMain::openHelp);
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help); // keeps F1 working while the menu bar is closed
 }
 
-void RVMain::Form_Load() {
+void RVMain::startUp() {
     const StartupSettings settings = readStartupSettings();
-    com1_->setPortNumber(settings.portNumber);
+    port_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
     const StartupFile startFile = startupParameterFile(settings.lastFile);
-    set_.currentFileName = startFile.path;
+    setup_.currentFileName = startFile.path;
     if (startFile.remember) {
         SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
     }
-    sprache_ = settings.sprache;
-    if (sprache_ == LanguageNotChosen) {
+    language_ = settings.sprache;
+    if (language_ == LanguageNotChosen) {
         // A first start insists on one of the three languages.
         std::optional<int> chosen;
         while (!(chosen = askLanguage(this, false))) {
         }
-        sprache_ = *chosen;
+        language_ = *chosen;
     }
-    SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));
+    SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
     loadQtTranslations();
 
-    const AppliedTexts applied = applyTexts(this, sprache_);
+    const AppliedTexts applied = applyTexts(this, language_);
     texts_ = applied.messages;
     fileFilter_ = applied.fileFilter;
     for (const QString& missing : applied.missingTargets) {
@@ -225,7 +225,7 @@ void RVMain::Form_Load() {
 
     files_->loadCurrentFile();
 
-    applyTabCaptions(tabStrip_, sprache_);
+    applyTabCaptions(tabStrip_, language_);
     updateCaption();
 
     {
@@ -234,26 +234,26 @@ void RVMain::Form_Load() {
     }
     pages_->setCurrentIndex(0);
 
-    controller_->expertMode()->setChecked(false);
-    controller_->ReglerMode_Click(); // the window always opens with the expert rows hidden
+    controllerPage_->expertMode()->setChecked(false);
+    controllerPage_->showExpertRows(); // the window always opens with the expert rows hidden
 }
 
 void RVMain::loadQtTranslations() {
     // Message-box buttons, file dialogs and the program's own messages speak
     // the chosen language too.
-    if (sprache_ == English) {
+    if (language_ == English) {
         return; // Qt and the program speak English by themselves
     }
     static const char* const locales[] = {"de", "en", "fr"};
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* module : {"qtbase_", "qtserialport_"}) {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QLatin1String(module) + QLatin1String(locales[sprache_]), folder)) {
+        if (translator->load(QLatin1String(module) + QLatin1String(locales[language_]), folder)) {
             QCoreApplication::installTranslator(translator.get());
             translators_.push_back(std::move(translator));
         }
     }
-    translators_.push_back(std::make_unique<ProgramTranslator>(sprache_));
+    translators_.push_back(std::make_unique<ProgramTranslator>(language_));
     QCoreApplication::installTranslator(translators_.back().get());
 }
 
@@ -276,24 +276,24 @@ void RVMain::refreshAccessibleNames() {
             widget->setAccessibleName(label->text().trimmed());
         }
     };
-    setup_->refreshAccessibleNames();
-    controller_->refreshAccessibleNames();
+    setupPage_->refreshAccessibleNames();
+    controllerPage_->refreshAccessibleNames();
     nameFrom("Comment", "fraComment");
     nameFrom("Pic1", "Knüppel");
     nameFrom("TPara", "Label15");
-    channels_->refreshAccessibleNames();
+    channelPage_->refreshAccessibleNames();
 }
 
 void RVMain::updateCaption() {
-    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, set_.currentFileName));
+    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, setup_.currentFileName));
 }
 
-void RVMain::TabStrip_Click(int tab) {
+void RVMain::selectTab(int tab) {
     if (tab < 1 || tab > 4) {
         return;
     }
     if (tab == 1 || tab == 4) {
-        general_->ShowCurves();
+        generalPage_->showCurves();
     }
     if (tabStrip_->currentIndex() != tab - 1) {
         const QSignalBlocker block(tabStrip_);
@@ -309,34 +309,34 @@ void RVMain::TabStrip_Click(int tab) {
     }
 }
 
-void RVMain::mnuHelp_Click() {
+void RVMain::openHelp() {
     static const char* const documents[] = {"Rotavionix_D.PDF", "Rotavionix_E.PDF",
                                             "Rotavionix_F.PDF"};
-    if (isLanguage(sprache_)) {
-        documentOpener()(QString::fromLatin1(documents[sprache_]));
+    if (isLanguage(language_)) {
+        documentOpener()(QString::fromLatin1(documents[language_]));
     }
 }
 
-void RVMain::mnuSprache_Click() {
+void RVMain::chooseLanguage() {
     const std::optional<int> chosen = askLanguage(this, true);
     if (!chosen) {
         return; // cancelled, or not 1, 2 or 3: the language stays and nothing is stored
     }
-    sprache_ = *chosen;
-    SettingsStore::write(QStringLiteral("Language"), QString::number(sprache_));
+    language_ = *chosen;
+    SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
     MessageBox::inform(this, texts_.LCHANGE);
 }
 
-void RVMain::mnuClose_Click() {
+void RVMain::closeWindow() {
     close();
 }
 
 void RVMain::showValueEditor() {
-    paraEdit_->show();
-    paraEdit_->setFocus();
+    valueEditor_->show();
+    valueEditor_->setFocus();
 }
 
-bool RVMain::Form_QueryUnload() {
+bool RVMain::confirmDiscard() {
     if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
         return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical, QMessageBox::No);
@@ -345,17 +345,17 @@ bool RVMain::Form_QueryUnload() {
 }
 
 void RVMain::adoptSetup(const Setup& loaded) {
-    set_ = loaded;
+    setup_ = loaded;
     showSetup();
     ports_->fill();
 }
 
 void RVMain::showSetup() {
-    general_->showSetup(set_);
-    setup_->showSetup(set_);
-    channels_->showSetup(set_);
-    controller_->showSetup(set_);
-    speedRows_->showSetup(set_);
+    generalPage_->showSetup(setup_);
+    setupPage_->showSetup(setup_);
+    channelPage_->showSetup(setup_);
+    controllerPage_->showSetup(setup_);
+    speedRows_->showSetup(setup_);
 }
 
 void RVMain::closeEvent(QCloseEvent* event) {
@@ -365,7 +365,7 @@ void RVMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!Form_QueryUnload()) {
+    if (!confirmDiscard()) {
         event->ignore();
         return;
     }

@@ -38,22 +38,22 @@ public:
     explicit RVMain(QWidget* parent = nullptr);
     ~RVMain() override;
 
-    Setup& parameters() { return set_; }
-    const Setup& setup() const { return set_; }
-    int Sprache() const { return sprache_; }
+    Setup& setup() { return setup_; }
+    const Setup& setup() const { return setup_; }
+    int language() const { return language_; }
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
-    GeneralPage& generalPage() { return *general_; }
-    ChannelPage& channelPage() { return *channels_; }
-    SerialLink& serialPort() { return *com1_; }
+    GeneralPage& generalPage() { return *generalPage_; }
+    ChannelPage& channelPage() { return *channelPage_; }
+    SerialLink& serialPort() { return *port_; }
 
     // tab: 1..4, as the user selecting a tab.
-    void TabStrip_Click(int tab);
-    void mnuHelp_Click();
-    void mnuSprache_Click();
-    void mnuClose_Click();
+    void selectTab(int tab);
+    void openHelp();
+    void chooseLanguage();
+    void closeWindow();
     void showValueEditor();
 
     // Opens a help document by its bare name; replaced by tests.
@@ -65,35 +65,35 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
-    void Form_Load();
+    void startUp();
     void loadQtTranslations();
     void refreshAccessibleNames();
     void updateCaption();
-    bool Form_QueryUnload();
+    bool confirmDiscard();
     // Takes a loaded setup and shows it.
     void adoptSetup(const Setup& loaded);
     // Every page shows the setup; no control's handler runs.
     void showSetup();
 
-    Setup set_;
+    Setup setup_;
     MessageTexts texts_;
     QString fileFilter_;
-    int sprache_ = 100;
+    int language_ = 100;
     bool closeAfterCommand_ = false;
 
-    std::unique_ptr<SerialLink> com1_;
+    std::unique_ptr<SerialLink> port_;
     std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
 
     QTabBar* tabStrip_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    GeneralPage* general_ = nullptr;
-    SetupPage* setup_ = nullptr;
-    ChannelPage* channels_ = nullptr;
-    ControllerPage* controller_ = nullptr;
+    GeneralPage* generalPage_ = nullptr;
+    SetupPage* setupPage_ = nullptr;
+    ChannelPage* channelPage_ = nullptr;
+    ControllerPage* controllerPage_ = nullptr;
     GovernorSpeedRows* speedRows_ = nullptr;
-    ValueEditor* paraEdit_ = nullptr;
-    QPushButton* cbDownload_ = nullptr;
-    QPushButton* cbFlash_ = nullptr;
+    ValueEditor* valueEditor_ = nullptr;
+    QPushButton* sendButton_ = nullptr;
+    QPushButton* storeButton_ = nullptr;
     QLabel* transferStatus_ = nullptr;
 
     PortSelection* ports_ = nullptr;

@@ -42,16 +42,16 @@ QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
 
 } // namespace
 
-SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
+SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), setup_(set) {
     setObjectName(QStringLiteral("fraSetup"));
     auto* grid = new QGridLayout(this);
 
     // Created in reading order, which is also the Tab order.
     grid->addWidget(createOptionFrame(OptionTarget::PitchMode), 0, 0);
-    grid->addWidget(createOptionFrame(OptionTarget::DrehzahlMode), 0, 1);
+    grid->addWidget(createOptionFrame(OptionTarget::SpeedMode), 0, 1);
     grid->addWidget(createOptionFrame(OptionTarget::MainOut), 0, 2);
     grid->addWidget(createOptionFrame(OptionTarget::TailSignal), 1, 0);
-    grid->addWidget(createOptionFrame(OptionTarget::KombiTail), 1, 1);
+    grid->addWidget(createOptionFrame(OptionTarget::ComboTail), 1, 1);
     grid->addWidget(createOptionFrame(OptionTarget::TailBeep), 1, 2);
     grid->addWidget(createSwashplateFrame(), 2, 0, 1, 2);
     grid->addWidget(createServoFrame(), 2, 2);
@@ -71,7 +71,7 @@ SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), set_(set) {
             connect(group, &OptionGroup::clicked, this, &SetupPage::selectHeliType);
         } else {
             connect(group, &OptionGroup::clicked, this,
-                    [this, target](int index) { applyOptionSelection(set_, target, index); });
+                    [this, target](int index) { applyOptionSelection(setup_, target, index); });
         }
     }
 }
@@ -102,7 +102,7 @@ QGroupBox* SetupPage::createSwashplateFrame() {
     layout->addLayout(options);
 
     auto* parts = new QGridLayout;
-    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(parts, i);
     }
@@ -131,7 +131,7 @@ QGroupBox* SetupPage::createServoFrame() {
 QGroupBox* SetupPage::createDualRateFrame() {
     QGroupBox* frame = newFrame("fraDualRate", "Tail Servo", this);
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(layout, i);
     }
@@ -143,7 +143,7 @@ QGroupBox* SetupPage::createDualRateFrame() {
 QGroupBox* SetupPage::createFlashFrame() {
     QGroupBox* frame = newFrame("fraFlash", "Flash Frequency (Timed in milliseconds)", this);
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(set_, frame);
+    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridColumn(layout, i);
         layout->setColumnStretch(i, 1);
@@ -154,6 +154,7 @@ QGroupBox* SetupPage::createFlashFrame() {
 
 QGroupBox* SetupPage::createPortFrame() {
     QGroupBox* frame = newFrame("fraComPort", "COM Port", this);
+    portFrame_ = frame;
     portLayout_ = new QVBoxLayout(frame);
     portBox_ = new QComboBox(frame);
     portBox_->setObjectName(QStringLiteral("cboPort"));
@@ -164,17 +165,17 @@ QGroupBox* SetupPage::createPortFrame() {
 }
 
 void SetupPage::selectHeliType(int index) {
-    rv::selectHeliType(set_, index);
+    rv::selectHeliType(setup_, index);
     if (index == RpmControlled) {
         // Forced by the heli type, even when selected already.
-        optionGroup(OptionTarget::DrehzahlMode)->show(set_.speedMode);
-        optionGroup(OptionTarget::ServoMode)->show(set_.swashplateType);
+        optionGroup(OptionTarget::SpeedMode)->show(setup_.speedMode);
+        optionGroup(OptionTarget::ServoMode)->show(setup_.swashplateType);
     }
     showHeliTypeRestrictions(index == RpmControlled);
 }
 
 void SetupPage::showHeliTypeRestrictions(bool rpmControlled) {
-    optionGroup(OptionTarget::DrehzahlMode)->setOptionEnabled(Governor, !rpmControlled);
+    optionGroup(OptionTarget::SpeedMode)->setOptionEnabled(Governor, !rpmControlled);
     OptionGroup* swashplate = optionGroup(OptionTarget::ServoMode);
     swashplate->setOptionEnabled(0, !rpmControlled);
     swashplate->setOptionEnabled(1, !rpmControlled);
@@ -200,7 +201,7 @@ void SetupPage::showSetup(const Setup& setup) {
 }
 
 void SetupPage::setServoReversed(int servo) {
-    rv::setServoReversed(set_, servo, servoReverse_.at(servo)->isChecked());
+    rv::setServoReversed(setup_, servo, servoReverse_.at(servo)->isChecked());
 }
 
 OptionGroup* SetupPage::optionGroup(OptionTarget target) const {
@@ -220,9 +221,7 @@ void SetupPage::refreshAccessibleNames() {
     for (SliderRow* row : rows_) {
         row->refreshAccessibleName();
     }
-    if (auto* frame = findChild<QGroupBox*>(QStringLiteral("fraComPort"))) {
-        portBox_->setAccessibleName(frame->title());
-    }
+    portBox_->setAccessibleName(portFrame_->title());
 }
 
 } // namespace rv

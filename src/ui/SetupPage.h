@@ -53,12 +53,13 @@ private:
     QGroupBox* createFlashFrame();
     QGroupBox* createPortFrame();
 
-    Setup& set_;
+    Setup& setup_;
     QList<OptionGroup*> groups_;
     QList<SliderRow*> rows_;
     std::array<QCheckBox*, 3> servoReverse_{};
     QComboBox* portBox_ = nullptr;
     QBoxLayout* portLayout_ = nullptr;
+    QGroupBox* portFrame_ = nullptr;
 };
 
 } // namespace rv

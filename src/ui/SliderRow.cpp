@@ -36,7 +36,7 @@ void SliderValueLabel::showRestoreTip() {
 }
 
 SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent)
-    : QObject(parent), set_(set), definition_(definition),
+    : QObject(parent), setup_(set), definition_(definition),
       caption_(new QLabel(QString::fromUtf8(definition.englishCaption), parent)),
       slider_(new QSlider(Qt::Horizontal, parent)), value_(new SliderValueLabel(parent)) {
     setObjectName(QLatin1String(definition.slider) + QLatin1String("Row"));
@@ -56,10 +56,10 @@ SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* pa
     value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     refreshAccessibleName();
 
-    connect(slider_, &QSlider::valueChanged, this, &SliderRow::Slider_Change);
+    connect(slider_, &QSlider::valueChanged, this, &SliderRow::setPosition);
     // The part rows only show their value; they have nothing to restore.
     if (definition.kind != SliderKind::Part) {
-        connect(value_, &SliderValueLabel::doubleClicked, this, &SliderRow::ValueLabel_DblClick);
+        connect(value_, &SliderValueLabel::doubleClicked, this, &SliderRow::restorePosition);
         value_->setRestorable(true);
     }
 }
@@ -78,9 +78,9 @@ void SliderRow::refreshAccessibleName() {
     slider_->setAccessibleName(name.trimmed());
 }
 
-void SliderRow::Slider_Change(int position) {
+void SliderRow::setPosition(int position) {
     value_->setText(SliderArithmetic::labelText(definition_, position));
-    storeSliderPosition(set_, definition_, position);
+    setSliderPosition(setup_, definition_, position);
 }
 
 void SliderRow::showSetup(const Setup& setup) {
@@ -89,9 +89,9 @@ void SliderRow::showSetup(const Setup& setup) {
     value_->setText(SliderArithmetic::labelText(definition_, slider_->value()));
 }
 
-void SliderRow::ValueLabel_DblClick() {
-    // setValue runs Slider_Change only when the position actually moves.
-    slider_->setValue(referencePosition(set_, definition_));
+void SliderRow::restorePosition() {
+    // setValue runs setPosition only when the position actually moves.
+    slider_->setValue(referencePosition(setup_, definition_));
 }
 
 void SliderRow::addToGridRow(QGridLayout* grid, int row) {

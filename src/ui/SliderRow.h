@@ -52,9 +52,9 @@ public:
     // Shows the setup's value without writing it back.
     void showSetup(const Setup& setup);
     // Runs on every position change, by the user or by the program.
-    void Slider_Change(int position);
+    void setPosition(int position);
     // Puts the slider back to the value of the last load or save.
-    void ValueLabel_DblClick();
+    void restorePosition();
 
     // Places caption, slider and value label in one line of a grid.
     void addToGridRow(QGridLayout* grid, int row);
@@ -62,7 +62,7 @@ public:
     void addToGridColumn(QGridLayout* grid, int column);
 
 private:
-    Setup& set_;
+    Setup& setup_;
     const SliderDefinition& definition_;
     QLabel* caption_;
     QSlider* slider_;

@@ -50,30 +50,30 @@ ValueEditor::ValueEditor(Setup& set, QWidget* parent)
     layout->addWidget(down_, 0, 4);
     layout->addWidget(message_, 1, 0, 1, 5);
 
-    connect(up_, &QPushButton::clicked, this, &ValueEditor::cmdUp_Click);
-    connect(down_, &QPushButton::clicked, this, &ValueEditor::cmdDown_Click);
-    connect(valueText_, &QLineEdit::returnPressed, this, &ValueEditor::TPara_DblClick);
+    connect(up_, &QPushButton::clicked, this, &ValueEditor::showNextEntry);
+    connect(down_, &QPushButton::clicked, this, &ValueEditor::showPreviousEntry);
+    connect(valueText_, &QLineEdit::returnPressed, this, &ValueEditor::writeEntry);
     valueText_->installEventFilter(this);
     setVisible(false);
 }
 
-void ValueEditor::cmdUp_Click() {
-    if (paraEd_ < ParameterImage::ValueEditorLast) {
-        ++paraEd_;
+void ValueEditor::showNextEntry() {
+    if (entryIndex_ < ParameterImage::ValueEditorLast) {
+        ++entryIndex_;
     }
     refresh();
 }
 
-void ValueEditor::cmdDown_Click() {
-    if (paraEd_ > 0) {
-        --paraEd_;
+void ValueEditor::showPreviousEntry() {
+    if (entryIndex_ > 0) {
+        --entryIndex_;
     }
     refresh();
 }
 
 void ValueEditor::refresh() {
-    indexLabel_->setText(QString::number(paraEd_));
-    valueText_->setText(QString::number(set_.image.at(paraEd_)));
+    indexLabel_->setText(QString::number(entryIndex_));
+    valueText_->setText(QString::number(set_.image.at(entryIndex_)));
     message_->clear();
 }
 
@@ -92,7 +92,7 @@ QString quotedEntry(const QString& text) {
 }
 } // namespace
 
-void ValueEditor::TPara_DblClick() {
+void ValueEditor::writeEntry() {
     const QString text = valueText_->text().trimmed();
     const std::optional<int> byte = parseByte(text, QLocale());
     if (!byte) {
@@ -102,28 +102,28 @@ void ValueEditor::TPara_DblClick() {
                               : tr("\"%1\" is not a number; nothing written.").arg(quoted));
         return;
     }
-    set_.image.set(paraEd_, static_cast<std::uint8_t>(*byte));
-    message_->setText(tr("P%1 = %2 written.").arg(paraEd_).arg(*byte));
-    Q_EMIT byteWritten(paraEd_);
+    set_.image.set(entryIndex_, static_cast<std::uint8_t>(*byte));
+    message_->setText(tr("P%1 = %2 written.").arg(entryIndex_).arg(*byte));
+    Q_EMIT byteWritten(entryIndex_);
 }
 
 QString ValueEditor::message() const {
     return message_->text();
 }
 
-void ValueEditor::ParaEdit_DblClick() {
+void ValueEditor::closeEditor() {
     setVisible(false);
 }
 
 void ValueEditor::mouseDoubleClickEvent(QMouseEvent* event) {
     QGroupBox::mouseDoubleClickEvent(event);
-    ParaEdit_DblClick();
+    closeEditor();
 }
 
 void ValueEditor::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
-        ParaEdit_DblClick();
+        closeEditor();
         return;
     }
     QGroupBox::keyPressEvent(event);
@@ -136,7 +136,7 @@ void ValueEditor::showEvent(QShowEvent* event) {
 
 bool ValueEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == valueText_ && event->type() == QEvent::MouseButtonDblClick) {
-        TPara_DblClick();
+        writeEntry();
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

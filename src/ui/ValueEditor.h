@@ -20,13 +20,13 @@ class ValueEditor : public QGroupBox {
 public:
     explicit ValueEditor(Setup& set, QWidget* parent = nullptr);
 
-    int ParaEd() const { return paraEd_; }
+    int entryIndex() const { return entryIndex_; }
 
-    void cmdUp_Click();
-    void cmdDown_Click();
+    void showNextEntry();
+    void showPreviousEntry();
     // Writes the number in TPara to the image at ParaEd; also run by Enter.
-    void TPara_DblClick();
-    void ParaEdit_DblClick();
+    void writeEntry();
+    void closeEditor();
 
     // Shows ParaEd and its current byte.
     void refresh();
@@ -49,7 +49,7 @@ protected:
 
 private:
     Setup& set_;
-    int paraEd_ = 0;
+    int entryIndex_ = 0;
     QLabel* indexLabel_;
     QLineEdit* valueText_;
     QPushButton* up_;

@@ -78,7 +78,7 @@ rv::RVMain& WindowFixture::start() {
 
 void WindowFixture::stop() {
     if (window_) {
-        window_->parameters().changed = false;
+        window_->setup().changed = false;
         window_.reset();
     }
 }
