@@ -6,6 +6,9 @@
 #include "model/Rounding.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
+#include "ui/FlightPhasePanel.h"
+#include "ui/GeneralPage.h"
+#include "ui/GovernorSpeedRows.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -48,6 +51,25 @@ class TestParameterSets : public QObject {
     }
 
 private Q_SLOTS:
+    // Asking whether anything is unsaved (on open or close) changes nothing:
+    // a restore afterwards still goes back to the values of the load.
+    void unsavedChangesCheckLeavesTheRestoresAlone() {
+        WindowFixture fx;
+        RVMain& window = startNeutral(fx);
+        auto* switchTime = window.findChild<QSlider*>(QStringLiteral("PhaseChangeSl"));
+        auto* hoverSpeed = window.findChild<QSlider*>(QStringLiteral("SchwebenSl"));
+        switchTime->setValue(12);
+        hoverSpeed->setValue(2000);
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
+        QVERIFY(window.fileCommands().hasUnsavedChanges()); // asking twice: still unsaved
+        window.generalPage().flightPhase()->restoreHoverToAcro();
+        QCOMPARE(switchTime->value(), 5);
+        QCOMPARE(window.setup().hoverToAcroTenths, 5);
+        window.findChild<GovernorSpeedRows*>()->restoreHoverSpeed();
+        QCOMPARE(hoverSpeed->value(), 1500);
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
+    }
+
     void loadedBytesGoThroughTheControls() {
         WindowFixture fx;
         RVMain& window = startNeutral(fx);
