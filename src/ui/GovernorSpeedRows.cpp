@@ -90,10 +90,12 @@ void GovernorSpeedRows::SpeedAcro_DblClick() {
 }
 
 void GovernorSpeedRows::applySpeeds() {
-    const std::uint8_t hoverByte = set_.image.at(Index::HoverSpeed);
     // A stored speed beyond the slider's range is shown as the range's end,
-    // so that display and slider never disagree.
-    speedHover_->setText(formatSpeed(speedFromByte(hoverByte)));
+    // so that display and slider never disagree; entries 4 and 5 follow the
+    // speed shown, which is what a save stores.
+    const int hoverSpeed = speedFromByte(set_.image.at(Index::HoverSpeed));
+    speedHover_->setText(formatSpeed(hoverSpeed));
+    const auto hoverByte = static_cast<std::uint8_t>(hoverSpeed / 10);
     set_.image.set(Index::SpeedFactor06, speedFactor(hoverByte, 6));
     set_.image.set(Index::SpeedFactor07, speedFactor(hoverByte, 7));
     schwebenSl_->setValue(speedOf(speedHover_->text()));
