@@ -4,10 +4,14 @@
 //   1  a Parameter image: the check that refuses what the controls cannot show;
 //   2  a curve: gap filling;
 //   3  an image and curves: the text of every transfer block;
-//   4  a typed number: the value editor's byte and the switch times.
+//   4  a typed number: the value editor's byte and the switch times;
+//   5  a parameter file loaded into the window's setup, saved, loaded and saved
+//      again, and sent (bytes after the first record are loaded first, so that
+//      the setup the file meets varies too).
 // A broken property aborts; the sanitizers catch undefined behaviour.
 
 #include "files/ParameterRecord.h"
+#include "files/SetupRecord.h"
 #include "files/Windows1252.h"
 #include "link/TransferProtocol.h"
 #include "model/FlightPhaseValues.h"
@@ -20,13 +24,17 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <variant>
 
 namespace {
 
-void check(bool condition) {
+// Names the broken property's line before libFuzzer prints the stack.
+void check(bool condition, int line = __builtin_LINE()) {
     if (!condition) {
+        std::fprintf(stderr, "fuzz_core.cpp:%d: property broken\n", line);
         std::abort();
     }
 }
@@ -149,20 +157,16 @@ QList<Command> commandsOf(const QByteArray& text) {
     return commands;
 }
 
-void checkBlockTexts(const QByteArray& input) {
-    QByteArray bytes = input.left(rv::ParameterImage::Size + rv::CurveSet::Count * 2 * 11 + 1);
-    bytes.append(rv::ParameterImage::Size + rv::CurveSet::Count * 2 * 11 + 1 - bytes.size(), '\0');
-    const rv::ParameterImage image = imageFrom(bytes);
-    rv::CurveSet curves;
-    const char* curveData = bytes.constData() + rv::ParameterImage::Size;
-    for (const char letter : rv::CurveSet::SendOrder) {
-        curves.byLetter(letter) = curveFrom(curveData);
-        curveData += 2 * rv::CurvePoints;
-    }
-    const bool withChannelTable = (bytes.back() & 1) != 0;
-    for (const auto& block : rv::TransferProtocol::transferPlan(withChannelTable)) {
-        const QList<Command> commands =
-            commandsOf(rv::TransferProtocol::blockText(block, image, curves));
+// Every block of the plan, in order, carries the image entries as they stand
+// and the curves with their gaps filled.
+void checkSentBlocks(const QList<QByteArray>& texts, bool withChannelTable,
+                     const rv::ParameterImage& image, const rv::CurveSet& curves) {
+    const QList<rv::TransferProtocol::Block> plan =
+        rv::TransferProtocol::transferPlan(withChannelTable);
+    check(texts.size() == plan.size());
+    for (qsizetype b = 0; b < plan.size(); ++b) {
+        const rv::TransferProtocol::Block& block = plan[b];
+        const QList<Command> commands = commandsOf(texts[b]);
         if (block.isCurve()) {
             const rv::Curve sent = rv::FillCurveGaps(curves.byLetter(block.curveLetter));
             check(commands.size() == rv::CurvePoints);
@@ -177,6 +181,91 @@ void checkBlockTexts(const QByteArray& input) {
                       commands[k].value == image.at(block.entries[k]));
             }
         }
+    }
+}
+
+void checkBlockTexts(const QByteArray& input) {
+    QByteArray bytes = input.left(rv::ParameterImage::Size + rv::CurveSet::Count * 2 * 11 + 1);
+    bytes.append(rv::ParameterImage::Size + rv::CurveSet::Count * 2 * 11 + 1 - bytes.size(), '\0');
+    const rv::ParameterImage image = imageFrom(bytes);
+    rv::CurveSet curves;
+    const char* curveData = bytes.constData() + rv::ParameterImage::Size;
+    for (const char letter : rv::CurveSet::SendOrder) {
+        curves.byLetter(letter) = curveFrom(curveData);
+        curveData += 2 * rv::CurvePoints;
+    }
+    const bool withChannelTable = (bytes.back() & 1) != 0;
+    QList<QByteArray> texts;
+    for (const auto& block : rv::TransferProtocol::transferPlan(withChannelTable)) {
+        texts.append(rv::TransferProtocol::blockText(block, image, curves));
+    }
+    checkSentBlocks(texts, withChannelTable, image, curves);
+}
+
+// The stream split after each "E": no command letter is an "E".
+QList<QByteArray> blocksOf(const QByteArray& stream) {
+    QList<QByteArray> blocks;
+    qsizetype start = 0;
+    for (qsizetype end = stream.indexOf('E'); end >= 0; end = stream.indexOf('E', start)) {
+        blocks.append(stream.mid(start, end + 1 - start));
+        start = end + 1;
+    }
+    check(start == stream.size());
+    return blocks;
+}
+
+// A record either loads or is refused for the first entry the window cannot
+// show, and a refusal leaves the window's setup as it was.
+std::variant<rv::Setup, rv::Refusal> loadChecked(const rv::Setup& previous,
+                                                 const QByteArray& record) {
+    const rv::Setup before = previous;
+    std::variant<rv::Setup, rv::Refusal> result = rv::applyRecord(previous, record);
+    check(previous == before);
+    rv::ParameterSet decoded;
+    rv::decodeRecord(record, decoded);
+    const std::optional<int> unshowable = rv::firstUnshowableEntry(decoded.image);
+    if (const auto* refusal = std::get_if<rv::Refusal>(&result)) {
+        check(unshowable && refusal->entry == *unshowable &&
+              refusal->value == decoded.image.at(*unshowable));
+    } else {
+        check(!unshowable);
+    }
+    return result;
+}
+
+void checkSetupRoundTrip(const QByteArray& input) {
+    rv::Setup previous;
+    if (input.size() > rv::RecordSize) {
+        auto first = loadChecked(previous, input.mid(rv::RecordSize));
+        if (auto* loaded = std::get_if<rv::Setup>(&first)) {
+            previous = std::move(*loaded);
+        }
+    }
+    const auto result = loadChecked(previous, input.left(rv::RecordSize));
+    const auto* loaded = std::get_if<rv::Setup>(&result);
+    if (!loaded) {
+        return;
+    }
+
+    // What the program saved reads back and saves to the same bytes, and
+    // neither the save nor that load leaves anything unsaved.
+    const QByteArray saved = rv::recordOf(*loaded);
+    check(saved.size() == rv::RecordSize);
+    const rv::Setup afterSave = rv::savedSetup(*loaded);
+    check(!rv::hasUnsavedChanges(afterSave));
+    check(rv::recordOf(afterSave) == saved);
+    const auto reopened = loadChecked(afterSave, saved);
+    const auto* again = std::get_if<rv::Setup>(&reopened);
+    check(again != nullptr);
+    check(rv::recordOf(*again) == saved);
+    check(!rv::hasUnsavedChanges(*again));
+
+    // What goes out on the wire is what a save would store.
+    rv::ParameterSet stored;
+    rv::decodeRecord(saved, stored);
+    for (const bool withChannelTable : {false, true}) {
+        checkSentBlocks(blocksOf(rv::transferStream(*loaded, withChannelTable)), withChannelTable,
+                        stored.image, stored.curves);
     }
 }
 
@@ -209,7 +298,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1),
                                                      static_cast<qsizetype>(size - 1));
-    switch (data[0] % 5) {
+    switch (data[0] % 6) {
     case 0:
         checkRecord(input);
         break;
@@ -222,8 +311,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 3:
         checkBlockTexts(input);
         break;
-    default:
+    case 4:
         checkNumberReading(input);
+        break;
+    default:
+        checkSetupRoundTrip(input);
         break;
     }
     return 0;

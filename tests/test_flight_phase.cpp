@@ -121,14 +121,14 @@ private Q_SLOTS:
         QCOMPARE(set.image.at(4), 90);
         QCOMPARE(set.image.at(5), 105);
 
-        set.image.set(6, 25); // 17.5 -> 18
+        set.image.set(6, 65); // 45.5 -> 46
         load();
-        QCOMPARE(set.image.at(4), 15);
-        QCOMPARE(set.image.at(5), 18);
-        set.image.set(6, 15); // 10.5 -> 10
+        QCOMPARE(set.image.at(4), 39);
+        QCOMPARE(set.image.at(5), 46);
+        set.image.set(6, 55); // 38.5 -> 38
         load();
-        QCOMPARE(set.image.at(4), 9);
-        QCOMPARE(set.image.at(5), 10);
+        QCOMPARE(set.image.at(4), 33);
+        QCOMPARE(set.image.at(5), 38);
     }
 
     void speedsBeyondTheSliderRangeAreLimitedToItsEnds() {
@@ -140,7 +140,8 @@ private Q_SLOTS:
         QCOMPARE(text("SpeedAcro"), QStringLiteral("500"));
         QCOMPARE(text("HoverAcro"), QStringLiteral("2"));
         QCOMPARE(slider("SchwebenSl")->value(), 2500);
-        QCOMPARE(set.image.at(4), 153); // derived from the byte as loaded
+        QCOMPARE(set.image.at(4), 150); // derived from the speed shown, as saved
+        QCOMPARE(set.image.at(5), 175);
         collect();
         QCOMPARE(set.image.at(6), 250);
         QCOMPARE(set.image.at(7), 50);

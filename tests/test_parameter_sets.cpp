@@ -76,20 +76,20 @@ private Q_SLOTS:
         QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         fx.writeFile(QStringLiteral("a.rvc"),
-                     withBytes(neutral(), {{14, 200}, {6, 25}, {2, 15}, {3, 8}}));
+                     withBytes(neutral(), {{14, 200}, {6, 65}, {2, 15}, {3, 8}}));
         open(fx, QStringLiteral("a.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(sliderPosition(window, "Para14Sl"), 78);
         QCOMPARE(int(window.setup().image.at(14)), 198);
-        QCOMPARE(int(window.setup().image.at(4)), 15);
-        QCOMPARE(int(window.setup().image.at(5)), 18);
+        QCOMPARE(int(window.setup().image.at(4)), 39);
+        QCOMPARE(int(window.setup().image.at(5)), 46);
         QCOMPARE(sliderPosition(window, "PhaseChangeSl"), 15);
         QVERIFY(window.fileCommands().hasUnsavedChanges()); // 200 became 198
 
-        fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 15}}));
+        fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 10}}));
         open(fx, QStringLiteral("b.rvc"));
-        QCOMPARE(int(window.setup().image.at(4)), 9);
-        QCOMPARE(int(window.setup().image.at(5)), 10);
+        QCOMPARE(int(window.setup().image.at(4)), 30); // from the 500 rpm shown
+        QCOMPARE(int(window.setup().image.at(5)), 35);
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboPort"))->count(), 16);
     }
 
@@ -520,9 +520,10 @@ private Q_SLOTS:
             expected[18] = char(std::min(in(18), 100));
             expected[2] = char(std::min(in(2), 20));
             expected[3] = char(std::min(in(3), 20));
-            expected[4] = char(rv::roundHalfEven(in(6) * 6 / 10.0));
-            expected[5] = char(rv::roundHalfEven(in(6) * 7 / 10.0));
-            expected[6] = char(std::clamp(in(6), 50, 250));
+            const int hoverShown = std::clamp(in(6), 50, 250); // what 4 and 5 derive from
+            expected[4] = char(rv::roundHalfEven(hoverShown * 6 / 10.0));
+            expected[5] = char(rv::roundHalfEven(hoverShown * 7 / 10.0));
+            expected[6] = char(hoverShown);
             expected[7] = char(std::clamp(in(7), 50, 250));
             expected[38] = char(std::min(in(38), 100));
             expected[39] = char(std::min(in(39), 100));

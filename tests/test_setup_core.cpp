@@ -118,6 +118,29 @@ private Q_SLOTS:
         curveEdited.changed = true;
         QVERIFY(hasUnsavedChanges(curveEdited));
     }
+
+    // A file the program saved opens without unsaved changes and saves to the
+    // same bytes, also when the window had to limit a governor speed (hover
+    // byte 3 or 255) while loading the original.
+    void savedFileReopensAsSaved() {
+        const QDir folder(QStringLiteral(RV_SOURCE_DIR "/tests/data/regression"));
+        QList<QByteArray> records{withBytes(defaultRecord(), {{Index::HoverSpeed, 255}})};
+        for (const QString& name : folder.entryList({QStringLiteral("[0-9][0-9].rvc")})) {
+            records.append(fileBytes(folder.filePath(name)));
+        }
+        Setup setup;
+        for (const QByteArray& record : records) {
+            const auto result = applyRecord(setup, record);
+            if (!std::holds_alternative<Setup>(result)) {
+                continue;
+            }
+            const Setup saved = savedSetup(std::get<Setup>(result));
+            const QByteArray bytes = recordOf(saved);
+            setup = loaded(saved, bytes);
+            QVERIFY(!hasUnsavedChanges(setup));
+            QCOMPARE(recordOf(setup), bytes);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSetupCore)

@@ -50,10 +50,11 @@ void applyFlightPhaseValues(Setup& setup) {
     const ParameterImage& loaded = setup.image;
     setup.hoverToAcroTenths = limitSwitchTenths(loaded.at(Index::HoverAcroTime));
     setup.acroToHoverTenths = limitSwitchTenths(loaded.at(Index::AcroHoverTime));
-    const std::uint8_t hoverSpeed = loaded.at(Index::HoverSpeed);
-    setup.hoverSpeedRpm = speedFromByte(hoverSpeed);
+    setup.hoverSpeedRpm = speedFromByte(loaded.at(Index::HoverSpeed));
     setup.acroSpeedRpm = speedFromByte(loaded.at(Index::AcroSpeed));
-    // Derived from the stored byte, not from the limited speed.
+    // Derived from the hover speed as limited, the byte a save stores, so
+    // that the saved file loads with the same entries 4 and 5.
+    const auto hoverSpeed = static_cast<std::uint8_t>(*setup.hoverSpeedRpm / 10);
     setup.image.set(Index::SpeedFactor06, speedFactor(hoverSpeed, 6));
     setup.image.set(Index::SpeedFactor07, speedFactor(hoverSpeed, 7));
 }
