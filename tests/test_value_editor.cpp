@@ -107,14 +107,14 @@ private Q_SLOTS:
         for (int i = 0; i < 34; ++i) {
             editor->showNextEntry();
         }
-        value->setText(QStringLiteral("201")); // between two slider positions
+        value->setText(QStringLiteral("200")); // no position stands for it exactly
         editor->writeEntry();
-        QCOMPARE(window.setup().image.at(34), 201);
-        QCOMPARE(slider->value(), PercentScale::toPosition(201));
-        QCOMPARE(label->text(), QString::number(PercentScale::toPosition(201)));
+        QCOMPARE(window.setup().image.at(34), 200);
+        QCOMPARE(slider->value(), PercentScale::toPosition(200));
+        QCOMPARE(label->text(), QString::number(PercentScale::toPosition(200)));
         FileDialogs::setNextFileName(fx.path(QStringLiteral("written.rvc")));
         QVERIFY(window.fileCommands().saveFile());
-        QCOMPARE(std::uint8_t(fx.readFile(QStringLiteral("written.rvc")).at(34)), 201);
+        QCOMPARE(std::uint8_t(fx.readFile(QStringLiteral("written.rvc")).at(34)), 200);
     }
 
     void hiddenAtStartAndHiddenAgainByDoubleClick() {
