@@ -14,7 +14,7 @@ class ChannelOptionButton;
 class PresetPanel;
 
 // Page 3, fraKanal: the presets and the channel assignment grid working on
-// the channel variables and reverse flags of the parameter set.
+// the channel variables and reverse flags of the Setup.
 class ChannelPage : public QWidget {
     Q_OBJECT
 public:

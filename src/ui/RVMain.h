@@ -29,7 +29,7 @@ class SetupPage;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
-// the two device buttons. It owns the parameter set and wires the pages,
+// the two device buttons. It owns the Setup and wires the pages,
 // the file commands and the device commands together; the behaviour of each
 // control lives in the class of its page.
 class RVMain : public QMainWindow {
