@@ -49,15 +49,15 @@ QByteArray asReaderSeesIt(const QByteArray& input) {
 }
 
 void checkRecord(const QByteArray& input) {
-    rv::ParameterSet set;
+    rv::Setup set;
     rv::decodeRecord(input, set);
     check(rv::encodeRecord(set) == asReaderSeesIt(input));
 
     // The same bytes as a comment box text (any UTF-16, lone surrogates
     // included) must always give a comment field of exactly 1,000 bytes.
     const QString text(reinterpret_cast<const QChar*>(input.constData()), input.size() / 2);
-    set.commentText = rv::commentFieldFromText(text);
-    check(rv::Windows1252::encode(set.commentText).size() == rv::ParameterSet::CommentSize);
+    set.storedComment = rv::commentFieldFromText(text);
+    check(rv::Windows1252::encode(set.storedComment).size() == rv::Setup::CommentSize);
     check(rv::encodeRecord(set).size() == rv::RecordSize);
 }
 
@@ -221,7 +221,7 @@ std::variant<rv::Setup, rv::Refusal> loadChecked(const rv::Setup& previous,
     const rv::Setup before = previous;
     std::variant<rv::Setup, rv::Refusal> result = rv::applyRecord(previous, record);
     check(previous == before);
-    rv::ParameterSet decoded;
+    rv::Setup decoded;
     rv::decodeRecord(record, decoded);
     const std::optional<int> unshowable = rv::firstUnshowableEntry(decoded.image);
     if (const auto* refusal = std::get_if<rv::Refusal>(&result)) {
@@ -261,7 +261,7 @@ void checkSetupRoundTrip(const QByteArray& input) {
     check(!rv::hasUnsavedChanges(*again));
 
     // What goes out on the wire is what a save would store.
-    rv::ParameterSet stored;
+    rv::Setup stored;
     rv::decodeRecord(saved, stored);
     for (const bool withChannelTable : {false, true}) {
         checkSentBlocks(blocksOf(rv::transferStream(*loaded, withChannelTable)), withChannelTable,
