@@ -7,6 +7,8 @@ namespace rv {
 // The eight message texts of the current language, filled at start-up from
 // the Text table.
 struct MessageTexts {
+    // The language these texts are in (as stored in "Language"; 1 English).
+    int language = 1;
     QString PROG = QStringLiteral("Rotavionix Control");
     QString ZUORDNUNG = QStringLiteral("Transfer channel table?");
     QString PORT_FAIL = QStringLiteral("Cannot open port.");

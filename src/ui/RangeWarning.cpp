@@ -1,14 +1,11 @@
 #include "ui/RangeWarning.h"
 
 #include "model/CurveGeometry.h"
+#include "ui/TextTable.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLocale>
 #include <QStringList>
-#include <QWidget>
 
 namespace rv {
 
@@ -21,17 +18,8 @@ QString tr(const char* text) {
     return QCoreApplication::translate("rv::RangeWarning", text);
 }
 
-QString captionOf(const CaptionPart& part, const QWidget* root) {
-    QString text;
-    const auto* widget =
-        root ? root->findChild<const QWidget*>(QLatin1String(part.target)) : nullptr;
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        text = label->text();
-    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-        text = button->text();
-    } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-        text = frame->title();
-    }
+QString captionOf(const CaptionPart& part, int language) {
+    QString text = textOfTarget(part.target, language);
     text = text.remove(QLatin1Char('&')).trimmed();
     if (text.endsWith(QLatin1Char(':'))) {
         text.chop(1);
@@ -56,11 +44,11 @@ QString shownValue(const OutOfRangeValue& value) {
     return QString::number(value.value);
 }
 
-QString describe(const OutOfRangeValue& value, const QWidget* root) {
+QString describe(const OutOfRangeValue& value, int language) {
     QStringList caption;
     for (const CaptionPart& part : value.caption) {
         if (part.target != nullptr) {
-            caption << captionOf(part, root);
+            caption << captionOf(part, language);
         }
     }
     const QString name = caption.join(QLatin1Char(' '));
@@ -72,14 +60,14 @@ QString describe(const OutOfRangeValue& value, const QWidget* root) {
 
 } // namespace
 
-QString outOfRangeQuestion(const QList<OutOfRangeValue>& values, const QWidget* root) {
+QString outOfRangeQuestion(const QList<OutOfRangeValue>& values, int language) {
     QStringList lines;
     for (const OutOfRangeValue& value : values) {
         if (lines.size() == MaxListed) {
             lines << tr("... and %1 more").arg(values.size() - MaxListed);
             break;
         }
-        lines << describe(value, root);
+        lines << describe(value, language);
     }
     return tr("These values lie outside what the Rotavionix expects:") + QStringLiteral("\n\n") +
            lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("Send them anyway?");

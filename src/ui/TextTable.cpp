@@ -1,5 +1,7 @@
 #include "ui/TextTable.h"
 
+#include <cstring>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -25,6 +27,15 @@ QString TextEntry::text(int sprache) const {
     default:
         return QString::fromUtf8(english);
     }
+}
+
+QString textOfTarget(const char* target, int language) {
+    for (const TextEntry& entry : textTable()) {
+        if (std::strcmp(entry.target, target) == 0) {
+            return entry.text(language);
+        }
+    }
+    return {};
 }
 
 namespace {
@@ -68,6 +79,7 @@ bool setControlText(QObject* target, const QString& text) {
 
 AppliedTexts applyTexts(QWidget* root, int sprache) {
     AppliedTexts applied;
+    applied.messages.language = sprache;
     // One walk over the window instead of one search per entry.
     QHash<QString, QObject*> controls;
     for (QObject* object : root->findChildren<QObject*>()) {

@@ -30,6 +30,8 @@ struct TextEntry {
 
 // The 116 entries in the order in which they are applied.
 const std::vector<TextEntry>& textTable();
+// The text the table gives target in a language; empty when it has none.
+QString textOfTarget(const char* target, int language);
 
 // Result of labelling the window.
 struct AppliedTexts {
