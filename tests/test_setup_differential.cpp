@@ -142,7 +142,7 @@ QStringList differences(MainWindow& window, const Setup& setup) {
         check(shownOption == setup.shownChannelOptions.at(static_cast<std::size_t>(row)),
               QStringLiteral("shown channel option of row %1").arg(row));
         check(window.channelPage().reverseBox(row)->isChecked() ==
-                  setup.channels.Reverse.at(static_cast<std::size_t>(row)),
+                  setup.channels.reversed.at(static_cast<std::size_t>(row)),
               QStringLiteral("Reverse_%1").arg(row));
     }
     const CurveEditor& editor = window.generalPage().curveEditor();
