@@ -41,7 +41,7 @@ public:
     // A double-click on an option of F_Phase .. F_E3 clears the row; the
     // control rows have no such action.
     void doubleClickOption(int row, int option);
-    // Pressing the preset box Vorwahl(preset), 1..4; any other index does nothing.
+    // Pressing the preset box Vorwahl_<preset>, 1..4; any other index does nothing.
     void applyPreset(int preset);
 
 private:

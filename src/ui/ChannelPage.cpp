@@ -105,7 +105,7 @@ QCheckBox* ChannelPage::presetBox(int index) const {
 }
 
 // The buttons report every change of their checked state; the logic keeps the
-// row's shown option and runs the row handler (F_Main_Click .. F_E3_Click).
+// row's shown option and runs the row's click logic (options of F_Main .. F_E3).
 void ChannelPage::optionToggled(int row, int option, bool checked) {
     if (checked) {
         logic_.selectOption(row, option);

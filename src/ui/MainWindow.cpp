@@ -205,7 +205,7 @@ void MainWindow::startUp() {
     if (startFile.remember) {
         SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
     }
-    language_ = settings.sprache;
+    language_ = settings.language;
     if (language_ == LanguageNotChosen) {
         // A first start insists on one of the three languages.
         std::optional<int> chosen;
@@ -286,7 +286,8 @@ void MainWindow::refreshAccessibleNames() {
 }
 
 void MainWindow::updateCaption() {
-    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, setup_.currentFileName));
+    setWindowTitle(
+        windowCaption(texts_.programName, texts_.versionCaption, setup_.currentFileName));
 }
 
 void MainWindow::selectTab(int tab) {
@@ -325,7 +326,7 @@ void MainWindow::chooseLanguage() {
     }
     language_ = *chosen;
     SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
-    MessageBox::inform(this, texts_.LCHANGE);
+    MessageBox::inform(this, texts_.languageChangeNote);
 }
 
 void MainWindow::closeWindow() {
@@ -340,7 +341,8 @@ void MainWindow::showValueEditor() {
 bool MainWindow::confirmDiscard() {
     if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
-        return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical, QMessageBox::No);
+        return MessageBox::askYesNo(this, texts_.quitUnsavedQuestion, QMessageBox::Critical,
+                                    QMessageBox::No);
     }
     return true;
 }
