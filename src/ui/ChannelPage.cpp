@@ -39,8 +39,8 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     connect(grid_, &ChannelGrid::reverseToggled, this, [this](int row, bool checked) {
         setup_.channels.reversed[static_cast<std::size_t>(row)] = checked;
     });
-    connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::applyPreset);
-    connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::releasePreset);
+    connect(presets_, &PresetPanel::presetPressed, this, &ChannelPage::applyPreset);
+    connect(presets_, &PresetPanel::presetReleased, this, &ChannelPage::releasePreset);
     setTabOrder();
 }
 
