@@ -1,5 +1,5 @@
 #include "ui/ApplicationSetup.h"
-#include "ui/RVMain.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rv::setUpApplication();
 
-    rv::RVMain window;
+    rv::MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 // Load-and-apply time of a parameter file: read the record, copy the
 // reference and run every control through its change handling.
-#include "ui/RVMain.h"
+#include "ui/MainWindow.h"
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterFile.h"
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     rv::writeParameterFile(dir.path() + QStringLiteral("/a.rvc"), first, nullptr);
     rv::writeParameterFile(dir.path() + QStringLiteral("/b.rvc"), second, nullptr);
 
-    rv::RVMain window;
+    rv::MainWindow window;
     window.show();
     QApplication::processEvents();
     const int rounds = argc >= 2 ? std::atoi(argv[1]) : 400;

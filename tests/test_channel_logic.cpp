@@ -15,9 +15,9 @@ constexpr int Rows = ChannelAssignment::Rows;
 constexpr int None = ChannelGridLogic::NoSelection;
 using Values = std::array<int, Rows>;
 
-// A grid in a given state: K as loaded from a file, shown = K, except rows
-// listed as cleared (double-clicked: K 0, nothing shown) or, for rows 6..8,
-// unselected by a preset (K kept, nothing shown).
+// A grid in a given state: channels as loaded from a file, shown = channel,
+// except rows listed as cleared (double-clicked: channel 0, nothing shown) or,
+// for rows 6..8, unselected by a preset (channel kept, nothing shown).
 struct Grid {
     ChannelAssignment channels;
     ChannelGridLogic logic{channels};
@@ -25,7 +25,7 @@ struct Grid {
 
     Grid(const Values& k, const Values& shown) {
         for (int row = 0; row < Rows; ++row) {
-            channels.K[static_cast<std::size_t>(row)] =
+            channels.channel[static_cast<std::size_t>(row)] =
                 static_cast<std::uint8_t>(k[static_cast<std::size_t>(row)]);
         }
         for (int row = 0; row < Rows; ++row) {
@@ -39,7 +39,7 @@ struct Grid {
     Values k() const {
         Values v{};
         for (int row = 0; row < Rows; ++row) {
-            v[static_cast<std::size_t>(row)] = channels.K[static_cast<std::size_t>(row)];
+            v[static_cast<std::size_t>(row)] = channels.channel[static_cast<std::size_t>(row)];
         }
         return v;
     }
@@ -54,7 +54,7 @@ struct Grid {
 
 LiteralChannelSwap literal(const Values& k, const Values& shown) {
     LiteralChannelSwap ref;
-    ref.K = k;
+    ref.channel = k;
     ref.shown = shown;
     return ref;
 }
@@ -102,7 +102,7 @@ bool check(const Values& k, const Values& shown, const std::function<void(Channe
     LiteralChannelSwap ref = literal(k, shown);
     actRef(ref);
     ++tally.compared;
-    if (ref.endless || ref.K != after || ref.shown != afterShown) {
+    if (ref.endless || ref.channel != after || ref.shown != afterShown) {
         qWarning("differs from the reference swap");
         return false;
     }
@@ -240,7 +240,7 @@ private Q_SLOTS:
         Grid grid(before, before);
         const Values file{2, 1, 4, 3, 6, 5, 6, 0, 9};
         for (int row = 0; row < Rows; ++row) {
-            grid.channels.K[static_cast<std::size_t>(row)] =
+            grid.channels.channel[static_cast<std::size_t>(row)] =
                 static_cast<std::uint8_t>(file[static_cast<std::size_t>(row)]);
         }
         for (int row = 0; row < Rows; ++row) {
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen.first(), k);
         grid.logic.doubleClickOption(ChannelAssignment::Tail, 2); // control rows cannot be cleared
-        grid.logic.doubleClickOption(ChannelAssignment::E3, 9);
+        grid.logic.doubleClickOption(ChannelAssignment::Extra2, 9);
         QCOMPARE(grid.k(), (Values{4, 2, 3, 1, 5, 6, 0, 0, 0}));
         QCOMPARE(seen.size(), 2);
         QVERIFY(!grid.logic.selectOption(ChannelAssignment::Main, 10));

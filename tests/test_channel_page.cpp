@@ -55,7 +55,7 @@ class TestChannelPage : public QObject {
     // What another engineer's load does: variables first, then the options row by row.
     void load(const Values& k, const std::array<bool, Rows>& reverse = {}) {
         for (int row = 0; row < Rows; ++row) {
-            set.channels.K[static_cast<std::size_t>(row)] =
+            set.channels.channel[static_cast<std::size_t>(row)] =
                 static_cast<std::uint8_t>(k[static_cast<std::size_t>(row)]);
             page->reverseBox(row)->setChecked(reverse[static_cast<std::size_t>(row)]);
         }
@@ -66,7 +66,7 @@ class TestChannelPage : public QObject {
     Values k() const {
         Values v{};
         for (int row = 0; row < Rows; ++row) {
-            v[static_cast<std::size_t>(row)] = set.channels.K[static_cast<std::size_t>(row)];
+            v[static_cast<std::size_t>(row)] = set.channels.channel[static_cast<std::size_t>(row)];
         }
         return v;
     }
@@ -145,8 +145,8 @@ private Q_SLOTS:
         QCOMPARE(k(), (Values{4, 2, 3, 1, 5, 6, 0, 0, 0}));
         click(ChannelAssignment::Mode, 5);
         QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 0, 0, 0}));
-        click(ChannelAssignment::E1, 6); // may share Phase's channel
-        click(ChannelAssignment::E2, 6);
+        click(ChannelAssignment::Light, 6); // may share Phase's channel
+        click(ChannelAssignment::Extra1, 6);
         QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 6, 6, 0}));
         click(ChannelAssignment::Main, 4); // the selected option stays selected
         QCOMPARE(k(), (Values{4, 2, 3, 1, 6, 5, 6, 6, 0}));
@@ -160,30 +160,30 @@ private Q_SLOTS:
         pressPreset(3);
         QCOMPARE(tickedPresets(), QList<int>{3});
         doubleClick(ChannelAssignment::Mode, 6);
-        QCOMPARE(set.channels.K[ChannelAssignment::Mode], 0);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Mode], 0);
         QCOMPARE(shownByWidgets()[ChannelAssignment::Mode], -1);
         QCOMPARE(tickedPresets(), QList<int>{3}); // the double-click itself leaves the presets
         doubleClick(ChannelAssignment::Tail, 1);
-        QCOMPARE(set.channels.K[ChannelAssignment::Tail], 1);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Tail], 1);
         QVERIFY(opt(ChannelAssignment::Tail, 1)->isChecked());
         // On an unselected option the first click selects, the second clears.
-        doubleClick(ChannelAssignment::E2, 5);
-        QCOMPARE(set.channels.K[ChannelAssignment::E2], 0);
-        QCOMPARE(shownByWidgets()[ChannelAssignment::E2], -1);
+        doubleClick(ChannelAssignment::Extra1, 5);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Extra1], 0);
+        QCOMPARE(shownByWidgets()[ChannelAssignment::Extra1], -1);
         QVERIFY(tickedPresets().isEmpty());
         // A bare double-click event must not leave channel 9 shown for a cleared row.
-        QTest::mouseDClick(opt(ChannelAssignment::E3, 6), Qt::LeftButton, {},
-                           indicatorCentre(opt(ChannelAssignment::E3, 6)));
-        QTest::mouseRelease(opt(ChannelAssignment::E3, 6), Qt::LeftButton);
-        QCOMPARE(set.channels.K[ChannelAssignment::E3], 0);
-        QCOMPARE(shownByWidgets()[ChannelAssignment::E3], -1);
+        QTest::mouseDClick(opt(ChannelAssignment::Extra2, 6), Qt::LeftButton, {},
+                           indicatorCentre(opt(ChannelAssignment::Extra2, 6)));
+        QTest::mouseRelease(opt(ChannelAssignment::Extra2, 6), Qt::LeftButton);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Extra2], 0);
+        QCOMPARE(shownByWidgets()[ChannelAssignment::Extra2], -1);
         // Delete on the selected option clears the row as a double-click does.
-        QTest::keyClick(opt(ChannelAssignment::E1, 8), Qt::Key_Space);
-        QCOMPARE(set.channels.K[ChannelAssignment::E1], 8);
-        QTest::keyClick(opt(ChannelAssignment::E1, 8), Qt::Key_Delete);
-        QCOMPARE(set.channels.K[ChannelAssignment::E1], 0);
+        QTest::keyClick(opt(ChannelAssignment::Light, 8), Qt::Key_Space);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Light], 8);
+        QTest::keyClick(opt(ChannelAssignment::Light, 8), Qt::Key_Delete);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Light], 0);
         QTest::keyClick(opt(ChannelAssignment::Tail, 1), Qt::Key_Delete); // control rows stay
-        QCOMPARE(set.channels.K[ChannelAssignment::Tail], 1);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Tail], 1);
     }
 
     void loadShowsChannelsReverseFlagsAndClearsPresets() {
@@ -195,19 +195,20 @@ private Q_SLOTS:
              {true, false, false, false, true, false, true, false, false});
         QCOMPARE(k(), (Values{2, 1, 4, 4, 6, 5, 0, 7, 9}));
         QCOMPARE(shownByWidgets(), (Values{2, 1, 4, 4, 6, 5, 0, 7, 9}));
-        QVERIFY(!opt(ChannelAssignment::E1, 0)->isVisible()); // no visible selection
+        QVERIFY(!opt(ChannelAssignment::Light, 0)->isVisible()); // no visible selection
         QVERIFY(tickedPresets().isEmpty());
         QCOMPARE(set.channels.channelByte(ChannelAssignment::Phase), 0x86);
-        QCOMPARE(set.channels.channelByte(ChannelAssignment::E1), 0x80);
-        QTest::mouseClick(page->reverseBox(ChannelAssignment::E1), Qt::LeftButton);
-        QVERIFY(!set.channels.Reverse[ChannelAssignment::E1]);
+        QCOMPARE(set.channels.channelByte(ChannelAssignment::Light), 0x80);
+        QTest::mouseClick(page->reverseBox(ChannelAssignment::Light), Qt::LeftButton);
+        QVERIFY(!set.channels.reversed[ChannelAssignment::Light]);
 
         // setChecked from code is a selection like any other; unchecking raises nothing.
-        opt(ChannelAssignment::Nick, 1)->setChecked(true);
+        opt(ChannelAssignment::CyclicPitch, 1)->setChecked(true);
         QCOMPARE(k(), (Values{2, 4, 1, 4, 6, 5, 0, 7, 9}));
-        opt(ChannelAssignment::Nick, 1)->setChecked(false);
-        QCOMPARE(set.channels.K[ChannelAssignment::Nick], 1);
-        QCOMPARE(page->logic().shownOption(ChannelAssignment::Nick), ChannelGridLogic::NoSelection);
+        opt(ChannelAssignment::CyclicPitch, 1)->setChecked(false);
+        QCOMPARE(set.channels.channel[ChannelAssignment::CyclicPitch], 1);
+        QCOMPARE(page->logic().shownOption(ChannelAssignment::CyclicPitch),
+                 ChannelGridLogic::NoSelection);
     }
 
     void phaseOptionsFollowTheHeliType() {
@@ -218,13 +219,13 @@ private Q_SLOTS:
             QVERIFY(opt(ChannelAssignment::Mode, option)->isEnabled());
         }
         click(ChannelAssignment::Phase, 8);
-        QCOMPARE(set.channels.K[ChannelAssignment::Phase], 7);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Phase], 7);
         QVERIFY(opt(ChannelAssignment::Phase, 7)->isChecked()); // greyed but still shown
         page->selectOption(ChannelAssignment::Phase, 6);        // the program can still select it
         QCOMPARE(k(), (Values{1, 2, 3, 4, 6, 7, 0, 0, 0}));
         page->setPhaseOptionsEnabled(true);
         click(ChannelAssignment::Phase, 8);
-        QCOMPARE(set.channels.K[ChannelAssignment::Phase], 8);
+        QCOMPARE(set.channels.channel[ChannelAssignment::Phase], 8);
     }
 
     void presetsSetSixRowsAndTickTheirBox() {
@@ -255,7 +256,7 @@ private Q_SLOTS:
 
     void accessibleNamesFollowTheTranslatedTexts() {
         QCOMPARE(opt(ChannelAssignment::Tail, 3)->accessibleName(), QStringLiteral("Tail 3"));
-        QCOMPARE(opt(ChannelAssignment::Nick, 2)->accessibleName(),
+        QCOMPARE(opt(ChannelAssignment::CyclicPitch, 2)->accessibleName(),
                  QStringLiteral("Cyclic Pitch 2"));
         QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Tail rev."));
         page->findChild<QLabel*>(QStringLiteral("Funktion_1"))
@@ -374,7 +375,7 @@ private Q_SLOTS:
                 start[static_cast<std::size_t>(row)] = random.bounded(10);
             }
             load(start);
-            twinChannels.K = set.channels.K;
+            twinChannels.channel = set.channels.channel;
             for (int row = 0; row < Rows; ++row) {
                 twin.selectOption(row, start[static_cast<std::size_t>(row)]);
             }
@@ -382,7 +383,7 @@ private Q_SLOTS:
                 const Values before = k();
                 const Values shownBefore = shownByWidgets();
                 rvtest::LiteralChannelSwap ref;
-                ref.K = before;
+                ref.channel = before;
                 ref.shown = shownBefore;
                 const int row = random.bounded(Rows);
                 const ChannelRowSpec& rowInfo = ChannelRows[static_cast<std::size_t>(row)];
@@ -402,7 +403,7 @@ private Q_SLOTS:
                     ref.select(row, option);
                     if (rowInfo.doubleClickClears) {
                         ref.unselect(row, option);
-                        ref.K[static_cast<std::size_t>(row)] = 0;
+                        ref.channel[static_cast<std::size_t>(row)] = 0;
                     }
                     break;
                 default:
@@ -410,13 +411,13 @@ private Q_SLOTS:
                     twin.applyPreset(1 + row % 4);
                     ref.preset(1 + row % 4);
                 }
-                QCOMPARE(set.channels.K, twinChannels.K);
+                QCOMPARE(set.channels.channel, twinChannels.channel);
                 for (int r = 0; r < Rows; ++r) {
                     QCOMPARE(shownByWidgets()[static_cast<std::size_t>(r)], twin.shownOption(r));
                 }
                 if (rvtest::groupsPairwiseDifferent(before)) {
                     QVERIFY(!ref.endless);
-                    QCOMPARE(k(), ref.K);
+                    QCOMPARE(k(), ref.channel);
                 }
             }
         }

@@ -32,7 +32,7 @@ class TestMainWindow : public QObject {
         fx.start();
     }
 
-    static QList<QWidget*> visiblePages(RVMain& window) {
+    static QList<QWidget*> visiblePages(MainWindow& window) {
         QList<QWidget*> visible;
         for (const char* name : {"fraAllgemein", "fraSetup", "fraKanal", "fraRegler"}) {
             auto* page = window.findChild<QWidget*>(QLatin1String(name));
@@ -47,7 +47,7 @@ private Q_SLOTS:
     void firstStartWritesDefaultsAsksAndRemembers() {
         WindowFixture fx;
         InputPrompt::setNextAnswer(QStringLiteral("2"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QCOMPARE(InputPrompt::history().size(), 1);
         QCOMPARE(InputPrompt::history().first().title,
                  QStringLiteral("Sprache - Language - Langue"));
@@ -80,7 +80,7 @@ private Q_SLOTS:
         InputPrompt::setNextAnswer(QStringLiteral("5"));
         InputPrompt::setNextAnswer(QStringLiteral("x"));
         InputPrompt::setNextAnswer(std::nullopt); // cancel means German
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QCOMPARE(InputPrompt::history().size(), 3);
         QCOMPARE(window.language(), 0);
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
@@ -178,7 +178,7 @@ private Q_SLOTS:
     void tabsShowExactlyOnePage() {
         WindowFixture fx;
         startWithNeutralFile(fx, QStringLiteral("1"));
-        RVMain& window = fx.window();
+        MainWindow& window = fx.window();
         window.show();
         QCOMPARE(visiblePages(window).size(), 1);
         QCOMPARE(visiblePages(window).first()->objectName(), QStringLiteral("fraAllgemein"));
@@ -238,7 +238,7 @@ private Q_SLOTS:
     void helpFollowsTheLanguage() {
         WindowFixture fx;
         startWithNeutralFile(fx, QStringLiteral("0"));
-        RVMain& window = fx.window();
+        MainWindow& window = fx.window();
         window.openHelp();
         InputPrompt::setNextAnswer(QStringLiteral("3"));
         window.chooseLanguage();
@@ -277,7 +277,7 @@ private Q_SLOTS:
     void controlsAreNamedForScreenReaders() {
         WindowFixture fx;
         startWithNeutralFile(fx, QStringLiteral("1"));
-        RVMain& window = fx.window();
+        MainWindow& window = fx.window();
         auto name = [&](const char* object) {
             return window.findChild<QWidget*>(QString::fromUtf8(object))->accessibleName();
         };
@@ -317,7 +317,7 @@ private Q_SLOTS:
         for (int language : {German, English, French}) {
             WindowFixture fx;
             startWithNeutralFile(fx, QString::number(language));
-            RVMain& window = fx.window();
+            MainWindow& window = fx.window();
             window.show();
             window.findChild<QAbstractButton*>(QStringLiteral("ReglerMode"))->setChecked(true);
             QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -57,13 +57,13 @@ private Q_SLOTS:
         PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
         PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
         PARAMS_CONTROL(QRadioButton, governor, &page, "Drehzahl_1");
-        PARAMS_CONTROL(QRadioButton, ts120, &page, "TSMode_0");
-        PARAMS_CONTROL(QRadioButton, ts90, &page, "TSMode_1");
-        PARAMS_CONTROL(QRadioButton, ts3, &page, "TSMode_2");
+        PARAMS_CONTROL(QRadioButton, swash120, &page, "TSMode_0");
+        PARAMS_CONTROL(QRadioButton, swash90, &page, "TSMode_1");
+        PARAMS_CONTROL(QRadioButton, swashPitchCyclicRoll, &page, "TSMode_2");
 
         pitchControlled->setChecked(true);
         governor->setChecked(true);
-        ts90->setChecked(true);
+        swash90->setChecked(true);
         QCOMPARE(set.pitchMode, 1);
         QCOMPARE(set.speedMode, 1);
         QCOMPARE(set.swashplateType, 1);
@@ -71,13 +71,13 @@ private Q_SLOTS:
         QTest::mouseClick(rpmControlled, Qt::LeftButton);
         QCOMPARE(set.pitchMode, 0);
         QVERIFY(throttle->isChecked());
-        QVERIFY(ts3->isChecked());
+        QVERIFY(swashPitchCyclicRoll->isChecked());
         QCOMPARE(set.speedMode, 0);
         QCOMPARE(set.swashplateType, 2);
         QVERIFY(!governor->isEnabled());
-        QVERIFY(!ts120->isEnabled());
-        QVERIFY(!ts90->isEnabled());
-        QVERIFY(ts3->isEnabled());
+        QVERIFY(!swash120->isEnabled());
+        QVERIFY(!swash90->isEnabled());
+        QVERIFY(swashPitchCyclicRoll->isEnabled());
         QVERIFY(!governor->isHidden());
 
         // A greyed option cannot be chosen by the user.
@@ -88,10 +88,10 @@ private Q_SLOTS:
 
         QTest::mouseClick(pitchControlled, Qt::LeftButton);
         QVERIFY(governor->isEnabled());
-        QVERIFY(ts120->isEnabled());
-        QVERIFY(ts90->isEnabled());
+        QVERIFY(swash120->isEnabled());
+        QVERIFY(swash90->isEnabled());
         QVERIFY(throttle->isChecked());
-        QVERIFY(ts3->isChecked());
+        QVERIFY(swashPitchCyclicRoll->isChecked());
         QCOMPARE(set.swashplateType, 2);
 
         QCOMPARE(phase.size(), 3);
@@ -105,10 +105,10 @@ private Q_SLOTS:
         Setup set;
         SetupPage page(set);
         PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
-        PARAMS_CONTROL(QRadioButton, ts3, &page, "TSMode_2");
+        PARAMS_CONTROL(QRadioButton, swashPitchCyclicRoll, &page, "TSMode_2");
         PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
         throttle->setChecked(true);
-        ts3->setChecked(true);
+        swashPitchCyclicRoll->setChecked(true);
         set.speedMode = 1;
         set.swashplateType = 0;
         rpmControlled->setChecked(true);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(set.swashplateType, 2);
     }
 
-    void phaseChannelsAreDisabledWithinBoardClick() {
+    void phaseChannelsAreDisabledWithinHeliTypeSwitch() {
         // The channel page reacts inside the handler, after the swashplate step.
         Setup set;
         SetupPage page(set);
@@ -195,12 +195,12 @@ private Q_SLOTS:
         Setup set;
         SetupPage page(set);
         QVERIFY(showActive(&page));
-        PARAMS_CONTROL(QRadioButton, ts120, &page, "TSMode_0");
-        PARAMS_CONTROL(QRadioButton, ts90, &page, "TSMode_1");
-        ts120->setChecked(true);
-        ts120->setFocus();
-        QTest::keyClick(ts120, Qt::Key_Down);
-        QVERIFY(ts90->isChecked());
+        PARAMS_CONTROL(QRadioButton, swash120, &page, "TSMode_0");
+        PARAMS_CONTROL(QRadioButton, swash90, &page, "TSMode_1");
+        swash120->setChecked(true);
+        swash120->setFocus();
+        QTest::keyClick(swash120, Qt::Key_Down);
+        QVERIFY(swash90->isChecked());
         QCOMPARE(set.swashplateType, 1);
     }
 

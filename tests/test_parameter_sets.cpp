@@ -31,7 +31,7 @@ QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int
 QByteArray neutral() {
     return encodeRecord(neutralSetup());
 }
-int sliderPosition(RVMain& window, const char* name) {
+int sliderPosition(MainWindow& window, const char* name) {
     return window.findChild<QSlider*>(QLatin1String(name))->value();
 }
 } // namespace
@@ -40,7 +40,8 @@ class TestParameterSets : public QObject {
     Q_OBJECT
 
     // A window that started with the neutral setup in Default.rvc.
-    static RVMain& startNeutral(WindowFixture& fx, const QString& comPort = QStringLiteral("1")) {
+    static MainWindow& startNeutral(WindowFixture& fx,
+                                    const QString& comPort = QStringLiteral("1")) {
         fx.writeFile(QStringLiteral("Default.rvc"), neutral());
         fx.writeSettings(comPort, QStringLiteral("Default.rvc"), QStringLiteral("1"));
         return fx.start();
@@ -55,7 +56,7 @@ private Q_SLOTS:
     // a restore afterwards still goes back to the values of the load.
     void unsavedChangesCheckLeavesTheRestoresAlone() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         auto* switchTime = window.findChild<QSlider*>(QStringLiteral("PhaseChangeSl"));
         auto* hoverSpeed = window.findChild<QSlider*>(QStringLiteral("SchwebenSl"));
         switchTime->setValue(12);
@@ -72,7 +73,7 @@ private Q_SLOTS:
 
     void loadedBytesGoThroughTheControls() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         fx.writeFile(QStringLiteral("a.rvc"),
@@ -113,7 +114,7 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(int, value);
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         QPlainTextEdit* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->setPlainText(QStringLiteral("my notes")); // an edit not yet saved
         collectImage(window.setup());
@@ -155,7 +156,7 @@ private Q_SLOTS:
     // loaded, whichever heli type the file before had.
     void rpmControlledFilesLoadTheSameAfterAnyFile() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         const QByteArray rpm = withBytes(neutral(), {{40, 0}, {41, 0}, {42, 2}});
         const QByteArray governor = withBytes(neutral(), {{40, 0}, {41, 1}, {42, 0}});
         fx.writeFile(QStringLiteral("rpm.rvc"), rpm);
@@ -198,7 +199,7 @@ private Q_SLOTS:
         record.replace(RecordOffset::Comment, text.size(), text);
         fx.writeFile(QStringLiteral("Default.rvc"), record);
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QVERIFY(!window.fileCommands().hasUnsavedChanges());
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
         QVERIFY(window.fileCommands().saveFile());
@@ -214,7 +215,7 @@ private Q_SLOTS:
         record.replace(RecordOffset::Comment, lines.size(), lines);
         fx.writeFile(QStringLiteral("Default.rvc"), record);
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         QCOMPARE(comment->blockCount(), 201);
 
@@ -237,7 +238,7 @@ private Q_SLOTS:
     // A comment that fills the box with line breaks fits the file whole.
     void aFullCommentWithLineBreaksIsSavedWhole() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->clear();
         comment->setFocus();
@@ -255,7 +256,7 @@ private Q_SLOTS:
 
     void outOfRangeSliderBytesAreLimited() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         fx.writeFile(
             QStringLiteral("wide.rvc"),
             withBytes(neutral(),
@@ -279,7 +280,7 @@ private Q_SLOTS:
 
     void unsavedChangesGuardOpenAndClose() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         fx.writeFile(QStringLiteral("other.rvc"), neutral());
 
         // Switching an option away and back is no change.
@@ -333,7 +334,7 @@ private Q_SLOTS:
     // current file, the caption and "LastFile" naming the file shown.
     void missingFileAndFailedSave() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         const QString caption = window.windowTitle();
         const auto currentFileUnchanged = [&] {
             QCOMPARE(window.setup().currentFileName, QStringLiteral("Default.rvc"));
@@ -379,7 +380,7 @@ private Q_SLOTS:
     // and a file with the suffixed name is only replaced when the pilot agrees.
     void aNameWithoutSuffixIsSavedAsRvc() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
         QVERIFY(window.fileCommands().saveFile());
         QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
@@ -408,7 +409,7 @@ private Q_SLOTS:
 
     void portSelection() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx, QStringLiteral("3"));
+        MainWindow& window = startNeutral(fx, QStringLiteral("3"));
         auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
         QCOMPARE(ports->count(), 16);
         QCOMPARE(ports->currentText(), QStringLiteral("Com3"));
@@ -432,7 +433,7 @@ private Q_SLOTS:
     void failedStartLeavesTheInitialState() {
         WindowFixture fx;
         fx.writeSettings(QStringLiteral("4"), QStringLiteral("nothing.rvc"), QStringLiteral("1"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QCOMPARE(MessageBox::history().size(), 1);
         QCOMPARE(MessageBox::history().first().text, QStringLiteral("Cannot open file."));
         QVERIFY(MessageBox::history().first().detail.startsWith(QStringLiteral("nothing.rvc\n")));
@@ -455,7 +456,7 @@ private Q_SLOTS:
     // RPM-controlled normalisation, index 54 and the held throttle point.
     void filesRoundTripThroughTheWindow() {
         WindowFixture fx;
-        RVMain& window = startNeutral(fx);
+        MainWindow& window = startNeutral(fx);
         const Setup baseline = neutralSetup();
         QRandomGenerator random(4711);
         const int percentIndices[] = {13, 14, 15, 16, 17, 19, 20, 21, 22, 24,

@@ -31,7 +31,7 @@ class TestRobustness : public QObject {
 
     static QByteArray neutral() { return encodeRecord(neutralSetup()); }
 
-    static RVMain& startWith(WindowFixture& fx, const QByteArray& file) {
+    static MainWindow& startWith(WindowFixture& fx, const QByteArray& file) {
         fx.writeFile(QStringLiteral("start.rvc"), file);
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("start.rvc"), QStringLiteral("1"));
         return fx.start();
@@ -43,7 +43,7 @@ private Q_SLOTS:
         for (const QByteArray& file : {QByteArray(), neutral().left(100), neutral().left(600),
                                        neutral() + QByteArray(500, 'x')}) {
             WindowFixture fx;
-            RVMain& window = startWith(fx, file);
+            MainWindow& window = startWith(fx, file);
             QVERIFY(MessageBox::history().isEmpty());
             // Saving writes exactly one record, replacing a longer file whole.
             FileDialogs::setNextFileName(fx.path(QStringLiteral("start.rvc")));
@@ -114,7 +114,7 @@ private Q_SLOTS:
     // window stays usable.
     void everyImageByteAtItsExtremes() {
         WindowFixture fx;
-        RVMain& window = startWith(fx, neutral());
+        MainWindow& window = startWith(fx, neutral());
         const QList<int> optionBytes{29, 31, 32, 40, 41, 42, 48, 50,
                                      51, 52, 53, 54, 55, 56, 57, 58};
         for (int index = 0; index < 71; ++index) {
@@ -155,7 +155,7 @@ private Q_SLOTS:
             }
         }
         WindowFixture fx;
-        RVMain& window = startWith(fx, file);
+        MainWindow& window = startWith(fx, file);
         window.resize(900, 700);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -209,7 +209,7 @@ private Q_SLOTS:
         fx.writeFile(QStringLiteral("start.rvc"), neutral());
         fx.writeSettings(comPort, lastFile, language);
         InputPrompt::setNextAnswer(QStringLiteral("2"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QTEST(window.serialPort().portNumber(), "port");
         QTEST(!InputPrompt::history().isEmpty(), "asked");
         QCOMPARE(window.language(), 1);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QDir(fx.dir()).mkpath(QStringLiteral(
             "config/VORANE/Rotavionix Control.ini")); // a folder where the file belongs
         InputPrompt::setNextAnswer(QStringLiteral("3"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         QCOMPARE(window.language(), 2);
         QCOMPARE(window.serialPort().portNumber(), 1);
         QCOMPARE(window.setup().currentFileName, QStringLiteral("Not Found"));

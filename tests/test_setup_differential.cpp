@@ -58,7 +58,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 }
 
 // Every difference between what the window shows and holds and the Setup.
-QStringList differences(RVMain& window, const Setup& setup) {
+QStringList differences(MainWindow& window, const Setup& setup) {
     QStringList found;
     const auto check = [&found](bool same, const QString& what) {
         if (!same) {
@@ -142,7 +142,7 @@ QStringList differences(RVMain& window, const Setup& setup) {
         check(shownOption == setup.shownChannelOptions.at(static_cast<std::size_t>(row)),
               QStringLiteral("shown channel option of row %1").arg(row));
         check(window.channelPage().reverseBox(row)->isChecked() ==
-                  setup.channels.Reverse.at(static_cast<std::size_t>(row)),
+                  setup.channels.reversed.at(static_cast<std::size_t>(row)),
               QStringLiteral("Reverse_%1").arg(row));
     }
     const CurveEditor& editor = window.generalPage().curveEditor();
@@ -154,7 +154,7 @@ QStringList differences(RVMain& window, const Setup& setup) {
 // Loads a record through the window's file loader and saves it again.
 Outcome loadInWindow(WindowFixture& fx, const QByteArray& record) {
     Outcome outcome;
-    RVMain& window = fx.window();
+    MainWindow& window = fx.window();
     MessageBox::clearHistory();
     writeBytes(fx.path(QStringLiteral("in.rvc")), record);
     window.fileCommands().setCurrentFileName(fx.path(QStringLiteral("in.rvc")));
@@ -179,7 +179,7 @@ QByteArray saveInWindow(WindowFixture& fx) {
 
 // Changes a few controls in the window as a pilot would, and the Setup by
 // the core's edit functions. A handler runs only when its control's value changes.
-void editBoth(RVMain& window, Setup& core, QRandomGenerator& random) {
+void editBoth(MainWindow& window, Setup& core, QRandomGenerator& random) {
     const auto below = [&random](int bound) { return static_cast<int>(random.bounded(bound)); };
     for (int edits = 1 + below(3); edits > 0; --edits) {
         switch (below(6)) {

@@ -185,11 +185,11 @@ private Q_SLOTS:
     void expertModeShowsAndHidesExactlyTheExpertRows() {
         Pages pages;
         PARAMS_CONTROL(QCheckBox, expert, &pages.controller, "ReglerMode");
-        PARAMS_CONTROL(QSlider, tailGw, &pages.controller, "Para21Sl");
+        PARAMS_CONTROL(QSlider, tailCompensation, &pages.controller, "Para21Sl");
         QVERIFY(!expert->isChecked());
 
         expert->setChecked(true);
-        tailGw->setValue(60);
+        tailCompensation->setValue(60);
         QList<QWidget*> shown;
         for (const SliderDefinition& d : sliderDefinitions()) {
             for (const char* name : {d.slider, d.valueLabel, d.caption}) {
@@ -208,7 +208,7 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(hidden, 45);
-        QCOMPARE(tailGw->value(), 60);
+        QCOMPARE(tailCompensation->value(), 60);
         QCOMPARE(pages.set.image.at(21), 153);
         QVERIFY(!pages.controller.findChild<QGroupBox*>(QStringLiteral("fraHeading"))->isHidden());
     }

@@ -34,7 +34,7 @@ private Q_SLOTS:
         const StartupSettings settings = readStartupSettings();
         QCOMPARE(settings.portNumber, 1);
         QCOMPARE(settings.lastFile, QStringLiteral("Default.rvc"));
-        QCOMPARE(settings.sprache, 100);
+        QCOMPARE(settings.language, 100);
         QCOMPARE(SettingsStore::read(QStringLiteral("ComPort")), QStringLiteral("1"));
         QCOMPARE(SettingsStore::read(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
         QCOMPARE(SettingsStore::read(QStringLiteral("Language")), QStringLiteral("100"));
@@ -45,14 +45,14 @@ private Q_SLOTS:
         const StartupSettings settings = readStartupSettings();
         QCOMPARE(settings.portNumber, 3);
         QCOMPARE(settings.lastFile, QStringLiteral("/home/pilot/Heli.rvc"));
-        QCOMPARE(settings.sprache, 2);
+        QCOMPARE(settings.language, 2);
     }
 
     void badValuesFallBackToSafeChoices_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("lastFile");
-        QTest::addColumn<int>("sprache");
+        QTest::addColumn<int>("language");
         QTest::newRow("language missing")
             << QByteArray("ComPort=2\nLastFile=a.rvc\n") << 2 << "a.rvc" << 100;
         QTest::newRow("language garbage")
@@ -74,7 +74,7 @@ private Q_SLOTS:
         const StartupSettings settings = readStartupSettings();
         QTEST(settings.portNumber, "port");
         QTEST(settings.lastFile, "lastFile");
-        QTEST(settings.sprache, "sprache");
+        QTEST(settings.language, "language");
         // Only a missing "ComPort" makes a first run: nothing was rewritten.
         QVERIFY(SettingsStore::read(QStringLiteral("ComPort")) != QStringLiteral("1") ||
                 ini.startsWith("ComPort=1"));

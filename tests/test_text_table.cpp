@@ -75,8 +75,8 @@ private Q_SLOTS:
         QCOMPARE(label->text(), QStringLiteral("Eclairage"));
         QCOMPARE(menu->title(), QStringLiteral("Fichier "));
         QCOMPARE(action->text(), QStringLiteral("Enregistrer "));
-        QCOMPARE(applied.messages.FILE_FAIL, QStringLiteral("Fichier introuvable."));
-        QCOMPARE(applied.messages.VERSION, QStringLiteral("Version:"));
+        QCOMPARE(applied.messages.cannotOpenFile, QStringLiteral("Fichier introuvable."));
+        QCOMPARE(applied.messages.versionCaption, QStringLiteral("Version:"));
         QCOMPARE(applied.fileFilter,
                  QString::fromUtf8("Fichiers des paramètres Rotavionix Control (*.rvc) |  *.rvc"));
         // Everything this small tree lacks is reported, the tab captions are not among it.

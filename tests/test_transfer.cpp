@@ -105,8 +105,8 @@ class TestTransfer : public QObject {
         set_.speedMode = image.at(41);
         set_.swashplateType = image.at(42);
         set_.pitchMode = 0;
-        set_.channels.K = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-        set_.channels.Reverse[4] = true;
+        set_.channels.channel = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        set_.channels.reversed[4] = true;
     }
 
     struct Rig {

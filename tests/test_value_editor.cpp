@@ -98,7 +98,7 @@ private Q_SLOTS:
     void sliderShowsTheWrittenByteAndKeepsIt() {
         WindowFixture fx;
         fx.writeSettings(QStringLiteral("1"), QString(), QStringLiteral("1"));
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         window.showValueEditor();
         auto* editor = window.findChild<ValueEditor*>();
         PARAMS_CONTROL(QSlider, slider, &window, "Para34Sl");

@@ -23,16 +23,16 @@ using namespace rv;
 class TestWindowTransfer : public QObject {
     Q_OBJECT
 
-    static RVMain& start(WindowFixture& fx, test::PseudoTerminal& unit) {
+    static MainWindow& start(WindowFixture& fx, test::PseudoTerminal& unit) {
         fx.writeFile(QStringLiteral("Default.rvc"), encodeRecord(neutralSetup()));
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
         test::namePortDevice(1, unit.slavePath());
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         window.show();
         return window;
     }
 
-    static QString statusText(RVMain& window) {
+    static QString statusText(MainWindow& window) {
         return window.findChild<QLabel*>(QStringLiteral("TransferStatus"))->text();
     }
 
@@ -41,7 +41,7 @@ private Q_SLOTS:
         WindowFixture fx;
         test::PseudoTerminal unit;
         QVERIFY(unit.isValid());
-        RVMain& window = start(fx, unit);
+        MainWindow& window = start(fx, unit);
         window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
         window.findChild<QSlider*>(QStringLiteral("SchwebenSl"))->setValue(1234);
 
@@ -72,7 +72,7 @@ private Q_SLOTS:
         test::PseudoTerminal unit;
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Missing.rvc"), QStringLiteral("0"));
         test::namePortDevice(1, unit.slavePath());
-        RVMain& window = fx.start();
+        MainWindow& window = fx.start();
         MessageBox::clearHistory();
         MessageBox::setNextAnswer(QMessageBox::Yes);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
@@ -89,7 +89,7 @@ private Q_SLOTS:
     void closingWaitsForTheTransfer() {
         WindowFixture fx;
         test::PseudoTerminal unit;
-        RVMain& window = start(fx, unit);
+        MainWindow& window = start(fx, unit);
         bool closedDuringTransfer = true;
         QTimer::singleShot(300, &window, [&] {
             QVERIFY(window.deviceCommands().isBusy());
@@ -110,7 +110,7 @@ private Q_SLOTS:
     void openingWaitsForTheTransfer() {
         WindowFixture fx;
         test::PseudoTerminal unit;
-        RVMain& window = start(fx, unit);
+        MainWindow& window = start(fx, unit);
         auto* open = window.findChild<QAction*>(QStringLiteral("mnuOpen"));
         QVERIFY(open->isEnabled());
         const QByteArray expected =
@@ -136,7 +136,7 @@ private Q_SLOTS:
     void storeCommandAndAMissingPort() {
         WindowFixture fx;
         test::PseudoTerminal unit;
-        RVMain& window = start(fx, unit);
+        MainWindow& window = start(fx, unit);
         // A port picked while the store command holds the port is ignored.
         auto* ports = window.findChild<QComboBox*>(QStringLiteral("cboPort"));
         QTimer::singleShot(300, &window, [&] {

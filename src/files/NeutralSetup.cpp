@@ -35,14 +35,14 @@ Setup neutralSetup() {
         image.set(servo, 255); // not reversed
     }
     image.set(Index::PitchPart, 50);
-    image.set(Index::CyclPart, 50);
+    image.set(Index::CyclicPart, 50);
     image.set(Index::PitchMode, 1); // pitch controlled, throttle curve, 120 degrees
-    image.set(Index::DrehzahlMode, 0);
+    image.set(Index::SpeedMode, 0);
     image.set(Index::ServoMode, 0);
 
     const std::uint8_t tarvikMode1[] = {2, 4, 3, 1, 5, 6, 7, 8, 9};
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
-        set.channels.K[static_cast<std::size_t>(row)] = tarvikMode1[row];
+        set.channels.channel[static_cast<std::size_t>(row)] = tarvikMode1[row];
         image.set(Index::FirstChannel + row, tarvikMode1[row]);
     }
 

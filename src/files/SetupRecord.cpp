@@ -62,7 +62,7 @@ void applyFlightPhaseValues(Setup& setup) {
 void applySelections(const Setup& previous, Setup& setup) {
     const ParameterImage& loaded = setup.image;
     setup.optionsShown = true;
-    setup.speedMode = loaded.at(Index::DrehzahlMode);
+    setup.speedMode = loaded.at(Index::SpeedMode);
     setup.swashplateType = loaded.at(Index::ServoMode);
     // Its handler runs even when the type stays: a load in RPM mode must not
     // keep a governor or 120°/90° setting.
@@ -80,8 +80,8 @@ void applySelections(const Setup& previous, Setup& setup) {
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         const std::uint8_t byte = loaded.at(Index::FirstChannel + row);
         const auto at = static_cast<std::size_t>(row);
-        setup.channels.K.at(at) = static_cast<std::uint8_t>(channelOf(byte));
-        setup.channels.Reverse.at(at) = reverseOf(byte);
+        setup.channels.channel.at(at) = static_cast<std::uint8_t>(channelOf(byte));
+        setup.channels.reversed.at(at) = reverseOf(byte);
         setup.shownChannelOptions.at(at) = channelOf(byte);
     }
 }

@@ -17,7 +17,7 @@ StartupSettings readStartupSettings() {
     settings.portNumber = (ok && port >= 1 && port <= 16) ? port : 1;
     settings.lastFile = read(QStringLiteral("LastFile"));
     const int language = read(QStringLiteral("Language")).trimmed().toInt(&ok);
-    settings.sprache = (ok && (language == 0 || language == 1 || language == 2)) ? language : 100;
+    settings.language = (ok && (language == 0 || language == 1 || language == 2)) ? language : 100;
     return settings;
 }
 

@@ -10,7 +10,7 @@ namespace rv {
 struct StartupSettings {
     int portNumber = 1; // 1..16
     QString lastFile;   // "Not Found" when missing
-    int sprache = 100;  // 0, 1, 2, or 100 when the user must be asked
+    int language = 100; // 0, 1, 2, or 100 when the user must be asked
 };
 
 // Reads the store, writing the first-run defaults ("ComPort" "1", "LastFile"

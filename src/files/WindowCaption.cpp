@@ -14,8 +14,8 @@ QString fileNamePart(const QString& path) {
     return path.mid(cut + 1);
 }
 
-QString windowCaption(const QString& prog, const QString& version, const QString& path) {
-    return prog + QStringLiteral("   ...\\") + fileNamePart(path) + QStringLiteral("     ") +
+QString windowCaption(const QString& programName, const QString& version, const QString& path) {
+    return programName + QStringLiteral("   ...\\") + fileNamePart(path) + QStringLiteral("     ") +
            version + QLatin1Char(' ') +
            QStringLiteral(" %1. %2. %3")
                .arg(RV_VERSION_MAJOR)

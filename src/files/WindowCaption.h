@@ -9,7 +9,7 @@ namespace rv {
 // ends in a separator gives "".
 QString fileNamePart(const QString& path);
 
-// PROG + "   ...\" + file-name part + "     " + VERSION + " " + " 4. 0. 0".
-QString windowCaption(const QString& prog, const QString& version, const QString& path);
+// programName + "   ...\" + file-name part + "     " + version + " " + " 4. 0. 0".
+QString windowCaption(const QString& programName, const QString& version, const QString& path);
 
 } // namespace rv

@@ -50,28 +50,28 @@ bool deviceNameLess(const QString& a, const QString& b) {
 } // namespace
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent) {
-    Com1.setObjectName(QStringLiteral("Com1"));
+    serialPort_.setObjectName(QStringLiteral("Com1"));
     // Applied by QSerialPort at every open; never changed afterwards.
-    Com1.setBaudRate(BaudRate);
-    Com1.setDataBits(QSerialPort::Data8);
-    Com1.setParity(QSerialPort::NoParity);
-    Com1.setStopBits(QSerialPort::OneStop);
-    Com1.setFlowControl(QSerialPort::NoFlowControl);
-    Com1.setReadBufferSize(1024);
+    serialPort_.setBaudRate(BaudRate);
+    serialPort_.setDataBits(QSerialPort::Data8);
+    serialPort_.setParity(QSerialPort::NoParity);
+    serialPort_.setStopBits(QSerialPort::OneStop);
+    serialPort_.setFlowControl(QSerialPort::NoFlowControl);
+    serialPort_.setReadBufferSize(1024);
     // The unit never answers; anything that comes in is line noise.
-    connect(&Com1, &QSerialPort::readyRead, this, [this] { Com1.readAll(); });
-    connect(&Com1, &QSerialPort::errorOccurred, this, &SerialLink::onPortError);
+    connect(&serialPort_, &QSerialPort::readyRead, this, [this] { serialPort_.readAll(); });
+    connect(&serialPort_, &QSerialPort::errorOccurred, this, &SerialLink::onPortError);
 }
 
 SerialLink::~SerialLink() {
     if (state_ == State::Open) {
         // No event loop may run here; give the driver what is queued, briefly.
-        Com1.flush();
-        Com1.waitForBytesWritten(500);
+        serialPort_.flush();
+        serialPort_.waitForBytesWritten(500);
     }
     state_ = State::Closed;
-    if (Com1.isOpen()) {
-        Com1.close();
+    if (serialPort_.isOpen()) {
+        serialPort_.close();
     }
 }
 
@@ -121,24 +121,24 @@ bool SerialLink::open() {
         error_ = tr("The port is in use.");
         return false;
     }
-    if (Com1.isOpen()) {
-        Com1.close(); // a broken link whose close was still pending
+    if (serialPort_.isOpen()) {
+        serialPort_.close(); // a broken link whose close was still pending
     }
     const QString device = deviceForPort(portNumber_);
     if (device.isEmpty()) {
         error_ = tr("No serial device found for Com%1.").arg(portNumber_);
         return false;
     }
-    Com1.setPortName(device);
+    serialPort_.setPortName(device);
     state_ = State::Opening;
-    if (!Com1.open(QIODevice::ReadWrite)) {
+    if (!serialPort_.open(QIODevice::ReadWrite)) {
         error_ = device + QStringLiteral(": ") + openFailureText(device);
-        Com1.clearError();
+        serialPort_.clearError();
         state_ = State::Closed;
         return false;
     }
     applyModemLines();
-    Com1.clearError();
+    serialPort_.clearError();
     error_.clear();
     unsettled_ = false;
     ++session_;
@@ -147,8 +147,8 @@ bool SerialLink::open() {
 }
 
 QString SerialLink::openFailureText(const QString& device) const {
-    if (Com1.error() != QSerialPort::PermissionError) {
-        return Com1.errorString();
+    if (serialPort_.error() != QSerialPort::PermissionError) {
+        return serialPort_.errorString();
     }
     // The same error stands for a device this user may not open and for one
     // that another program holds (its lock file or exclusive mode); the advice
@@ -169,8 +169,8 @@ QString SerialLink::openFailureText(const QString& device) const {
 void SerialLink::applyModemLines() {
     // A device without modem lines (a pseudo-terminal) refuses these; that is
     // not a reason to refuse the port.
-    Com1.setDataTerminalReady(true);
-    Com1.setRequestToSend(false);
+    serialPort_.setDataTerminalReady(true);
+    serialPort_.setRequestToSend(false);
 }
 
 bool SerialLink::write(const QString& text) {
@@ -184,8 +184,8 @@ bool SerialLink::write(const QByteArray& bytes) {
         }
         return false;
     }
-    if (Com1.write(bytes) != bytes.size()) {
-        breakLink(Com1.errorString(), true);
+    if (serialPort_.write(bytes) != bytes.size()) {
+        breakLink(serialPort_.errorString(), true);
         return false;
     }
     unsettled_ = unsettled_ || !bytes.isEmpty();
@@ -195,7 +195,7 @@ bool SerialLink::write(const QByteArray& bytes) {
 int SerialLink::driverQueueLength() const {
 #ifdef Q_OS_UNIX
     int queued = 0;
-    if (::ioctl(Com1.handle(), TIOCOUTQ, &queued) == 0) {
+    if (::ioctl(serialPort_.handle(), TIOCOUTQ, &queued) == 0) {
         return queued;
     }
 #endif
@@ -209,13 +209,13 @@ SerialLink::DrainStep SerialLink::drainStep() {
         }
         return DrainStep::Failed;
     }
-    if (Com1.bytesToWrite() > 0) {
-        Com1.flush();
+    if (serialPort_.bytesToWrite() > 0) {
+        serialPort_.flush();
         if (state_ != State::Open) {
             return DrainStep::Failed;
         }
     }
-    if (Com1.bytesToWrite() > 0 || driverQueueLength() > 0) {
+    if (serialPort_.bytesToWrite() > 0 || driverQueueLength() > 0) {
         return DrainStep::Busy;
     }
     if (unsettled_) {
@@ -274,15 +274,15 @@ bool SerialLink::close() {
     const bool drained = drain();
     if (state_ == State::Open && session_ == mine) {
         state_ = State::Closed;
-        Com1.close();
+        serialPort_.close();
     }
     return drained;
 }
 
 void SerialLink::abort() {
     state_ = State::Closed;
-    if (Com1.isOpen()) {
-        Com1.close();
+    if (serialPort_.isOpen()) {
+        serialPort_.close();
     }
 }
 
@@ -294,7 +294,7 @@ void SerialLink::onPortError(QSerialPort::SerialPortError error) {
     }
     // Called from inside QSerialPort: close on the next turn of the event loop,
     // but count the link as closed from now on.
-    breakLink(Com1.errorString(), false);
+    breakLink(serialPort_.errorString(), false);
 }
 
 void SerialLink::breakLink(const QString& reason, bool closeNow) {
@@ -304,14 +304,14 @@ void SerialLink::breakLink(const QString& reason, bool closeNow) {
     state_ = State::Closed;
     error_ = reason.isEmpty() ? tr("The serial link broke.") : reason;
     if (closeNow) {
-        Com1.close();
+        serialPort_.close();
     } else {
         const std::uint64_t broken = session_;
         QMetaObject::invokeMethod(
             this,
             [this, broken] {
-                if (session_ == broken && state_ == State::Closed && Com1.isOpen()) {
-                    Com1.close();
+                if (session_ == broken && state_ == State::Closed && serialPort_.isOpen()) {
+                    serialPort_.close();
                 }
             },
             Qt::QueuedConnection);

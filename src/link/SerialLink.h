@@ -11,7 +11,7 @@ class QByteArray;
 
 namespace rv {
 
-// The port object Com1: the serial link to the unit. Its line settings are
+// The port object (objectName "Com1"): the serial link to the unit. Its line settings are
 // fixed (38,400 baud, 8N1, no flow control, DTR on, RTS off); it is opened
 // only while a device command runs and only ever written to.
 //
@@ -89,7 +89,7 @@ private:
     int driverQueueLength() const;
     static void keepLiveFor(int milliseconds);
 
-    QSerialPort Com1;
+    QSerialPort serialPort_;
     int portNumber_ = FirstPort;
     State state_ = State::Closed;
     std::uint64_t session_ = 0;

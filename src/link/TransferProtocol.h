@@ -57,7 +57,7 @@ bool differsFromSent(const SentTransfer& sent, const ParameterImage& image, cons
 // "FE": the unit keeps what it has received.
 QByteArray storeCommand();
 // After a completed transfer: entries 54..58 as channel bytes of rows
-// Phase..E3, entry 54 whatever the heli type.
+// Phase..Extra2, entry 54 whatever the heli type.
 void rewriteChannelEntries(ParameterImage& image, const ChannelAssignment& channels);
 
 } // namespace rv::TransferProtocol

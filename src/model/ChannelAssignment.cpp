@@ -6,7 +6,7 @@ namespace rv {
 
 std::uint8_t ChannelAssignment::channelByte(int row) const {
     const auto r = static_cast<std::size_t>(row);
-    return rv::channelByte(Reverse.at(r), K.at(r));
+    return rv::channelByte(reversed.at(r), channel.at(r));
 }
 
 } // namespace rv

@@ -12,14 +12,14 @@ public:
     static constexpr int Rows = 9;
     static constexpr int NoChannel = 0;
     static constexpr int MaxChannel = 9;
-    enum Row : int { Main = 0, Tail, Nick, Roll, Phase, Mode, E1, E2, E3 };
+    enum Row : int { Main = 0, Tail, CyclicPitch, Roll, Phase, Mode, Light, Extra1, Extra2 };
 
-    // KMain, KTail, KNick, KRoll, KPhase, KMode, KE1, KE2, KE3.
-    std::array<std::uint8_t, Rows> K{};
-    // States of the reverse boxes Reverse(0..8).
-    std::array<bool, Rows> Reverse{};
+    // The receiver channel of each row, indexed by Row.
+    std::array<std::uint8_t, Rows> channel{};
+    // States of the reverse boxes Reverse_0 .. Reverse_8.
+    std::array<bool, Rows> reversed{};
 
-    // Reverse x 128 + channel, the encoding of image entries 50..58.
+    // reversed x 128 + channel, the encoding of image entries 50..58.
     std::uint8_t channelByte(int row) const;
 
     // 0 (none) or a receiver channel 1..9; anything else names no option of the grid.

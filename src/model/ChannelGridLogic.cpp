@@ -50,7 +50,7 @@ void ChannelGridLogic::doubleClickOption(int row, int option) {
         return;
     }
     unselectOption(row, option);
-    channels_.K[at(row)] = ChannelAssignment::NoChannel;
+    channels_.channel[at(row)] = ChannelAssignment::NoChannel;
 }
 
 void ChannelGridLogic::applyPreset(int preset) {
@@ -62,14 +62,15 @@ void ChannelGridLogic::applyPreset(int preset) {
         selectOption(row, layout[at(row)]);
     }
     for (std::size_t i = 0; i < PresetClearedExtraOptions.size(); ++i) {
-        unselectOption(ChannelAssignment::E1 + static_cast<int>(i), PresetClearedExtraOptions[i]);
+        unselectOption(ChannelAssignment::Light + static_cast<int>(i),
+                       PresetClearedExtraOptions[i]);
     }
 }
 
 void ChannelGridLogic::rowClick(int row, int option) {
     clearPresets();
-    const int old = channels_.K[at(row)];
-    channels_.K[at(row)] = static_cast<std::uint8_t>(option);
+    const int old = channels_.channel[at(row)];
+    channels_.channel[at(row)] = static_cast<std::uint8_t>(option);
     // Only the row that was chosen hands its old channel on. The row that
     // receives it cannot find a partner while the group held different
     // channels, and with repeated channels (a loaded file) passing further

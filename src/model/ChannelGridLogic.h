@@ -8,7 +8,7 @@
 namespace rv {
 
 // The behaviour of the channel grid without its widgets: which option each
-// row shows, the click handlers F_Main_Click .. F_E3_Click with their swaps,
+// row shows, what a click on an option of F_Main .. F_E3 does, with its swaps,
 // the double-click clearing and the presets. The grid widgets mirror
 // shownOption() through showSelection and feed user selections back in.
 class ChannelGridLogic {
@@ -38,13 +38,14 @@ public:
     bool selectOption(int row, int option);
     // Unselecting never runs a handler; the row's channel stays as it is.
     void unselectOption(int row, int option);
-    // F_Phase_DblClick .. F_E3_DblClick; the control rows have no such action.
+    // A double-click on an option of F_Phase .. F_E3 clears the row; the
+    // control rows have no such action.
     void doubleClickOption(int row, int option);
-    // Vorwahl_MouseDown's effect for preset 1..4; any other index does nothing.
+    // Pressing the preset box Vorwahl_<preset>, 1..4; any other index does nothing.
     void applyPreset(int preset);
 
 private:
-    // F_Main_Click .. F_E3_Click: the row's shown option became `option`.
+    // A click on an option of F_Main .. F_E3: the row's shown option became `option`.
     void rowClick(int row, int option);
     void passOldChannelOn(int row, int chosen, int old);
     void clearPresets();

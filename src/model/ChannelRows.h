@@ -44,7 +44,7 @@ inline constexpr std::array<std::array<std::uint8_t, PresetRows>, PresetCount> P
     {3, 1, 2, 4, 5, 6},
 }};
 
-// A preset unselects this option of rows E1, E2 and E3, without touching their channels.
+// A preset unselects this option of rows Light, Extra1 and Extra2, without touching their channels.
 inline constexpr std::array<int, 3> PresetClearedExtraOptions{7, 8, 9};
 
 } // namespace rv

@@ -25,7 +25,7 @@ std::optional<int> firstUnshowableEntry(const ParameterImage& image) {
                                                   {Index::TailSignal, 0x7F, 1},
                                                   {Index::TailBeep, 0xFF, 1},
                                                   {Index::PitchMode, 0xFF, 1},
-                                                  {Index::DrehzahlMode, 0xFF, 1},
+                                                  {Index::SpeedMode, 0xFF, 1},
                                                   {Index::ServoMode, 0xFF, 2},
                                                   {Index::GyroReverse, 0xFF, 2}}};
     for (const Limit& limit : limits) {

@@ -30,9 +30,9 @@ ParameterImage collectedImage(const Setup& setup) {
                   setup.servoInverters.at(static_cast<std::size_t>(servo)));
     }
     image.set(Index::PitchPart, setup.pitchPart);
-    image.set(Index::CyclPart, setup.cyclicPart);
+    image.set(Index::CyclicPart, setup.cyclicPart);
     image.set(Index::PitchMode, static_cast<std::uint8_t>(setup.pitchMode));
-    image.set(Index::DrehzahlMode, static_cast<std::uint8_t>(setup.speedMode));
+    image.set(Index::SpeedMode, static_cast<std::uint8_t>(setup.speedMode));
     image.set(Index::ServoMode, static_cast<std::uint8_t>(setup.swashplateType));
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         std::uint8_t byte = setup.channels.channelByte(row);

@@ -56,7 +56,7 @@ constexpr std::array<SliderDefinition, 26> Rows{{
     {"DualRateSl", "DualRateL", "DualRate", "Dual rate", "fraDualRate", SliderKind::Direct, 18, 0,
      100, 1, 5, false},
     part("PitchSl", "PitchL", "PitchAnteil", "Collective Pitch Part", Index::PitchPart),
-    part("CyclSl", "CyclL", "ZyklischerAnteil", "Cyclic Pitch / Roll Part", Index::CyclPart),
+    part("CyclSl", "CyclL", "ZyklischerAnteil", "Cyclic Pitch / Roll Part", Index::CyclicPart),
 }};
 
 int clampToRange(const SliderDefinition& row, int position) {

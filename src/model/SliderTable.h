@@ -15,7 +15,7 @@ enum class SliderKind {
     Percent,      // byte = floor(p * 255 / 100)
     Milliseconds, // byte = floor(p / 10), the time in units of 10 ms
     Direct,       // byte = p
-    Part,         // p goes into PitchPart or CyclPart; the image follows at collection
+    Part,         // p goes into PitchPart or CyclicPart; the image follows at collection
 };
 
 // One parameter slider row: the slider, its value label and its caption label.

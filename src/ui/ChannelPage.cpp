@@ -28,7 +28,7 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         QCheckBox* box = reverseBox(row);
         const QSignalBlocker blocker(box);
-        box->setChecked(setup_.channels.Reverse[static_cast<std::size_t>(row)]);
+        box->setChecked(setup_.channels.reversed[static_cast<std::size_t>(row)]);
     }
 
     logic_.showSelection = [this](int row, int option) { grid_->showSelection(row, option); };
@@ -37,10 +37,10 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     connect(grid_, &ChannelGrid::optionDoubleClicked, this,
             [this](int row, int option) { logic_.doubleClickOption(row, option); });
     connect(grid_, &ChannelGrid::reverseToggled, this, [this](int row, bool checked) {
-        setup_.channels.Reverse[static_cast<std::size_t>(row)] = checked;
+        setup_.channels.reversed[static_cast<std::size_t>(row)] = checked;
     });
-    connect(presets_, &PresetPanel::mouseDown, this, &ChannelPage::applyPreset);
-    connect(presets_, &PresetPanel::mouseUp, this, &ChannelPage::releasePreset);
+    connect(presets_, &PresetPanel::presetPressed, this, &ChannelPage::applyPreset);
+    connect(presets_, &PresetPanel::presetReleased, this, &ChannelPage::releasePreset);
     setTabOrder();
 }
 
@@ -50,7 +50,7 @@ void ChannelPage::showSetup(const Setup& setup) {
         grid_->showSelection(row, setup.shownChannelOptions.at(at));
         QCheckBox* box = reverseBox(row);
         const QSignalBlocker blocker(box);
-        box->setChecked(setup.channels.Reverse.at(at));
+        box->setChecked(setup.channels.reversed.at(at));
     }
     if (setup.optionsShown) {
         setPhaseOptionsEnabled(setup.pitchMode != 0);
@@ -105,7 +105,7 @@ QCheckBox* ChannelPage::presetBox(int index) const {
 }
 
 // The buttons report every change of their checked state; the logic keeps the
-// row's shown option and runs the row handler (F_Main_Click .. F_E3_Click).
+// row's shown option and runs the row's click logic (options of F_Main .. F_E3).
 void ChannelPage::optionToggled(int row, int option, bool checked) {
     if (checked) {
         logic_.selectOption(row, option);

@@ -28,7 +28,7 @@ public:
     QCheckBox* expertMode() const { return expertMode_; }
     // fraSpeed, shown only for pitch control with governor.
     QGroupBox* speedFrame() const { return speedFrame_; }
-    QCheckBox* gyroInverter() const { return gyroReverse_; }
+    QCheckBox* gyroReverseBox() const { return gyroReverse_; }
     SliderRow* sliderRow(QStringView sliderName) const;
 
     void refreshAccessibleNames();

@@ -19,44 +19,44 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     setObjectName(QStringLiteral("fraKurvenAnzeige"));
     setFrameShape(QFrame::NoFrame);
 
-    pic1_ = new CurvePicture(editor, this);
+    picture_ = new CurvePicture(editor, this);
     plus100_ = addLabel("Plus100", QStringLiteral("+100"));
-    mitte_ = addLabel("Mitte", QStringLiteral("0"));
+    zero_ = addLabel("Mitte", QStringLiteral("0"));
     minus100_ = addLabel("Minus100", QStringLiteral("-100"));
     plus101_ = addLabel("Plus101", QStringLiteral("+100"));
     minus101_ = addLabel("Minus101", QStringLiteral("-100"));
     auto* arrowLeft = addLabel("ArrowLeft", QStringLiteral("<--"));
     auto* arrowRight = addLabel("ArrowRight", QStringLiteral("-->"));
-    knueppel_ = addLabel("Knüppel", QStringLiteral("Transmitter Stick Travel"));
+    stickTravel_ = addLabel("Knüppel", QStringLiteral("Transmitter Stick Travel"));
     // The picture is named by the stick-axis caption, in whatever language it is shown.
-    knueppel_->setBuddy(pic1_);
-    auto* ist = addLabel("Ist", QStringLiteral("Curve:"));
+    stickTravel_->setBuddy(picture_);
+    auto* curveCaption = addLabel("Ist", QStringLiteral("Curve:"));
     pointReadout_ = addLabel("IstValue", QString());
-    auto* soll = addLabel("Soll", QStringLiteral("Cursor:"));
+    auto* cursorCaption = addLabel("Soll", QStringLiteral("Cursor:"));
     cursorReadout_ = addLabel("SollValue", QString());
     for (QLabel* value : {pointReadout_, cursorReadout_}) {
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-1250")));
     }
 
     auto* readouts = new QHBoxLayout;
-    readouts->addWidget(ist);
+    readouts->addWidget(curveCaption);
     readouts->addWidget(pointReadout_);
     readouts->addSpacing(24);
-    readouts->addWidget(soll);
+    readouts->addWidget(cursorCaption);
     readouts->addWidget(cursorReadout_);
     readouts->addStretch();
 
     auto* stickAxis = new QHBoxLayout;
     stickAxis->addWidget(arrowLeft);
     stickAxis->addStretch();
-    stickAxis->addWidget(knueppel_);
+    stickAxis->addWidget(stickTravel_);
     stickAxis->addStretch();
     stickAxis->addWidget(arrowRight);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(readouts, 0, 1);
-    layout->addWidget(pic1_, 1, 1);
+    layout->addWidget(picture_, 1, 1);
     layout->addLayout(stickAxis, 2, 1);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(1, 1);
@@ -64,7 +64,7 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     layout->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("-125")) +
                                          2 * AxisGap);
 
-    pic1_->installEventFilter(this);
+    picture_->installEventFilter(this);
     connect(&editor_, &CurveEditor::pictureChanged, this, &CurveDisplay::redraw);
     connect(&editor_, &CurveEditor::readoutsChanged, this, &CurveDisplay::showReadouts);
     redraw();
@@ -83,7 +83,7 @@ void CurveDisplay::redraw() {
     plus101_->setVisible(wide);
     minus101_->setVisible(wide);
     placeAxisLabels();
-    pic1_->redraw();
+    picture_->redraw();
 }
 
 void CurveDisplay::showReadouts() {
@@ -92,7 +92,7 @@ void CurveDisplay::showReadouts() {
 }
 
 bool CurveDisplay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pic1_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+    if (watched == picture_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         placeAxisLabels();
     }
     return QFrame::eventFilter(watched, event);
@@ -100,12 +100,12 @@ bool CurveDisplay::eventFilter(QObject* watched, QEvent* event) {
 
 void CurveDisplay::placeAxisLabels() {
     using CurveGeometry::valueY;
-    const QRect picture = pic1_->geometry();
+    const QRect picture = picture_->geometry();
     const std::pair<QLabel*, int> labels[] = {
-        {plus100_, 200}, {mitte_, 100}, {minus100_, 0}, {plus101_, 180}, {minus101_, 20}};
+        {plus100_, 200}, {zero_, 100}, {minus100_, 0}, {plus101_, 180}, {minus101_, 20}};
     for (const auto& [label, value] : labels) {
         label->adjustSize();
-        const double y = picture.y() + pic1_->toPixel({0, valueY(value)}).y();
+        const double y = picture.y() + picture_->toPixel({0, valueY(value)}).y();
         label->move(picture.x() - AxisGap - label->width(), qRound(y - label->height() / 2.0));
     }
 }

@@ -16,7 +16,7 @@ class CurveDisplay : public QFrame {
 public:
     explicit CurveDisplay(CurveEditor& editor, QWidget* parent = nullptr);
 
-    CurvePicture* picture() const { return pic1_; }
+    CurvePicture* picture() const { return picture_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,13 +30,13 @@ private:
     void placeAxisLabels();
 
     CurveEditor& editor_;
-    CurvePicture* pic1_ = nullptr;
+    CurvePicture* picture_ = nullptr;
     QLabel* plus100_ = nullptr;
-    QLabel* mitte_ = nullptr;
+    QLabel* zero_ = nullptr;
     QLabel* minus100_ = nullptr;
     QLabel* plus101_ = nullptr;
     QLabel* minus101_ = nullptr;
-    QLabel* knueppel_ = nullptr;
+    QLabel* stickTravel_ = nullptr;
     QLabel* pointReadout_ = nullptr;
     QLabel* cursorReadout_ = nullptr;
 };

@@ -152,7 +152,7 @@ void DeviceCommands::transfer(std::function<void(bool)> then) {
     }
     // The question waits for the pilot, not the program: no busy pointer over it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.ZUORDNUNG);
+    const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.channelTableQuestion);
     QApplication::restoreOverrideCursor();
     channelTableAnswer = withChannels ? AnswerYes : AnswerNo;
     if (!confirmOutOfRangeValues(withChannels)) {
@@ -264,7 +264,7 @@ void DeviceCommands::fail(Run& run) {
 }
 
 void DeviceCommands::showPortFail(const QString& reason) {
-    MessageBox::inform(dialogParent_, texts_.PORT_FAIL, QMessageBox::NoIcon, reason);
+    MessageBox::inform(dialogParent_, texts_.cannotOpenPort, QMessageBox::NoIcon, reason);
 }
 
 } // namespace rv

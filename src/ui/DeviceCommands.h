@@ -25,11 +25,11 @@ struct Setup;
 // and the curves, cbFlash makes the unit store them. Each command opens the
 // port, hands its blocks to the block sender (a pause after every block end)
 // and closes the port when the sender is done; any failure closes the port at
-// once and ends with PORT_FAIL. A command returns as soon as its blocks are
+// once and ends with cannotOpenPort. A command returns as soon as its blocks are
 // under way; finished() says when it has ended.
 //
 // The window stays live during the pauses; a second command started then
-// finds the port held and fails with PORT_FAIL while the first carries on.
+// finds the port held and fails with cannotOpenPort while the first carries on.
 // Its message waits until the first has ended: a modal box shown during the
 // first command would hold that command's caller up until it is dismissed.
 class DeviceCommands : public QObject {

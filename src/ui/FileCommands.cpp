@@ -62,7 +62,7 @@ void FileCommands::reportFileFailure(const QString& path, const QString& reason)
     if (!reason.isEmpty()) {
         detail += QLatin1Char('\n') + reason;
     }
-    MessageBox::inform(window_, texts_.FILE_FAIL, QMessageBox::Warning, detail);
+    MessageBox::inform(window_, texts_.cannotOpenFile, QMessageBox::Warning, detail);
 }
 
 bool FileCommands::loadCurrentFile() {
@@ -110,11 +110,12 @@ QString FileCommands::proposedSaveName() const {
 // Open and save change the current file only when they succeed: the caption
 // and "LastFile" always name the file whose setup the window shows.
 void FileCommands::openFile() {
-    if (hasUnsavedChanges() && MessageBox::askYesNo(window_, texts_.QOPEN, QMessageBox::Critical)) {
+    if (hasUnsavedChanges() &&
+        MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical)) {
         saveFile(); // whatever its outcome, the open goes on
     }
-    const QString chosen =
-        FileDialogs::getOpenFileName(window_, texts_.PROG, QStringLiteral("*.rvc"), fileFilter_);
+    const QString chosen = FileDialogs::getOpenFileName(window_, texts_.programName,
+                                                        QStringLiteral("*.rvc"), fileFilter_);
     if (chosen.isEmpty()) {
         return;
     }
@@ -128,7 +129,7 @@ void FileCommands::openFile() {
 
 bool FileCommands::saveFile() {
     const QString chosen =
-        FileDialogs::getSaveFileName(window_, texts_.PROG, proposedSaveName(), fileFilter_);
+        FileDialogs::getSaveFileName(window_, texts_.programName, proposedSaveName(), fileFilter_);
     if (chosen.isEmpty()) {
         return false;
     }

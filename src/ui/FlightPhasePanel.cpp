@@ -35,14 +35,14 @@ FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* par
     acroOption_->setObjectName(QStringLiteral("Acro"));
     auto* heading = label("Umschaltzeit", QStringLiteral("Switch Times:"), this);
 
-    auto* lHoverAcro = label("lHoverAcro", QStringLiteral("Hover -> Acro"), this);
+    auto* hoverToAcroCaption = label("lHoverAcro", QStringLiteral("Hover -> Acro"), this);
     hoverToAcroDisplay_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
-    auto* secSA = label("secSA", QStringLiteral("sec."), this);
-    auto* lAcroHover = label("lAcroHover", QStringLiteral("Acro -> Hover"), this);
+    auto* hoverToAcroUnit = label("secSA", QStringLiteral("sec."), this);
+    auto* acroToHoverCaption = label("lAcroHover", QStringLiteral("Acro -> Hover"), this);
     acroToHoverDisplay_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
-    auto* secAS = label("secAS", QStringLiteral("sec."), this);
-    hoverRow_ = {lHoverAcro, hoverToAcroDisplay_, secSA};
-    acroRow_ = {lAcroHover, acroToHoverDisplay_, secAS};
+    auto* acroToHoverUnit = label("secAS", QStringLiteral("sec."), this);
+    hoverRow_ = {hoverToAcroCaption, hoverToAcroDisplay_, hoverToAcroUnit};
+    acroRow_ = {acroToHoverCaption, acroToHoverDisplay_, acroToHoverUnit};
 
     switchTimeSlider_ = new QSlider(Qt::Horizontal, this);
     switchTimeSlider_->setObjectName(QStringLiteral("PhaseChangeSl"));

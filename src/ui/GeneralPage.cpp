@@ -26,14 +26,14 @@ GeneralPage::GeneralPage(Setup& set, QWidget* parent)
     // Shown only for the pitch-controlled heli type; showCurves decides.
     phase_->hide();
 
-    auto* fraComment = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
-    fraComment->setObjectName(QStringLiteral("fraComment"));
+    auto* commentFrame = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
+    commentFrame->setObjectName(QStringLiteral("fraComment"));
     // A direct child of its frame, so the frame's caption names it for screen readers.
-    comment_ = new LimitedTextEdit(CommentMaxLength, fraComment);
+    comment_ = new LimitedTextEdit(CommentMaxLength, commentFrame);
     comment_->setObjectName(QStringLiteral("Comment"));
     // Tab leaves the field, so that keyboard users can reach the rest of the page.
     comment_->setTabChangesFocus(true);
-    auto* commentLayout = new QVBoxLayout(fraComment);
+    auto* commentLayout = new QVBoxLayout(commentFrame);
     commentLayout->addWidget(comment_);
 
     auto* side = new QVBoxLayout;
@@ -44,7 +44,7 @@ GeneralPage::GeneralPage(Setup& set, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(display_, 0, 0);
     layout->addLayout(side, 0, 1);
-    layout->addWidget(fraComment, 1, 0, 1, 2);
+    layout->addWidget(commentFrame, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(0, 3);
     layout->setRowStretch(1, 1);

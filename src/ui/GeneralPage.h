@@ -23,7 +23,7 @@ public:
     explicit GeneralPage(Setup& set, QWidget* parent = nullptr);
 
     // Adapts curve options, phase frame and governor frame to PitchMode and
-    // DrehzahlMode and returns the editor to hover with curve 0 or 2.
+    // speedMode and returns the editor to hover with curve 0 or 2.
     void showCurves();
     // Shows the setup's phase, curve and comment, running no handler.
     void showSetup(const Setup& setup);

@@ -9,15 +9,15 @@ namespace rv {
 struct MessageTexts {
     // The language these texts are in (as stored in "Language"; 1 English).
     int language = 1;
-    QString PROG = QStringLiteral("Rotavionix Control");
-    QString ZUORDNUNG = QStringLiteral("Transfer channel table?");
-    QString PORT_FAIL = QStringLiteral("Cannot open port.");
-    QString FILE_FAIL = QStringLiteral("Cannot open file.");
-    QString VERSION = QStringLiteral("Version:");
-    QString LCHANGE =
+    QString programName = QStringLiteral("Rotavionix Control");
+    QString channelTableQuestion = QStringLiteral("Transfer channel table?");
+    QString cannotOpenPort = QStringLiteral("Cannot open port.");
+    QString cannotOpenFile = QStringLiteral("Cannot open file.");
+    QString versionCaption = QStringLiteral("Version:");
+    QString languageChangeNote =
         QStringLiteral("Your selection will be available after restarting the program.");
-    QString QSAVE = QStringLiteral("Changes not saved yet. Quit anyway?");
-    QString QOPEN = QStringLiteral("Changes not saved yet. Save first?");
+    QString quitUnsavedQuestion = QStringLiteral("Changes not saved yet. Quit anyway?");
+    QString saveFirstQuestion = QStringLiteral("Changes not saved yet. Save first?");
 };
 
 } // namespace rv

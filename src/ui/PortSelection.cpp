@@ -13,8 +13,8 @@
 
 namespace rv {
 
-PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent)
-    : QObject(parent), set_(set), port_(port), portBox_(cboPort) {
+PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* portBox, QObject* parent)
+    : QObject(parent), set_(set), port_(port), portBox_(portBox) {
     // Before the first fill the box has no entries and shows "COM 1".
     portBox_->setPlaceholderText(QStringLiteral("COM 1"));
     connect(portBox_, &QComboBox::activated, this, &PortSelection::selectPort);

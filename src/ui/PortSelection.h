@@ -16,7 +16,7 @@ struct Setup;
 class PortSelection : public QObject {
     Q_OBJECT
 public:
-    PortSelection(Setup& set, SerialLink& port, QComboBox* cboPort, QObject* parent = nullptr);
+    PortSelection(Setup& set, SerialLink& port, QComboBox* portBox, QObject* parent = nullptr);
 
     // Replaces the entries and selects the current port, which runs selectPort.
     void fill();

@@ -10,7 +10,7 @@ PresetCheckBox::PresetCheckBox(int index, const QString& text, QWidget* parent)
 
 void PresetCheckBox::mousePressEvent(QMouseEvent* event) {
     pressReported_ = true;
-    Q_EMIT mouseDown(index_);
+    Q_EMIT presetPressed(index_);
     if (event->button() != Qt::LeftButton) {
         event->accept(); // other buttons apply the preset but never toggle the box
         return;
@@ -20,7 +20,7 @@ void PresetCheckBox::mousePressEvent(QMouseEvent* event) {
 
 void PresetCheckBox::mouseReleaseEvent(QMouseEvent* event) {
     if (pressReported_) {
-        Q_EMIT mouseUp(index_);
+        Q_EMIT presetReleased(index_);
     }
     if (event->button() != Qt::LeftButton) {
         event->accept();
@@ -33,7 +33,7 @@ void PresetCheckBox::mouseReleaseEvent(QMouseEvent* event) {
 void PresetCheckBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && !pressReported_) {
         pressReported_ = true;
-        Q_EMIT mouseDown(index_);
+        Q_EMIT presetPressed(index_);
     }
     QCheckBox::keyPressEvent(event);
 }
@@ -41,7 +41,7 @@ void PresetCheckBox::keyPressEvent(QKeyEvent* event) {
 void PresetCheckBox::keyReleaseEvent(QKeyEvent* event) {
     const bool spaceUp = event->key() == Qt::Key_Space && !event->isAutoRepeat();
     if (spaceUp && pressReported_) {
-        Q_EMIT mouseUp(index_);
+        Q_EMIT presetReleased(index_);
     }
     QCheckBox::keyReleaseEvent(event);
     if (spaceUp) {
@@ -56,8 +56,8 @@ void PresetCheckBox::focusOutEvent(QFocusEvent* event) {
 
 void PresetCheckBox::nextCheckState() {
     if (!pressReported_) {
-        Q_EMIT mouseDown(index_);
-        Q_EMIT mouseUp(index_);
+        Q_EMIT presetPressed(index_);
+        Q_EMIT presetReleased(index_);
     }
     QCheckBox::nextCheckState();
 }

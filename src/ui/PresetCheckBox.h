@@ -4,8 +4,8 @@
 
 namespace rv {
 
-// A preset box Vorwahl(n). Pressing it with any mouse button (or Space)
-// reports mouseDown before the box toggles, releasing reports mouseUp before
+// A preset box Vorwahl_<n>. Pressing it with any mouse button (or Space)
+// reports presetPressed before the box toggles, releasing reports presetReleased before
 // the box's own click handling toggles it. A click that had no press of its
 // own (an accessibility action, click() from code) reports both first.
 class PresetCheckBox : public QCheckBox {
@@ -16,8 +16,8 @@ public:
     int index() const { return index_; }
 
 Q_SIGNALS:
-    void mouseDown(int index);
-    void mouseUp(int index);
+    void presetPressed(int index);
+    void presetReleased(int index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

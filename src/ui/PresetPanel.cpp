@@ -16,8 +16,8 @@ PresetPanel::PresetPanel(QWidget* parent) : QGroupBox(QStringLiteral("Preselecti
         box->setAccessibleName(box->text());
         boxes_[static_cast<std::size_t>(index - 1)] = box;
         layout->addWidget(box);
-        connect(box, &PresetCheckBox::mouseDown, this, &PresetPanel::mouseDown);
-        connect(box, &PresetCheckBox::mouseUp, this, &PresetPanel::mouseUp);
+        connect(box, &PresetCheckBox::presetPressed, this, &PresetPanel::presetPressed);
+        connect(box, &PresetCheckBox::presetReleased, this, &PresetPanel::presetReleased);
     }
     layout->addStretch();
 }

@@ -20,8 +20,8 @@ public:
     PresetCheckBox* box(int index) const;
 
 Q_SIGNALS:
-    void mouseDown(int index);
-    void mouseUp(int index);
+    void presetPressed(int index);
+    void presetReleased(int index);
 
 private:
     std::array<PresetCheckBox*, Count> boxes_{};

@@ -32,8 +32,8 @@ private:
 };
 
 // One parameter slider with its caption and value label, created from its
-// table entry. The same two handlers serve every row (Para13Sl_Change,
-// Para13L_DblClick, DualRateSl_Change, ...).
+// table entry. The same two handlers serve every row (sliders Para13Sl,
+// DualRateSl, ..., value labels Para13L, ...).
 class SliderRow : public QObject {
     Q_OBJECT
 public:

@@ -14,12 +14,12 @@
 
 namespace rv {
 
-bool isLanguage(int sprache) {
-    return sprache == German || sprache == English || sprache == French;
+bool isLanguage(int language) {
+    return language == German || language == English || language == French;
 }
 
-QString TextEntry::text(int sprache) const {
-    switch (sprache) {
+QString TextEntry::text(int language) const {
+    switch (language) {
     case German:
         return QString::fromUtf8(german);
     case French:
@@ -41,9 +41,10 @@ QString textOfTarget(const char* target, int language) {
 namespace {
 
 bool setMessage(MessageTexts& messages, const QString& name, const QString& text) {
-    QString* slots[] = {&messages.PROG,      &messages.ZUORDNUNG, &messages.PORT_FAIL,
-                        &messages.FILE_FAIL, &messages.VERSION,   &messages.LCHANGE,
-                        &messages.QSAVE,     &messages.QOPEN};
+    QString* slots[] = {&messages.programName,         &messages.channelTableQuestion,
+                        &messages.cannotOpenPort,      &messages.cannotOpenFile,
+                        &messages.versionCaption,      &messages.languageChangeNote,
+                        &messages.quitUnsavedQuestion, &messages.saveFirstQuestion};
     const char* names[] = {"PROG",    "ZUORDNUNG", "PORT_FAIL", "FILE_FAIL",
                            "VERSION", "LCHANGE",   "QSAVE",     "QOPEN"};
     for (int i = 0; i < 8; ++i) {
@@ -77,9 +78,9 @@ bool setControlText(QObject* target, const QString& text) {
 
 } // namespace
 
-AppliedTexts applyTexts(QWidget* root, int sprache) {
+AppliedTexts applyTexts(QWidget* root, int language) {
     AppliedTexts applied;
-    applied.messages.language = sprache;
+    applied.messages.language = language;
     // One walk over the window instead of one search per entry.
     QHash<QString, QObject*> controls;
     for (QObject* object : root->findChildren<QObject*>()) {
@@ -89,7 +90,7 @@ AppliedTexts applyTexts(QWidget* root, int sprache) {
     }
     for (const TextEntry& entry : textTable()) {
         const QString target = QString::fromUtf8(entry.target);
-        const QString text = entry.text(sprache);
+        const QString text = entry.text(language);
         if (target.startsWith(QLatin1String("msg:"))) {
             setMessage(applied.messages, target.mid(4), text);
         } else if (target.startsWith(QLatin1String("tab:"))) {
@@ -107,19 +108,19 @@ AppliedTexts applyTexts(QWidget* root, int sprache) {
     // languages, but English readers expect "rpm".
     for (const char* unit : {"Label23", "Label26"}) {
         if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
-            label->setText(sprache == English ? QStringLiteral("rpm") : QStringLiteral("U/min."));
+            label->setText(language == English ? QStringLiteral("rpm") : QStringLiteral("U/min."));
         }
     }
     return applied;
 }
 
-void applyTabCaptions(QTabBar* tabs, int sprache) {
+void applyTabCaptions(QTabBar* tabs, int language) {
     for (const TextEntry& entry : textTable()) {
         const QString target = QString::fromUtf8(entry.target);
         if (target.startsWith(QLatin1String("tab:"))) {
             const int tab = target.mid(4).toInt() - 1;
             if (tab >= 0 && tab < tabs->count()) {
-                tabs->setTabText(tab, entry.text(sprache));
+                tabs->setTabText(tab, entry.text(language));
             }
         }
     }

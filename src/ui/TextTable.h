@@ -14,7 +14,7 @@ namespace rv {
 
 // Languages as stored in "Language" and held in Sprache.
 enum Language : int { German = 0, English = 1, French = 2, LanguageNotChosen = 100 };
-bool isLanguage(int sprache);
+bool isLanguage(int language);
 
 // One entry of the three-language Text table. The target is a control's
 // objectName, "msg:NAME" for a message text, "tab:N" for the caption of tab N,
@@ -25,7 +25,7 @@ struct TextEntry {
     const char* english;
     const char* french;
 
-    QString text(int sprache) const;
+    QString text(int language) const;
 };
 
 // The 116 entries in the order in which they are applied.
@@ -40,10 +40,10 @@ struct AppliedTexts {
     QStringList missingTargets; // controls the window does not have (should stay empty)
 };
 
-// Puts every text of language sprache into its target below root, in table
+// Puts every text of the given language into its target below root, in table
 // order, except the tab captions (see applyTabCaptions), and sets the speed
 // units `Label23` and `Label26` ("rpm" in English, "U/min." otherwise).
-AppliedTexts applyTexts(QWidget* root, int sprache);
-void applyTabCaptions(QTabBar* tabs, int sprache);
+AppliedTexts applyTexts(QWidget* root, int language);
+void applyTabCaptions(QTabBar* tabs, int language);
 
 } // namespace rv

@@ -42,8 +42,8 @@ void LiteralChannelSwap::click(int row, int k) {
         endless = true;
         return;
     }
-    const int old = K[static_cast<std::size_t>(row)];
-    K[static_cast<std::size_t>(row)] = k;
+    const int old = channel[static_cast<std::size_t>(row)];
+    channel[static_cast<std::size_t>(row)] = k;
     auto visit = [&](const auto& group) {
         for (int other : group) {
             if (other != row && shown[static_cast<std::size_t>(other)] == k) {

@@ -12,7 +12,7 @@ struct LiteralChannelSwap {
     static constexpr int None = -1;
     static constexpr int HandlerLimit = 1000;
 
-    std::array<int, Rows> K{};
+    std::array<int, Rows> channel{};
     std::array<int, Rows> shown{};
     int handlerRuns = 0;
     bool endless = false;

@@ -14,7 +14,7 @@ int highestOption(int index) {
     case Index::MainOut:
     case Index::TailBeep:
     case Index::PitchMode:
-    case Index::DrehzahlMode:
+    case Index::SpeedMode:
         return 1;
     case Index::ServoMode:
     case Index::GyroReverse:

@@ -22,7 +22,7 @@ WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
     rv::MessageBox::clearHistory();
     rv::InputPrompt::clearHistory();
     rv::FileDialogs::clearHistory();
-    rv::RVMain::setDocumentOpener([this](const QString& name) { openedDocuments << name; });
+    rv::MainWindow::setDocumentOpener([this](const QString& name) { openedDocuments << name; });
 }
 
 WindowFixture::~WindowFixture() {
@@ -71,8 +71,8 @@ QByteArray WindowFixture::readFile(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-rv::RVMain& WindowFixture::start() {
-    window_ = std::make_unique<rv::RVMain>();
+rv::MainWindow& WindowFixture::start() {
+    window_ = std::make_unique<rv::MainWindow>();
     return *window_;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RVMain.h"
+#include "ui/MainWindow.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,8 +27,8 @@ public:
     QByteArray readFile(const QString& name) const;
 
     // Creates the window (its start-up runs now).
-    rv::RVMain& start();
-    rv::RVMain& window() { return *window_; }
+    rv::MainWindow& start();
+    rv::MainWindow& window() { return *window_; }
     void stop();
 
     QStringList openedDocuments;
@@ -37,5 +37,5 @@ private:
     QTemporaryDir dir_;
     QString previousDir_;
     QList<QPair<const char*, QByteArray>> previousEnvironment_;
-    std::unique_ptr<rv::RVMain> window_;
+    std::unique_ptr<rv::MainWindow> window_;
 };

@@ -32,11 +32,11 @@ class ValueEditor;
 // the two device buttons. It owns the Setup and wires the pages,
 // the file commands and the device commands together; the behaviour of each
 // control lives in the class of its page.
-class RVMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit RVMain(QWidget* parent = nullptr);
-    ~RVMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Setup& setup() { return setup_; }
     const Setup& setup() const { return setup_; }

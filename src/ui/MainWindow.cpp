@@ -1,4 +1,4 @@
-#include "ui/RVMain.h"
+#include "ui/MainWindow.h"
 
 #include "files/NeutralSetup.h"
 #include "files/SettingsStore.h"
@@ -58,20 +58,21 @@ std::function<void(const QString&)>& documentOpener() {
 }
 } // namespace
 
-void RVMain::setDocumentOpener(std::function<void(const QString&)> opener) {
+void MainWindow::setDocumentOpener(std::function<void(const QString&)> opener) {
     documentOpener() = std::move(opener);
 }
 
-RVMain::RVMain(QWidget* parent) : QMainWindow(parent), port_(std::make_unique<SerialLink>()) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), port_(std::make_unique<SerialLink>()) {
     setObjectName(QStringLiteral("RVMain"));
     buildWindow();
     buildMenus();
     startUp();
 }
 
-RVMain::~RVMain() = default;
+MainWindow::~MainWindow() = default;
 
-void RVMain::buildWindow() {
+void MainWindow::buildWindow() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 
@@ -123,7 +124,7 @@ void RVMain::buildWindow() {
     files_ = new FileCommands(
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
-    connect(files_, &FileCommands::currentFileChanged, this, &RVMain::updateCaption);
+    connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
@@ -162,10 +163,10 @@ void RVMain::buildWindow() {
     }
 
     auto* serviceShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
-    connect(serviceShortcut, &QShortcut::activated, this, &RVMain::showValueEditor);
+    connect(serviceShortcut, &QShortcut::activated, this, &MainWindow::showValueEditor);
 }
 
-void RVMain::buildMenus() {
+void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::openFile);
@@ -179,23 +180,23 @@ void RVMain::buildMenus() {
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
-    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &RVMain::closeWindow);
+    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence::Quit);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
-                                           &RVMain::chooseLanguage);
+                                           &MainWindow::chooseLanguage);
     language->setObjectName(QStringLiteral("mnuSprache"));
 
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &RVMain::openHelp);
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &MainWindow::openHelp);
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help); // keeps F1 working while the menu bar is closed
 }
 
-void RVMain::startUp() {
+void MainWindow::startUp() {
     const StartupSettings settings = readStartupSettings();
     port_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
@@ -204,7 +205,7 @@ void RVMain::startUp() {
     if (startFile.remember) {
         SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
     }
-    language_ = settings.sprache;
+    language_ = settings.language;
     if (language_ == LanguageNotChosen) {
         // A first start insists on one of the three languages.
         std::optional<int> chosen;
@@ -238,7 +239,7 @@ void RVMain::startUp() {
     controllerPage_->showExpertRows(); // the window always opens with the expert rows hidden
 }
 
-void RVMain::loadQtTranslations() {
+void MainWindow::loadQtTranslations() {
     // Message-box buttons, file dialogs and the program's own messages speak
     // the chosen language too.
     if (language_ == English) {
@@ -257,7 +258,7 @@ void RVMain::loadQtTranslations() {
     QCoreApplication::installTranslator(translators_.back().get());
 }
 
-void RVMain::refreshAccessibleNames() {
+void MainWindow::refreshAccessibleNames() {
     // A control without a caption of its own is named by the label that describes it.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (QWidget* buddy = label->buddy()) {
@@ -284,11 +285,12 @@ void RVMain::refreshAccessibleNames() {
     channelPage_->refreshAccessibleNames();
 }
 
-void RVMain::updateCaption() {
-    setWindowTitle(windowCaption(texts_.PROG, texts_.VERSION, setup_.currentFileName));
+void MainWindow::updateCaption() {
+    setWindowTitle(
+        windowCaption(texts_.programName, texts_.versionCaption, setup_.currentFileName));
 }
 
-void RVMain::selectTab(int tab) {
+void MainWindow::selectTab(int tab) {
     if (tab < 1 || tab > 4) {
         return;
     }
@@ -309,7 +311,7 @@ void RVMain::selectTab(int tab) {
     }
 }
 
-void RVMain::openHelp() {
+void MainWindow::openHelp() {
     static const char* const documents[] = {"Rotavionix_D.PDF", "Rotavionix_E.PDF",
                                             "Rotavionix_F.PDF"};
     if (isLanguage(language_)) {
@@ -317,40 +319,41 @@ void RVMain::openHelp() {
     }
 }
 
-void RVMain::chooseLanguage() {
+void MainWindow::chooseLanguage() {
     const std::optional<int> chosen = askLanguage(this, true);
     if (!chosen) {
         return; // cancelled, or not 1, 2 or 3: the language stays and nothing is stored
     }
     language_ = *chosen;
     SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
-    MessageBox::inform(this, texts_.LCHANGE);
+    MessageBox::inform(this, texts_.languageChangeNote);
 }
 
-void RVMain::closeWindow() {
+void MainWindow::closeWindow() {
     close();
 }
 
-void RVMain::showValueEditor() {
+void MainWindow::showValueEditor() {
     valueEditor_->show();
     valueEditor_->setFocus();
 }
 
-bool RVMain::confirmDiscard() {
+bool MainWindow::confirmDiscard() {
     if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
-        return MessageBox::askYesNo(this, texts_.QSAVE, QMessageBox::Critical, QMessageBox::No);
+        return MessageBox::askYesNo(this, texts_.quitUnsavedQuestion, QMessageBox::Critical,
+                                    QMessageBox::No);
     }
     return true;
 }
 
-void RVMain::adoptSetup(const Setup& loaded) {
+void MainWindow::adoptSetup(const Setup& loaded) {
     setup_ = loaded;
     showSetup();
     ports_->fill();
 }
 
-void RVMain::showSetup() {
+void MainWindow::showSetup() {
     generalPage_->showSetup(setup_);
     setupPage_->showSetup(setup_);
     channelPage_->showSetup(setup_);
@@ -358,7 +361,7 @@ void RVMain::showSetup() {
     speedRows_->showSetup(setup_);
 }
 
-void RVMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (device_->isBusy()) {
         // Never tear the window down under a running transfer: close when it ends.
         closeAfterCommand_ = true;
