@@ -3,6 +3,9 @@
 // shortest and longest silence after a block end as the receiver sees it, and
 // the longest time the window went without processing events.
 
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+#include "files/SetupRecord.h"
 #include "link/SerialLink.h"
 #include "model/Setup.h"
 #include "ui/DeviceCommands.h"
@@ -21,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <variant>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -31,10 +35,10 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     rv::MessageBox::setTestMode(true);
 
-    rv::Setup set;
-    for (int i = 0; i < rv::ParameterImage::Size; ++i) {
-        set.image.set(i, static_cast<std::uint8_t>(i * 3));
-    }
+    // The neutral setup as the window holds it once loaded: the unit accepts
+    // it as it is, so no range question holds the transfer up.
+    rv::Setup set =
+        std::get<rv::Setup>(rv::applyRecord(rv::Setup{}, rv::encodeRecord(rv::neutralSetup())));
     for (char letter : rv::CurveSet::SendOrder) {
         set.curves.byLetter(letter) = rv::Curve{0, 20, -1, 60, 80, 100, 120, -1, -1, 180, 200};
     }
@@ -85,6 +89,10 @@ int main(int argc, char** argv) {
         std::printf("%-4d %10.1f %10.1f %12.2f %12.2f %14.2f%s\n", run, total,
                     total - ProtocolFloorMs, ok ? *minPause : -1.0, ok ? *maxPause : -1.0,
                     longestGap, ok ? "" : "  FAILED");
+        if (!ok && !rv::MessageBox::history().isEmpty()) {
+            const auto& last = rv::MessageBox::history().last();
+            std::printf("     %s %s\n", qPrintable(last.text), qPrintable(last.detail));
+        }
         worstGap = std::max(worstGap, longestGap);
         if (ok) {
             minPauseAll = std::min(minPauseAll, *minPause);
