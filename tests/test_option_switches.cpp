@@ -1,3 +1,4 @@
+#include "model/OptionFields.h"
 #include "model/Setup.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
@@ -28,6 +29,32 @@ bool showActive(QWidget* page) {
 class TestOptionSwitches : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The window offers exactly the options a loaded byte may name, no more, no fewer.
+    void optionGroupsOfferWhatTheImageChecksAllow() {
+        const auto countOf = [](OptionTarget target) {
+            switch (target) {
+            case OptionTarget::PitchMode:
+                return OptionFields::HeliType.count;
+            case OptionTarget::SpeedMode:
+                return OptionFields::MainMotor.count;
+            case OptionTarget::ServoMode:
+                return OptionFields::Swashplate.count;
+            case OptionTarget::MainOut:
+                return OptionFields::MainOut.count;
+            case OptionTarget::TailSignal:
+                return OptionFields::TailSignal.count;
+            case OptionTarget::ComboTail:
+                return 2; // one bit
+            case OptionTarget::TailBeep:
+                return OptionFields::TailBeep.count;
+            }
+            return -1;
+        };
+        for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
+            QCOMPARE(group.captions.size(), countOf(group.target));
+        }
+    }
+
     void optionsExistInTheirFramesUnselected() {
         Setup set;
         SetupPage page(set);

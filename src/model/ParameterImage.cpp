@@ -1,5 +1,7 @@
 #include "model/ParameterImage.h"
 
+#include "model/OptionFields.h"
+
 #include "model/ChannelAssignment.h"
 
 #include <algorithm>
@@ -15,22 +17,9 @@ bool ParameterImage::unitEntriesEqual(const ParameterImage& other) const {
 }
 
 std::optional<int> firstUnshowableEntry(const ParameterImage& image) {
-    struct Limit {
-        int index;
-        std::uint8_t mask;
-        int highest;
-    };
-    // In index order; the option counts of the window's option groups.
-    static constexpr std::array<Limit, 7> limits{{{Index::MainOut, 0xFF, 1},
-                                                  {Index::TailSignal, 0x7F, 1},
-                                                  {Index::TailBeep, 0xFF, 1},
-                                                  {Index::PitchMode, 0xFF, 1},
-                                                  {Index::SpeedMode, 0xFF, 1},
-                                                  {Index::ServoMode, 0xFF, 2},
-                                                  {Index::GyroReverse, 0xFF, 2}}};
-    for (const Limit& limit : limits) {
-        if ((image.at(limit.index) & limit.mask) > limit.highest) {
-            return limit.index;
+    for (const OptionField& field : OptionFields::All) {
+        if (field.valueIn(image) > field.highest()) {
+            return field.index;
         }
     }
     for (int index = Index::FirstChannel; index <= Index::LastChannel; ++index) {

@@ -1,6 +1,7 @@
 #include "model/SetupRangeCheck.h"
 
 #include "model/ChannelRows.h"
+#include "model/OptionFields.h"
 #include "model/SliderTable.h"
 
 #include <algorithm>
@@ -21,6 +22,10 @@ struct ByteRange {
     ShownAs shown;
 };
 
+constexpr ByteRange option(const OptionField& field, CaptionPart caption) {
+    return {field.index, field.mask, 0, field.highest(), false, caption, {}, ShownAs::Byte};
+}
+
 // The entries whose range is narrower than a byte and that no slider row
 // bounds; the slider rows come from the slider table.
 constexpr std::array<ByteRange, 14> Ranges{{
@@ -28,16 +33,17 @@ constexpr std::array<ByteRange, 14> Ranges{{
     {3, 0xFF, 0, 20, false, {"lAcroHover", "Acro -> Hover"}, {}, ShownAs::Tenths},
     {6, 0xFF, 50, 250, false, {"fraSpeed", "RPM"}, {"lSpeedHover", "Hover"}, ShownAs::TimesTen},
     {7, 0xFF, 50, 250, false, {"fraSpeed", "RPM"}, {"lSpeedAcro", "Acro"}, ShownAs::TimesTen},
-    {29, 0xFF, 0, 1, false, {"fraMainOut", "Main signal"}, {}, ShownAs::Byte},
-    {31, 0x7F, 0, 1, false, {"fraTailType", "Tail Motor signal"}, {}, ShownAs::Byte},
-    {32, 0xFF, 0, 1, false, {"fraTailBeep", "Tail Beep"}, {}, ShownAs::Byte},
+    option(OptionFields::MainOut, {"fraMainOut", "Main signal"}),
+    option(OptionFields::TailSignal, {"fraTailType", "Tail Motor signal"}),
+    option(OptionFields::TailBeep, {"fraTailBeep", "Tail Beep"}),
     {35, 0xFF, 1, 255, true, {"TS1Inv", "Servo 1"}, {}, ShownAs::Byte},
     {36, 0xFF, 1, 255, true, {"TS2Inv", "Servo 2"}, {}, ShownAs::Byte},
     {37, 0xFF, 1, 255, true, {"TS3Inv", "Servo 3"}, {}, ShownAs::Byte},
-    {40, 0xFF, 0, 1, false, {"fraHeliType", "Heli Type"}, {}, ShownAs::Byte},
-    {41, 0xFF, 0, 1, false, {"fraMain", "Main Motor Setup"}, {}, ShownAs::Byte},
-    {42, 0xFF, 0, 2, false, {"fraTS", "Swashplate Setup"}, {}, ShownAs::Byte},
-    {48, 0xFF, 0, 1, false, {"GyroInverter", "Gyro Reverse"}, {}, ShownAs::Byte},
+    option(OptionFields::HeliType, {"fraHeliType", "Heli Type"}),
+    option(OptionFields::MainMotor, {"fraMain", "Main Motor Setup"}),
+    option(OptionFields::Swashplate, {"fraTS", "Swashplate Setup"}),
+    // The grey third state loads, but it is no setting the unit knows.
+    {Index::GyroReverse, 0xFF, 0, 1, false, {"GyroInverter", "Gyro Reverse"}, {}, ShownAs::Byte},
 }};
 
 constexpr std::array<const char*, ChannelAssignment::Rows> FunctionLabels{
