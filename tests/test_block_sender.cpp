@@ -17,13 +17,10 @@ using rv::test::PseudoTerminal;
 // The transfer engine on a real pseudo-terminal, without widgets.
 class TestBlockSender : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsDir_;
+    rv::test::TemporarySettings settings_;
 
 private Q_SLOTS:
-    void initTestCase() {
-        QVERIFY(settingsDir_.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-    }
+    void initTestCase() { QVERIFY(settings_.isValid()); }
 
     void sendsEachBlockWhenDueWithAFullPauseAndNoNestedLoop() {
         PseudoTerminal pty;

@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -46,10 +45,6 @@ class TestParameterSets : public QObject {
         fx.writeSettings(comPort, QStringLiteral("Default.rvc"), QStringLiteral("1"));
         return fx.start();
     }
-    static void open(WindowFixture& fx, const QString& name) {
-        FileDialogs::setNextFileName(fx.path(name));
-        fx.window().fileCommands().openFile();
-    }
 
 private Q_SLOTS:
     // Asking whether anything is unsaved (on open or close) changes nothing:
@@ -78,7 +73,7 @@ private Q_SLOTS:
 
         fx.writeFile(QStringLiteral("a.rvc"),
                      withBytes(neutral(), {{14, 200}, {6, 65}, {2, 15}, {3, 8}}));
-        open(fx, QStringLiteral("a.rvc"));
+        fx.openFile(QStringLiteral("a.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(sliderPosition(window, "Para14Sl"), 78);
         QCOMPARE(int(window.setup().image.at(14)), 198);
@@ -88,7 +83,7 @@ private Q_SLOTS:
         QVERIFY(window.fileCommands().hasUnsavedChanges()); // 200 became 198
 
         fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 10}}));
-        open(fx, QStringLiteral("b.rvc"));
+        fx.openFile(QStringLiteral("b.rvc"));
         QCOMPARE(int(window.setup().image.at(4)), 30); // from the 500 rpm shown
         QCOMPARE(int(window.setup().image.at(5)), 35);
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboPort"))->count(), 16);
@@ -127,7 +122,7 @@ private Q_SLOTS:
         bad[RecordOffset::FirstCurves + 2] = 77;
         fx.writeFile(QStringLiteral("bad.rvc"), bad);
         MessageBox::setNextAnswer(QMessageBox::No); // "Save first?"
-        open(fx, QStringLiteral("bad.rvc"));
+        fx.openFile(QStringLiteral("bad.rvc"));
 
         QCOMPARE(MessageBox::history().size(), 2);
         const MessageBox::Shown& shown = MessageBox::history().last();
@@ -162,8 +157,8 @@ private Q_SLOTS:
         fx.writeFile(QStringLiteral("rpm.rvc"), rpm);
         fx.writeFile(QStringLiteral("governor.rvc"), governor);
         for (const char* first : {"Default.rvc", "rpm.rvc"}) {
-            open(fx, QString::fromLatin1(first));
-            open(fx, QStringLiteral("governor.rvc"));
+            fx.openFile(QString::fromLatin1(first));
+            fx.openFile(QStringLiteral("governor.rvc"));
             QVERIFY(std::none_of(MessageBox::history().begin(), MessageBox::history().end(),
                                  [](const MessageBox::Shown& shown) {
                                      return shown.text.startsWith(QStringLiteral("Cannot"));
@@ -177,83 +172,6 @@ private Q_SLOTS:
         }
     }
 
-    // What the box cannot tell apart (a lone CR or LF, CR LF) or used to lose
-    // (a no-break space) neither counts as a change nor alters the saved bytes.
-    void commentsComeBackByteForByte_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::newRow("no-break space") << QByteArray("Gain\xA0: 50");
-        QTest::newRow("lone LF") << QByteArray("a\nb");
-        QTest::newRow("lone CR") << QByteArray("a\rb");
-        QTest::newRow("CR LF and a tab") << QByteArray("a\r\n\tb");
-        const QDir comments(QStringLiteral(RV_SOURCE_DIR "/tests/data/comments"));
-        for (const QString& name : comments.entryList(QDir::Files)) {
-            QFile file(comments.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QTest::newRow(qPrintable(name)) << file.readAll();
-        }
-    }
-    void commentsComeBackByteForByte() {
-        QFETCH(QByteArray, text);
-        WindowFixture fx;
-        QByteArray record = neutral();
-        record.replace(RecordOffset::Comment, text.size(), text);
-        fx.writeFile(QStringLiteral("Default.rvc"), record);
-        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
-        MainWindow& window = fx.start();
-        QVERIFY(!window.fileCommands().hasUnsavedChanges());
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
-        QVERIFY(window.fileCommands().saveFile());
-        QCOMPARE(fx.readFile(QStringLiteral("saved.rvc")), record);
-    }
-
-    // A loaded comment of lone LF line ends that the box counts beyond 1,000
-    // characters is shown whole; an edit neither lets it grow nor cuts its end.
-    void aLongLoadedCommentIsNeverCut() {
-        WindowFixture fx;
-        QByteArray record = neutral();
-        const QByteArray lines = QByteArray("abcd\n").repeated(200);
-        record.replace(RecordOffset::Comment, lines.size(), lines);
-        fx.writeFile(QStringLiteral("Default.rvc"), record);
-        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
-        MainWindow& window = fx.start();
-        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
-        QCOMPARE(comment->blockCount(), 201);
-
-        comment->setFocus();
-        comment->moveCursor(QTextCursor::End);
-        QTest::keyClick(comment, Qt::Key_X); // no room
-        QCOMPARE(comment->toPlainText(), QString::fromLatin1(lines));
-        comment->moveCursor(QTextCursor::Start);
-        QTest::keyClick(comment, Qt::Key_Delete);
-        QTest::keyClick(comment, Qt::Key_Y); // the room just freed
-        QTest::keyClick(comment, Qt::Key_Z);
-        QCOMPARE(comment->toPlainText(), QStringLiteral("y") + QString::fromLatin1(lines).mid(1));
-
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("edited.rvc")));
-        QVERIFY(window.fileCommands().saveFile());
-        QCOMPARE(fx.readFile(QStringLiteral("edited.rvc")).mid(RecordOffset::Comment),
-                 QByteArray("y") + lines.mid(1));
-    }
-
-    // A comment that fills the box with line breaks fits the file whole.
-    void aFullCommentWithLineBreaksIsSavedWhole() {
-        WindowFixture fx;
-        MainWindow& window = startNeutral(fx);
-        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
-        comment->clear();
-        comment->setFocus();
-        for (int line = 0; line < 11; ++line) {
-            QTest::keyClicks(comment, QString(90, QLatin1Char('a' + line)));
-            QTest::keyClick(comment, Qt::Key_Return);
-        }
-        const QString typed = comment->toPlainText();
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("notes.rvc")));
-        QVERIFY(window.fileCommands().saveFile());
-        QVERIFY(!window.fileCommands().hasUnsavedChanges());
-        open(fx, QStringLiteral("notes.rvc"));
-        QCOMPARE(comment->toPlainText(), typed);
-    }
-
     void outOfRangeSliderBytesAreLimited() {
         WindowFixture fx;
         MainWindow& window = startNeutral(fx);
@@ -261,7 +179,7 @@ private Q_SLOTS:
             QStringLiteral("wide.rvc"),
             withBytes(neutral(),
                       {{13, 200}, {8, 255}, {18, 180}, {6, 10}, {7, 255}, {2, 99}, {38, 250}}));
-        open(fx, QStringLiteral("wide.rvc"));
+        fx.openFile(QStringLiteral("wide.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(sliderPosition(window, "Para13Sl"), 10);
         QCOMPARE(sliderPosition(window, "Para8Sl"), 2000);
@@ -276,135 +194,6 @@ private Q_SLOTS:
         QCOMPARE(int(window.setup().image.at(7)), 250);
         QCOMPARE(int(window.setup().image.at(2)), 20);
         QCOMPARE(int(window.setup().image.at(38)), 100);
-    }
-
-    void unsavedChangesGuardOpenAndClose() {
-        WindowFixture fx;
-        MainWindow& window = startNeutral(fx);
-        fx.writeFile(QStringLiteral("other.rvc"), neutral());
-
-        // Switching an option away and back is no change.
-        window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_1"))->click();
-        window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_0"))->click();
-        QVERIFY(!window.fileCommands().hasUnsavedChanges());
-
-        // A comment typed and deleted still counts.
-        auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
-        comment->setFocus();
-        QTest::keyClick(comment, Qt::Key_X);
-        QTest::keyClick(comment, Qt::Key_Backspace);
-        QVERIFY(window.fileCommands().hasUnsavedChanges());
-
-        // Closing with changes and answering No keeps the window and the edits.
-        window.show();
-        MessageBox::setNextAnswer(QMessageBox::No);
-        QVERIFY(!window.close());
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Changes not saved yet. Quit anyway?"));
-        QCOMPARE(MessageBox::history().last().icon, QMessageBox::Critical);
-        QCOMPARE(MessageBox::history().last().defaultButton, QMessageBox::No); // Enter keeps them
-        QVERIFY(window.isVisible());
-        QVERIFY(window.setup().changed);
-
-        // "Save first?" Yes, then cancelling the save dialog still shows the open dialog.
-        FileDialogs::clearHistory();
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        FileDialogs::setNextFileName(QString());
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("other.rvc")));
-        window.fileCommands().openFile();
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Changes not saved yet. Save first?"));
-        QCOMPARE(FileDialogs::history().size(), 2);
-        QVERIFY(FileDialogs::history().at(0).save);
-        QVERIFY(!FileDialogs::history().at(1).save);
-        QCOMPARE(FileDialogs::history().at(1).proposedName, QStringLiteral("*.rvc"));
-        QCOMPARE(FileDialogs::history().at(1).title, QStringLiteral("Rotavionix Control"));
-        QCOMPARE(FileDialogs::history().at(1).filter,
-                 QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
-        QVERIFY(!window.fileCommands().hasUnsavedChanges());
-        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\other.rvc")));
-
-        // Without changes, closing asks nothing.
-        const int asked = MessageBox::history().size();
-        QVERIFY(window.close());
-        QCOMPARE(MessageBox::history().size(), asked);
-    }
-
-    // A failed open or save reports the path and the reason and leaves the
-    // current file, the caption and "LastFile" naming the file shown.
-    void missingFileAndFailedSave() {
-        WindowFixture fx;
-        MainWindow& window = startNeutral(fx);
-        const QString caption = window.windowTitle();
-        const auto currentFileUnchanged = [&] {
-            QCOMPARE(window.setup().currentFileName, QStringLiteral("Default.rvc"));
-            QCOMPARE(window.windowTitle(), caption);
-            QCOMPARE(fx.setting(QStringLiteral("LastFile")), QStringLiteral("Default.rvc"));
-        };
-        open(fx, QStringLiteral("missing.rvc"));
-        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Cannot open file."));
-        QCOMPARE(MessageBox::history().last().detail,
-                 fx.path(QStringLiteral("missing.rvc")) +
-                     QStringLiteral("\nNo such file or directory"));
-        currentFileUnchanged();
-
-        // A save that cannot be written keeps the previous file and the change state.
-        fx.writeFile(QStringLiteral("keep.rvc"), QByteArray("previous"));
-        QFile::setPermissions(fx.path(QStringLiteral("keep.rvc")),
-                              QFile::ReadOwner | QFile::ReadGroup);
-        window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("keep.rvc")));
-        QVERIFY(!window.fileCommands().saveFile());
-        QCOMPARE(MessageBox::history().last().detail,
-                 fx.path(QStringLiteral("keep.rvc")) + QStringLiteral("\nThe file is read-only."));
-        QCOMPARE(fx.readFile(QStringLiteral("keep.rvc")), QByteArray("previous"));
-        QVERIFY(window.fileCommands().hasUnsavedChanges());
-        currentFileUnchanged();
-
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("no-such-dir/x.rvc")));
-        QVERIFY(!window.fileCommands().saveFile());
-        QVERIFY(window.fileCommands().hasUnsavedChanges());
-        currentFileUnchanged();
-        QCOMPARE(FileDialogs::history().last().proposedName, QStringLiteral("Default.rvc"));
-
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
-        QVERIFY(window.fileCommands().saveFile());
-        QVERIFY(!window.fileCommands().hasUnsavedChanges());
-        QCOMPARE(int(static_cast<std::uint8_t>(fx.readFile(QStringLiteral("saved.rvc")).at(34))),
-                 196);
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("saved.rvc")));
-        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\saved.rvc     ")));
-    }
-
-    // The Open dialog lists *.rvc only: a name typed without suffix gets it,
-    // and a file with the suffixed name is only replaced when the pilot agrees.
-    void aNameWithoutSuffixIsSavedAsRvc() {
-        WindowFixture fx;
-        MainWindow& window = startNeutral(fx);
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
-        QVERIFY(window.fileCommands().saveFile());
-        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
-        QVERIFY(!QFile::exists(fx.path(QStringLiteral("Heli"))));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("Heli.rvc")));
-
-        window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(77);
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
-        MessageBox::setNextAnswer(QMessageBox::No);
-        QVERIFY(!window.fileCommands().saveFile());
-        QCOMPARE(MessageBox::history().last().text,
-                 fx.path(QStringLiteral("Heli.rvc")) +
-                     QStringLiteral(" already exists. Do you want to replace it?"));
-        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
-
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        QVERIFY(window.fileCommands().saveFile());
-        QVERIFY(fx.readFile(QStringLiteral("Heli.rvc")) != neutral());
-
-        // A suffix of its own is kept.
-        FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli.bak")));
-        QVERIFY(window.fileCommands().saveFile());
-        QVERIFY(QFile::exists(fx.path(QStringLiteral("Heli.bak"))));
     }
 
     void portSelection() {
@@ -494,9 +283,9 @@ private Q_SLOTS:
             record.replace(570, 1000, comment);
 
             fx.writeFile(QStringLiteral("in.rvc"), neutral()); // back to the baseline positions
-            open(fx, QStringLiteral("in.rvc"));
+            fx.openFile(QStringLiteral("in.rvc"));
             fx.writeFile(QStringLiteral("in.rvc"), record);
-            open(fx, QStringLiteral("in.rvc"));
+            fx.openFile(QStringLiteral("in.rvc"));
             QVERIFY2(MessageBox::history().isEmpty(),
                      qPrintable(MessageBox::history().value(0).text));
             FileDialogs::setNextFileName(fx.path(QStringLiteral("out.rvc")));

@@ -16,13 +16,10 @@ using rv::test::PseudoTerminal;
 
 class TestSerialLink : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsDir_;
+    rv::test::TemporarySettings settings_;
 
 private Q_SLOTS:
-    void initTestCase() {
-        QVERIFY(settingsDir_.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
-    }
+    void initTestCase() { QVERIFY(settings_.isValid()); }
 
     void systemPortsCountAdaptersFirstThenByName() {
         const QStringList found{"/dev/ttyS10",  "/dev/ttyUSB1", "/dev/ttyS2",
@@ -130,7 +127,7 @@ private Q_SLOTS:
         const uid_t user = ::geteuid();
         if (user == 0) {
             // ... who still reads the settings that name the device.
-            for (const QString& dir : {settingsDir_.path(), settingsDir_.filePath("VORANE")}) {
+            for (const QString& dir : {settings_.path(), settings_.filePath("VORANE")}) {
                 QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
             }
             if (::seteuid(65534) != 0) {

@@ -62,7 +62,7 @@ int count(const QByteArray& text, const char* pattern) {
 
 class TestTransfer : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsDir_;
+    rv::test::TemporarySettings settings_;
     Setup set_;
     MessageTexts texts_;
 
@@ -136,8 +136,7 @@ class TestTransfer : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(settingsDir_.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+        QVERIFY(settings_.isValid());
         MessageBox::setTestMode(true);
     }
 

@@ -97,6 +97,10 @@ bool PseudoTerminal::lineSettings(termios& settings) const {
     return slaveKeeper_ >= 0 && tcgetattr(slaveKeeper_, &settings) == 0;
 }
 
+TemporarySettings::TemporarySettings() {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+}
+
 void namePortDevice(int portNumber, const QString& device) {
     const auto settings = SettingsStore::open();
     settings->setValue(QStringLiteral("Ports/Com%1").arg(portNumber), device);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <chrono>
@@ -60,6 +61,18 @@ private:
     std::thread reader_;
     mutable std::mutex mutex_;
     QList<Chunk> chunks_;
+};
+
+// A settings file of the test's own in a temporary folder, for as long as it lives.
+class TemporarySettings {
+public:
+    TemporarySettings();
+    bool isValid() const { return dir_.isValid(); }
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
 };
 
 // Points port number portNumber at device in the "Ports" group of the

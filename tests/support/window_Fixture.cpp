@@ -1,5 +1,7 @@
 #include "support/window_Fixture.h"
 
+#include "ui/FileCommands.h"
+
 #include "files/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -81,4 +83,15 @@ void WindowFixture::stop() {
         window_->setup().changed = false;
         window_.reset();
     }
+}
+
+rv::MainWindow& WindowFixture::startWith(const QByteArray& record) {
+    writeFile(QStringLiteral("Default.rvc"), record);
+    writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
+    return start();
+}
+
+void WindowFixture::openFile(const QString& name) {
+    rv::FileDialogs::setNextFileName(path(name));
+    window_->fileCommands().openFile();
 }

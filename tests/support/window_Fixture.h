@@ -28,6 +28,10 @@ public:
 
     // Creates the window (its start-up runs now).
     rv::MainWindow& start();
+    // Starts with record as Default.rvc, port 1 and English chosen.
+    rv::MainWindow& startWith(const QByteArray& record);
+    // File → Open with the dialog answered by the file `name` here.
+    void openFile(const QString& name);
     rv::MainWindow& window() { return *window_; }
     void stop();
 
