@@ -17,6 +17,7 @@
 #include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
 #include "ui/TextTable.h"
+#include "ui/UnitStateLabel.h"
 #include "ui/ValueEditor.h"
 
 #include <QAbstractSlider>
@@ -127,6 +128,7 @@ void MainWindow::buildWindow() {
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
+    statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
     connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);

@@ -1,0 +1,41 @@
+#include "ui/UnitStateLabel.h"
+
+#include "ui/DeviceCommands.h"
+
+#include <QFileInfo>
+
+namespace rv {
+
+UnitStateLabel::UnitStateLabel(const DeviceCommands& device, QWidget* parent)
+    : QLabel(parent), device_(device) {
+    setObjectName(QStringLiteral("UnitState"));
+    poll_.setInterval(250);
+    connect(&poll_, &QTimer::timeout, this, &UnitStateLabel::refresh);
+    connect(&device_, &DeviceCommands::transferEnded, &poll_, qOverload<>(&QTimer::start));
+    connect(&device_, &DeviceCommands::finished, this, &UnitStateLabel::refresh);
+}
+
+void UnitStateLabel::refresh() {
+    const auto& last = device_.lastTransfer();
+    // During a command the transfer status speaks; the state follows its end.
+    if (!last || device_.isBusy()) {
+        return;
+    }
+    const QString file =
+        last->fileName.isEmpty() ? tr("no file") : QFileInfo(last->fileName).fileName();
+    const QString time = last->startedAt.toString(QStringLiteral("HH:mm:ss"));
+    QString state;
+    if (last->partial) {
+        state = tr("Rotavionix: part of %1, sent at %2").arg(file, time);
+    } else if (device_.unitMayDifferFromWindow()) {
+        state = tr("Rotavionix: %1, sent at %2, changed since the last transfer").arg(file, time);
+    } else {
+        state = tr("Rotavionix: %1, sent at %2").arg(file, time);
+    }
+    if (state != text()) {
+        setText(state);
+        setAccessibleName(state);
+    }
+}
+
+} // namespace rv
