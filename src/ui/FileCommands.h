@@ -32,6 +32,9 @@ public:
     void openFile();
     // File > Save (mnuSave); false when cancelled or failed.
     bool saveFile();
+    // A file picked from the recent files: opened as File > Open opens it, or,
+    // when it no longer exists, reported and taken off the list.
+    void openRecentFile(const QString& path);
 
 Q_SIGNALS:
     // currentFileName has changed: the caption follows.
@@ -41,6 +44,8 @@ private:
     // The comment box's text as the file holds it: line breaks as CR LF.
     QString commentBoxText() const;
     void takeEditedComment();
+    // Offers to save unsaved changes before another file replaces them.
+    void offerToSaveFirst();
     // Loads the file into the window; false (after telling the user) when
     // it could not be read or shown, leaving the window as it was.
     bool loadFile(const QString& path);

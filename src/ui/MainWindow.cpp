@@ -15,6 +15,7 @@
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
 #include "ui/ProgramTranslator.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
 #include "ui/TextTable.h"
 #include "ui/UnitStateLabel.h"
@@ -185,6 +186,7 @@ void MainWindow::buildMenus() {
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence::Quit);
+    new RecentFilesMenu(file, closeAction, *files_, *device_);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
