@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace rv;
@@ -104,6 +105,8 @@ private Q_SLOTS:
         QVERIFY(writeBytes(dir.filePath(QStringLiteral("notes.txt")), "mine"));
         QVERIFY(
             writeBytes(dir.filePath(QStringLiteral("Default.rvc")), encodeRecord(neutralSetup())));
+        const QString pipe = dir.filePath(QStringLiteral("2026-12-07 11-00-00 pipe.rvc"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QString reason;
         const int extra = 3;
         QStringList added;
@@ -122,7 +125,8 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(added.first() + QStringLiteral(".stored")));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("notes.txt"))));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Default.rvc"))));
-        QCOMPARE(listing.skipped.size(), 2); // named, not deleted
+        QVERIFY(QFileInfo(pipe).exists());
+        QCOMPARE(listing.skipped.size(), 3); // named, not deleted
     }
 
     void damagedEntriesAreSkippedAndNamed() {

@@ -23,10 +23,6 @@ const QString StampFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
 const QString StoreFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString StoresSuffix = QStringLiteral(".stored");
 
-QString text(const char* english) {
-    return QCoreApplication::translate("rv::TransferHistory", english);
-}
-
 bool fail(QString* reason, const QString& why) {
     if (reason != nullptr) {
         *reason = why;
@@ -79,7 +75,8 @@ QList<TransferHistoryEntry> namedEntries(const QString& folder) {
     const QFileInfoList files =
         QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     for (const QFileInfo& file : files) {
-        if (auto entry = parseName(file)) {
+        // A pipe or device that happens to bear such a name is left alone.
+        if (auto entry = parseName(file); entry && file.isFile()) {
             entries.append(*entry);
         }
     }
@@ -110,8 +107,9 @@ QList<QDateTime> readStores(const QString& entryPath) {
 TransferHistory::TransferHistory(QString folder) : folder_(std::move(folder)) {}
 
 QString TransferHistory::standardFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/sent");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Without a data folder (no home), never a folder "/sent" at the root.
+    return data.isEmpty() ? QString() : data + QStringLiteral("/sent");
 }
 
 QString TransferHistory::safeFileName(const QString& fileName) {
@@ -145,9 +143,10 @@ QString TransferHistory::safeFileName(const QString& fileName) {
 }
 
 QString TransferHistory::add(const SentRecord& sent, QString* reason) const {
-    if (!QDir().mkpath(folder_) || !QFileInfo(folder_).isDir()) {
+    if (folder_.isEmpty() || !QDir().mkpath(folder_) || !QFileInfo(folder_).isDir()) {
         fail(reason,
-             text("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder_)));
+             QCoreApplication::translate("rv::TransferHistory", "The folder %1 cannot be created.")
+                 .arg(QDir::toNativeSeparators(folder_)));
         return {};
     }
     QList<TransferHistoryEntry> entries = namedEntries(folder_);
@@ -206,7 +205,9 @@ TransferHistoryListing TransferHistory::list() const {
         std::optional<TransferHistoryEntry> entry = parseName(file);
         if (!entry) {
             listing.skipped.append(
-                {file.fileName(), text("This is not an entry of the transfer history.")});
+                {file.fileName(),
+                 QCoreApplication::translate("rv::TransferHistory",
+                                             "This is not an entry of the transfer history.")});
             continue;
         }
         QByteArray record;
@@ -230,7 +231,9 @@ bool TransferHistory::readEntry(const QString& path, QByteArray& record, QString
     }
     const qint64 size = QFileInfo(path).size();
     if (size != RecordSize) {
-        return fail(reason, text("The file holds %1 bytes, not the %2 of a parameter file.")
+        return fail(reason, QCoreApplication::translate(
+                                "rv::TransferHistory",
+                                "The file holds %1 bytes, not the %2 of a parameter file.")
                                 .arg(size)
                                 .arg(RecordSize));
     }

@@ -9,6 +9,9 @@ namespace rv {
 UnitStateLabel::UnitStateLabel(const DeviceCommands& device, QWidget* parent)
     : QLabel(parent), device_(device) {
     setObjectName(QStringLiteral("UnitState"));
+    // A long text beside a transfer's progress must not widen the window; it
+    // is cut instead, and its tooltip keeps it whole.
+    setMinimumWidth(1);
     poll_.setInterval(250);
     connect(&poll_, &QTimer::timeout, this, &UnitStateLabel::refresh);
     connect(&device_, &DeviceCommands::transferEnded, &poll_, qOverload<>(&QTimer::start));
@@ -34,6 +37,7 @@ void UnitStateLabel::refresh() {
     }
     if (state != text()) {
         setText(state);
+        setToolTip(state);
         setAccessibleName(state);
     }
 }
