@@ -76,15 +76,18 @@ private Q_SLOTS:
         MessageBox::setNextAnswer(QMessageBox::No);
         window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
-        const QString sent = QStringLiteral("Rotavionix: Default.rvc, sent at ") +
-                             window.deviceCommands().lastTransfer()->startedAt.toString("HH:mm:ss");
+        const QString time = window.deviceCommands().lastTransfer()->startedAt.toString("HH:mm:ss");
+        const QString sent = QStringLiteral("Rotavionix: Default.rvc, sent at ") + time;
         QCOMPARE(state->text(), sent);
         QCOMPARE(state->accessibleName(), sent);
 
         auto* gain = window.findChild<QSlider*>(QStringLiteral("Para34Sl"));
         const int sentGain = gain->value();
         gain->setValue(sentGain + 5);
-        QTRY_COMPARE(state->text(), sent + QStringLiteral(", changed since the last transfer"));
+        QTRY_COMPARE(state->text(),
+                     QStringLiteral("Changed since the last transfer to the Rotavionix "
+                                    "(Default.rvc, %1)")
+                         .arg(time));
         gain->setValue(sentGain);
         QTRY_COMPARE(state->text(), sent);
     }

@@ -29,9 +29,10 @@ void UnitStateLabel::refresh() {
     const QString time = last->startedAt.toString(QStringLiteral("HH:mm:ss"));
     QString state;
     if (last->partial) {
-        state = tr("Rotavionix: part of %1, sent at %2").arg(file, time);
+        state = tr("Only part of %1 reached the Rotavionix (%2)").arg(file, time);
     } else if (device_.unitMayDifferFromWindow()) {
-        state = tr("Rotavionix: %1, sent at %2, changed since the last transfer").arg(file, time);
+        // The news first: a status bar short of room cuts the end.
+        state = tr("Changed since the last transfer to the Rotavionix (%1, %2)").arg(file, time);
     } else {
         state = tr("Rotavionix: %1, sent at %2").arg(file, time);
     }
