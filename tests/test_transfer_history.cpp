@@ -86,6 +86,13 @@ private Q_SLOTS:
         QByteArray record;
         QVERIFY(TransferHistory::readEntry(full, record, &reason));
         QCOMPARE(record, first.record);
+        const std::optional<Setup> loaded =
+            TransferHistory::loadEntry(full, neutralSetup(), &reason);
+        QVERIFY(loaded);
+        Setup decoded;
+        decodeRecord(first.record, decoded);
+        QCOMPARE(loaded->curves, decoded.curves);
+        QCOMPARE(loaded->storedComment, decoded.storedComment);
     }
 
     void safeNamesOnEverySystem() {

@@ -246,4 +246,14 @@ bool TransferHistory::readEntry(const QString& path, QByteArray& record, QString
     return true;
 }
 
+std::optional<Setup> TransferHistory::loadEntry(const QString& path, const Setup& previous,
+                                                QString* reason) {
+    QByteArray record;
+    if (!readEntry(path, record, reason)) {
+        return std::nullopt;
+    }
+    // readEntry has refused what the window cannot show.
+    return std::get<Setup>(applyRecord(previous, record));
+}
+
 } // namespace rv

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "model/Setup.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace rv {
 
@@ -68,6 +72,9 @@ public:
     // The record of an entry, checked as the listing checks it: a whole record
     // that the window can show.
     static bool readEntry(const QString& path, QByteArray& record, QString* reason);
+    // An entry loaded as a parameter file is loaded into a window that held `previous`.
+    static std::optional<Setup> loadEntry(const QString& path, const Setup& previous,
+                                          QString* reason);
 
     // The part of an entry's name that the window's file name becomes: no
     // character that some system forbids in file names, never empty.
