@@ -9,6 +9,7 @@
 #include "ui/ControllerPage.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
+#include "ui/EditUndoStack.h"
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
@@ -40,6 +41,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -125,6 +127,9 @@ void MainWindow::buildWindow() {
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
+    edits_ = new EditUndoStack(
+        setup_, [this] { showSetup(); }, this);
+    edits_->takeUndoKeysFrom(generalPage_->comment());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
@@ -184,6 +189,8 @@ void MainWindow::buildMenus() {
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence::Quit);
 
+    buildEditMenu();
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
@@ -194,6 +201,29 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help); // keeps F1 working while the menu bar is closed
+}
+
+void MainWindow::buildEditMenu() {
+    editMenu_ = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu_->setObjectName(QStringLiteral("mnuEdit"));
+    undoAction_ = editMenu_->addAction(QStringLiteral("Undo"), edits_, &EditUndoStack::undo);
+    undoAction_->setObjectName(QStringLiteral("mnuUndo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = editMenu_->addAction(QStringLiteral("Redo"), edits_, &EditUndoStack::redo);
+    redoAction_->setObjectName(QStringLiteral("mnuRedo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack* stack = edits_->stack();
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+}
+
+void MainWindow::applyEditMenuTexts() {
+    editMenu_->setTitle(tr("Edit"));
+    undoAction_->setText(tr("Undo"));
+    redoAction_->setText(tr("Redo"));
 }
 
 void MainWindow::startUp() {
@@ -222,9 +252,11 @@ void MainWindow::startUp() {
     for (const QString& missing : applied.missingTargets) {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
+    applyEditMenuTexts();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
+    edits_->start(); // also when the file could not be loaded
 
     applyTabCaptions(tabStrip_, language_);
     updateCaption();
@@ -351,6 +383,7 @@ void MainWindow::adoptSetup(const Setup& loaded) {
     setup_ = loaded;
     showSetup();
     ports_->fill();
+    edits_->start(); // an opened file starts a fresh history
 }
 
 void MainWindow::showSetup() {

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "files/EditHistory.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QUndoStack;
+
+namespace rv {
+
+struct Setup;
+
+// The window's undo and redo. After each finished user action (a mouse
+// button released, a key or the wheel handled) the setup is compared with the
+// last recorded one and a difference in its edits becomes one step on a
+// QUndoStack. Consecutive key or wheel steps on the same slider, and the
+// keys of a comment typing burst, merge into one step, as a drag is one.
+class EditUndoStack : public QObject {
+    Q_OBJECT
+public:
+    // show: the window shows its setup after an undo or a redo.
+    EditUndoStack(Setup& setup, std::function<void()> show, QObject* parent);
+
+    QUndoStack* stack() const { return stack_; }
+    // A fresh history for the setup just loaded.
+    void start();
+    // Records what changed since the last step, unmerged (done before each
+    // undo, so that no edit slips past it).
+    void recordNow();
+    void undo();
+    void redo();
+    // The box's own undo would keep a second history: its keys go to the window's.
+    void takeUndoKeysFrom(QPlainTextEdit* box);
+
+    // Puts a step's setup back and shows it.
+    void apply(const Setup& snapshot);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void record(const QObject* mergeSource);
+    void scheduleRecord(const QObject* mergeSource);
+
+    Setup& setup_;
+    std::function<void()> show_;
+    QUndoStack* stack_;
+    EditHistory history_;
+    QPlainTextEdit* commentBox_ = nullptr;
+    bool recordPending_ = false;
+    const QObject* pendingSource_ = nullptr;
+};
+
+} // namespace rv
