@@ -215,8 +215,12 @@ private Q_SLOTS:
         window.selectTab(3);
         const QByteArray original = neutral();
         auto* box = child<QAbstractButton>(window, "TS1Inv");
-        QTest::mouseClick(box, Qt::LeftButton);
+        box->setFocus();
+        QTest::keyPress(box, Qt::Key_Space);
         QCoreApplication::processEvents();
+        QTest::keyRelease(box, Qt::Key_Space); // a box toggles on the key's release
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("edited.rvc")));
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
@@ -234,6 +238,24 @@ private Q_SLOTS:
         fx.openFile(QStringLiteral("undone.rvc"));
         QCOMPARE(window.edits().stack()->count(), 0);
         QVERIFY(!child<QAction>(window, "mnuRedo")->isEnabled());
+    }
+
+    void aValueEditorWriteIsOneStepAndItsBoxFollowsTheUndo() {
+        WindowFixture fx;
+        MainWindow& window = fx.startWith(neutral());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.showValueEditor();
+        auto* value = child<QLineEdit>(window, "TPara");
+        const QString shown = value->text();
+        value->setText(QStringLiteral("77"));
+        QTest::keyClick(value, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.setup().image.at(0), 77);
+
+        child<QAction>(window, "mnuUndo")->trigger();
+        QCOMPARE(value->text(), shown);
+        QCOMPARE(QString::number(window.setup().image.at(0)), shown);
     }
 
     void editMenuSpeaksThePilotsLanguage() {

@@ -15,7 +15,7 @@ namespace {
 // itself, already made by the control.
 class SetupEditCommand : public QUndoCommand {
 public:
-    SetupEditCommand(EditStep step, const QObject* mergeSource, EditUndoStack& owner)
+    SetupEditCommand(EditStep step, const QWidget* mergeSource, EditUndoStack& owner)
         : step_(std::move(step)), mergeSource_(mergeSource), owner_(owner) {}
 
     void undo() override { owner_.apply(step_.before); }
@@ -39,7 +39,7 @@ public:
 
 private:
     EditStep step_;
-    const QObject* mergeSource_;
+    const QWidget* mergeSource_;
     EditUndoStack& owner_;
     bool done_ = false;
 };
@@ -62,7 +62,7 @@ void EditUndoStack::start() {
     recordPending_ = false;
 }
 
-void EditUndoStack::record(const QObject* mergeSource) {
+void EditUndoStack::record(const QWidget* mergeSource) {
     if (std::optional<EditStep> step = history_.record(setup_)) {
         stack_->push(new SetupEditCommand(std::move(*step), mergeSource, *this));
     }
@@ -93,7 +93,7 @@ void EditUndoStack::takeUndoKeysFrom(QPlainTextEdit* box) {
 }
 
 // Runs once the event that changed the setup has been handled.
-void EditUndoStack::scheduleRecord(const QObject* mergeSource) {
+void EditUndoStack::scheduleRecord(const QWidget* mergeSource) {
     if (recordPending_) {
         if (pendingSource_ != mergeSource) {
             pendingSource_ = nullptr; // two sources in one step: no merging
@@ -122,14 +122,22 @@ bool EditUndoStack::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
+    case QEvent::KeyRelease: // a button or box given Space toggles on the release
     case QEvent::Wheel:
-    case QEvent::InputMethod:
-        if (qobject_cast<QAbstractSlider*>(watched) != nullptr || watched == commentBox_) {
-            scheduleRecord(watched);
-        } else if (watched->isWidgetType()) {
-            scheduleRecord(nullptr);
+    case QEvent::InputMethod: {
+        if (!watched->isWidgetType()) {
+            break;
         }
+        auto* widget = static_cast<QWidget*>(watched);
+        // What the control left passes on to its parents: still the control's step.
+        if (recordPending_ && pendingSource_ != nullptr && widget->isAncestorOf(pendingSource_)) {
+            break;
+        }
+        const bool mergeable =
+            qobject_cast<QAbstractSlider*>(widget) != nullptr || widget == commentBox_;
+        scheduleRecord(mergeable ? widget : nullptr);
         break;
+    }
     case QEvent::MouseButtonRelease:
         if (watched->isWidgetType()) {
             scheduleRecord(nullptr);

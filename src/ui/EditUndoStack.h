@@ -8,6 +8,7 @@
 
 class QPlainTextEdit;
 class QUndoStack;
+class QWidget;
 
 namespace rv {
 
@@ -42,8 +43,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void record(const QObject* mergeSource);
-    void scheduleRecord(const QObject* mergeSource);
+    void record(const QWidget* mergeSource);
+    void scheduleRecord(const QWidget* mergeSource);
 
     Setup& setup_;
     std::function<void()> show_;
@@ -51,7 +52,7 @@ private:
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;
     bool recordPending_ = false;
-    const QObject* pendingSource_ = nullptr;
+    const QWidget* pendingSource_ = nullptr;
 };
 
 } // namespace rv

@@ -128,7 +128,14 @@ void MainWindow::buildWindow() {
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
     edits_ = new EditUndoStack(
-        setup_, [this] { showSetup(); }, this);
+        setup_,
+        [this] {
+            showSetup();
+            if (valueEditor_->isVisible()) {
+                valueEditor_->refresh(); // its box shows the byte the undo put back
+            }
+        },
+        this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
