@@ -54,8 +54,8 @@ TypedValueField::TypedValueField(QWidget* window)
     layout->setSpacing(2);
     layout->addWidget(edit_);
     layout->addWidget(message_);
-    message_->setWordWrap(true);
     message_->hide();
+    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::returnPressed, this, &TypedValueField::commit);
     hide();
@@ -81,16 +81,21 @@ void TypedValueField::open(QSlider* slider, int positionsPerUnit) {
         tr("Type a value from %1 to %2.").arg(shown(slider->minimum()), shown(slider->maximum())));
     message_->clear();
     message_->hide();
-    const QWidget* window = parentWidget();
-    setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000000")));
-    adjustSize();
-    QPoint topLeft = slider->mapTo(window, QPoint(0, 0));
-    topLeft.setX(qMin(topLeft.x(), window->width() - this->width()));
-    move(topLeft);
+    place();
     raise();
     show();
     edit_->setFocus(Qt::OtherFocusReason);
     edit_->selectAll();
+}
+
+// Over the slider, as wide as its message, and inside the window.
+void TypedValueField::place() {
+    adjustSize();
+    const QWidget* window = parentWidget();
+    QPoint topLeft = slider_->mapTo(window, QPoint(0, 0));
+    topLeft.setX(qMax(0, qMin(topLeft.x(), window->width() - width())));
+    topLeft.setY(qMax(0, qMin(topLeft.y(), window->height() - height())));
+    move(topLeft);
 }
 
 QString TypedValueField::message() const {
@@ -114,7 +119,7 @@ void TypedValueField::commit() {
                           ? tr("\"%1\" is not a number.").arg(edit_->text().trimmed())
                           : edit_->toolTip());
     message_->show();
-    adjustSize();
+    place();
     edit_->selectAll();
 }
 

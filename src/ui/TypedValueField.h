@@ -35,6 +35,7 @@ protected:
 private:
     void commit();
     void close(bool giveFocusBack);
+    void place();
     QString shown(double position) const;
 
     QLineEdit* edit_;
