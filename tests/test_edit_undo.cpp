@@ -266,6 +266,9 @@ private Q_SLOTS:
         QCOMPARE(child<QMenu>(window, "mnuEdit")->title(), QStringLiteral("Bearbeiten"));
         QCOMPARE(child<QAction>(window, "mnuUndo")->text(), QStringLiteral("Rückgängig"));
         QCOMPARE(child<QAction>(window, "mnuRedo")->shortcuts().size(), 2);
+        QCoreApplication::processEvents(); // the language change reaches each control
+        QCOMPARE(child<QSlider>(window, "Para34Sl")->toolTip(),
+                 QStringLiteral("Enter oder F2: Wert eintippen"));
     }
 };
 

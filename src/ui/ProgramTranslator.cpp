@@ -132,6 +132,9 @@ constexpr auto Table = std::to_array<Translation>({
     {"Redo",
      "Wiederherstellen",
      "Rétablir"},
+    {"Enter or F2: type the value",
+     "Enter oder F2: Wert eintippen",
+     "Entrée ou F2 : saisir la valeur"},
 });
 // clang-format on
 

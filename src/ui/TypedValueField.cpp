@@ -2,6 +2,7 @@
 
 #include "model/ValueEntry.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,10 +18,15 @@ namespace {
 class ValueTypingKeys : public QObject {
 public:
     ValueTypingKeys(QSlider* slider, int positionsPerUnit)
-        : QObject(slider), slider_(slider), positionsPerUnit_(positionsPerUnit) {}
+        : QObject(slider), slider_(slider), positionsPerUnit_(positionsPerUnit) {
+        showHint();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == slider_ && event->type() == QEvent::LanguageChange) {
+            showHint();
+        }
         if (watched == slider_ && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
@@ -32,6 +38,14 @@ protected:
     }
 
 private:
+    // Without it typing a value is a gesture nobody finds.
+    void showHint() {
+        const QString hint =
+            QCoreApplication::translate("rv::TypedValueField", "Enter or F2: type the value");
+        slider_->setToolTip(hint);
+        slider_->setAccessibleDescription(hint);
+    }
+
     QSlider* slider_;
     int positionsPerUnit_;
 };
