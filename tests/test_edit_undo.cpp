@@ -167,7 +167,16 @@ private Q_SLOTS:
         undoKeys(systemGain, Qt::CTRL | Qt::Key_Y);
         QCOMPARE(tailGain->value(), start + 5);
         undoKeys(systemGain, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        QCOMPARE(window.setup().image, collectedImage(window.setup())); // nothing uncollected
+
+        // After an undo, and after a pause, the same slider starts a new step.
+        undoKeys(systemGain, Qt::CTRL | Qt::Key_Z);
+        QTest::keyClick(tailGain, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(stack->count(), 2);
+        QTest::qWait(2100);
+        QTest::keyClick(tailGain, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QCOMPARE(stack->count(), 3);
     }
 
     void aCurveDragIsOneStepAndTheCommentTakesItsKeysToTheWindow() {

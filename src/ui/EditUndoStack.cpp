@@ -15,8 +15,8 @@ namespace {
 // itself, already made by the control.
 class SetupEditCommand : public QUndoCommand {
 public:
-    SetupEditCommand(EditStep step, const QWidget* mergeSource, EditUndoStack& owner)
-        : step_(std::move(step)), mergeSource_(mergeSource), owner_(owner) {}
+    SetupEditCommand(EditStep step, const QWidget* mergeSource, int burst, EditUndoStack& owner)
+        : step_(std::move(step)), mergeSource_(mergeSource), burst_(burst), owner_(owner) {}
 
     void undo() override { owner_.apply(step_.before); }
     void redo() override {
@@ -28,7 +28,7 @@ public:
     int id() const override { return mergeSource_ != nullptr ? 1 : -1; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const SetupEditCommand*>(other);
-        if (next->mergeSource_ != mergeSource_) {
+        if (next->mergeSource_ != mergeSource_ || next->burst_ != burst_) {
             return false;
         }
         step_.after = next->step_.after;
@@ -40,6 +40,7 @@ public:
 private:
     EditStep step_;
     const QWidget* mergeSource_;
+    int burst_;
     EditUndoStack& owner_;
     bool done_ = false;
 };
@@ -58,13 +59,18 @@ EditUndoStack::EditUndoStack(Setup& setup, std::function<void()> show, QObject* 
 
 void EditUndoStack::start() {
     stack_->clear();
+    ++burst_;
     history_.start(setup_);
     recordPending_ = false;
 }
 
 void EditUndoStack::record(const QWidget* mergeSource) {
     if (std::optional<EditStep> step = history_.record(setup_)) {
-        stack_->push(new SetupEditCommand(std::move(*step), mergeSource, *this));
+        if (!sinceLastStep_.isValid() || sinceLastStep_.elapsed() > PauseEndingBurstMs) {
+            ++burst_;
+        }
+        sinceLastStep_.restart();
+        stack_->push(new SetupEditCommand(std::move(*step), mergeSource, burst_, *this));
     }
 }
 
@@ -84,6 +90,7 @@ void EditUndoStack::redo() {
 
 void EditUndoStack::apply(const Setup& snapshot) {
     setup_ = history_.restore(setup_, snapshot);
+    ++burst_; // keys after an undo or redo are a step of their own
     show_();
 }
 

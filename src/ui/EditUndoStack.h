@@ -2,6 +2,7 @@
 
 #include "files/EditHistory.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
@@ -18,7 +19,8 @@ struct Setup;
 // button released, a key or the wheel handled) the setup is compared with the
 // last recorded one and a difference in its edits becomes one step on a
 // QUndoStack. Consecutive key or wheel steps on the same slider, and the
-// keys of a comment typing burst, merge into one step, as a drag is one.
+// keys of a comment typing burst, merge into one step, as a drag is one; a
+// pause, an undo or a redo ends the burst.
 class EditUndoStack : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +53,9 @@ private:
     QUndoStack* stack_;
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;
+    static constexpr qint64 PauseEndingBurstMs = 2000;
+    int burst_ = 0; // steps of one burst merge
+    QElapsedTimer sinceLastStep_;
     bool recordPending_ = false;
     const QWidget* pendingSource_ = nullptr;
 };
