@@ -70,6 +70,15 @@ QPoint handleCentre(QSlider* slider) {
         .center();
 }
 
+MainWindow& shownWindow(WindowFixture& fx) {
+    MainWindow& window = fx.startWith(neutral());
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qFatal("the window was not shown");
+    }
+    return window;
+}
+
 void undoKeys(QWidget* focus, QKeyCombination keys) {
     QTest::keyClick(focus, keys.key(), keys.keyboardModifiers());
     QCoreApplication::processEvents(); // the step is recorded once the key is handled
@@ -83,9 +92,7 @@ class TestEditUndo : public QObject {
 private Q_SLOTS:
     void typedValuesWriteAsASliderMoveAndRefuseWhatItCannotShow() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = shownWindow(fx);
         window.selectTab(4);
         auto* tailGain = child<QSlider>(window, "Para34Sl");
 
@@ -123,9 +130,7 @@ private Q_SLOTS:
 
     void aDragOrAKeyBurstOnOneSliderIsOneStep() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = shownWindow(fx);
         window.selectTab(4);
         auto* tailGain = child<QSlider>(window, "Para34Sl");
         const int start = tailGain->value();
@@ -181,9 +186,7 @@ private Q_SLOTS:
 
     void aCurveDragIsOneStepAndTheCommentTakesItsKeysToTheWindow() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = shownWindow(fx);
         auto* pic = child<CurvePicture>(window, "Pic1");
         const Curve before = *window.setup().curves.at(Hover, window.setup().curveIndex);
 
@@ -218,9 +221,7 @@ private Q_SLOTS:
 
     void savingKeepsTheHistoryAndAnUndoSavesTheBytesOfBeforeOpeningStartsAfresh() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = shownWindow(fx);
         window.selectTab(3);
         const QByteArray original = neutral();
         auto* box = child<QAbstractButton>(window, "TS1Inv");
@@ -251,9 +252,7 @@ private Q_SLOTS:
 
     void aValueEditorWriteIsOneStepAndItsBoxFollowsTheUndo() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = shownWindow(fx);
         window.showValueEditor();
         auto* value = child<QLineEdit>(window, "TPara");
         const QString shown = value->text();
