@@ -22,6 +22,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTabBar>
 #include <QTest>
 #include <QUndoStack>
 
@@ -238,7 +239,9 @@ private Q_SLOTS:
         QVERIFY(fx.readFile(QStringLiteral("edited.rvc")) != original);
         QCOMPARE(window.edits().stack()->count(), 1);
 
+        window.selectTab(1);
         undoKeys(&window, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(child<QTabBar>(window, "TabStrip")->currentIndex(), 2); // the undo is seen
         QVERIFY(window.fileCommands().hasUnsavedChanges());
         FileDialogs::setNextFileName(fx.path(QStringLiteral("undone.rvc")));
         QVERIFY(window.fileCommands().saveFile());

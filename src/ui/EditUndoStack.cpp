@@ -15,13 +15,15 @@ namespace {
 // itself, already made by the control.
 class SetupEditCommand : public QUndoCommand {
 public:
-    SetupEditCommand(EditStep step, const QWidget* mergeSource, int burst, EditUndoStack& owner)
-        : step_(std::move(step)), mergeSource_(mergeSource), burst_(burst), owner_(owner) {}
+    SetupEditCommand(EditStep step, const QWidget* mergeSource, int burst, int page,
+                     EditUndoStack& owner)
+        : step_(std::move(step)), mergeSource_(mergeSource), burst_(burst), page_(page),
+          owner_(owner) {}
 
-    void undo() override { owner_.apply(step_.before); }
+    void undo() override { owner_.apply(step_.before, page_); }
     void redo() override {
         if (done_) {
-            owner_.apply(step_.after);
+            owner_.apply(step_.after, page_);
         }
         done_ = true;
     }
@@ -41,6 +43,7 @@ private:
     EditStep step_;
     const QWidget* mergeSource_;
     int burst_;
+    int page_;
     EditUndoStack& owner_;
     bool done_ = false;
 };
@@ -52,8 +55,8 @@ bool isUndoKey(const QKeyEvent* key) {
 
 } // namespace
 
-EditUndoStack::EditUndoStack(Setup& setup, std::function<void()> show, QObject* parent)
-    : QObject(parent), setup_(setup), show_(std::move(show)), stack_(new QUndoStack(this)) {
+EditUndoStack::EditUndoStack(Setup& setup, WindowHooks window, QObject* parent)
+    : QObject(parent), setup_(setup), window_(std::move(window)), stack_(new QUndoStack(this)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -70,7 +73,8 @@ void EditUndoStack::record(const QWidget* mergeSource) {
             ++burst_;
         }
         sinceLastStep_.restart();
-        stack_->push(new SetupEditCommand(std::move(*step), mergeSource, burst_, *this));
+        stack_->push(new SetupEditCommand(std::move(*step), mergeSource, burst_,
+                                          window_.currentPage(), *this));
     }
 }
 
@@ -88,10 +92,11 @@ void EditUndoStack::redo() {
     stack_->redo();
 }
 
-void EditUndoStack::apply(const Setup& snapshot) {
+void EditUndoStack::apply(const Setup& snapshot, int page) {
+    window_.showPage(page); // first: a page shown may choose its own curve
     setup_ = history_.restore(setup_, snapshot);
     ++burst_; // keys after an undo or redo are a step of their own
-    show_();
+    window_.showSetup();
 }
 
 void EditUndoStack::takeUndoKeysFrom(QPlainTextEdit* box) {

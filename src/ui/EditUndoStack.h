@@ -24,8 +24,13 @@ struct Setup;
 class EditUndoStack : public QObject {
     Q_OBJECT
 public:
-    // show: the window shows its setup after an undo or a redo.
-    EditUndoStack(Setup& setup, std::function<void()> show, QObject* parent);
+    // What the window does around an undo or a redo.
+    struct WindowHooks {
+        std::function<void()> showSetup;
+        std::function<int()> currentPage;
+        std::function<void(int)> showPage; // the page of the step, so that its undo is seen
+    };
+    EditUndoStack(Setup& setup, WindowHooks window, QObject* parent);
 
     QUndoStack* stack() const { return stack_; }
     // A fresh history for the setup just loaded.
@@ -38,8 +43,8 @@ public:
     // The box's own undo would keep a second history: its keys go to the window's.
     void takeUndoKeysFrom(QPlainTextEdit* box);
 
-    // Puts a step's setup back and shows it.
-    void apply(const Setup& snapshot);
+    // Puts a step's setup back and shows it on the step's page.
+    void apply(const Setup& snapshot, int page);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,7 +54,7 @@ private:
     void scheduleRecord(const QWidget* mergeSource);
 
     Setup& setup_;
-    std::function<void()> show_;
+    WindowHooks window_;
     QUndoStack* stack_;
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;

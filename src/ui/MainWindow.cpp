@@ -127,15 +127,20 @@ void MainWindow::buildWindow() {
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
-    edits_ = new EditUndoStack(
-        setup_,
-        [this] {
-            showSetup();
-            if (valueEditor_->isVisible()) {
-                valueEditor_->refresh(); // its box shows the byte the undo put back
-            }
-        },
-        this);
+    EditUndoStack::WindowHooks hooks;
+    hooks.showSetup = [this] {
+        showSetup();
+        if (valueEditor_->isVisible()) {
+            valueEditor_->refresh(); // its box shows the byte the undo put back
+        }
+    };
+    hooks.currentPage = [this] { return tabStrip_->currentIndex() + 1; };
+    hooks.showPage = [this](int tab) {
+        if (tab != tabStrip_->currentIndex() + 1) {
+            selectTab(tab);
+        }
+    };
+    edits_ = new EditUndoStack(setup_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
