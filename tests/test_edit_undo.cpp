@@ -114,6 +114,7 @@ private Q_SLOTS:
         QTest::keyClicks(typedValueField(window), QStringLiteral("101"));
         QTest::keyClick(typedValueField(window), Qt::Key_Return);
         QCOMPARE(message(), QStringLiteral("Type a value from 0 to 100."));
+        QCOMPARE(typedValueField(window)->accessibleDescription(), message());
         QTest::keyClick(typedValueField(window), Qt::Key_Escape);
         QVERIFY(!typedValueField(window)->isVisible());
         QCOMPARE(window.setup().image.at(34), 160);

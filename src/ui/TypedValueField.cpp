@@ -95,6 +95,7 @@ void TypedValueField::open(QSlider* slider, int positionsPerUnit) {
         tr("Type a value from %1 to %2.").arg(shown(slider->minimum()), shown(slider->maximum())));
     message_->clear();
     message_->hide();
+    edit_->setAccessibleDescription(QString());
     place();
     raise();
     show();
@@ -133,6 +134,7 @@ void TypedValueField::commit() {
                           ? tr("\"%1\" is not a number.").arg(edit_->text().trimmed())
                           : edit_->toolTip());
     message_->show();
+    edit_->setAccessibleDescription(message_->text()); // read out with the field
     place();
     edit_->selectAll();
 }
