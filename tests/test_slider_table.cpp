@@ -1,6 +1,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"
+#include "model/ValueEntry.h"
 
 #include <QSet>
 #include <QTest>
@@ -93,6 +94,41 @@ private Q_SLOTS:
         QCOMPARE(set.image.at(21), 102);
         set.referenceImage.set(18, 55);
         QCOMPARE(referencePosition(set, row("DualRateSl")), 55);
+    }
+
+    // A typed value lands where a slider move to it would, and is refused
+    // when the slider cannot show it.
+    void typedValuesBecomePositionsWithinTheSlider() {
+        using namespace ValueEntry;
+        const QLocale english(QLocale::English);
+        const QLocale german(QLocale::German);
+        const SliderDefinition& tailGain = *findSliderDefinition(QStringLiteral("Para34Sl"));
+        const TypedRange percent{tailGain.minimum, tailGain.maximum, 1};
+        const auto position = positionOf(QStringLiteral(" 63 "), english, percent);
+        QCOMPARE(std::get<int>(position), 63);
+        Setup setup;
+        setSliderPosition(setup, tailGain, std::get<int>(position));
+        QCOMPARE(setup.image.at(tailGain.index), 160); // floor(63 * 255 / 100)
+
+        const TypedRange seconds{0, 20, 10};
+        QCOMPARE(std::get<int>(positionOf(QStringLiteral("1,5"), german, seconds)), 15);
+        QCOMPARE(std::get<int>(positionOf(QStringLiteral("0.25"), english, seconds)), 2);
+        QCOMPARE(std::get<int>(positionOf(QStringLiteral("-0.4"), english, percent)), 0);
+        QCOMPARE(std::get<int>(positionOf(QStringLiteral("100.4"), english, percent)), 100);
+
+        const std::pair<const char*, TypedValueFault> refused[] = {
+            {"100.6", TypedValueFault::OutOfRange}, {"-1", TypedValueFault::OutOfRange},
+            {"1e300", TypedValueFault::OutOfRange}, {"abc", TypedValueFault::NotANumber},
+            {"", TypedValueFault::NotANumber},      {"nan", TypedValueFault::NotANumber},
+            {"1,000", TypedValueFault::NotANumber}, // a group separator, not 1
+        };
+        for (const auto& [text, fault] : refused) {
+            const auto result = positionOf(QString::fromLatin1(text), english, percent);
+            QVERIFY2(std::holds_alternative<TypedValueFault>(result), text);
+            QCOMPARE(std::get<TypedValueFault>(result), fault);
+        }
+        QCOMPARE(std::get<TypedValueFault>(positionOf(QStringLiteral("2,1"), german, seconds)),
+                 TypedValueFault::OutOfRange);
     }
 };
 

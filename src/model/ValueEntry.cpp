@@ -30,4 +30,22 @@ std::optional<int> byteOf(const QString& text, const QLocale& locale) {
     return static_cast<int>(rounded);
 }
 
+std::variant<int, TypedValueFault> positionOf(const QString& text, const QLocale& locale,
+                                              const TypedRange& range) {
+    const std::optional<double> value = readNumber(text, locale);
+    if (!value) {
+        return TypedValueFault::NotANumber;
+    }
+    const double position = *value * range.positionsPerUnit;
+    // Checked before rounding, so that no huge number is ever made an integer.
+    if (position < range.minimum - 0.5 || position > range.maximum + 0.5) {
+        return TypedValueFault::OutOfRange;
+    }
+    const std::int64_t rounded = roundHalfEven(position);
+    if (rounded < range.minimum || rounded > range.maximum) {
+        return TypedValueFault::OutOfRange;
+    }
+    return static_cast<int>(rounded);
+}
+
 } // namespace rv::ValueEntry

@@ -6,6 +6,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "ui/FlightPhaseDisplay.h"
+#include "ui/TypedValueField.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -52,6 +53,7 @@ FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* par
     switchTimeSlider_->setTickInterval(1);
     switchTimeSlider_->setTickPosition(QSlider::TicksBelow);
     heading->setBuddy(switchTimeSlider_);
+    enableValueTyping(switchTimeSlider_, 10); // typed in seconds, held in tenths
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(hoverOption_, 0, 0);

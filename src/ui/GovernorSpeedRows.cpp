@@ -5,6 +5,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "ui/FlightPhaseDisplay.h"
+#include "ui/TypedValueField.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -54,6 +55,7 @@ GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(pare
         sliders[i]->setTickInterval(100);
         sliders[i]->setTickPosition(QSlider::TicksBelow);
         caption->setBuddy(sliders[i]);
+        enableValueTyping(sliders[i]);
         layout->addWidget(caption, 2 * i, 0);
         layout->addWidget(displays[i], 2 * i, 1);
         layout->addWidget(unit, 2 * i, 2);

@@ -9,6 +9,7 @@
 #include "ui/ControllerPage.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
+#include "ui/EditUndoStack.h"
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
@@ -42,6 +43,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -127,6 +129,21 @@ void MainWindow::buildWindow() {
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
+    EditUndoStack::WindowHooks hooks;
+    hooks.showSetup = [this] {
+        showSetup();
+        if (valueEditor_->isVisible()) {
+            valueEditor_->refresh(); // its box shows the byte the undo put back
+        }
+    };
+    hooks.currentPage = [this] { return tabStrip_->currentIndex() + 1; };
+    hooks.showPage = [this](int tab) {
+        if (tab != tabStrip_->currentIndex() + 1) {
+            selectTab(tab);
+        }
+    };
+    edits_ = new EditUndoStack(setup_, std::move(hooks), this);
+    edits_->takeUndoKeysFrom(generalPage_->comment());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
@@ -188,6 +205,8 @@ void MainWindow::buildMenus() {
     closeAction->setShortcut(QKeySequence::Quit);
     new RecentFilesMenu(file, closeAction, *files_, *device_);
 
+    buildEditMenu();
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
@@ -198,6 +217,29 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help); // keeps F1 working while the menu bar is closed
+}
+
+void MainWindow::buildEditMenu() {
+    editMenu_ = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu_->setObjectName(QStringLiteral("mnuEdit"));
+    undoAction_ = editMenu_->addAction(QStringLiteral("Undo"), edits_, &EditUndoStack::undo);
+    undoAction_->setObjectName(QStringLiteral("mnuUndo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = editMenu_->addAction(QStringLiteral("Redo"), edits_, &EditUndoStack::redo);
+    redoAction_->setObjectName(QStringLiteral("mnuRedo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack* stack = edits_->stack();
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+}
+
+void MainWindow::applyEditMenuTexts() {
+    editMenu_->setTitle(tr("Edit"));
+    undoAction_->setText(tr("Undo"));
+    redoAction_->setText(tr("Redo"));
 }
 
 void MainWindow::startUp() {
@@ -226,9 +268,11 @@ void MainWindow::startUp() {
     for (const QString& missing : applied.missingTargets) {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
+    applyEditMenuTexts();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
+    edits_->start(); // also when the file could not be loaded
 
     applyTabCaptions(tabStrip_, language_);
     updateCaption();
@@ -355,6 +399,7 @@ void MainWindow::adoptSetup(const Setup& loaded) {
     setup_ = loaded;
     showSetup();
     ports_->fill();
+    edits_->start(); // an opened file starts a fresh history
 }
 
 void MainWindow::showSetup() {

@@ -9,7 +9,9 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -20,6 +22,7 @@ namespace rv {
 class ChannelPage;
 class ControllerPage;
 class DeviceCommands;
+class EditUndoStack;
 class FileCommands;
 class GeneralPage;
 class GovernorSpeedRows;
@@ -48,6 +51,7 @@ public:
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
     SerialLink& serialPort() { return *port_; }
+    EditUndoStack& edits() { return *edits_; }
 
     // tab: 1..4, as the user selecting a tab.
     void selectTab(int tab);
@@ -65,6 +69,9 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
+    void buildEditMenu();
+    // The Edit menu speaks the program's language once its translator is installed.
+    void applyEditMenuTexts();
     void startUp();
     void loadQtTranslations();
     void refreshAccessibleNames();
@@ -99,6 +106,10 @@ private:
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
     DeviceCommands* device_ = nullptr;
+    EditUndoStack* edits_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 } // namespace rv

@@ -3,6 +3,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"
+#include "ui/TypedValueField.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -57,6 +58,7 @@ SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* pa
     refreshAccessibleName();
 
     connect(slider_, &QSlider::valueChanged, this, &SliderRow::setPosition);
+    enableValueTyping(slider_);
     // The part rows only show their value; they have nothing to restore.
     if (definition.kind != SliderKind::Part) {
         connect(value_, &SliderValueLabel::doubleClicked, this, &SliderRow::restorePosition);
