@@ -78,12 +78,20 @@ bool FileCommands::loadFile(const QString& path) {
         reportFileFailure(path, reason);
         return false;
     }
+    return adoptRecord(path, record, true);
+}
+
+bool FileCommands::adoptRecord(const QString& path, const QByteArray& record,
+                               bool isParameterFile) {
     std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
     if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
         reportFileFailure(path, refusal->detail());
         return false;
     }
-    adoptSetup_(std::get<Setup>(loaded));
+    Setup& setup = std::get<Setup>(loaded);
+    // The current file does not hold this setup: closing or opening asks first.
+    setup.changed = !isParameterFile;
+    adoptSetup_(setup);
     return true;
 }
 
@@ -109,11 +117,15 @@ QString FileCommands::proposedSaveName() const {
 
 // Open and save change the current file only when they succeed: the caption
 // and "LastFile" always name the file whose setup the window shows.
-void FileCommands::openFile() {
+void FileCommands::offerToSaveFirst() {
     if (hasUnsavedChanges() &&
         MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical)) {
         saveFile(); // whatever its outcome, the open goes on
     }
+}
+
+void FileCommands::openFile() {
+    offerToSaveFirst();
     const QString chosen = FileDialogs::getOpenFileName(window_, texts_.programName,
                                                         QStringLiteral("*.rvc"), fileFilter_);
     if (chosen.isEmpty()) {

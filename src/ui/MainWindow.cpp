@@ -16,6 +16,7 @@
 #include "ui/PortSelection.h"
 #include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
+#include "ui/TextFormCommands.h"
 #include "ui/TextTable.h"
 #include "ui/ValueEditor.h"
 
@@ -179,6 +180,10 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
+    textForm_ = new TextFormCommands(setup_, *files_, texts_, this);
+    textForm_->addTo(file);
+    connect(device_, &DeviceCommands::busyChanged, textForm_,
+            [this](bool busy) { textForm_->setImportEnabled(!busy); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -222,6 +227,7 @@ void MainWindow::startUp() {
     for (const QString& missing : applied.missingTargets) {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
+    textForm_->applyCaptions();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();

@@ -26,6 +26,7 @@ class GovernorSpeedRows;
 class PortSelection;
 class SerialLink;
 class SetupPage;
+class TextFormCommands;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
@@ -45,6 +46,7 @@ public:
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
+    TextFormCommands& textFormCommands() { return *textForm_; }
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
     SerialLink& serialPort() { return *port_; }
@@ -99,6 +101,7 @@ private:
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
     DeviceCommands* device_ = nullptr;
+    TextFormCommands* textForm_ = nullptr;
 };
 
 } // namespace rv
