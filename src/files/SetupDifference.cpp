@@ -2,6 +2,7 @@
 
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
+#include "files/SetupText.h"
 #include "model/SettingCatalog.h"
 #include "model/Setup.h"
 
@@ -84,6 +85,39 @@ SetupDifferences recordDifferences(const QByteArray& before, const QByteArray& a
     }
     addReservedChanges(a, b, differences);
     return differences;
+}
+
+QStringList differenceLines(const SetupDifferences& differences) {
+    QStringList lines;
+    const auto add = [&lines](const QString& key, const QString& before, const QString& after) {
+        lines << key + QStringLiteral(": ") + before + QStringLiteral(" -> ") + after;
+    };
+    for (const SettingChange& change : differences.settings) {
+        add(QLatin1String(change.setting->key), change.before, change.after);
+    }
+    for (const CurveChange& change : differences.curves) {
+        add(curveKey(change.phase, change.curveIndex), curvePointsText(change.before),
+            curvePointsText(change.after));
+    }
+    if (differences.commentDiffers) {
+        const auto quoted = [](const QString& text) {
+            return QLatin1Char('"') + escapedComment(text) + QLatin1Char('"');
+        };
+        add(QStringLiteral("comment"), quoted(differences.commentBefore),
+            quoted(differences.commentAfter));
+    }
+    for (const ByteChange& change : differences.unshownEntries) {
+        add(imageEntryKey(change.index), hexByteText(change.before), hexByteText(change.after));
+    }
+    if (differences.reservedByteDiffers) {
+        add(QStringLiteral("reserved_byte"), hexByteText(differences.reservedByteBefore),
+            hexByteText(differences.reservedByteAfter));
+    }
+    for (const ByteChange& change : differences.reservedText) {
+        add(QStringLiteral("reserved_text byte %1").arg(change.index), hexByteText(change.before),
+            hexByteText(change.after));
+    }
+    return lines;
 }
 
 SetupDifferences setupDifferences(const Setup& before, const Setup& after) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -54,6 +55,11 @@ struct SetupDifferences {
     // The channel rows among the settings.
     std::vector<SettingChange> channelRows() const;
 };
+
+// One line per difference, by the keys of the text form:
+// "tail_gain: 50 % -> 63 %", "curve_hover_2_pitch: 0 20 ... -> 0 25 ...",
+// "entry_04: 0x5A -> 0x5B", "reserved_text byte 37: 0x00 -> 0x41".
+QStringList differenceLines(const SetupDifferences& differences);
 
 SetupDifferences recordDifferences(const QByteArray& before, const QByteArray& after);
 // The records a save of each setup would write.

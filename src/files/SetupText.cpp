@@ -32,6 +32,8 @@ QString tr(const char* text) {
 constexpr std::array<const char*, 6> CurveNames{"throttle", "tail",         "pitch",
                                                 "throttle", "cyclic_pitch", "roll"};
 
+} // namespace
+
 QString curveKey(int phase, int curveIndex) {
     return QStringLiteral("curve_%1_%2_%3")
         .arg(phase == Hover ? QStringLiteral("hover") : QStringLiteral("acro"))
@@ -39,9 +41,11 @@ QString curveKey(int phase, int curveIndex) {
         .arg(QLatin1String(CurveNames.at(static_cast<std::size_t>(curveIndex))));
 }
 
-QString entryKey(int index) {
+QString imageEntryKey(int index) {
     return QStringLiteral("entry_%1").arg(index, 2, 10, QLatin1Char('0'));
 }
+
+namespace {
 
 QString reservedTextKey(int offset) {
     return QStringLiteral("reserved_text_%1").arg(offset, 3, 10, QLatin1Char('0'));
@@ -75,13 +79,17 @@ private:
     QByteArray text_;
 };
 
-QString curveText(const Curve& curve) {
+} // namespace
+
+QString curvePointsText(const Curve& curve) {
     QStringList points;
     for (std::int16_t point : curve) {
         points << (point == RemovedPoint ? QStringLiteral("-") : QString::number(point));
     }
     return points.join(QLatin1Char(' '));
 }
+
+namespace {
 
 bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
@@ -113,6 +121,14 @@ QString escapedCommentLine(const QString& line) {
 
 } // namespace
 
+QString escapedComment(const QString& text) {
+    return escapedCommentLine(text);
+}
+
+QString hexByteText(std::uint8_t byte) {
+    return QStringLiteral("0x") + hexByte(byte);
+}
+
 QString SetupTextError::toString() const {
     return line == 0 ? message : tr("Line %1: %2").arg(line).arg(message);
 }
@@ -132,7 +148,7 @@ QByteArray setupText(const QByteArray& record) {
     for (int phase : {Hover, Acro}) {
         for (int curveIndex = 0; curveIndex < 6; ++curveIndex) {
             if (const Curve* curve = fields.curves.at(phase, curveIndex)) {
-                out.line(curveKey(phase, curveIndex), curveText(*curve));
+                out.line(curveKey(phase, curveIndex), curvePointsText(*curve));
             }
         }
     }
@@ -145,11 +161,10 @@ QByteArray setupText(const QByteArray& record) {
     out.comment("Bytes no setting stands for, in hex.");
     for (int index = 0; index < ParameterImage::Size; ++index) {
         if (const std::uint8_t unshown = unshownBits(index); unshown != 0) {
-            out.line(entryKey(index),
-                     QStringLiteral("0x") + hexByte(fields.image.at(index) & unshown));
+            out.line(imageEntryKey(index), hexByteText(fields.image.at(index) & unshown));
         }
     }
-    out.line(QStringLiteral("reserved_byte"), QStringLiteral("0x") + hexByte(fields.reservedByte));
+    out.line(QStringLiteral("reserved_byte"), hexByteText(fields.reservedByte));
     for (int offset = 0; offset < Setup::ReservedTextSize; offset += ReservedTextLine) {
         QStringList bytes;
         for (int i = offset; i < offset + ReservedTextLine; ++i) {
@@ -307,7 +322,7 @@ QHash<QString, KeyReader> keyReaders() {
     }
     for (int index = 0; index < ParameterImage::Size; ++index) {
         if (unshownBits(index) != 0) {
-            readers.insert(entryKey(index), entryReader(index));
+            readers.insert(imageEntryKey(index), entryReader(index));
         }
     }
     readers.insert(QStringLiteral("reserved_byte"),

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/CurveSet.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <variant>
 #include <vector>
 
@@ -31,5 +34,12 @@ std::variant<QByteArray, std::vector<SetupTextError>> recordFromSetupText(const 
 // Reads a setup text file with the refusals of a parameter file (a folder,
 // a pipe or a device), and refuses one too large to be a setup text.
 bool readSetupTextFile(const QString& path, QByteArray& text, QString* reason);
+
+// Names and values as the text writes them, for lists of differences.
+QString curveKey(int phase, int curveIndex); // "curve_hover_2_pitch"
+QString imageEntryKey(int index);            // "entry_04"
+QString curvePointsText(const Curve& curve); // "0 20 - 60 ..."
+QString escapedComment(const QString& text); // line breaks and controls as escapes
+QString hexByteText(std::uint8_t byte);      // "0x5A"
 
 } // namespace rv
