@@ -209,6 +209,45 @@ private Q_SLOTS:
         QVERIFY(loaded > 150);
     }
 
+    // A setting written into a loaded setup is what its save carries, and the
+    // other settings stay, but for what the heli type takes along.
+    void storedSettingsReachTheCollectedImage() {
+        RandomRecords random(1604);
+        Setup setup;
+        int checked = 0;
+        while (checked < 40) {
+            const QByteArray record = random.next();
+            const auto loaded = applyRecord(setup, record);
+            if (std::holds_alternative<Refusal>(loaded)) {
+                continue;
+            }
+            const Setup other = std::get<Setup>(loaded);
+            const ParameterImage wanted = collectedImage(other);
+            for (const SettingEntry& entry : settingCatalog()) {
+                Setup edited = setup;
+                storeSetting(edited, entry, settingBits(entry, wanted));
+                const ParameterImage result = collectedImage(edited);
+                const bool phaseWithoutPitch =
+                    QLatin1String(entry.key) == "channel_phase" && edited.pitchMode != 1;
+                QVERIFY2(phaseWithoutPitch ||
+                             settingBits(entry, result) == settingBits(entry, wanted),
+                         entry.key);
+                for (const SettingEntry& kept : settingCatalog()) {
+                    const bool takenAlong = QLatin1String(entry.key) == "heli_type" &&
+                                            (QLatin1String(kept.key) == "main_motor" ||
+                                             QLatin1String(kept.key) == "swashplate" ||
+                                             QLatin1String(kept.key) == "channel_phase");
+                    QVERIFY2(&kept == &entry || takenAlong ||
+                                 settingBits(kept, result) ==
+                                     settingBits(kept, collectedImage(setup)),
+                             kept.key);
+                }
+            }
+            setup = other;
+            ++checked;
+        }
+    }
+
     // What the Compare dialog will meet: Tail Gain and one pitch-curve point
     // changed by hand, and a channel row.
     void editsShowUpAsTheirSettingAndCurve() {

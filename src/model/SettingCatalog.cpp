@@ -5,6 +5,7 @@
 #include "model/OptionFields.h"
 #include "model/Rounding.h"
 #include "model/Setup.h"
+#include "model/SetupEdits.h"
 #include "model/SliderTable.h"
 
 #include <QRegularExpression>
@@ -286,6 +287,49 @@ std::uint8_t settingBits(const SettingEntry& setting, const ParameterImage& imag
 void storeSettingBits(const SettingEntry& setting, std::uint8_t bits, ParameterImage& image) {
     const auto kept = static_cast<std::uint8_t>(image.at(setting.index) & ~setting.mask);
     image.set(setting.index, static_cast<std::uint8_t>(kept | (bits & setting.mask)));
+}
+
+void storeSetting(Setup& setup, const SettingEntry& setting, std::uint8_t bits) {
+    bits &= setting.mask;
+    switch (setting.kind) {
+    case SettingKind::Slider:
+        if (setting.slider->kind == SliderKind::Part) {
+            (setting.index == Index::PitchPart ? setup.pitchPart : setup.cyclicPart) = bits;
+            return;
+        }
+        break;
+    case SettingKind::SwitchTime:
+        (setting.index == Index::HoverAcroTime ? setup.hoverToAcroTenths
+                                               : setup.acroToHoverTenths) = bits;
+        return;
+    case SettingKind::GovernorSpeed:
+        (setting.index == Index::HoverSpeed ? setup.hoverSpeedRpm : setup.acroSpeedRpm) = bits * 10;
+        return;
+    case SettingKind::Option:
+        if (setting.index == Index::PitchMode) {
+            return selectHeliType(setup, bits);
+        }
+        if (setting.index == Index::SpeedMode) {
+            setup.speedMode = bits;
+            return;
+        }
+        if (setting.index == Index::ServoMode) {
+            setup.swashplateType = bits;
+            return;
+        }
+        break;
+    case SettingKind::ServoReverse:
+        setup.servoInverters.at(static_cast<std::size_t>(setting.row)) = bits;
+        return;
+    case SettingKind::Channel: {
+        const auto row = static_cast<std::size_t>(setting.row);
+        setup.channels.channel.at(row) = static_cast<std::uint8_t>(channelOf(bits));
+        setup.channels.reversed.at(row) = reverseOf(bits);
+        setup.shownChannelOptions.at(row) = channelOf(bits);
+        return;
+    }
+    }
+    storeSettingBits(setting, bits, setup.image);
 }
 
 QString shownValue(const SettingEntry& setting, const ParameterImage& image) {

@@ -49,6 +49,13 @@ const SettingEntry* findSetting(QStringView key);
 std::uint8_t settingBits(const SettingEntry& setting, const ParameterImage& image);
 void storeSettingBits(const SettingEntry& setting, std::uint8_t bits, ParameterImage& image);
 
+// Writes bits into a setup as the setting's control would hold them, so that
+// the collected image carries them (the phase channel of an RPM-controlled
+// heli excepted, which is collected as none). The heli type does what
+// choosing it does: RPM controlled takes the throttle curve and the third
+// swashplate type along.
+void storeSetting(Setup& setup, const SettingEntry& setting, std::uint8_t bits);
+
 // The value as the window shows it, with its unit and options by their
 // English names: "63 %", "500 ms", "1.5 s", "1500 rpm", "Governor",
 // "reversed", "3 reversed", "none". Empty when the window has no control
