@@ -74,6 +74,13 @@ private Q_SLOTS:
         QVERIFY(detail.contains(QLatin1String("Line 4: unknown key \"heli_typ\"")));
         QVERIFY(detail.contains(QStringView(u"Line 20: expected 0 % \u2026 100 %")));
         QCOMPARE(window.setup(), before);
+
+        // An export that cannot be written says so as a save does.
+        const QString nowhere = fx.path(QStringLiteral("no-folder/setup.txt"));
+        FileDialogs::setNextFileName(nowhere);
+        window.textFormCommands().exportText();
+        QCOMPARE(MessageBox::history().last().text, QStringLiteral("Cannot open file."));
+        QVERIFY(MessageBox::history().last().detail.startsWith(nowhere));
     }
 };
 
