@@ -7,11 +7,13 @@
 //   4  a typed number: the value editor's byte and the switch times;
 //   5  a parameter file loaded into the window's setup, saved, loaded and saved
 //      again, and sent (bytes after the first record are loaded first, so that
-//      the setup the file meets varies too).
+//      the setup the file meets varies too);
+//   6  a setup text: read, and as a record written as text and read back.
 // A broken property aborts; the sanitizers catch undefined behaviour.
 
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
+#include "files/SetupText.h"
 #include "files/Windows1252.h"
 #include "link/TransferProtocol.h"
 #include "model/FlightPhaseValues.h"
@@ -290,6 +292,25 @@ void checkNumberReading(const QByteArray& input) {
     }
 }
 
+// Any bytes as a text either read or are refused line by line; a text that
+// reads gives a record whose own text reads to it again. Any bytes as a record
+// come back from their text unchanged.
+void checkSetupText(const QByteArray& input) {
+    const auto read = rv::recordFromSetupText(input);
+    if (const auto* record = std::get_if<QByteArray>(&read)) {
+        check(record->size() == rv::RecordSize);
+        const auto again = rv::recordFromSetupText(rv::setupText(*record));
+        check(std::holds_alternative<QByteArray>(again) && std::get<QByteArray>(again) == *record);
+    } else {
+        for (const rv::SetupTextError& error : std::get<std::vector<rv::SetupTextError>>(read)) {
+            check(error.line >= 0 && !error.message.isEmpty());
+        }
+    }
+    const auto back = rv::recordFromSetupText(rv::setupText(input));
+    check(std::holds_alternative<QByteArray>(back) &&
+          std::get<QByteArray>(back) == asReaderSeesIt(input));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -298,7 +319,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1),
                                                      static_cast<qsizetype>(size - 1));
-    switch (data[0] % 6) {
+    switch (data[0] % 7) {
     case 0:
         checkRecord(input);
         break;
@@ -314,8 +335,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 4:
         checkNumberReading(input);
         break;
-    default:
+    case 5:
         checkSetupRoundTrip(input);
+        break;
+    default:
+        checkSetupText(input);
         break;
     }
     return 0;

@@ -2,6 +2,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS rotavionix-control RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A component of its own, so that its tests can install the tool alone.
+install(TARGETS rotavionix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.svg

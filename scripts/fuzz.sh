@@ -17,7 +17,7 @@ cmake --build "$build" --target fuzz_core -j2
 
 # The first byte of an input picks the part: 0 record, 1 image, 2 curve,
 # 3 transfer blocks, 4 a typed number, 5 a file's round trip through the setup
-# (what follows its 1,570 bytes is loaded first).
+# (what follows its 1,570 bytes is loaded first), 6 a setup text.
 corpus="$build/fuzz-corpus"
 mkdir -p "$corpus"
 : >"$corpus/empty"
@@ -34,6 +34,8 @@ printf '\00412,5' >"$corpus/number-german"
 printf '\0041e300' >"$corpus/number-huge"
 printf '\004 -0.5 ' >"$corpus/number-half"
 { printf '\005'; cat "$root/data/Default.rvc"; } >"$corpus/setup-default"
+{ printf '\006'; head -c 2000 "$root/tests/data/text/Default.txt"; } >"$corpus/setup-text"
+{ printf '\006'; cat "$root/data/Default.rvc"; } >"$corpus/text-of-record"
 previous="$root/data/Default.rvc"
 for file in "$root"/tests/data/regression/0[0-9].rvc; do
     name=$(basename "$file" .rvc)

@@ -8,10 +8,14 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for file in bin/rotavionix-control share/applications/rotavionix-control.desktop \
+for file in bin/rotavionix-control bin/rotavionix-cli share/applications/rotavionix-control.desktop \
     share/icons/hicolor/scalable/apps/rotavionix-control.svg share/rotavionix-control/Default.rvc; do
     [ -e "$scratch/prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
+
+# The command-line tool runs without any display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/prefix/bin/rotavionix-cli" --version)
+[ "${version%% *}" = rotavionix-cli ] || { echo "installed rotavionix-cli does not run: $version"; exit 1; }
 
 # The installed program, started on a machine it has never run on, in an empty
 # folder: it copies the shipped neutral setup to the documents folder and names
@@ -44,7 +48,7 @@ grep -qxF "LastFile=$copy" "$ini" || { echo "later start: LastFile does not name
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/*.deb)
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/rotavionix-control ./usr/share/applications/rotavionix-control.desktop \
+for file in ./usr/bin/rotavionix-control ./usr/bin/rotavionix-cli ./usr/share/applications/rotavionix-control.desktop \
     ./usr/share/icons/hicolor/scalable/apps/rotavionix-control.svg \
     ./usr/share/rotavionix-control/Default.rvc; do
     grep -q " $file\$" <<<"$contents" || { echo "missing in package: $file"; exit 1; }

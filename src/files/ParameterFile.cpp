@@ -84,17 +84,21 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
 
 } // namespace
 
-bool readParameterFile(const QString& path, QByteArray& record, QString* reason) {
+bool readRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, QString* reason) {
     QFile file;
     if (!openRegularFile(path, file, reason)) {
         return false;
     }
-    const QByteArray bytes = file.read(RecordSize);
+    const QByteArray read = file.read(maxSize);
     if (file.error() != QFileDevice::NoError) {
         return fail(reason, file.errorString());
     }
-    record = bytes;
+    bytes = read;
     return true;
+}
+
+bool readParameterFile(const QString& path, QByteArray& record, QString* reason) {
+    return readRegularFile(path, RecordSize, record, reason);
 }
 
 bool readParameterFile(const QString& path, Setup& set, QString* reason) {

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QSettings>
 #include <QTimer>
@@ -116,6 +117,24 @@ bool SerialLink::setPortNumber(int portNumber) {
     return true;
 }
 
+bool SerialLink::setDeviceName(const QString& device) {
+    if (state_ != State::Closed) {
+        return false;
+    }
+    deviceName_ = device;
+    return true;
+}
+
+QString SerialLink::deviceForName(const QString& name) {
+    static const QRegularExpression comN(QStringLiteral("^com([0-9]{1,2})$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = comN.match(name.trimmed());
+    if (!match.hasMatch()) {
+        return name;
+    }
+    return deviceForPort(match.captured(1).toInt());
+}
+
 bool SerialLink::open() {
     if (state_ != State::Closed) {
         error_ = tr("The port is in use.");
@@ -124,7 +143,7 @@ bool SerialLink::open() {
     if (serialPort_.isOpen()) {
         serialPort_.close(); // a broken link whose close was still pending
     }
-    const QString device = deviceForPort(portNumber_);
+    const QString device = deviceName_.isEmpty() ? deviceForPort(portNumber_) : deviceName_;
     if (device.isEmpty()) {
         error_ = tr("No serial device found for Com%1.").arg(portNumber_);
         return false;

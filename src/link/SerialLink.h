@@ -44,6 +44,12 @@ public:
     int portNumber() const { return portNumber_; }
     // Ignored (returns false) while the port is open.
     bool setPortNumber(int portNumber);
+    // A device to open instead of the port number's ("" goes back to the
+    // number); ignored (returns false) while the port is open.
+    bool setDeviceName(const QString& device);
+    // The device named by a pilot: "Com3" (any case) as port number 3 is
+    // resolved, anything else as the device itself; "" for a ComN without one.
+    static QString deviceForName(const QString& name);
 
     // Opens the device of the current port number. On failure errorString()
     // gives the reason and nothing has been opened.
@@ -91,6 +97,7 @@ private:
 
     QSerialPort serialPort_;
     int portNumber_ = FirstPort;
+    QString deviceName_;
     State state_ = State::Closed;
     std::uint64_t session_ = 0;
     bool unsettled_ = false; // bytes written since the line last settled

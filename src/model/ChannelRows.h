@@ -19,18 +19,21 @@ struct ChannelRowSpec {
     int lastChannel;
     SwapGroup group;
     bool doubleClickClears;
+    const char* key; // stable English name in the text form and the difference list
 };
 
 inline constexpr std::array<ChannelRowSpec, ChannelAssignment::Rows> ChannelRows{{
-    {"F_Main", "fraPitchGasChannel", "Pitch / Throttle", 1, 4, SwapGroup::Primary, false},
-    {"F_Heck", "fraTailChannel", "Tail", 1, 4, SwapGroup::Primary, false},
-    {"F_Nick", "fraNickChannel", "Cyclic Pitch  ", 1, 4, SwapGroup::Primary, false},
-    {"F_Roll", "fraRollChannel", "Roll", 1, 4, SwapGroup::Primary, false},
-    {"F_Phase", "fraPhaseChannel", "Phase", 5, 9, SwapGroup::Switch, true},
-    {"F_Mode", "Frame6", "Mode", 5, 9, SwapGroup::Switch, true},
-    {"F_E1", "fraLightChannel", "Illumination", 5, 9, SwapGroup::None, true},
-    {"F_E2", "fraExtra1Channel", "Extra 1", 5, 9, SwapGroup::None, true},
-    {"F_E3", "fraExtra2Channel", "Extra 2", 5, 9, SwapGroup::None, true},
+    {"F_Main", "fraPitchGasChannel", "Pitch / Throttle", 1, 4, SwapGroup::Primary, false,
+     "channel_pitch_throttle"},
+    {"F_Heck", "fraTailChannel", "Tail", 1, 4, SwapGroup::Primary, false, "channel_tail"},
+    {"F_Nick", "fraNickChannel", "Cyclic Pitch  ", 1, 4, SwapGroup::Primary, false,
+     "channel_cyclic_pitch"},
+    {"F_Roll", "fraRollChannel", "Roll", 1, 4, SwapGroup::Primary, false, "channel_roll"},
+    {"F_Phase", "fraPhaseChannel", "Phase", 5, 9, SwapGroup::Switch, true, "channel_phase"},
+    {"F_Mode", "Frame6", "Mode", 5, 9, SwapGroup::Switch, true, "channel_mode"},
+    {"F_E1", "fraLightChannel", "Illumination", 5, 9, SwapGroup::None, true, "channel_light"},
+    {"F_E2", "fraExtra1Channel", "Extra 1", 5, 9, SwapGroup::None, true, "channel_extra_1"},
+    {"F_E3", "fraExtra2Channel", "Extra 2", 5, 9, SwapGroup::None, true, "channel_extra_2"},
 }};
 
 // The four fixed layouts of the rows Pitch/Throttle, Tail, Cyclic pitch, Roll,

@@ -31,7 +31,8 @@ struct SliderDefinition {
     int maximum;
     int singleStep;
     int pageStep;
-    bool expert; // shown only in expert mode
+    bool expert;     // shown only in expert mode
+    const char* key; // stable English name in the text form and the difference list
 };
 
 // All 26 rows, each frame's rows in their display order.

@@ -79,12 +79,20 @@ bool FileCommands::loadFile(const QString& path) {
         reportFileFailure(path, reason);
         return false;
     }
+    return adoptRecord(path, record, true);
+}
+
+bool FileCommands::adoptRecord(const QString& path, const QByteArray& record,
+                               bool isParameterFile) {
     std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
     if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
         reportFileFailure(path, refusal->detail());
         return false;
     }
-    adoptSetup_(std::get<Setup>(loaded));
+    Setup& setup = std::get<Setup>(loaded);
+    // The current file does not hold this setup: closing or opening asks first.
+    setup.changed = !isParameterFile;
+    adoptSetup_(setup);
     return true;
 }
 

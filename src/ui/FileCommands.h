@@ -36,6 +36,16 @@ public:
     // when it no longer exists, reported and taken off the list.
     void openRecentFile(const QString& path);
 
+    // What Open does before it replaces the window's setup: with unsaved
+    // changes, asks "Save first?" and saves on Yes (whatever the outcome).
+    void offerToSaveFirst();
+    // Shows a record read from `path` as Open does, or tells why it is
+    // refused and keeps the window as it was. A record that is not the file's
+    // own (an imported text) leaves the setup marked as not saved.
+    bool adoptRecord(const QString& path, const QByteArray& record, bool isParameterFile);
+    // "Cannot open file." with the path and the reason under it.
+    void reportFileFailure(const QString& path, const QString& reason);
+
 Q_SIGNALS:
     // currentFileName has changed: the caption follows.
     void currentFileChanged();
@@ -52,7 +62,6 @@ private:
     void setCurrentFile(const QString& path);
     // The name the save dialog starts with.
     QString proposedSaveName() const;
-    void reportFileFailure(const QString& path, const QString& reason);
 
     Setup& setup_;
     std::function<void(const Setup&)> adoptSetup_;

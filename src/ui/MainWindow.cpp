@@ -18,6 +18,7 @@
 #include "ui/ProgramTranslator.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
+#include "ui/TextFormCommands.h"
 #include "ui/TextTable.h"
 #include "ui/UnitStateLabel.h"
 #include "ui/ValueEditor.h"
@@ -199,6 +200,10 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
+    textForm_ = new TextFormCommands(setup_, *files_, texts_, this);
+    textForm_->addTo(file);
+    connect(device_, &DeviceCommands::busyChanged, textForm_,
+            [this](bool busy) { textForm_->setImportEnabled(!busy); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -269,6 +274,7 @@ void MainWindow::startUp() {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
     applyEditMenuTexts();
+    textForm_->applyCaptions();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();

@@ -29,6 +29,7 @@ class GovernorSpeedRows;
 class PortSelection;
 class SerialLink;
 class SetupPage;
+class TextFormCommands;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
@@ -48,6 +49,7 @@ public:
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
+    TextFormCommands& textFormCommands() { return *textForm_; }
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
     SerialLink& serialPort() { return *port_; }
@@ -110,6 +112,7 @@ private:
     QMenu* editMenu_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    TextFormCommands* textForm_ = nullptr;
 };
 
 } // namespace rv

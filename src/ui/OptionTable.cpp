@@ -1,5 +1,6 @@
 #include "ui/OptionTable.h"
 
+#include "model/OptionFields.h"
 #include "model/ParameterImage.h"
 #include "model/Setup.h"
 
@@ -11,36 +12,42 @@ namespace rv {
 
 namespace {
 
-const std::array<OptionGroupDefinition, 7>& definitions() {
-    static const std::array<OptionGroupDefinition, 7> table{{
-        {"Board",
-         "fraHeliType",
-         "Heli Type",
-         {"RPM controlled", "Pitch controlled"},
-         OptionTarget::PitchMode},
-        {"Drehzahl",
-         "fraMain",
-         "Main Motor Setup",
-         {"Throttle Curve", "Governor"},
-         OptionTarget::SpeedMode},
-        {"MainOut",
-         "fraMainOut",
-         "Main signal",
-         {"Power Board RV", "Servo / Controller"},
-         OptionTarget::MainOut},
-        {"HeckMode",
-         "fraTailType",
-         "Tail Motor signal",
-         {"Power Board RV", "Controller"},
-         OptionTarget::TailSignal},
-        {"KombiMode", "fraKombiTail", "Combo Tail", {"Off", "On"}, OptionTarget::ComboTail},
-        {"TailBeep", "fraTailBeep", "Tail Beep", {"Off", "On"}, OptionTarget::TailBeep},
-        {"TSMode",
-         "fraTS",
-         "Swashplate Setup",
-         {QString::fromUtf8("120°"), QString::fromUtf8("90°"), "Coll.Pitch, Cyc.Pitch, Roll"},
-         OptionTarget::ServoMode},
-    }};
+OptionTarget targetOf(const OptionField& field) {
+    if (field.index == OptionFields::HeliType.index) {
+        return OptionTarget::PitchMode;
+    }
+    if (field.index == OptionFields::MainMotor.index) {
+        return OptionTarget::SpeedMode;
+    }
+    if (field.index == OptionFields::Swashplate.index) {
+        return OptionTarget::ServoMode;
+    }
+    if (field.index == OptionFields::MainOut.index) {
+        return OptionTarget::MainOut;
+    }
+    if (field.index == OptionFields::TailBeep.index) {
+        return OptionTarget::TailBeep;
+    }
+    return field.mask == OptionFields::ComboTail.mask ? OptionTarget::ComboTail
+                                                      : OptionTarget::TailSignal;
+}
+
+std::array<OptionGroupDefinition, OptionGroups.size()> buildDefinitions() {
+    std::array<OptionGroupDefinition, OptionGroups.size()> table{};
+    for (std::size_t i = 0; i < OptionGroups.size(); ++i) {
+        const OptionGroupNames& names = OptionGroups.at(i);
+        QStringList captions;
+        for (int option = 0; option < names.field.count; ++option) {
+            captions.append(QString::fromUtf8(names.captions.at(static_cast<std::size_t>(option))));
+        }
+        table.at(i) = {names.arrayName, names.frame, names.frameCaption, captions,
+                       targetOf(names.field)};
+    }
+    return table;
+}
+
+const std::array<OptionGroupDefinition, OptionGroups.size()>& definitions() {
+    static const auto table = buildDefinitions();
     return table;
 }
 

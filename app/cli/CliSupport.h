@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace rv::cli {
+
+// Exit statuses of every command.
+enum Status : int {
+    Done = 0,
+    Different = 1, // diff: the setups differ
+    Failed = 2,    // a file could not be read, was refused or could not be written; the port failed
+};
+
+// One line on standard error, "what: reason"; returns Failed.
+int fail(const QString& what, const QString& reason);
+// A line of progress or a note on standard error.
+void note(const QString& text);
+// Bytes to standard output as they are; false when it could not take them.
+bool writeOutput(const QByteArray& bytes);
+
+// A parameter file as the window opens it: its record, or nothing (after
+// the one line on standard error) when it cannot be read or the window
+// would refuse it.
+std::optional<QByteArray> readShownRecord(const QString& path);
+
+// Writes a file through the program's safe writer (never half a file, never
+// over a device or pipe); false after the one line on standard error.
+bool writeFileSafely(const QString& path, const QByteArray& bytes);
+
+} // namespace rv::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// What the writer and the reader of the setup text share.
+namespace rv::SetupTextFormat {
+
+constexpr int Version = 1;
+constexpr int ReservedTextLine = 32; // bytes of the reserved text per line
+
+inline QString reservedTextKey(int offset) {
+    return QStringLiteral("reserved_text_%1").arg(offset, 3, 10, QLatin1Char('0'));
+}
+
+inline QString commentKey() {
+    return QStringLiteral("comment");
+}
+
+} // namespace rv::SetupTextFormat
