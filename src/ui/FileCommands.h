@@ -54,8 +54,6 @@ private:
     // The comment box's text as the file holds it: line breaks as CR LF.
     QString commentBoxText() const;
     void takeEditedComment();
-    // Offers to save unsaved changes before another file replaces them.
-    void offerToSaveFirst();
     // Loads the file into the window; false (after telling the user) when
     // it could not be read or shown, leaving the window as it was.
     bool loadFile(const QString& path);
