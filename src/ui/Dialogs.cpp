@@ -88,6 +88,9 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
         // As plain text, line breaks kept: a path is never taken for markup.
         box.setInformativeText(Qt::convertFromPlainText(shown.detail, Qt::WhiteSpaceNormal));
     }
+    if (!shown.detailedText.isEmpty()) {
+        box.setDetailedText(shown.detailedText);
+    }
     qsizetype captioned = 0;
     for (QMessageBox::StandardButton button : standardButtonsInOrder(shown.buttons)) {
         if (captioned < shown.buttonTexts.size()) {
@@ -101,23 +104,30 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
 
 void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                         const QString& detail) {
-    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}, {}},
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}, {}, {}},
          QMessageBox::Ok);
 }
 
 bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon,
-                          QMessageBox::StandardButton defaultButton) {
-    return exec(
-               parent,
-               {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, defaultButton, {}, {}},
-               QMessageBox::No) == QMessageBox::Yes;
+                          QMessageBox::StandardButton defaultButton, const QString& detailedText) {
+    return exec(parent,
+                {title(),
+                 text,
+                 {},
+                 icon,
+                 QMessageBox::Yes | QMessageBox::No,
+                 defaultButton,
+                 {},
+                 {},
+                 detailedText},
+                QMessageBox::No) == QMessageBox::Yes;
 }
 
 QMessageBox::StandardButton MessageBox::choose(QWidget* parent, const QString& text,
                                                const QList<Choice>& choices,
                                                QMessageBox::StandardButton defaultButton,
                                                QMessageBox::StandardButton escape) {
-    Shown shown{title(), text, {}, QMessageBox::NoIcon, {}, defaultButton, {}, {}};
+    Shown shown{title(), text, {}, QMessageBox::NoIcon, {}, defaultButton, {}, {}, {}};
     for (const Choice& choice : choices) {
         shown.buttons |= choice.button;
     }

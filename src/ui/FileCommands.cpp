@@ -7,6 +7,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "ui/Dialogs.h"
+#include "ui/DifferenceReport.h"
 #include "ui/MessageTexts.h"
 
 #include <QDir>
@@ -72,19 +73,41 @@ bool FileCommands::loadCurrentFile() {
 // A file that cannot be read or shown in full leaves the window's setup
 // exactly as it was, never half the one and half the other.
 bool FileCommands::loadFile(const QString& path) {
+    std::optional<Setup> loaded = readShowableFile(path);
+    if (!loaded) {
+        return false;
+    }
+    adoptSetup_(*loaded);
+    return true;
+}
+
+std::optional<Setup> FileCommands::readShowableFile(const QString& path, QByteArray* record) {
+    QByteArray bytes;
+    QString reason;
+    if (!readParameterFile(path, bytes, &reason)) {
+        reportFileFailure(path, reason);
+        return std::nullopt;
+    }
+    std::variant<Setup, Refusal> loaded = applyRecord(setup_, bytes);
+    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
+        reportFileFailure(path, refusal->detail());
+        return std::nullopt;
+    }
+    if (record != nullptr) {
+        *record = bytes;
+    }
+    return std::get<Setup>(std::move(loaded));
+}
+
+QString FileCommands::changesFromFile() const {
+    const QString& path = setup_.currentFileName;
     QByteArray record;
     QString reason;
     if (!readParameterFile(path, record, &reason)) {
-        reportFileFailure(path, reason);
-        return false;
+        return tr("%1 cannot be read: %2").arg(fileSideName(path), reason);
     }
-    std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
-    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
-        reportFileFailure(path, refusal->detail());
-        return false;
-    }
-    adoptSetup_(std::get<Setup>(loaded));
-    return true;
+    return differenceText(compareRecords(record, recordOf(setup_), texts_.language),
+                          fileSideName(path));
 }
 
 void FileCommands::setCurrentFileName(const QString& path) {
@@ -111,7 +134,8 @@ QString FileCommands::proposedSaveName() const {
 // and "LastFile" always name the file whose setup the window shows.
 void FileCommands::openFile() {
     if (hasUnsavedChanges() &&
-        MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical)) {
+        MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical,
+                             QMessageBox::Yes, changesFromFile())) {
         saveFile(); // whatever its outcome, the open goes on
     }
     const QString chosen = FileDialogs::getOpenFileName(window_, texts_.programName,

@@ -6,6 +6,7 @@
 #include "files/WindowCaption.h"
 #include "link/SerialLink.h"
 #include "ui/ChannelPage.h"
+#include "ui/CompareCommands.h"
 #include "ui/ControllerPage.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
@@ -125,6 +126,7 @@ void MainWindow::buildWindow() {
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
+    compare_ = new CompareCommands(setup_, *files_, texts_, fileFilter_, this);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
@@ -179,6 +181,7 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
+    compare_->addMenu(file);
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -222,6 +225,7 @@ void MainWindow::startUp() {
     for (const QString& missing : applied.missingTargets) {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
+    compare_->applyTexts();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
@@ -342,7 +346,7 @@ bool MainWindow::confirmDiscard() {
     if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
         return MessageBox::askYesNo(this, texts_.quitUnsavedQuestion, QMessageBox::Critical,
-                                    QMessageBox::No);
+                                    QMessageBox::No, files_->changesFromFile());
     }
     return true;
 }

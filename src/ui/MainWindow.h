@@ -18,6 +18,7 @@ class QTranslator;
 namespace rv {
 
 class ChannelPage;
+class CompareCommands;
 class ControllerPage;
 class DeviceCommands;
 class FileCommands;
@@ -44,6 +45,7 @@ public:
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
+    CompareCommands& compareCommands() { return *compare_; }
     DeviceCommands& deviceCommands() { return *device_; }
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
@@ -98,6 +100,7 @@ private:
 
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
+    CompareCommands* compare_ = nullptr;
     DeviceCommands* device_ = nullptr;
 };
 
