@@ -157,6 +157,40 @@ private Q_SLOTS:
         QVERIFY(rows.contains(QStringLiteral("Heck|3 umgekehrt|4")));
         QVERIFY(rows.contains(QStringLiteral("P4|77|90")));
     }
+
+    // The pictures under docs/ (scripts/screenshots.sh).
+    void screenshots() {
+        const QString outDir = qEnvironmentVariable("RV_SCREENSHOT_DIR");
+        if (outDir.isEmpty()) {
+            QSKIP("RV_SCREENSHOT_DIR not set");
+        }
+        const char* languages[] = {"de", "en", "fr"};
+        for (int language : {German, English, French}) {
+            WindowFixture fx;
+            fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+            fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"),
+                             QString::number(language));
+            MainWindow& window = fx.start();
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->setValue(63);
+            window.findChild<QSlider*>(QStringLiteral("SchwebenSl"))->setValue(1650);
+            window.findChild<QAbstractButton*>(QStringLiteral("F_Heck_3"))->click();
+            window.findChild<QRadioButton*>(QStringLiteral("Kurvenauswahl_2"))->click();
+            auto* picture = window.findChild<CurvePicture*>(QStringLiteral("Pic1"));
+            curvetest::clickAt(picture, {curvetest::xOf(7), curvetest::cursorY(150)});
+            curvetest::clickAt(picture, {curvetest::xOf(8), curvetest::cursorY(165)});
+            window.findChild<QRadioButton*>(QStringLiteral("Kurvenauswahl_0"))->click();
+            curvetest::clickAt(picture, {curvetest::xOf(5), curvetest::cursorY(120)});
+            window.compareCommands().compareWithCurrentFile();
+            CompareDialog* dialog = openDialog(window);
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QTest::qWait(20);
+            dialog->grab().save(QStringLiteral("%1/compare-%2.png")
+                                    .arg(outDir, QLatin1String(languages[language])));
+        }
+    }
 };
 
 QTEST_MAIN(TestCompare)

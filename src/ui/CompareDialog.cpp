@@ -104,7 +104,8 @@ QTreeWidget* CompareDialog::buildList(const QString& otherColumn) {
     }
     if (QTreeWidgetItem* first = list->topLevelItem(0);
         first != nullptr && first->childCount() > 0) {
-        list->setCurrentItem(first->child(0));
+        // The keys start on the first row; nothing is shown selected before they move.
+        list->setCurrentItem(first->child(0), 0, QItemSelectionModel::NoUpdate);
     }
     return list;
 }
@@ -135,6 +136,7 @@ QWidget* CompareDialog::buildCurves(const QString& otherColumn) {
         auto* caption = new QLabel(captions.at(static_cast<std::size_t>(placed))->caption, cell);
         caption->setTextFormat(Qt::PlainText);
         auto* overlay = new CurveOverlay(change.before, change.after, cell);
+        overlay->setFixedSize(overlay->sizeHint());
         overlay->setAccessibleName(caption->text());
         cellLayout->addWidget(caption);
         cellLayout->addWidget(overlay);
@@ -142,6 +144,7 @@ QWidget* CompareDialog::buildCurves(const QString& otherColumn) {
         ++placed;
     }
     grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(CurvesPerRow, 1);
     area->setWidget(panel);
     area->setMinimumHeight(qMin(2, 1 + (placed - 1) / CurvesPerRow) * 170 + 20);
     return area;

@@ -15,9 +15,7 @@ const QColor AfterColour(200, 0, 0);
 } // namespace
 
 CurveOverlay::CurveOverlay(const Curve& before, const Curve& after, QWidget* parent)
-    : QWidget(parent), before_(before), after_(after) {
-    setMinimumSize(100, 100);
-}
+    : QWidget(parent), before_(before), after_(after) {}
 
 QPointF CurveOverlay::toPixel(double x, double y) const {
     return {x * width() / LogicalSize, y * height() / LogicalSize};

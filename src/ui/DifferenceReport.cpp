@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <bit>
@@ -224,7 +225,8 @@ QString sameValuesLine(const QString& otherSide) {
 }
 
 QString fileSideName(const QString& path) {
-    return tr("File %1").arg(QDir::toNativeSeparators(path));
+    // In full: a relative name says nothing about which copy was compared.
+    return tr("File %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 QString differenceText(const DifferenceReport& report, const QString& otherSide) {
