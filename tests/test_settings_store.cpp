@@ -1,3 +1,4 @@
+#include "files/RecentFiles.h"
 #include "files/SettingsStore.h"
 
 #include <QDir>
@@ -127,6 +128,28 @@ private Q_SLOTS:
         blocker.close();
         write("Language", 1);
         QCOMPARE(read("Language"), notFound());
+    }
+
+    // The recent files live in a group of their own, newest first, each file
+    // once, at most eight; a hand-edited group with gaps and repeats reads clean.
+    void recentFilesAreAGroupOfTheirOwn() {
+        write("LastFile", "Default.rvc");
+        for (int n = 1; n <= 10; ++n) {
+            RecentFiles::add(QStringLiteral("/f/%1.rvc").arg(n));
+        }
+        RecentFiles::add(QStringLiteral("/f/../f/7.rvc"));
+        QCOMPARE(RecentFiles::read(),
+                 QStringList({"/f/7.rvc", "/f/10.rvc", "/f/9.rvc", "/f/8.rvc", "/f/6.rvc",
+                              "/f/5.rvc", "/f/4.rvc", "/f/3.rvc"}));
+        RecentFiles::remove(QStringLiteral("/f/9.rvc"));
+        QCOMPARE(RecentFiles::read().size(), 7);
+        QVERIFY(!RecentFiles::read().contains("/f/9.rvc"));
+        QVERIFY(
+            iniText().contains("[RecentFiles]\nFile1=/f/7.rvc\nFile2=/f/10.rvc\nFile3=/f/8.rvc"));
+        QCOMPARE(read("LastFile"), QStringLiteral("Default.rvc"));
+
+        setIniText("[RecentFiles]\nFile2=/a.rvc\nFile3=/b.rvc\nFile5=/a.rvc\nFile9=/c.rvc\n");
+        QCOMPARE(RecentFiles::read(), QStringList({"/a.rvc", "/b.rvc"}));
     }
 };
 

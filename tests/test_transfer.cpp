@@ -1,4 +1,5 @@
 #include "files/SetupRecord.h"
+#include "files/TransferHistory.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
 #include "model/Setup.h"
@@ -113,12 +114,16 @@ class TestTransfer : public QObject {
         std::unique_ptr<PseudoTerminal> pty = std::make_unique<PseudoTerminal>();
         SerialLink link;
         std::unique_ptr<DeviceCommands> commands;
+        QTemporaryDir historyDir;
+        QString historyFolder() const { return historyDir.filePath(QStringLiteral("sent")); }
+        TransferHistoryListing history() const { return TransferHistory(historyFolder()).list(); }
     };
 
     std::unique_ptr<Rig> makeRig() {
         auto rig = std::make_unique<Rig>();
         rv::test::namePortDevice(1, rig->pty->slavePath());
         rig->commands = std::make_unique<DeviceCommands>(set_, rig->link, texts_, nullptr);
+        rig->commands->setHistoryFolder(rig->historyFolder());
         return rig;
     }
 
@@ -370,6 +375,65 @@ private Q_SLOTS:
         QVERIFY(rig->pty->received().isEmpty());
     }
 
+    // The history keeps what the window held when the pilot pressed the
+    // button, and the store command beside the transfer it stored.
+    void historyKeepsEachTransferAndTheStoreCommand() {
+        auto rig = makeRig();
+        set_.currentFileName = QStringLiteral("/field/Logo 600.rvc");
+        const Setup before = set_;
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QTimer::singleShot(150, [&] { set_.image.set(34, 10); });
+        runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
+        QVERIFY(rig->pty->received().contains("P34;10"));
+        MessageBox::setNextAnswer(QMessageBox::No); // the window changed: store only
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
+
+        const TransferHistoryListing listing = rig->history();
+        QCOMPARE(listing.entries.size(), 1);
+        const TransferHistoryEntry& entry = listing.entries[0];
+        QVERIFY(!entry.isPartial());
+        QCOMPARE(entry.fileName, QStringLiteral("Logo 600"));
+        QCOMPARE(entry.stores.size(), 1);
+        QByteArray record;
+        QVERIFY(TransferHistory::readEntry(entry.path, record, nullptr));
+        QCOMPARE(record, recordOf(before));
+        QCOMPARE(rig->commands->lastTransfer()->fileName, before.currentFileName);
+        QVERIFY(!rig->commands->lastTransfer()->partial);
+    }
+
+    // Writing the history never holds a transfer up; its failure is said once,
+    // in the status, not in a box.
+    void aHistoryThatCannotBeWrittenNeverStopsATransfer() {
+        auto rig = makeRig();
+        QFile blocker(rig->historyDir.filePath(QStringLiteral("data")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        rig->commands->setHistoryFolder(blocker.fileName() + QStringLiteral("/sent"));
+        QSignalSpy status(rig->commands.get(), &DeviceCommands::statusChanged);
+        const QByteArray expected = expectedStream(collectedImage(set_), set_.curves, false);
+        for (int transfer = 0; transfer < 2; ++transfer) {
+            MessageBox::setNextAnswer(QMessageBox::No);
+            runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
+        }
+        runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
+        QCOMPARE(settle(*rig->pty, 2 * expected.size() + 2), expected + expected + "FE");
+        QCOMPARE(MessageBox::history().size(), 2); // the two channel-table questions
+        QStringList endings;
+        for (const QList<QVariant>& shown : status) {
+            if (!shown.first().toString().startsWith(QStringLiteral("Sending"))) {
+                endings << shown.first().toString();
+            }
+        }
+        QCOMPARE(endings,
+                 QStringList({QStringLiteral("All data sent to the Rotavionix. The transfer "
+                                             "history could not be written: The folder %1 "
+                                             "cannot be created.")
+                                  .arg(blocker.fileName() + QStringLiteral("/sent")),
+                              QStringLiteral("All data sent to the Rotavionix."),
+                              QStringLiteral("Saving the data in the Rotavionix..."),
+                              QStringLiteral("Store command sent to the Rotavionix.")}));
+    }
+
     void unpluggedDeviceEndsTheTransferAndTheNextOneWorks() {
         auto rig = makeRig();
         MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -385,6 +449,13 @@ private Q_SLOTS:
         // The pilot is warned not to store what is now in the unit.
         QVERIFY(MessageBox::history().last().detail.contains("Only part of the data"));
         QCOMPARE(set_.image.at(54), channelByte(false, 5)); // not rewritten after a failure
+        const TransferHistoryListing broken = rig->history();
+        QCOMPARE(broken.entries.size(), 1);
+        QVERIFY(broken.entries[0].isPartial());
+        QCOMPARE(broken.entries[0].blocksPlanned, 17);
+        QCOMPARE(broken.entries[0].blocksArrived, count(rig->pty->received(), "E"));
+        QVERIFY(broken.entries[0].blocksArrived > 0);
+        QVERIFY(rig->commands->lastTransfer()->partial);
         // The unit now holds part of the set: storing it asks first.
         runToEnd(*rig->commands, &DeviceCommands::storeInUnit);
         QCOMPARE(MessageBox::history().size(), 3);

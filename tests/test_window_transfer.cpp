@@ -65,6 +65,33 @@ private Q_SLOTS:
         QCOMPARE(statusText(window), QStringLiteral("All data sent to the Rotavionix."));
     }
 
+    // The status bar keeps what the unit was last sent, and says so as soon
+    // as the window differs from it, and no longer once it is back.
+    void unitStateFollowsTheWindow() {
+        WindowFixture fx;
+        test::PseudoTerminal unit;
+        MainWindow& window = start(fx, unit);
+        auto* state = window.findChild<QLabel*>(QStringLiteral("UnitState"));
+        QVERIFY(state->text().isEmpty());
+        MessageBox::setNextAnswer(QMessageBox::No);
+        window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.deviceCommands().isBusy(), 10000);
+        const QString time = window.deviceCommands().lastTransfer()->startedAt.toString("HH:mm:ss");
+        const QString sent = QStringLiteral("Rotavionix: Default.rvc, sent at ") + time;
+        QCOMPARE(state->text(), sent);
+        QCOMPARE(state->accessibleName(), sent);
+
+        auto* gain = window.findChild<QSlider*>(QStringLiteral("Para34Sl"));
+        const int sentGain = gain->value();
+        gain->setValue(sentGain + 5);
+        QTRY_COMPARE(state->text(),
+                     QStringLiteral("Changed since the last transfer to the Rotavionix "
+                                    "(Default.rvc, %1)")
+                         .arg(time));
+        gain->setValue(sentGain);
+        QTRY_COMPARE(state->text(), sent);
+    }
+
     // A failed start-up load leaves zeros; the warning names what is wrong
     // as the window names it, in the window's language.
     void emptySetIsNotSentWithoutAsking() {

@@ -13,10 +13,17 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
 namespace rv {
+
+namespace {
+QString joined(const QString& status, const QString& problem) {
+    return problem.isEmpty() ? status : status + QLatin1Char(' ') + problem;
+}
+} // namespace
 
 // One running command: the busy pointer and busy state for its lifetime, and
 // the port session it opened, so that it never touches a port it does not hold.
@@ -125,7 +132,7 @@ void DeviceCommands::storeInUnit() {
     store();
 }
 
-bool DeviceCommands::unitMayDifferFromWindow() {
+bool DeviceCommands::unitMayDifferFromWindow() const {
     if (unitHoldsPart_) {
         return true;
     }
@@ -169,6 +176,9 @@ void DeviceCommands::transfer(std::function<void(bool)> then) {
     unitHoldsPart_ = true;
     sending_ = SentTransfer{withChannels, {}};
     const QList<Block> plan = transferPlan(withChannels);
+    // The history keeps the setup as it was when the pilot pressed the button.
+    historyEntry_ = SentRecord{recordOf(setup_), setup_.currentFileName,
+                               QDateTime::currentDateTime(), 0, static_cast<int>(plan.size())};
     active_ = std::move(run);
     afterTransfer_ = std::move(then);
     Q_EMIT progress(0, static_cast<int>(plan.size()));
@@ -188,14 +198,25 @@ void DeviceCommands::transferSent(bool ok) {
     std::unique_ptr<Run> run = std::move(active_);
     const std::function<void(bool)> then = std::exchange(afterTransfer_, {});
     const bool completed = ok && closePort(*run);
+    // Written before any message box, which would hold it up.
+    // A transfer that failed only at its very end still counts as broken off,
+    // as its message says.
+    const int planned = historyEntry_.blocksPlanned;
+    const QString problem =
+        recordInHistory(completed ? planned : std::min(sender_->blocksSent(), planned - 1));
+    lastTransfer_ = LastTransfer{historyEntry_.fileName, historyEntry_.startedAt, !completed};
     if (completed) {
         lastSent_ = std::exchange(sending_, {});
         unitHoldsPart_ = false;
         setup_ = transferredSetup(setup_);
-        Q_EMIT statusChanged(tr("All data sent to the Rotavionix."));
+        Q_EMIT statusChanged(joined(tr("All data sent to the Rotavionix."), problem));
     } else {
         fail(*run);
+        if (!problem.isEmpty()) {
+            Q_EMIT statusChanged(problem);
+        }
     }
+    Q_EMIT transferEnded();
     run.reset(); // the command has ended before what follows it starts
     if (then) {
         then(completed);
@@ -235,7 +256,36 @@ void DeviceCommands::storeSent(bool ok) {
         return fail(*run);
     }
     // The unit never answers: that it stored anything is not known here.
-    Q_EMIT statusChanged(tr("Store command sent to the Rotavionix."));
+    Q_EMIT statusChanged(joined(tr("Store command sent to the Rotavionix."), noteStoreInHistory()));
+}
+
+QString DeviceCommands::recordInHistory(int blocksArrived) {
+    historyEntry_.blocksArrived = blocksArrived;
+    QString reason;
+    lastHistoryEntry_ = history_.add(historyEntry_, &reason);
+    return historyProblem(!lastHistoryEntry_.isEmpty(), reason);
+}
+
+QString DeviceCommands::noteStoreInHistory() {
+    // A store without a transfer of this run stores what nobody here knows.
+    if (lastHistoryEntry_.isEmpty()) {
+        return {};
+    }
+    QString reason;
+    const bool noted = history_.noteStore(lastHistoryEntry_, QDateTime::currentDateTime(), &reason);
+    return historyProblem(noted, reason);
+}
+
+QString DeviceCommands::historyProblem(bool written, const QString& reason) {
+    if (written) {
+        historyProblemShown_ = false;
+        return {};
+    }
+    // Once: a pilot sending ten times at the field needs no ten reminders.
+    if (std::exchange(historyProblemShown_, true)) {
+        return {};
+    }
+    return tr("The transfer history could not be written: %1").arg(reason);
 }
 
 bool DeviceCommands::closePort(Run& run) {

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/TransferHistory.h"
 #include "link/TransferProtocol.h"
+
+#include <QDateTime>
 
 #include <cstdint>
 #include <functional>
@@ -47,6 +50,20 @@ public:
     // True while any command runs (the window holds back closing meanwhile).
     bool isBusy() const { return running_ > 0; }
 
+    // The last transfer of this run that put anything on the wire.
+    struct LastTransfer {
+        QString fileName; // the window's file at its start
+        QDateTime startedAt;
+        bool partial = false;
+    };
+    const std::optional<LastTransfer>& lastTransfer() const { return lastTransfer_; }
+    // Whether the unit may hold other values than the window's, so that
+    // storing now would keep something the pilot does not see.
+    bool unitMayDifferFromWindow() const;
+
+    // Where the history of transfers is written (its standard folder by default).
+    void setHistoryFolder(const QString& folder) { history_ = TransferHistory(folder); }
+
     // The answer to the channel-table question of the last transfer: 6 Yes, 7 No.
     std::uint8_t channelTableAnswer = 0;
 
@@ -57,6 +74,8 @@ Q_SIGNALS:
     // status bar; empty after a failure, which has its message box.
     void statusChanged(const QString& text);
     void busyChanged(bool busy);
+    // lastTransfer() has changed.
+    void transferEnded();
     // The last running command has ended (after its message, if any).
     void finished();
 
@@ -71,9 +90,11 @@ private:
     void transferSent(bool ok);
     void storeSent(bool ok);
     bool confirmOutOfRangeValues(bool withChannels);
-    // Whether the unit may hold other values than the window's, so that
-    // storing now would keep something the pilot does not see.
-    bool unitMayDifferFromWindow();
+    // Writes the history entry of the transfer that just ended; the problem
+    // to report, the first time writing fails after a success only.
+    QString recordInHistory(int blocksArrived);
+    QString noteStoreInHistory();
+    QString historyProblem(bool written, const QString& reason);
 
     bool closePort(Run& run);
     void fail(Run& run);
@@ -95,6 +116,12 @@ private:
     // first one. unitHoldsPart_: a transfer broke off after that.
     std::optional<TransferProtocol::SentTransfer> lastSent_;
     bool unitHoldsPart_ = false;
+    std::optional<LastTransfer> lastTransfer_;
+
+    TransferHistory history_;
+    SentRecord historyEntry_;  // of the running transfer, from its start
+    QString lastHistoryEntry_; // the entry a store command is noted beside
+    bool historyProblemShown_ = false;
 };
 
 } // namespace rv

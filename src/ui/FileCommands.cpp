@@ -2,6 +2,7 @@
 
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"
+#include "files/RecentFiles.h"
 #include "files/SettingsStore.h"
 #include "files/SetupRecord.h"
 #include "model/Setup.h"
@@ -114,9 +115,25 @@ void FileCommands::setCurrentFileName(const QString& path) {
     setup_.currentFileName = path;
 }
 
+void FileCommands::openRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        MessageBox::inform(
+            window_,
+            tr("%1 no longer exists. It has been removed from the recent files.").arg(path),
+            QMessageBox::Warning);
+        RecentFiles::remove(path);
+        return;
+    }
+    offerToSaveFirst();
+    if (loadFile(path)) {
+        setCurrentFile(path);
+    }
+}
+
 void FileCommands::setCurrentFile(const QString& path) {
     setup_.currentFileName = path;
     SettingsStore::write(QStringLiteral("LastFile"), path);
+    RecentFiles::add(path);
     Q_EMIT currentFileChanged();
 }
 
@@ -132,12 +149,16 @@ QString FileCommands::proposedSaveName() const {
 
 // Open and save change the current file only when they succeed: the caption
 // and "LastFile" always name the file whose setup the window shows.
-void FileCommands::openFile() {
+void FileCommands::offerToSaveFirst() {
     if (hasUnsavedChanges() &&
         MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical,
                              QMessageBox::Yes, changesFromFile())) {
         saveFile(); // whatever its outcome, the open goes on
     }
+}
+
+void FileCommands::openFile() {
+    offerToSaveFirst();
     const QString chosen = FileDialogs::getOpenFileName(window_, texts_.programName,
                                                         QStringLiteral("*.rvc"), fileFilter_);
     if (chosen.isEmpty()) {

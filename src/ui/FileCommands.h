@@ -40,6 +40,9 @@ public:
     // What differs between the current file and what a save would write, as
     // plain text in the window's language (the unsaved-changes questions' details).
     QString changesFromFile() const;
+    // A file picked from the recent files: opened as File > Open opens it, or,
+    // when it no longer exists, reported and taken off the list.
+    void openRecentFile(const QString& path);
 
 Q_SIGNALS:
     // currentFileName has changed: the caption follows.
@@ -49,6 +52,8 @@ private:
     // The comment box's text as the file holds it: line breaks as CR LF.
     QString commentBoxText() const;
     void takeEditedComment();
+    // Offers to save unsaved changes before another file replaces them.
+    void offerToSaveFirst();
     // Loads the file into the window; false (after telling the user) when
     // it could not be read or shown, leaving the window as it was.
     bool loadFile(const QString& path);

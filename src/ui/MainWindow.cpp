@@ -16,8 +16,10 @@
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
 #include "ui/ProgramTranslator.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
 #include "ui/TextTable.h"
+#include "ui/UnitStateLabel.h"
 #include "ui/ValueEditor.h"
 
 #include <QAbstractSlider>
@@ -129,6 +131,7 @@ void MainWindow::buildWindow() {
     compare_ = new CompareCommands(setup_, *files_, texts_, fileFilter_, this);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
+    statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
     connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);
@@ -186,6 +189,7 @@ void MainWindow::buildMenus() {
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence::Quit);
+    new RecentFilesMenu(file, closeAction, *files_, *device_);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
