@@ -5,11 +5,13 @@
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
+#include "files/TransferHistory.h"
 #include "model/Setup.h"
 #include "ui/CompareCommands.h"
 #include "ui/CompareDialog.h"
 #include "ui/CurveOverlay.h"
 #include "ui/CurvePicture.h"
+#include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
 #include "ui/TextTable.h"
@@ -156,6 +158,59 @@ private Q_SLOTS:
         QVERIFY(rows.contains(QStringLiteral("Drehzahl Schweben|1600 U/min.|1500 U/min.")));
         QVERIFY(rows.contains(QStringLiteral("Heck|3 umgekehrt|4")));
         QVERIFY(rows.contains(QStringLiteral("P4|77|90")));
+    }
+
+    // The last transfer or any entry of the history, picked from a list that
+    // says full or partial and names the files it skipped.
+    void comparesWithTransfersFromTheHistory() {
+        WindowFixture fx;
+        MainWindow& window = fx.startWith(neutral());
+        window.deviceCommands().setHistoryFolder(fx.path(QStringLiteral("sent")));
+        window.compareCommands().compareWithLastTransfer();
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("No transfer to the Rotavionix has been recorded yet."));
+
+        const TransferHistory& history = window.deviceCommands().history();
+        Setup older = neutralSetup();
+        older.image.set(Index::HoverSpeed, 160);
+        const QDate day(2026, 5, 1);
+        QVERIFY(!history
+                     .add({encodeRecord(older), QStringLiteral("Default.rvc"),
+                           QDateTime(day, QTime(10, 0)), 17, 17},
+                          nullptr)
+                     .isEmpty());
+        QVERIFY(!history
+                     .add({neutral(), QStringLiteral("Default.rvc"), QDateTime(day, QTime(10, 5)),
+                           3, 17},
+                          nullptr)
+                     .isEmpty());
+        fx.writeFile(QStringLiteral("sent/2026-05-01 10-06-00 Broken.rvc"), "short");
+
+        window.compareCommands().compareWithLastTransfer();
+        QPointer<CompareDialog> dialog = openDialog(window);
+        QVERIFY(dialog);
+        const QString latest = QStringLiteral("Transfer of Default on %1 at 10:05:00 "
+                                              "(partial, 3 of 17 blocks)")
+                                   .arg(QLocale().toString(day, QLocale::ShortFormat));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("CompareHeader"))->text(),
+                 latest + QStringLiteral(" and the window hold the same values."));
+        dialog->reject();
+        QTRY_VERIFY(!dialog);
+
+        ListChoice::setNextAnswer(1);
+        window.compareCommands().compareWithHistoryEntry();
+        const ListChoice::Shown& shown = ListChoice::history().last();
+        QCOMPARE(shown.rows.size(), 2);
+        QCOMPARE(shown.rows.at(0).mid(1),
+                 QStringList({QStringLiteral("10:05:00"), QStringLiteral("Default"),
+                              QStringLiteral("partial, 3 of 17 blocks")}));
+        QCOMPARE(shown.rows.at(1).mid(1),
+                 QStringList({QStringLiteral("10:00:00"), QStringLiteral("Default"),
+                              QStringLiteral("full")}));
+        QVERIFY(shown.note.contains(QStringLiteral("2026-05-01 10-06-00 Broken.rvc")));
+        dialog = openDialog(window);
+        QVERIFY(dialog);
+        QCOMPARE(listedRows(*dialog), QStringList(QStringLiteral("RPM Hover|1600 rpm|1500 rpm")));
     }
 
     // The pictures under docs/ (scripts/screenshots.sh).

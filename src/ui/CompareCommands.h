@@ -9,16 +9,19 @@ namespace rv {
 
 class CompareDialog;
 class FileCommands;
+class TransferHistory;
 struct MessageTexts;
 struct Setup;
+struct TransferHistoryEntry;
 
 // File > Compare: the window against its file, another parameter file, or
-// what was sent to the unit. Each shows its differences in a CompareDialog.
+// what was sent to the unit (an entry of the transfer history). Each shows
+// its differences in a CompareDialog.
 class CompareCommands : public QObject {
     Q_OBJECT
 public:
-    CompareCommands(const Setup& setup, FileCommands& files, const MessageTexts& texts,
-                    const QString& fileFilter, QWidget* window);
+    CompareCommands(const Setup& setup, FileCommands& files, const TransferHistory& history,
+                    const MessageTexts& texts, const QString& fileFilter, QWidget* window);
 
     // The Compare submenu of `file`; its texts follow applyTexts.
     void addMenu(QMenu* file);
@@ -27,6 +30,9 @@ public:
 
     void compareWithCurrentFile();
     void compareWithOtherFile();
+    void compareWithLastTransfer();
+    // Any entry of the history, picked from a list.
+    void compareWithHistoryEntry();
 
     // Opens the dialog for another side's record against the window's.
     CompareDialog* showComparison(const QByteArray& other, const QString& otherSide,
@@ -34,9 +40,11 @@ public:
 
 private:
     void compareWithFile(const QString& path);
+    void compareWithEntry(const TransferHistoryEntry& entry);
 
     const Setup& setup_;
     FileCommands& files_;
+    const TransferHistory& history_;
     const MessageTexts& texts_;
     const QString& fileFilter_;
     QWidget* window_;

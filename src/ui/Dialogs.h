@@ -104,4 +104,23 @@ public:
     static void clearHistory();
 };
 
+// A choice of one row from a list (the transfer history), with a note below
+// it; the index of the chosen row, or nothing when the user cancelled.
+class ListChoice {
+public:
+    struct Shown {
+        QString title;
+        QStringList headers;
+        QList<QStringList> rows;
+        QString note;
+    };
+    static std::optional<int> choose(QWidget* parent, const QString& title,
+                                     const QStringList& headers, const QList<QStringList>& rows,
+                                     const QString& note);
+
+    static void setNextAnswer(std::optional<int> answer);
+    static const QList<Shown>& history();
+    static void clearHistory();
+};
+
 } // namespace rv

@@ -128,9 +128,9 @@ void MainWindow::buildWindow() {
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
-    compare_ = new CompareCommands(setup_, *files_, texts_, fileFilter_, this);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
+    compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
     statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
     connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
