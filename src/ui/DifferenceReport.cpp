@@ -24,6 +24,10 @@ QString tr(const char* text) {
     return QCoreApplication::translate("rv::DifferenceReport", text);
 }
 
+QString arrow() {
+    return QStringLiteral(" \u2192 ");
+}
+
 QString settingCaption(const SettingEntry& setting, int language) {
     QStringList parts;
     for (const CaptionPart& part : setting.caption) {
@@ -115,18 +119,29 @@ QString curveCaption(int phase, int curveIndex, int language) {
     return name + QStringLiteral(", ") + phaseName;
 }
 
-QString curvePoints(const Curve& curve, const Curve& other, int curveIndex) {
+QString pointValue(std::int16_t value, int curveIndex) {
+    return value == RemovedPoint
+               ? tr("removed")
+               : QString::number(CurveGeometry::shownValue(value, CurveSet::scaleOf(curveIndex)));
+}
+
+// The differing points of one side ("point 8: 40; point 9: 60"), or of both
+// sides together ("point 8: 40 -> 50; ...") for the one-line form.
+QString curvePoints(const CurveChange& change, bool before, bool after) {
     QStringList points;
     for (int point = 0; point < CurvePoints; ++point) {
         const auto at = static_cast<std::size_t>(point);
-        if (curve.at(at) == other.at(at)) {
+        if (change.before.at(at) == change.after.at(at)) {
             continue;
         }
-        const QString value = curve.at(at) == RemovedPoint
-                                  ? tr("removed")
-                                  : QString::number(CurveGeometry::shownValue(
-                                        curve.at(at), CurveSet::scaleOf(curveIndex)));
-        points << tr("point %1: %2").arg(point + 1).arg(value);
+        QStringList values;
+        if (before) {
+            values << pointValue(change.before.at(at), change.curveIndex);
+        }
+        if (after) {
+            values << pointValue(change.after.at(at), change.curveIndex);
+        }
+        points << tr("point %1: %2").arg(point + 1).arg(values.join(arrow()));
     }
     return points.join(QStringLiteral("; "));
 }
@@ -149,14 +164,15 @@ void addSettingRows(const SetupDifferences& differences, const Setup& before, co
             rows.push_back({channels ? Section::Channels : Section::Settings,
                             settingCaption(setting, language),
                             windowValue(setting, before.image, language),
-                            windowValue(setting, after.image, language)});
+                            windowValue(setting, after.image, language),
+                            {}});
         }
         if (!channels) {
             for (const CurveChange& change : differences.curves) {
                 rows.push_back({Section::Curves,
                                 curveCaption(change.phase, change.curveIndex, language),
-                                curvePoints(change.before, change.after, change.curveIndex),
-                                curvePoints(change.after, change.before, change.curveIndex)});
+                                curvePoints(change, true, false), curvePoints(change, false, true),
+                                curvePoints(change, true, true)});
             }
         }
     }
@@ -167,17 +183,25 @@ void addByteRows(const SetupDifferences& differences, int language,
     using Section = DifferenceRow::Section;
     const QString entry = captionText({"Label15", "P"}, language);
     for (const ByteChange& change : differences.unshownEntries) {
-        rows.push_back({Section::OtherBytes, entry + QString::number(change.index),
-                        QString::number(change.before), QString::number(change.after)});
+        rows.push_back({Section::OtherBytes,
+                        entry + QString::number(change.index),
+                        QString::number(change.before),
+                        QString::number(change.after),
+                        {}});
     }
     if (differences.reservedByteDiffers) {
-        rows.push_back({Section::OtherBytes, tr("Reserved byte"),
+        rows.push_back({Section::OtherBytes,
+                        tr("Reserved byte"),
                         QString::number(differences.reservedByteBefore),
-                        QString::number(differences.reservedByteAfter)});
+                        QString::number(differences.reservedByteAfter),
+                        {}});
     }
     for (const ByteChange& change : differences.reservedText) {
-        rows.push_back({Section::OtherBytes, tr("Reserved text, byte %1").arg(change.index),
-                        QString::number(change.before), QString::number(change.after)});
+        rows.push_back({Section::OtherBytes,
+                        tr("Reserved text, byte %1").arg(change.index),
+                        QString::number(change.before),
+                        QString::number(change.after),
+                        {}});
     }
 }
 
@@ -193,8 +217,11 @@ DifferenceReport compareRecords(const QByteArray& other, const QByteArray& windo
     decodeRecord(window, after);
     addSettingRows(differences, before, after, language, report.rows);
     if (differences.commentDiffers) {
-        report.rows.push_back({DifferenceRow::Section::Comment, commentCaption(language),
-                               differences.commentBefore, differences.commentAfter});
+        report.rows.push_back({DifferenceRow::Section::Comment,
+                               commentCaption(language),
+                               differences.commentBefore,
+                               differences.commentAfter,
+                               {}});
     }
     addByteRows(differences, language, report.rows);
     return report;
@@ -246,7 +273,9 @@ QString differenceText(const DifferenceReport& report, const QString& otherSide)
                         .arg(otherSide, tr("Window"), row.before, row.after);
             continue;
         }
-        text += QStringLiteral("  %1: %2 \u2192 %3\n").arg(row.caption, row.before, row.after);
+        const QString change =
+            row.summary.isEmpty() ? row.before + arrow() + row.after : row.summary;
+        text += QStringLiteral("  %1: %2\n").arg(row.caption, change);
     }
     return text;
 }

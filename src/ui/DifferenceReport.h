@@ -17,6 +17,8 @@ struct DifferenceRow {
     QString caption;
     QString before; // the other side: a file or a transfer
     QString after;  // the window
+    // Both values in one, where "before -> after" would say it badly (a curve's points).
+    QString summary;
 };
 
 // What differs between another side's record and the window's, ready to show.
