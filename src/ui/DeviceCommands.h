@@ -63,6 +63,7 @@ public:
 
     // Where the history of transfers is written (its standard folder by default).
     void setHistoryFolder(const QString& folder) { history_ = TransferHistory(folder); }
+    const TransferHistory& history() const { return history_; }
 
     // The answer to the channel-table question of the last transfer: 6 Yes, 7 No.
     std::uint8_t channelTableAnswer = 0;

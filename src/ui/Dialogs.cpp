@@ -2,10 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QQueue>
 #include <QTextDocument>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace rv {
 
@@ -17,6 +21,45 @@ QQueue<std::optional<QString>> promptAnswers;
 QList<InputPrompt::Shown> promptHistory;
 QQueue<QString> fileAnswers;
 QList<FileDialogs::Shown> fileHistory;
+QQueue<std::optional<int>> choiceAnswers;
+QList<ListChoice::Shown> choiceHistory;
+
+// The list dialog itself: rows in columns, Enter or a double-click takes the current row.
+std::optional<int> runListDialog(QWidget* parent, const ListChoice::Shown& shown) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("ListChoice"));
+    dialog.setWindowTitle(shown.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("ListChoiceRows"));
+    list->setAccessibleName(shown.title);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(shown.headers);
+    for (const QStringList& row : shown.rows) {
+        list->addTopLevelItem(new QTreeWidgetItem(row));
+    }
+    for (int column = 0; column < shown.headers.size(); ++column) {
+        list->resizeColumnToContents(column);
+    }
+    list->setCurrentItem(list->topLevelItem(0));
+    layout->addWidget(list);
+    if (!shown.note.isEmpty()) {
+        auto* note = new QLabel(shown.note, &dialog);
+        note->setTextFormat(Qt::PlainText);
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 400);
+    if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr) {
+        return std::nullopt;
+    }
+    return list->indexOfTopLevelItem(list->currentItem());
+}
 
 // The pattern part of a filter such as "Description |  *.rvc" as Qt wants it:
 // "Description (*.rvc)". The description already names the pattern.
@@ -88,6 +131,9 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
         // As plain text, line breaks kept: a path is never taken for markup.
         box.setInformativeText(Qt::convertFromPlainText(shown.detail, Qt::WhiteSpaceNormal));
     }
+    if (!shown.detailedText.isEmpty()) {
+        box.setDetailedText(shown.detailedText);
+    }
     qsizetype captioned = 0;
     for (QMessageBox::StandardButton button : standardButtonsInOrder(shown.buttons)) {
         if (captioned < shown.buttonTexts.size()) {
@@ -101,23 +147,30 @@ QMessageBox::StandardButton MessageBox::exec(QWidget* parent, const Shown& shown
 
 void MessageBox::inform(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                         const QString& detail) {
-    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}, {}},
+    exec(parent, {title(), text, detail, icon, QMessageBox::Ok, QMessageBox::Ok, {}, {}, {}},
          QMessageBox::Ok);
 }
 
 bool MessageBox::askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon,
-                          QMessageBox::StandardButton defaultButton) {
-    return exec(
-               parent,
-               {title(), text, {}, icon, QMessageBox::Yes | QMessageBox::No, defaultButton, {}, {}},
-               QMessageBox::No) == QMessageBox::Yes;
+                          QMessageBox::StandardButton defaultButton, const QString& detailedText) {
+    return exec(parent,
+                {title(),
+                 text,
+                 {},
+                 icon,
+                 QMessageBox::Yes | QMessageBox::No,
+                 defaultButton,
+                 {},
+                 {},
+                 detailedText},
+                QMessageBox::No) == QMessageBox::Yes;
 }
 
 QMessageBox::StandardButton MessageBox::choose(QWidget* parent, const QString& text,
                                                const QList<Choice>& choices,
                                                QMessageBox::StandardButton defaultButton,
                                                QMessageBox::StandardButton escape) {
-    Shown shown{title(), text, {}, QMessageBox::NoIcon, {}, defaultButton, {}, {}};
+    Shown shown{title(), text, {}, QMessageBox::NoIcon, {}, defaultButton, {}, {}, {}};
     for (const Choice& choice : choices) {
         shown.buttons |= choice.button;
     }
@@ -197,6 +250,31 @@ const QList<FileDialogs::Shown>& FileDialogs::history() {
 void FileDialogs::clearHistory() {
     fileHistory.clear();
     fileAnswers.clear();
+}
+
+std::optional<int> ListChoice::choose(QWidget* parent, const QString& title,
+                                      const QStringList& headers, const QList<QStringList>& rows,
+                                      const QString& note) {
+    const Shown shown{title, headers, rows, note};
+    choiceHistory.append(shown);
+    if (!choiceAnswers.isEmpty()) {
+        return choiceAnswers.dequeue();
+    }
+    if (testMode) {
+        return std::nullopt;
+    }
+    return runListDialog(parent, shown);
+}
+
+void ListChoice::setNextAnswer(std::optional<int> answer) {
+    choiceAnswers.enqueue(answer);
+}
+const QList<ListChoice::Shown>& ListChoice::history() {
+    return choiceHistory;
+}
+void ListChoice::clearHistory() {
+    choiceHistory.clear();
+    choiceAnswers.clear();
 }
 
 } // namespace rv

@@ -29,6 +29,8 @@ public:
         std::optional<Qt::CursorShape> pointer;
         // The buttons' own captions where the program sets them, in button order.
         QStringList buttonTexts;
+        // The section the box's "Show Details..." button opens.
+        QString detailedText;
     };
     struct Choice {
         QMessageBox::StandardButton button;
@@ -42,9 +44,11 @@ public:
     static void inform(QWidget* parent, const QString& text,
                        QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& detail = {});
     // A Yes/No question; returns true for Yes. Enter presses defaultButton.
+    // detailedText, when given, is shown on request below the question.
     static bool askYesNo(QWidget* parent, const QString& text,
                          QMessageBox::Icon icon = QMessageBox::NoIcon,
-                         QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
+                         QMessageBox::StandardButton defaultButton = QMessageBox::Yes,
+                         const QString& detailedText = {});
 
     // A question with buttons captioned by the program; returns the chosen
     // button, escape when the box is closed. Enter presses defaultButton.
@@ -96,6 +100,25 @@ public:
 
     // Queue the path the next dialog returns ("" = cancelled).
     static void setNextFileName(const QString& path);
+    static const QList<Shown>& history();
+    static void clearHistory();
+};
+
+// A choice of one row from a list (the transfer history), with a note below
+// it; the index of the chosen row, or nothing when the user cancelled.
+class ListChoice {
+public:
+    struct Shown {
+        QString title;
+        QStringList headers;
+        QList<QStringList> rows;
+        QString note;
+    };
+    static std::optional<int> choose(QWidget* parent, const QString& title,
+                                     const QStringList& headers, const QList<QStringList>& rows,
+                                     const QString& note);
+
+    static void setNextAnswer(std::optional<int> answer);
     static const QList<Shown>& history();
     static void clearHistory();
 };

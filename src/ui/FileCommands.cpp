@@ -8,6 +8,7 @@
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "ui/Dialogs.h"
+#include "ui/DifferenceReport.h"
 #include "ui/MessageTexts.h"
 
 #include <QDir>
@@ -73,27 +74,58 @@ bool FileCommands::loadCurrentFile() {
 // A file that cannot be read or shown in full leaves the window's setup
 // exactly as it was, never half the one and half the other.
 bool FileCommands::loadFile(const QString& path) {
-    QByteArray record;
-    QString reason;
-    if (!readParameterFile(path, record, &reason)) {
-        reportFileFailure(path, reason);
+    std::optional<Setup> loaded = readShowableFile(path);
+    if (!loaded) {
         return false;
     }
-    return adoptRecord(path, record, true);
+    adoptSetup_(*loaded);
+    return true;
+}
+
+std::optional<Setup> FileCommands::readShowableFile(const QString& path, QByteArray* record) {
+    QByteArray bytes;
+    QString reason;
+    if (!readParameterFile(path, bytes, &reason)) {
+        reportFileFailure(path, reason);
+        return std::nullopt;
+    }
+    std::optional<Setup> loaded = showableRecord(path, bytes);
+    if (loaded && record != nullptr) {
+        *record = bytes;
+    }
+    return loaded;
+}
+
+std::optional<Setup> FileCommands::showableRecord(const QString& path, const QByteArray& record) {
+    std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
+    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
+        reportFileFailure(path, refusal->detail());
+        return std::nullopt;
+    }
+    return std::get<Setup>(std::move(loaded));
 }
 
 bool FileCommands::adoptRecord(const QString& path, const QByteArray& record,
                                bool isParameterFile) {
-    std::variant<Setup, Refusal> loaded = applyRecord(setup_, record);
-    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
-        reportFileFailure(path, refusal->detail());
+    std::optional<Setup> setup = showableRecord(path, record);
+    if (!setup) {
         return false;
     }
-    Setup& setup = std::get<Setup>(loaded);
     // The current file does not hold this setup: closing or opening asks first.
-    setup.changed = !isParameterFile;
-    adoptSetup_(setup);
+    setup->changed = !isParameterFile;
+    adoptSetup_(*setup);
     return true;
+}
+
+QString FileCommands::changesFromFile() const {
+    const QString& path = setup_.currentFileName;
+    QByteArray record;
+    QString reason;
+    if (!readParameterFile(path, record, &reason)) {
+        return tr("%1 cannot be read: %2").arg(fileSideName(path), reason);
+    }
+    return differenceText(compareRecords(record, recordOf(setup_), texts_.language),
+                          fileSideName(path));
 }
 
 void FileCommands::setCurrentFileName(const QString& path) {
@@ -136,7 +168,8 @@ QString FileCommands::proposedSaveName() const {
 // and "LastFile" always name the file whose setup the window shows.
 void FileCommands::offerToSaveFirst() {
     if (hasUnsavedChanges() &&
-        MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical)) {
+        MessageBox::askYesNo(window_, texts_.saveFirstQuestion, QMessageBox::Critical,
+                             QMessageBox::Yes, changesFromFile())) {
         saveFile(); // whatever its outcome, the open goes on
     }
 }

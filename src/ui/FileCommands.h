@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/Setup.h"
+
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QPlainTextEdit;
 class QWidget;
@@ -10,7 +13,6 @@ class QWidget;
 namespace rv {
 
 struct MessageTexts;
-struct Setup;
 
 // The File menu's open and save, the load of the current file, and the
 // detection of unsaved changes.
@@ -32,6 +34,12 @@ public:
     void openFile();
     // File > Save (mnuSave); false when cancelled or failed.
     bool saveFile();
+    // The setup a file would give the window, or nothing after telling the
+    // user why it cannot be read or shown; *record gets the file's record.
+    std::optional<Setup> readShowableFile(const QString& path, QByteArray* record = nullptr);
+    // What differs between the current file and what a save would write, as
+    // plain text in the window's language (the unsaved-changes questions' details).
+    QString changesFromFile() const;
     // A file picked from the recent files: opened as File > Open opens it, or,
     // when it no longer exists, reported and taken off the list.
     void openRecentFile(const QString& path);
@@ -57,6 +65,8 @@ private:
     // Loads the file into the window; false (after telling the user) when
     // it could not be read or shown, leaving the window as it was.
     bool loadFile(const QString& path);
+    // The setup a record gives the window, or nothing after telling why it is refused.
+    std::optional<Setup> showableRecord(const QString& path, const QByteArray& record);
     void setCurrentFile(const QString& path);
     // The name the save dialog starts with.
     QString proposedSaveName() const;

@@ -6,6 +6,7 @@
 #include "files/WindowCaption.h"
 #include "link/SerialLink.h"
 #include "ui/ChannelPage.h"
+#include "ui/CompareCommands.h"
 #include "ui/ControllerPage.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
@@ -147,6 +148,7 @@ void MainWindow::buildWindow() {
     edits_->takeUndoKeysFrom(generalPage_->comment());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
+    compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
     statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
     connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
@@ -204,6 +206,7 @@ void MainWindow::buildMenus() {
     textForm_->addTo(file);
     connect(device_, &DeviceCommands::busyChanged, textForm_,
             [this](bool busy) { textForm_->setImportEnabled(!busy); });
+    compare_->addMenu(file);
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -275,6 +278,7 @@ void MainWindow::startUp() {
     }
     applyEditMenuTexts();
     textForm_->applyCaptions();
+    compare_->applyTexts();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
@@ -396,7 +400,7 @@ bool MainWindow::confirmDiscard() {
     if (files_->hasUnsavedChanges()) {
         // Enter keeps the window and its edits; quitting takes a deliberate Yes.
         return MessageBox::askYesNo(this, texts_.quitUnsavedQuestion, QMessageBox::Critical,
-                                    QMessageBox::No);
+                                    QMessageBox::No, files_->changesFromFile());
     }
     return true;
 }

@@ -20,6 +20,7 @@ class QTranslator;
 namespace rv {
 
 class ChannelPage;
+class CompareCommands;
 class ControllerPage;
 class DeviceCommands;
 class EditUndoStack;
@@ -48,6 +49,7 @@ public:
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
+    CompareCommands& compareCommands() { return *compare_; }
     DeviceCommands& deviceCommands() { return *device_; }
     TextFormCommands& textFormCommands() { return *textForm_; }
     GeneralPage& generalPage() { return *generalPage_; }
@@ -107,6 +109,7 @@ private:
 
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
+    CompareCommands* compare_ = nullptr;
     DeviceCommands* device_ = nullptr;
     EditUndoStack* edits_ = nullptr;
     QMenu* editMenu_ = nullptr;

@@ -18,15 +18,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("rv::RangeWarning", text);
 }
 
-QString captionOf(const CaptionPart& part, int language) {
-    QString text = textOfTarget(part.target, language);
-    text = text.remove(QLatin1Char('&')).trimmed();
-    if (text.endsWith(QLatin1Char(':'))) {
-        text.chop(1);
-    }
-    return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
-}
-
 QString shownValue(const OutOfRangeValue& value) {
     switch (value.shown) {
     case ShownAs::Tenths:
@@ -48,7 +39,7 @@ QString describe(const OutOfRangeValue& value, int language) {
     QStringList caption;
     for (const CaptionPart& part : value.caption) {
         if (part.target != nullptr) {
-            caption << captionOf(part, language);
+            caption << captionText(part, language);
         }
     }
     const QString name = caption.join(QLatin1Char(' '));

@@ -38,6 +38,19 @@ QString textOfTarget(const char* target, int language) {
     return {};
 }
 
+QString captionText(const CaptionPart& part, int language) {
+    QString text = textOfTarget(part.target, language);
+    text = text.remove(QLatin1Char('&')).trimmed();
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
+}
+
+QString speedUnit(int language) {
+    return language == English ? QStringLiteral("rpm") : QStringLiteral("U/min.");
+}
+
 namespace {
 
 bool setMessage(MessageTexts& messages, const QString& name, const QString& text) {
@@ -104,11 +117,10 @@ AppliedTexts applyTexts(QWidget* root, int language) {
             }
         }
     }
-    // The speed units are outside the table: one German abbreviation did for all
-    // languages, but English readers expect "rpm".
+    // The speed units are outside the table.
     for (const char* unit : {"Label23", "Label26"}) {
         if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
-            label->setText(language == English ? QStringLiteral("rpm") : QStringLiteral("U/min."));
+            label->setText(speedUnit(language));
         }
     }
     return applied;

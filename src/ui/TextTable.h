@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SetupRangeCheck.h"
 #include "ui/MessageTexts.h"
 
 #include <QString>
@@ -32,6 +33,12 @@ struct TextEntry {
 const std::vector<TextEntry>& textTable();
 // The text the table gives target in a language; empty when it has none.
 QString textOfTarget(const char* target, int language);
+// A caption as the window shows it in a language, without "&" and a closing
+// colon; the English caption when the table has none for the target.
+QString captionText(const CaptionPart& part, int language);
+// The unit beside a governor speed: one German abbreviation did for all
+// languages, but English readers expect "rpm".
+QString speedUnit(int language);
 
 // Result of labelling the window.
 struct AppliedTexts {
