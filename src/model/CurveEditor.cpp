@@ -5,7 +5,6 @@
 #include "model/Setup.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace rv {
@@ -228,11 +227,7 @@ CurveEditor::PointEntry CurveEditor::typePoint(int column, const QString& text) 
         if (std::abs(*number) > shownLimit()) {
             return PointEntry::OutOfRange;
         }
-        // The smallest stored value shown as the typed number or above: on a
-        // 1.25 curve, where not every number can be shown, the field then
-        // shows what was typed wherever the curve can hold it.
-        wanted = static_cast<std::int16_t>(
-            std::clamp(std::ceil(100.0 + *number / curveScale()), 0.0, 200.0));
+        wanted = static_cast<std::int16_t>(storedValueForTyped(*number, curveScale()));
     }
     if (point == wanted) {
         return PointEntry::Unchanged;

@@ -64,7 +64,9 @@ protected:
 private:
     void paintGrid(QPainter& painter) const;
     void paintFocus(QPainter& painter) const;
+    void paintOtherPhase(QPainter& painter) const;
     void paintCurve(QPainter& painter) const;
+    void paintPointLabel(QPainter& painter, QPointF dot, int value, bool rising) const;
 
     CurveEditor& editor_;
     std::array<CurveGridLine*, VGridCount> vGrid_{};
