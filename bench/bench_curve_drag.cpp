@@ -1,6 +1,7 @@
 // Time of one drag step of the curve editor: a mouse move with the left
 // button held, the write-back into the curve set and the repaint of the
-// picture, at two picture sizes.
+// picture with its point values and the other phase's curve behind it, and
+// the point fields following, at two picture sizes.
 #include "model/CurveGeometry.h"
 #include "model/Setup.h"
 #include "ui/CurvePicture.h"
@@ -55,7 +56,9 @@ int main(int argc, char* argv[]) {
     for (char letter : rv::CurveSet::SendOrder) {
         auto& curve = set.curves.byLetter(letter);
         for (int c = 0; c < rv::CurvePoints; ++c) {
-            curve[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(20 * c);
+            // The acro curves differ, so the faint curve behind is drawn apart.
+            const int value = letter >= 'a' ? 10 + 18 * c : 20 * c;
+            curve[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(value);
         }
     }
     rv::GeneralPage page(set);

@@ -1,3 +1,4 @@
+#include "files/SetupRecord.h"
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
 #include "model/Setup.h"
@@ -5,12 +6,14 @@
 #include "ui/CurveDisplay.h"
 #include "ui/CurvePicture.h"
 #include "ui/CurveSelectionFrame.h"
+#include "ui/Dialogs.h"
 #include "ui/FlightPhasePanel.h"
 #include "ui/GeneralPage.h"
 
 #include <QAccessible>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -309,6 +312,61 @@ private Q_SLOTS:
         for (int i : {1, 4, 5}) {
             QVERIFY(child(QStringLiteral("Kurvenauswahl_%1").arg(i))->isVisible());
         }
+    }
+
+    // The point fields: a typed value moves the point, in the picture, the
+    // read-out and the saved record; a cleared field removes it; what cannot
+    // be taken is refused as it is typed or named in a message.
+    void typingAPointValueMovesThePointAndTheSavedBytes() {
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        QCOMPARE(text("CurveTitle"), QStringLiteral("Pitch Curve, Hover"));
+        auto* field3 = child<QLineEdit>(QStringLiteral("CurvePoint_3"));
+        QCOMPARE(field3->text(), QStringLiteral("-20")); // stored 80
+        QCOMPARE(QAccessible::queryAccessibleInterface(field3)->text(QAccessible::Name),
+                 QStringLiteral("Point 3"));
+        const auto type = [](QLineEdit* field, const QString& typed, Qt::Key confirm) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, confirm);
+        };
+        type(field3, QStringLiteral("-37"), Qt::Key_Return);
+        QCOMPARE(set.curves.byLetter('A')[3], 63);
+        QCOMPARE(text("IstValue"), QStringLiteral("-37"));
+        QCOMPARE(dotColour(3, 63), Green);
+        const QByteArray record = recordOf(set);
+        constexpr int PitchCurve = 115; // offset of curve A in the record
+        QCOMPARE(record.mid(PitchCurve + 2 * 3, 2), QByteArray("\x3F\x00", 2));
+
+        auto* field7 = child<QLineEdit>(QStringLiteral("CurvePoint_7"));
+        type(field7, QString(), Qt::Key_Tab); // leaving the field confirms too
+        QCOMPARE(set.curves.byLetter('A')[7], RemovedPoint);
+        QCOMPARE(recordOf(set).mid(PitchCurve + 2 * 7, 2), QByteArray("\xFF\xFF", 2));
+        QVERIFY(MessageBox::history().isEmpty());
+
+        // 150 is beyond the axis: its last digit is refused as it is typed.
+        type(field3, QStringLiteral("150"), Qt::Key_Return);
+        QCOMPARE(set.curves.byLetter('A')[3], 115);
+        QCOMPARE(field3->text(), QStringLiteral("15"));
+
+        auto* field5 = child<QLineEdit>(QStringLiteral("CurvePoint_5"));
+        const Curve before = set.curves.byLetter('A');
+        type(field5, QString(), Qt::Key_Return);
+        QCOMPARE(set.curves.byLetter('A'), before);
+        QCOMPARE(field5->text(), QStringLiteral("0")); // shows the point again
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Points 0, 5 and 10 cannot be removed."));
+
+        // The fields follow the mouse as well, and another phase renames the picture.
+        hover(4, 170);
+        QTest::mouseClick(pic, Qt::LeftButton, {}, pic->toPixel({xOf(4), cursorY(170)}).toPoint());
+        QCOMPARE(child<QLineEdit>(QStringLiteral("CurvePoint_4"))->text(), QStringLiteral("70"));
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
+        QCOMPARE(text("CurveTitle"), QStringLiteral("Pitch Curve, Acro"));
+        QCOMPARE(field3->text(), QStringLiteral("-20"));
     }
 
     void controlsAreNamedForScreenReaders() {

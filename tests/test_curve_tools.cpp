@@ -47,7 +47,8 @@ private Q_SLOTS:
 
     void presetsSpanTheRangeAndStayInIt() {
         QCOMPARE(CurveTools::linear(), (Curve{0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200}));
-        QCOMPARE(CurveTools::flat(137), (Curve{137, 137, 137, 137, 137, 137, 137, 137, 137, 137, 137}));
+        QCOMPARE(CurveTools::flat(137),
+                 (Curve{137, 137, 137, 137, 137, 137, 137, 137, 137, 137, 137}));
         QCOMPARE(CurveTools::flat(260)[4], 200);
         QCOMPARE(CurveTools::vShape(100),
                  (Curve{200, 180, 160, 140, 120, 100, 120, 140, 160, 180, 200}));
@@ -61,7 +62,9 @@ private Q_SLOTS:
             QCOMPARE(curve[5], 100);
             QCOMPARE(curve[10], 200);
             for (int c = 0; c < 5; ++c) { // point-symmetric around the centre
-                QCOMPARE(curve[static_cast<std::size_t>(c)] + curve[static_cast<std::size_t>(10 - c)], 200);
+                QCOMPARE(curve[static_cast<std::size_t>(c)] +
+                             curve[static_cast<std::size_t>(10 - c)],
+                         200);
             }
         }
         // Positive: flatter at the centre; negative: steeper there.
@@ -73,7 +76,8 @@ private Q_SLOTS:
     void mirrorAndShiftKeepRemovedPointsAndTheRange() {
         const Curve curve = withRemoved(curvetest::ramp(0, 20), {2, 7});
         const Curve mirror = CurveTools::mirrored(curve);
-        QCOMPARE(mirror, withRemoved(Curve{200, 180, 160, 140, 120, 100, 80, 60, 40, 20, 0}, {3, 8}));
+        QCOMPARE(mirror,
+                 withRemoved(Curve{200, 180, 160, 140, 120, 100, 80, 60, 40, 20, 0}, {3, 8}));
         QCOMPARE(CurveTools::mirrored(mirror), curve);
 
         const Curve up = CurveTools::shifted(curve, 15);
@@ -92,7 +96,8 @@ private Q_SLOTS:
         set.speedMode = 0;
         useCurve(Hover, 3); // hover throttle: point 0 held at 0
         QVERIFY(editor->replacePoints(CurveTools::vShape(120)));
-        QCOMPARE(set.curves.byLetter('G'), (Curve{0, 184, 168, 152, 136, 120, 136, 152, 168, 184, 200}));
+        QCOMPARE(set.curves.byLetter('G'),
+                 (Curve{0, 184, 168, 152, 136, 120, 136, 152, 168, 184, 200}));
         QCOMPARE(editor->editPoints(), set.curves.byLetter('G'));
         QVERIFY(set.changed);
 
@@ -107,7 +112,8 @@ private Q_SLOTS:
         QVERIFY(editor->replacePoints(CurveTools::flat(150)));
         QCOMPARE(set.curves.byLetter('g'), CurveTools::flat(150));
         const Curve hoverBefore = set.curves.byLetter('G');
-        QVERIFY(editor->replacePoints(CurveTools::shifted(editor->editPoints(), CurveTools::ShiftStep)));
+        QVERIFY(editor->replacePoints(
+            CurveTools::shifted(editor->editPoints(), CurveTools::ShiftStep)));
         QCOMPARE(set.curves.byLetter('g'), CurveTools::flat(155));
         QCOMPARE(set.curves.byLetter('G'), hoverBefore);
     }
@@ -177,7 +183,8 @@ private Q_SLOTS:
         useCurve(Acro, 3);
         editor->replacePoints(withRemoved(CurveTools::flat(160), {4}));
         QVERIFY(editor->copyCurve(Acro)); // into the hover throttle: point 0 held
-        QCOMPARE(set.curves.byLetter('G'), withRemoved(Curve{0, 160, 160, 160, 160, 160, 160, 160, 160, 160, 160}, {4}));
+        QCOMPARE(set.curves.byLetter('G'),
+                 withRemoved(Curve{0, 160, 160, 160, 160, 160, 160, 160, 160, 160, 160}, {4}));
         set.curves.byLetter('G')[7] = 90;
         QVERIFY(editor->copyCurve(Hover)); // into the shown curve: the buffer follows
         QCOMPARE(editor->editPoints(), set.curves.byLetter('G'));

@@ -206,8 +206,7 @@ void CurveEditor::pressKey(int keyCode) {
 namespace rv {
 
 CurveEditor::PointEntry CurveEditor::typePoint(int column, const QString& text) {
-    if (!hasPoints_ || column < 0 || column > LastColumn ||
-        text.trimmed() == shownPoint(column)) {
+    if (!hasPoints_ || column < 0 || column > LastColumn || text.trimmed() == shownPoint(column)) {
         return PointEntry::Unchanged;
     }
     if (fixedPointGuard(column)) {

@@ -120,8 +120,8 @@ void CurvePointRow::placeFields() {
     for (int c = 0; c < Count; ++c) {
         const double centre = columnX(c) * width() / CurveGeometry::LogicalSize;
         // The outer fields stay inside the row, a little off their columns.
-        const int left = std::clamp(qRound(centre - fieldWidth / 2.0), 0,
-                                    std::max(0, width() - fieldWidth));
+        const int left =
+            std::clamp(qRound(centre - fieldWidth / 2.0), 0, std::max(0, width() - fieldWidth));
         field(c)->setGeometry(left, 0, fieldWidth, height());
     }
 }

@@ -65,8 +65,8 @@ void CurveToolButton::enableEntries() {
 
 std::optional<int> CurveToolButton::askNumber(const QString& label, int defaultValue, int min,
                                               int max) {
-    const auto answer = InputPrompt::getText(this, MessageBox::title(), label,
-                                             QString::number(defaultValue));
+    const auto answer =
+        InputPrompt::getText(this, MessageBox::title(), label, QString::number(defaultValue));
     if (!answer) {
         return std::nullopt;
     }
@@ -77,9 +77,9 @@ std::optional<int> CurveToolButton::askNumber(const QString& label, int defaultV
         return std::nullopt;
     }
     if (*number < min || *number > max) {
-        MessageBox::inform(this,
-                           tr("%1 is outside %2..%3; nothing written.").arg(*number).arg(min).arg(max),
-                           QMessageBox::Warning);
+        MessageBox::inform(
+            this, tr("%1 is outside %2..%3; nothing written.").arg(*number).arg(min).arg(max),
+            QMessageBox::Warning);
         return std::nullopt;
     }
     return number;
@@ -89,8 +89,8 @@ std::optional<int> CurveToolButton::askPointValue(const QString& label) {
     const int limit = editor_.shownLimit();
     // The middle point is where the pilot set the hover: the likely answer.
     const QString middle = editor_.shownPoint(5);
-    const auto shown = askNumber(label.arg(-limit).arg(limit), middle.isEmpty() ? 0 : middle.toInt(),
-                                 -limit, limit);
+    const auto shown = askNumber(label.arg(-limit).arg(limit),
+                                 middle.isEmpty() ? 0 : middle.toInt(), -limit, limit);
     if (!shown) {
         return std::nullopt;
     }
