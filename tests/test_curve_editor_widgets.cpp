@@ -1,6 +1,7 @@
 #include "files/SetupRecord.h"
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
+#include "model/CurveTools.h"
 #include "model/Setup.h"
 #include "support/curve_test_helpers.h"
 #include "ui/CurveDisplay.h"
@@ -14,9 +15,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace rv;
 using curvetest::cursorY;
@@ -367,6 +370,46 @@ private Q_SLOTS:
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
         QCOMPARE(text("CurveTitle"), QStringLiteral("Pitch Curve, Acro"));
         QCOMPARE(field3->text(), QStringLiteral("-20"));
+    }
+
+    // A tool asks in the curve's own units, offers the middle point and is
+    // one edit; an answer it cannot take changes nothing and says why.
+    void curveToolsAskInShownUnitsAndRefuseWhatTheyCannotTake() {
+        MessageBox::setTestMode(true);
+        MessageBox::clearHistory();
+        InputPrompt::clearHistory();
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_4")), Qt::LeftButton);
+        auto* tools = child<QToolButton>(QStringLiteral("CurveTools"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(tools)->text(QAccessible::Name),
+                 QStringLiteral("Curve tools"));
+        Q_EMIT tools->menu()->aboutToShow(); // what opening it does
+        const auto entry = [&](const char* name) {
+            return tools->menu()->findChild<QAction*>(QLatin1String(name));
+        };
+        QVERIFY(entry("CurveHoverToAcro")->isEnabled());
+
+        InputPrompt::setNextAnswer(QStringLiteral("62"));
+        entry("CurveFlat")->trigger();
+        QCOMPARE(InputPrompt::history().last().defaultText, QStringLiteral("0")); // stored 100
+        QCOMPARE(InputPrompt::history().last().label,
+                 QStringLiteral("Value of every point (-125..125):"));
+        QCOMPARE(set.curves.byLetter('N'), CurveTools::flat(150)); // shown as 62
+        QCOMPARE(child<QLineEdit>(QStringLiteral("CurvePoint_5"))->text(), QStringLiteral("62"));
+
+        for (const char* answer : {"abc", "126"}) {
+            InputPrompt::setNextAnswer(QString::fromLatin1(answer));
+            entry("CurveV")->trigger();
+        }
+        InputPrompt::setNextAnswer(QStringLiteral("101"));
+        entry("CurveExpo")->trigger();
+        QCOMPARE(set.curves.byLetter('N'), CurveTools::flat(150));
+        QCOMPARE(MessageBox::history().size(), 3);
+        QCOMPARE(MessageBox::history().at(1).text,
+                 QStringLiteral("126 is outside -125..125; nothing written."));
+
+        set.pitchMode = 0; // one phase only: nothing to copy to
+        Q_EMIT tools->menu()->aboutToShow();
+        QVERIFY(!entry("CurveAcroToHover")->isEnabled());
     }
 
     void controlsAreNamedForScreenReaders() {
