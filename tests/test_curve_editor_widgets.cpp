@@ -372,6 +372,21 @@ private Q_SLOTS:
         QCOMPARE(field3->text(), QStringLiteral("-20"));
     }
 
+    // The acro curve behind the hover one, redrawn when a copy changes it.
+    void theOtherPhaseShowsFaintlyAndFollowsACopy() {
+        set.curves.byLetter('a') = CurveTools::flat(180);
+        const QPointF between = pic->toPixel({(xOf(2) + xOf(3)) / 2, CurveGeometry::valueY(180)});
+        const auto pixelThere = [&] {
+            const QImage image = pic->grab().toImage();
+            return image.pixelColor(imagePoint(image, between));
+        };
+        const QColor faint = pixelThere();
+        QVERIFY(faint != Qt::white);
+        QVERIFY(faint.blue() > faint.red()); // faint blue, not the black of the curve
+        QVERIFY(page->curveEditor().copyCurve(Hover));
+        QCOMPARE(pixelThere(), QColor(Qt::white));
+    }
+
     // A tool asks in the curve's own units, offers the middle point and is
     // one edit; an answer it cannot take changes nothing and says why.
     void curveToolsAskInShownUnitsAndRefuseWhatTheyCannotTake() {

@@ -110,14 +110,31 @@ void CurvePicture::redraw() {
 
 void CurvePicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    painter.drawPixmap(0, 0, background());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Background);
-    paintGrid(painter);
     if (hasFocus()) {
         paintFocus(painter);
     }
-    paintOtherPhase(painter);
     paintCurve(painter);
+}
+
+// The grid and the other phase's curve stay the same while a point is
+// dragged: drawn once into a pixmap, a drag step only copies them.
+const QPixmap& CurvePicture::background() const {
+    const Curve* other = editor_.otherPhaseCurve();
+    BackgroundKey key{size() * devicePixelRatioF(), hGrid(3)->isVisible(),
+                      other != nullptr ? std::optional<Curve>(*other) : std::nullopt};
+    if (background_.isNull() || !(key == backgroundKey_)) {
+        background_ = QPixmap(key.pixels);
+        background_.setDevicePixelRatio(devicePixelRatioF());
+        background_.fill(Background);
+        QPainter painter(&background_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintGrid(painter);
+        paintOtherPhase(painter);
+        backgroundKey_ = std::move(key);
+    }
+    return background_;
 }
 
 void CurvePicture::paintGrid(QPainter& painter) const {

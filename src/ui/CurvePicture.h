@@ -2,9 +2,13 @@
 
 #include <QLineF>
 #include <QObject>
+#include <QPixmap>
 #include <QWidget>
 
+#include "model/CurveSet.h"
+
 #include <array>
+#include <optional>
 
 namespace rv {
 
@@ -62,6 +66,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    const QPixmap& background() const;
     void paintGrid(QPainter& painter) const;
     void paintFocus(QPainter& painter) const;
     void paintOtherPhase(QPainter& painter) const;
@@ -71,6 +76,15 @@ private:
     CurveEditor& editor_;
     std::array<CurveGridLine*, VGridCount> vGrid_{};
     std::array<CurveGridLine*, HGridCount> hGrid_{};
+    // What the cached background was drawn for.
+    struct BackgroundKey {
+        QSize pixels;
+        bool wideScale = false;
+        std::optional<Curve> otherPhase;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    mutable QPixmap background_;
+    mutable BackgroundKey backgroundKey_;
 };
 
 } // namespace rv
