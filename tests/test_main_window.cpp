@@ -232,6 +232,9 @@ private Q_SLOTS:
         tabs->setCurrentIndex(0);
         window.findChild<QWidget*>(QStringLiteral("Pic1"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CurvePoint_0"));
+        window.findChild<QWidget*>(QStringLiteral("CurvePoint_10"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Kurvenauswahl_0"));
     }
 

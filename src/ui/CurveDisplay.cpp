@@ -25,9 +25,10 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
+    // Created in reading order, which is the Tab order: tools, picture, point fields.
+    tools_ = new CurveToolButton(editor, this);
     picture_ = new CurvePicture(editor, this);
     pointRow_ = new CurvePointRow(editor, this);
-    tools_ = new CurveToolButton(editor, this);
     plus100_ = addLabel("Plus100", QStringLiteral("+100"));
     zero_ = addLabel("Mitte", QStringLiteral("0"));
     minus100_ = addLabel("Minus100", QStringLiteral("-100"));
