@@ -14,12 +14,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 using namespace rv;
 
@@ -254,6 +256,18 @@ private Q_SLOTS:
         // The window keeps its German texts until the next start.
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
                  QStringLiteral("Hilfe"));
+        // Also the curve editor's own, built before the language was chosen.
+        QCoreApplication::processEvents();
+        auto* tools = window.findChild<QToolButton*>(QStringLiteral("CurveTools"));
+        QCOMPARE(tools->text(), QStringLiteral("Kurvenwerkzeuge"));
+        Q_EMIT tools->menu()->aboutToShow();
+        QCOMPARE(tools->menu()->actions().first()->text(), QStringLiteral("Linear"));
+        QCOMPARE(tools->menu()->actions().last()->text(),
+                 QStringLiteral("Akro-Kurve nach Schweben kopieren"));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("CurvePoint_3"))->accessibleName(),
+                 QStringLiteral("Punkt 3"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("CurveTitle"))->text(),
+                 QStringLiteral("Pitch-Kurve, Schweben"));
 
         // An answer that is no language keeps the language and stores nothing.
         const int messages = MessageBox::history().size();

@@ -4,6 +4,7 @@
 #include "model/CurveGeometry.h"
 #include "ui/Dialogs.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -64,14 +65,27 @@ CurvePointRow::CurvePointRow(CurveEditor& editor, QWidget* parent)
     for (int c = 0; c < Count; ++c) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("CurvePoint_%1").arg(c));
-        field->setAccessibleName(tr("Point %1").arg(c));
         field->setAlignment(Qt::AlignCenter);
         field->setValidator(validator);
         connect(field, &QLineEdit::editingFinished, this, [this, c] { takeTypedValue(c); });
         fields_[static_cast<std::size_t>(c)] = field;
     }
     connect(&editor_, &CurveEditor::pictureChanged, this, &CurvePointRow::showPoints);
+    nameFields();
     showPoints();
+}
+
+void CurvePointRow::nameFields() {
+    for (int c = 0; c < Count; ++c) {
+        field(c)->setAccessibleName(tr("Point %1").arg(c));
+    }
+}
+
+void CurvePointRow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        nameFields(); // the language is chosen after the window is built
+    }
 }
 
 QSize CurvePointRow::sizeHint() const {

@@ -28,12 +28,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Shows the editor's points, leaving alone a field the pilot is typing in.
     void showPoints();
     void takeTypedValue(int column);
     void placeFields();
+    void nameFields();
 
     CurveEditor& editor_;
     std::array<QLineEdit*, Count> fields_{};

@@ -5,6 +5,7 @@
 #include "model/CurveTools.h"
 #include "ui/Dialogs.h"
 
+#include <QEvent>
 #include <QMenu>
 
 namespace rv {
@@ -23,6 +24,17 @@ CurveToolButton::CurveToolButton(CurveEditor& editor, QWidget* parent)
         buildMenu();
         enableEntries();
     });
+}
+
+void CurveToolButton::changeEvent(QEvent* event) {
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The language is chosen after the window is built: the entries are
+        // made again, in it, when the menu next opens.
+        setText(tr("Curve tools"));
+        menu()->clear();
+        copyEntries_.clear();
+    }
 }
 
 void CurveToolButton::buildMenu() {

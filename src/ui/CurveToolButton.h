@@ -16,6 +16,9 @@ class CurveToolButton : public QToolButton {
 public:
     explicit CurveToolButton(CurveEditor& editor, QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildMenu();
     void enableEntries();
