@@ -17,9 +17,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolButton>
 
 using namespace rv;
 using curvetest::cursorY;
@@ -394,7 +394,7 @@ private Q_SLOTS:
         MessageBox::clearHistory();
         InputPrompt::clearHistory();
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_4")), Qt::LeftButton);
-        auto* tools = child<QToolButton>(QStringLiteral("CurveTools"));
+        auto* tools = child<QPushButton>(QStringLiteral("CurveTools"));
         QCOMPARE(QAccessible::queryAccessibleInterface(tools)->text(QAccessible::Name),
                  QStringLiteral("Curve tools"));
         Q_EMIT tools->menu()->aboutToShow(); // what opening it does

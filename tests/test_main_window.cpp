@@ -15,13 +15,13 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
-#include <QToolButton>
 
 using namespace rv;
 
@@ -258,7 +258,7 @@ private Q_SLOTS:
                  QStringLiteral("Hilfe"));
         // Also the curve editor's own, built before the language was chosen.
         QCoreApplication::processEvents();
-        auto* tools = window.findChild<QToolButton*>(QStringLiteral("CurveTools"));
+        auto* tools = window.findChild<QPushButton*>(QStringLiteral("CurveTools"));
         QCOMPARE(tools->text(), QStringLiteral("Kurvenwerkzeuge"));
         Q_EMIT tools->menu()->aboutToShow();
         QCOMPARE(tools->menu()->actions().first()->text(), QStringLiteral("Linear"));

@@ -11,11 +11,9 @@
 namespace rv {
 
 CurveToolButton::CurveToolButton(CurveEditor& editor, QWidget* parent)
-    : QToolButton(parent), editor_(editor) {
+    : QPushButton(parent), editor_(editor) {
     setObjectName(QStringLiteral("CurveTools"));
     setText(tr("Curve tools"));
-    setPopupMode(QToolButton::InstantPopup);
-    setToolButtonStyle(Qt::ToolButtonTextOnly);
     setFocusPolicy(Qt::StrongFocus);
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("CurveToolsMenu"));
@@ -27,7 +25,7 @@ CurveToolButton::CurveToolButton(CurveEditor& editor, QWidget* parent)
 }
 
 void CurveToolButton::changeEvent(QEvent* event) {
-    QToolButton::changeEvent(event);
+    QPushButton::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         // The language is chosen after the window is built: the entries are
         // made again, in it, when the menu next opens.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QToolButton>
+#include <QPushButton>
 
 #include <optional>
 
@@ -11,7 +11,7 @@ class CurveEditor;
 // CurveTools: one button beside the curve whose menu holds the presets and
 // tools for the selected curve. Each entry is one edit of the curve; its menu
 // is built when first opened, so the button costs the start-up next to nothing.
-class CurveToolButton : public QToolButton {
+class CurveToolButton : public QPushButton {
     Q_OBJECT
 public:
     explicit CurveToolButton(CurveEditor& editor, QWidget* parent = nullptr);
