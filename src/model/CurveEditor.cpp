@@ -201,10 +201,6 @@ void CurveEditor::pressKey(int keyCode) {
     writeBackCurve();
 }
 
-} // namespace rv
-
-namespace rv {
-
 CurveEditor::PointEntry CurveEditor::typePoint(int column, const QString& text) {
     if (!hasPoints_ || column < 0 || column > LastColumn || text.trimmed() == shownPoint(column)) {
         return PointEntry::Unchanged;
