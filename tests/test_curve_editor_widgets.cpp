@@ -185,10 +185,16 @@ private Q_SLOTS:
         QTest::keyClick(pic, Qt::Key_Up);
         QCOMPARE(set.curves.byLetter('G')[0], 0);
         QVERIFY(!set.changed);
+        auto* field0 = child<QLineEdit>(QStringLiteral("CurvePoint_0"));
+        QVERIFY(field0->isReadOnly()); // and says why
+        QCOMPARE(field0->toolTip(),
+                 QStringLiteral("Point 0 of the hover throttle curve stays at -100."));
 
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
         QCOMPARE(page->curveEditor().flightPhase(), int(Acro));
         QCOMPARE(dotColour(0, 50), Blue);
+        QVERIFY(!field0->isReadOnly());
+        QCOMPARE(field0->toolTip(), QString());
         curvetest::clickAt(pic, {xOf(0), cursorY(120)});
         QCOMPARE(set.curves.byLetter('g')[0], 120);
         QVERIFY(set.changed);

@@ -85,6 +85,7 @@ void CurvePointRow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         nameFields(); // the language is chosen after the window is built
+        showPoints();
     }
 }
 
@@ -103,7 +104,14 @@ void CurvePointRow::showPoints() {
         if (edit->text() != shown) {
             edit->setText(shown);
         }
-        edit->setReadOnly(!editor_.hasPoints() || editor_.fixedPointGuard(c));
+        const bool held = editor_.hasPoints() && editor_.fixedPointGuard(c);
+        edit->setReadOnly(!editor_.hasPoints() || held);
+        // A field that takes no typing says why.
+        const QString why = held ? messageFor(CurveEditor::PointEntry::Held, {}, 0) : QString();
+        if (edit->toolTip() != why) {
+            edit->setToolTip(why);
+            edit->setAccessibleDescription(why);
+        }
     }
 }
 
