@@ -391,6 +391,14 @@ private Q_SLOTS:
         QVERIFY(faint.blue() > faint.red()); // faint blue, not the black of the curve
         QVERIFY(page->curveEditor().copyCurve(Hover));
         QCOMPARE(pixelThere(), QColor(Qt::white));
+
+        // While a point is dragged the background comes from a pixmap: it follows too.
+        set.curves.byLetter('a') = CurveTools::flat(180);
+        curvetest::move(pic, {xOf(8), cursorY(120)}, Qt::LeftButton);
+        QCOMPARE(pixelThere(), faint);
+        QVERIFY(page->curveEditor().copyCurve(Hover));
+        QCOMPARE(pixelThere(), QColor(Qt::white));
+        curvetest::release(pic, {xOf(8), cursorY(120)}, Qt::LeftButton);
     }
 
     // A tool asks in the curve's own units, offers the middle point and is

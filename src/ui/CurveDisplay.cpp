@@ -22,9 +22,6 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     setFrameShape(QFrame::NoFrame);
 
     title_ = addLabel("CurveTitle", QString());
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
     // Created in reading order, which is the Tab order: tools, picture, point fields.
     tools_ = new CurveToolButton(editor, this);
     picture_ = new CurvePicture(editor, this);

@@ -110,12 +110,24 @@ void CurvePicture::redraw() {
 
 void CurvePicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background());
+    if (dragging_) {
+        painter.drawPixmap(0, 0, background());
+    } else {
+        background_ = QPixmap(); // kept only while a drag needs it
+        paintBackground(painter);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     if (hasFocus()) {
         paintFocus(painter);
     }
     paintCurve(painter);
+}
+
+void CurvePicture::paintBackground(QPainter& painter) const {
+    painter.fillRect(rect(), Background);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintGrid(painter);
+    paintOtherPhase(painter);
 }
 
 // The grid and the other phase's curve stay the same while a point is
@@ -127,11 +139,8 @@ const QPixmap& CurvePicture::background() const {
     if (background_.isNull() || !(key == backgroundKey_)) {
         background_ = QPixmap(key.pixels);
         background_.setDevicePixelRatio(devicePixelRatioF());
-        background_.fill(Background);
         QPainter painter(&background_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paintGrid(painter);
-        paintOtherPhase(painter);
+        paintBackground(painter);
         backgroundKey_ = std::move(key);
     }
     return background_;
@@ -242,8 +251,14 @@ void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
     if (!typing || event->buttons() != Qt::NoButton) {
         setFocus(Qt::MouseFocusReason);
     }
+    dragging_ = (event->buttons() & Qt::LeftButton) != 0;
     const QPointF logical = toLogical(event->position());
     editor_.moveMouse(editorButtons(event->buttons()), logical.x(), logical.y());
+}
+
+void CurvePicture::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    dragging_ = false;
 }
 
 void CurvePicture::mousePressEvent(QMouseEvent* event) {

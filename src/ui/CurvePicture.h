@@ -61,11 +61,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintBackground(QPainter& painter) const;
     const QPixmap& background() const;
     void paintGrid(QPainter& painter) const;
     void paintFocus(QPainter& painter) const;
@@ -83,6 +85,7 @@ private:
         std::optional<Curve> otherPhase;
         bool operator==(const BackgroundKey&) const = default;
     };
+    bool dragging_ = false;
     mutable QPixmap background_;
     mutable BackgroundKey backgroundKey_;
 };
