@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSlider>
@@ -232,6 +234,9 @@ private Q_SLOTS:
         tabs->setCurrentIndex(0);
         window.findChild<QWidget*>(QStringLiteral("Pic1"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CurvePoint_0"));
+        window.findChild<QWidget*>(QStringLiteral("CurvePoint_10"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Kurvenauswahl_0"));
     }
 
@@ -251,6 +256,18 @@ private Q_SLOTS:
         // The window keeps its German texts until the next start.
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
                  QStringLiteral("Hilfe"));
+        // Also the curve editor's own, built before the language was chosen.
+        QCoreApplication::processEvents();
+        auto* tools = window.findChild<QPushButton*>(QStringLiteral("CurveTools"));
+        QCOMPARE(tools->text(), QStringLiteral("Kurvenwerkzeuge"));
+        Q_EMIT tools->menu()->aboutToShow();
+        QCOMPARE(tools->menu()->actions().first()->text(), QStringLiteral("Linear"));
+        QCOMPARE(tools->menu()->actions().last()->text(),
+                 QStringLiteral("Akro-Kurve nach Schweben kopieren"));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("CurvePoint_3"))->accessibleName(),
+                 QStringLiteral("Punkt 3"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("CurveTitle"))->text(),
+                 QStringLiteral("Pitch-Kurve, Schweben"));
 
         // An answer that is no language keeps the language and stores nothing.
         const int messages = MessageBox::history().size();

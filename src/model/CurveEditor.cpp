@@ -1,9 +1,11 @@
 #include "model/CurveEditor.h"
 
 #include "model/CurveGeometry.h"
+#include "model/CurveTools.h"
 #include "model/Setup.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace rv {
 
@@ -19,6 +21,22 @@ CurveEditor::CurveEditor(Setup& set, QObject* parent) : QObject(parent), set_(se
 
 bool CurveEditor::fixedPointGuard(int column) const {
     return column == 0 && CurveSet::isHeldAtZero(set_.flightPhase, set_.curveIndex);
+}
+
+QString CurveEditor::shownPoint(int column) const {
+    const std::int16_t point = editPoints_.at(static_cast<std::size_t>(column));
+    return point == RemovedPoint ? QString() : QString::number(shownValue(point, curveScale()));
+}
+
+int CurveEditor::shownLimit() const {
+    return shownValue(200, curveScale());
+}
+
+const Curve* CurveEditor::otherPhaseCurve() const {
+    if (set_.pitchMode == 0 || !hasPoints_) {
+        return nullptr; // the RPM-controlled heli has the hover phase only
+    }
+    return set_.curves.at(set_.flightPhase == Hover ? Acro : Hover, set_.curveIndex);
 }
 
 void CurveEditor::loadFromCurve(int phase, int index) {
@@ -81,9 +99,8 @@ void CurveEditor::setChanged() {
 }
 
 void CurveEditor::showPointReadout(int column) {
-    const std::int16_t point = editPoints_[static_cast<std::size_t>(column)];
-    pointReadout_ = point == RemovedPoint ? QStringLiteral("X")
-                                          : QString::number(shownValue(point, curveScale()));
+    const QString shown = shownPoint(column);
+    pointReadout_ = shown.isEmpty() ? QStringLiteral("X") : shown;
 }
 
 void CurveEditor::selectColumn(int column) {
@@ -182,6 +199,80 @@ void CurveEditor::pressKey(int keyCode) {
         setChanged();
     }
     writeBackCurve();
+}
+
+CurveEditor::PointEntry CurveEditor::typePoint(int column, const QString& text) {
+    if (!hasPoints_ || column < 0 || column > LastColumn || text.trimmed() == shownPoint(column)) {
+        return PointEntry::Unchanged;
+    }
+    if (fixedPointGuard(column)) {
+        return PointEntry::Held;
+    }
+    auto& point = editPoints_[static_cast<std::size_t>(column)];
+    std::int16_t wanted = RemovedPoint;
+    if (text.trimmed().isEmpty()) {
+        if (!isRemovableColumn(column)) {
+            return PointEntry::NotRemovable;
+        }
+    } else {
+        const auto number = CurveTools::readWholeNumber(text);
+        if (!number) {
+            return PointEntry::NotANumber;
+        }
+        if (std::abs(*number) > shownLimit()) {
+            return PointEntry::OutOfRange;
+        }
+        wanted = static_cast<std::int16_t>(storedValueForTyped(*number, curveScale()));
+    }
+    if (point == wanted) {
+        return PointEntry::Unchanged;
+    }
+    point = wanted;
+    lastColumn_ = column;
+    setChanged();
+    writeBackCurve();
+    return wanted == RemovedPoint ? PointEntry::Removed : PointEntry::Set;
+}
+
+bool CurveEditor::replacePoints(const Curve& points) {
+    if (!hasPoints_ || set_.curves.at(set_.flightPhase, set_.curveIndex) == nullptr) {
+        return false;
+    }
+    Curve next = points;
+    if (CurveSet::isHeldAtZero(set_.flightPhase, set_.curveIndex)) {
+        next[0] = 0;
+    }
+    if (next == editPoints_) {
+        return false;
+    }
+    editPoints_ = next;
+    setChanged();
+    writeBackCurve();
+    return true;
+}
+
+bool CurveEditor::copyCurve(int fromPhase) {
+    const int toPhase = fromPhase == Hover ? Acro : Hover;
+    const Curve* source = set_.curves.at(fromPhase, set_.curveIndex);
+    Curve* target = set_.curves.at(toPhase, set_.curveIndex);
+    if (otherPhaseCurve() == nullptr || source == nullptr || target == nullptr) {
+        return false;
+    }
+    if (toPhase == set_.flightPhase) {
+        return replacePoints(*source);
+    }
+    // The target is the faint curve: held as the editor would hold it.
+    Curve copy = *source;
+    if (CurveSet::isHeldAtZero(toPhase, set_.curveIndex)) {
+        copy[0] = 0;
+    }
+    if (*target == copy) {
+        return false;
+    }
+    *target = copy;
+    setChanged();
+    Q_EMIT pictureChanged();
+    return true;
 }
 
 } // namespace rv

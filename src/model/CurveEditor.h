@@ -30,6 +30,9 @@ public:
         KeyDelete = 46
     };
 
+    // What typing a value into a point field did.
+    enum class PointEntry { Set, Removed, Unchanged, NotANumber, OutOfRange, NotRemovable, Held };
+
     explicit CurveEditor(Setup& set, QObject* parent = nullptr);
 
     int curveIndex() const { return set_.curveIndex; }
@@ -43,6 +46,13 @@ public:
     const QString& cursorReadout() const { return cursorReadout_; }
     // Point 0 of the hover throttle curves cannot be edited.
     bool fixedPointGuard(int column) const;
+    // The number a point field shows for a column; empty for a removed point.
+    QString shownPoint(int column) const;
+    // The largest number shown on the current curve's value axis: 100 or 125.
+    int shownLimit() const;
+    // The same curve in the other flight phase, drawn faintly behind this one;
+    // nullptr where the heli type has no phases or the curve has no twin.
+    const Curve* otherPhaseCurve() const;
 
     // Selects curve index (0..5) of the current phase and takes it up.
     void selectCurve(int index);
@@ -51,6 +61,14 @@ public:
     void moveMouse(int buttons, double x, double y);
     void pressMouse(int button, double x, double y);
     void pressKey(int keyCode);
+    // A typed value (as shown) for one point; an empty text removes it.
+    PointEntry typePoint(int column, const QString& text);
+    // Replaces the whole curve in one edit (a curve tool); the held point stays
+    // held. False when nothing changed.
+    bool replacePoints(const Curve& points);
+    // Copies the selected curve from one flight phase into the other; false
+    // when nothing changed or the curve has no twin.
+    bool copyCurve(int fromPhase);
 
     // Switches to a flight phase, taking up that phase's curve; nothing
     // happens when the phase is already current.

@@ -44,5 +44,12 @@ inline int shownValue(int value, double scale) {
 inline int storedValue(int shown, double scale) {
     return static_cast<int>(floorToInt(100.0 + shown / scale));
 }
+// The point value for a typed number: the smallest value shown as that number
+// or above, within 0..200. On a 1.25 curve, where not every number can be
+// shown, the curve then shows what was typed wherever it can hold it.
+inline int storedValueForTyped(int shown, double scale) {
+    const int value = static_cast<int>(-floorToInt(-(100.0 + shown / scale)));
+    return value < 0 ? 0 : (value > 200 ? 200 : value);
+}
 
 } // namespace rv::CurveGeometry

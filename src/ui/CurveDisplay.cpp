@@ -3,6 +3,8 @@
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
 #include "ui/CurvePicture.h"
+#include "ui/CurvePointRow.h"
+#include "ui/CurveToolButton.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -19,7 +21,11 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     setObjectName(QStringLiteral("fraKurvenAnzeige"));
     setFrameShape(QFrame::NoFrame);
 
+    title_ = addLabel("CurveTitle", QString());
+    // Created in reading order, which is the Tab order: tools, picture, point fields.
+    tools_ = new CurveToolButton(editor, this);
     picture_ = new CurvePicture(editor, this);
+    pointRow_ = new CurvePointRow(editor, this);
     plus100_ = addLabel("Plus100", QStringLiteral("+100"));
     zero_ = addLabel("Mitte", QStringLiteral("0"));
     minus100_ = addLabel("Minus100", QStringLiteral("-100"));
@@ -45,6 +51,7 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     readouts->addWidget(cursorCaption);
     readouts->addWidget(cursorReadout_);
     readouts->addStretch();
+    readouts->addWidget(tools_);
 
     auto* stickAxis = new QHBoxLayout;
     stickAxis->addWidget(arrowLeft);
@@ -55,10 +62,12 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(readouts, 0, 1);
-    layout->addWidget(picture_, 1, 1);
-    layout->addLayout(stickAxis, 2, 1);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(title_, 0, 1);
+    layout->addLayout(readouts, 1, 1);
+    layout->addWidget(picture_, 2, 1);
+    layout->addWidget(pointRow_, 3, 1);
+    layout->addLayout(stickAxis, 4, 1);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(1, 1);
     // The value-axis labels are placed by hand beside the picture; this column keeps room for them.
     layout->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("-125")) +
@@ -74,6 +83,12 @@ QLabel* CurveDisplay::addLabel(const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromUtf8(name));
     return label;
+}
+
+void CurveDisplay::setTitle(const QString& title) {
+    if (title_->text() != title) {
+        title_->setText(title);
+    }
 }
 
 void CurveDisplay::redraw() {

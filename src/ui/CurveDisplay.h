@@ -8,15 +8,22 @@ namespace rv {
 
 class CurveEditor;
 class CurvePicture;
+class CurvePointRow;
+class CurveToolButton;
 
-// fraKurvenAnzeige: the curve picture with its value-axis labels, the
-// stick-axis caption and the read-outs IstValue and SollValue.
+// fraKurvenAnzeige: the curve picture with its title, value-axis labels,
+// point fields, tools, the stick-axis caption and the read-outs IstValue and
+// SollValue.
 class CurveDisplay : public QFrame {
     Q_OBJECT
 public:
     explicit CurveDisplay(CurveEditor& editor, QWidget* parent = nullptr);
 
     CurvePicture* picture() const { return picture_; }
+    CurvePointRow* pointRow() const { return pointRow_; }
+    CurveToolButton* tools() const { return tools_; }
+    // Names the curve and phase shown ("Pitch Curve, Hover").
+    void setTitle(const QString& title);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +38,9 @@ private:
 
     CurveEditor& editor_;
     CurvePicture* picture_ = nullptr;
+    CurvePointRow* pointRow_ = nullptr;
+    CurveToolButton* tools_ = nullptr;
+    QLabel* title_ = nullptr;
     QLabel* plus100_ = nullptr;
     QLabel* zero_ = nullptr;
     QLabel* minus100_ = nullptr;

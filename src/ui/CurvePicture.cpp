@@ -4,9 +4,12 @@
 #include "model/CurveGeometry.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace rv {
 
@@ -22,6 +25,8 @@ const QColor InnerDot(0, 192, 0);
 const QColor OuterDot(0, 0, 220);
 const QColor HeldDot(255, 0, 0);
 const QColor SegmentColour(0, 0, 0);
+const QColor OtherPhaseColour(90, 110, 200, 90);
+const QColor PointLabelColour(60, 60, 60);
 constexpr double DotWidth = 6.0;
 constexpr double SegmentWidth = 1.0;
 
@@ -105,13 +110,40 @@ void CurvePicture::redraw() {
 
 void CurvePicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    if (dragging_) {
+        painter.drawPixmap(0, 0, background());
+    } else {
+        background_ = QPixmap(); // kept only while a drag needs it
+        paintBackground(painter);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Background);
-    paintGrid(painter);
     if (hasFocus()) {
         paintFocus(painter);
     }
     paintCurve(painter);
+}
+
+void CurvePicture::paintBackground(QPainter& painter) const {
+    painter.fillRect(rect(), Background);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintGrid(painter);
+    paintOtherPhase(painter);
+}
+
+// The grid and the other phase's curve stay the same while a point is
+// dragged: drawn once into a pixmap, a drag step only copies them.
+const QPixmap& CurvePicture::background() const {
+    const Curve* other = editor_.otherPhaseCurve();
+    BackgroundKey key{size() * devicePixelRatioF(), hGrid(3)->isVisible(),
+                      other != nullptr ? std::optional<Curve>(*other) : std::nullopt};
+    if (background_.isNull() || !(key == backgroundKey_)) {
+        background_ = QPixmap(key.pixels);
+        background_.setDevicePixelRatio(devicePixelRatioF());
+        QPainter painter(&background_);
+        paintBackground(painter);
+        backgroundKey_ = std::move(key);
+    }
+    return background_;
 }
 
 void CurvePicture::paintGrid(QPainter& painter) const {
@@ -137,6 +169,38 @@ void CurvePicture::paintFocus(QPainter& painter) const {
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// The same curve of the other flight phase, faint behind the one edited.
+void CurvePicture::paintOtherPhase(QPainter& painter) const {
+    const Curve* other = editor_.otherPhaseCurve();
+    if (other == nullptr) {
+        return;
+    }
+    QPolygonF line;
+    for (int c = 0; c < CurvePoints; ++c) {
+        const int value = (*other)[static_cast<std::size_t>(c)];
+        if (value != RemovedPoint) {
+            line << toPixel({columnX(c), valueY(value)});
+        }
+    }
+    painter.setPen(QPen(OtherPhaseColour, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+}
+
+// Each point's value beside its dot, on the side away from the line: left of
+// a rising curve, right of a falling one; below the dot near the top edge.
+void CurvePicture::paintPointLabel(QPainter& painter, QPointF dot, int value, bool rising) const {
+    const QString text = QString::number(shownValue(value, editor_.curveScale()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const double textWidth = metrics.horizontalAdvance(text);
+    double x = rising ? dot.x() - 4 - textWidth : dot.x() + 4;
+    x = std::clamp(x, 0.0, std::max(0.0, width() - textWidth));
+    const double above = dot.y() - 4;
+    const double y = above - metrics.ascent() < 0 ? dot.y() + 4 + metrics.ascent() : above;
+    painter.setPen(PointLabelColour);
+    painter.drawText(QPointF(x, y), text);
 }
 
 void CurvePicture::paintCurve(QPainter& painter) const {
@@ -165,6 +229,15 @@ void CurvePicture::paintCurve(QPainter& painter) const {
         }
         previous = dot;
     }
+    const Curve filled = FillCurveGaps(points);
+    for (int c = 0; c < CurvePoints; ++c) {
+        const int value = points[static_cast<std::size_t>(c)];
+        if (value != RemovedPoint) {
+            const int before = filled[static_cast<std::size_t>(std::max(c - 1, 0))];
+            const int after = filled[static_cast<std::size_t>(std::min(c + 1, LastColumn))];
+            paintPointLabel(painter, toPixel({columnX(c), valueY(value)}), value, after > before);
+        }
+    }
 }
 
 void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
@@ -178,8 +251,14 @@ void CurvePicture::mouseMoveEvent(QMouseEvent* event) {
     if (!typing || event->buttons() != Qt::NoButton) {
         setFocus(Qt::MouseFocusReason);
     }
+    dragging_ = (event->buttons() & Qt::LeftButton) != 0;
     const QPointF logical = toLogical(event->position());
     editor_.moveMouse(editorButtons(event->buttons()), logical.x(), logical.y());
+}
+
+void CurvePicture::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    dragging_ = false;
 }
 
 void CurvePicture::mousePressEvent(QMouseEvent* event) {

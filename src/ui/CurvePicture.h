@@ -2,9 +2,13 @@
 
 #include <QLineF>
 #include <QObject>
+#include <QPixmap>
 #include <QWidget>
 
+#include "model/CurveSet.h"
+
 #include <array>
+#include <optional>
 
 namespace rv {
 
@@ -57,18 +61,33 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintBackground(QPainter& painter) const;
+    const QPixmap& background() const;
     void paintGrid(QPainter& painter) const;
     void paintFocus(QPainter& painter) const;
+    void paintOtherPhase(QPainter& painter) const;
     void paintCurve(QPainter& painter) const;
+    void paintPointLabel(QPainter& painter, QPointF dot, int value, bool rising) const;
 
     CurveEditor& editor_;
     std::array<CurveGridLine*, VGridCount> vGrid_{};
     std::array<CurveGridLine*, HGridCount> hGrid_{};
+    // What the cached background was drawn for.
+    struct BackgroundKey {
+        QSize pixels;
+        bool wideScale = false;
+        std::optional<Curve> otherPhase;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    bool dragging_ = false;
+    mutable QPixmap background_;
+    mutable BackgroundKey backgroundKey_;
 };
 
 } // namespace rv

@@ -123,6 +123,10 @@ void FlightPhasePanel::restoreAcroToHover() {
     switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::AcroHoverTime)));
 }
 
+QString FlightPhasePanel::optionCaption(int phase) const {
+    return (phase == Acro ? acroOption_ : hoverOption_)->text().trimmed();
+}
+
 void FlightPhasePanel::selectHover() {
     hoverOption_->setChecked(true);
 }

@@ -30,6 +30,9 @@ public:
     // Selects the hover option; runs enterHover unless it was selected.
     void selectHover();
 
+    // The caption of the phase's option ("Hover", "Acro").
+    QString optionCaption(int phase) const;
+
     // Shows the setup's times and phase, running no handler.
     void showSetup(const Setup& setup);
 

@@ -25,6 +25,7 @@ GeneralPage::GeneralPage(Setup& set, QWidget* parent)
     phase_ = new FlightPhasePanel(set, *editor_, this);
     // Shown only for the pitch-controlled heli type; showCurves decides.
     phase_->hide();
+    connect(editor_, &CurveEditor::pictureChanged, this, &GeneralPage::showCurveTitle);
 
     auto* commentFrame = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
     commentFrame->setObjectName(QStringLiteral("fraComment"));
@@ -55,6 +56,7 @@ void GeneralPage::showSetup(const Setup& setup) {
     showCurveOptions(setup);
     selection_->show(setup.curveIndex);
     editor_->showSetup();
+    showCurveTitle();
     const QString comment =
         setup.editedComment
             ? QString(*setup.editedComment).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
@@ -65,6 +67,15 @@ void GeneralPage::showSetup(const Setup& setup) {
         // writes it, but what a file held must come back unchanged.
         static_cast<LimitedTextEdit*>(comment_)->showLoadedText(comment);
     }
+}
+
+void GeneralPage::showCurveTitle() {
+    // Taken from the captions, so the title speaks the window's language.
+    QString title = selection_->option(setup_.curveIndex)->text().trimmed();
+    if (setup_.pitchMode != 0) {
+        title += QStringLiteral(", ") + phase_->optionCaption(setup_.flightPhase);
+    }
+    display_->setTitle(title);
 }
 
 void GeneralPage::showCurveOptions(const Setup& setup) {

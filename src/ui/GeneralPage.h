@@ -38,6 +38,8 @@ public:
 
 private:
     void showCurveOptions(const Setup& setup);
+    // The curve option's caption and, where there are phases, the phase's.
+    void showCurveTitle();
 
     Setup& setup_;
     CurveEditor* editor_ = nullptr;

@@ -1,0 +1,151 @@
+#include "ui/CurvePointRow.h"
+
+#include "model/CurveEditor.h"
+#include "model/CurveGeometry.h"
+#include "ui/Dialogs.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace rv {
+
+namespace {
+// Refuses, as it is typed, anything but an optional sign and digits within
+// the shown range of the curve; the editor decides about the rest.
+class PointValidator : public QValidator {
+public:
+    PointValidator(const CurveEditor& editor, QObject* parent)
+        : QValidator(parent), editor_(editor) {}
+
+    State validate(QString& input, int& /*pos*/) const override {
+        const QString text = input.trimmed();
+        int start = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+        for (int i = start; i < text.size(); ++i) {
+            if (!text[i].isDigit() || text[i].unicode() > '9') {
+                return Invalid;
+            }
+        }
+        if (text.size() > start + 3 ||
+            (text.size() > start && std::abs(text.toInt()) > editor_.shownLimit())) {
+            return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    const CurveEditor& editor_;
+};
+
+QString messageFor(CurveEditor::PointEntry entry, const QString& typed, int limit) {
+    using Entry = CurveEditor::PointEntry;
+    switch (entry) {
+    case Entry::NotANumber:
+        return CurvePointRow::tr("\"%1\" is not a number; nothing written.").arg(typed);
+    case Entry::OutOfRange:
+        return CurvePointRow::tr("%1 is outside %2..%3; nothing written.")
+            .arg(typed)
+            .arg(-limit)
+            .arg(limit);
+    case Entry::NotRemovable:
+        return CurvePointRow::tr("Points 0, 5 and 10 cannot be removed.");
+    case Entry::Held:
+        return CurvePointRow::tr("Point 0 of the hover throttle curve stays at -100.");
+    default:
+        return {};
+    }
+}
+} // namespace
+
+CurvePointRow::CurvePointRow(CurveEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+    auto* validator = new PointValidator(editor, this);
+    for (int c = 0; c < Count; ++c) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("CurvePoint_%1").arg(c));
+        field->setAlignment(Qt::AlignCenter);
+        field->setValidator(validator);
+        connect(field, &QLineEdit::editingFinished, this, [this, c] { takeTypedValue(c); });
+        fields_[static_cast<std::size_t>(c)] = field;
+    }
+    connect(&editor_, &CurveEditor::pictureChanged, this, &CurvePointRow::showPoints);
+    nameFields();
+    showPoints();
+}
+
+void CurvePointRow::nameFields() {
+    for (int c = 0; c < Count; ++c) {
+        field(c)->setAccessibleName(tr("Point %1").arg(c));
+    }
+}
+
+void CurvePointRow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        nameFields(); // the language is chosen after the window is built
+        showPoints();
+    }
+}
+
+QSize CurvePointRow::sizeHint() const {
+    return {Count * fontMetrics().horizontalAdvance(QStringLiteral("-125")),
+            field(0)->sizeHint().height()};
+}
+
+void CurvePointRow::showPoints() {
+    for (int c = 0; c < Count; ++c) {
+        QLineEdit* edit = field(c);
+        const QString shown = editor_.hasPoints() ? editor_.shownPoint(c) : QString();
+        if (edit->hasFocus() && edit->isModified()) {
+            continue; // being typed: taken or refused when the pilot confirms it
+        }
+        if (edit->text() != shown) {
+            edit->setText(shown);
+        }
+        const bool held = editor_.hasPoints() && editor_.fixedPointGuard(c);
+        edit->setReadOnly(!editor_.hasPoints() || held);
+        // A field that takes no typing says why.
+        const QString why = held ? messageFor(CurveEditor::PointEntry::Held, {}, 0) : QString();
+        if (edit->toolTip() != why) {
+            edit->setToolTip(why);
+            edit->setAccessibleDescription(why);
+        }
+    }
+}
+
+void CurvePointRow::takeTypedValue(int column) {
+    QLineEdit* edit = field(column);
+    const QString typed = edit->text().trimmed();
+    edit->setModified(false);
+    const auto entry = editor_.typePoint(column, typed);
+    // The field shows the point again before any message: a refused value is
+    // named in the message, not left standing as if it had been taken.
+    showPoints();
+    const QString message = messageFor(entry, typed, editor_.shownLimit());
+    if (!message.isEmpty()) {
+        MessageBox::inform(this, message, QMessageBox::Warning);
+    }
+}
+
+void CurvePointRow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeFields();
+}
+
+// Each field sits centred under its column of the picture above, which has this row's width.
+void CurvePointRow::placeFields() {
+    using CurveGeometry::columnX;
+    const double columnWidth = width() * 300.0 / CurveGeometry::LogicalSize;
+    const int fieldWidth = std::max(8, static_cast<int>(columnWidth) - 2);
+    for (int c = 0; c < Count; ++c) {
+        const double centre = columnX(c) * width() / CurveGeometry::LogicalSize;
+        // The outer fields stay inside the row, a little off their columns.
+        const int left =
+            std::clamp(qRound(centre - fieldWidth / 2.0), 0, std::max(0, width() - fieldWidth));
+        field(c)->setGeometry(left, 0, fieldWidth, height());
+    }
+}
+
+} // namespace rv
