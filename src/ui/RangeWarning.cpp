@@ -18,15 +18,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("rv::RangeWarning", text);
 }
 
-QString captionOf(const CaptionPart& part, int language) {
-    QString text = textOfTarget(part.target, language);
-    text = text.remove(QLatin1Char('&')).trimmed();
-    if (text.endsWith(QLatin1Char(':'))) {
-        text.chop(1);
-    }
-    return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
-}
-
 QString shownValue(const OutOfRangeValue& value) {
     switch (value.shown) {
     case ShownAs::Tenths:

@@ -1,5 +1,7 @@
 #include "ui/TextTable.h"
 
+#include "model/SetupRangeCheck.h"
+
 #include <cstring>
 
 #include <QAbstractButton>
@@ -27,6 +29,21 @@ QString TextEntry::text(int language) const {
     default:
         return QString::fromUtf8(english);
     }
+}
+
+QString captionOf(const CaptionPart& part, int language) {
+    QString text = textOfTarget(part.target, language);
+    text = text.remove(QLatin1Char('&')).trimmed();
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
+}
+
+// Outside the table: one German abbreviation did for all languages, but
+// English readers expect "rpm".
+QString speedUnit(int language) {
+    return language == English ? QStringLiteral("rpm") : QStringLiteral("U/min.");
 }
 
 QString textOfTarget(const char* target, int language) {
@@ -104,11 +121,9 @@ AppliedTexts applyTexts(QWidget* root, int language) {
             }
         }
     }
-    // The speed units are outside the table: one German abbreviation did for all
-    // languages, but English readers expect "rpm".
     for (const char* unit : {"Label23", "Label26"}) {
         if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
-            label->setText(language == English ? QStringLiteral("rpm") : QStringLiteral("U/min."));
+            label->setText(speedUnit(language));
         }
     }
     return applied;

@@ -12,6 +12,8 @@ class QTabBar;
 
 namespace rv {
 
+struct CaptionPart;
+
 // Languages as stored in "Language" and held in Sprache.
 enum Language : int { German = 0, English = 1, French = 2, LanguageNotChosen = 100 };
 bool isLanguage(int language);
@@ -32,6 +34,13 @@ struct TextEntry {
 const std::vector<TextEntry>& textTable();
 // The text the table gives target in a language; empty when it has none.
 QString textOfTarget(const char* target, int language);
+
+// A caption of the window in a language, without a trailing colon or
+// mnemonic; its English text where the table has none.
+QString captionOf(const CaptionPart& part, int language);
+
+// The unit after a governor speed: "rpm" in English, "U/min." otherwise.
+QString speedUnit(int language);
 
 // Result of labelling the window.
 struct AppliedTexts {
