@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QQueue>
 #include <QTextDocument>
 
@@ -17,6 +19,8 @@ QQueue<std::optional<QString>> promptAnswers;
 QList<InputPrompt::Shown> promptHistory;
 QQueue<QString> fileAnswers;
 QList<FileDialogs::Shown> fileHistory;
+QQueue<QString> printAnswers;
+int printDialogsShown = 0;
 
 // The pattern part of a filter such as "Description |  *.rvc" as Qt wants it:
 // "Description (*.rvc)". The description already names the pattern.
@@ -197,6 +201,35 @@ const QList<FileDialogs::Shown>& FileDialogs::history() {
 void FileDialogs::clearHistory() {
     fileHistory.clear();
     fileAnswers.clear();
+}
+
+bool PrintDialog::exec(QWidget* parent, QPrinter& printer) {
+    ++printDialogsShown;
+    if (!printAnswers.isEmpty()) {
+        const QString pdfPath = printAnswers.dequeue();
+        if (pdfPath.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        return true;
+    }
+    if (testMode) {
+        return false;
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintDialog::setNextAnswer(const QString& pdfPath) {
+    printAnswers.enqueue(pdfPath);
+}
+int PrintDialog::shownCount() {
+    return printDialogsShown;
+}
+void PrintDialog::clearHistory() {
+    printDialogsShown = 0;
+    printAnswers.clear();
 }
 
 } // namespace rv

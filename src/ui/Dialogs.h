@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace rv {
@@ -97,6 +98,18 @@ public:
     // Queue the path the next dialog returns ("" = cancelled).
     static void setNextFileName(const QString& path);
     static const QList<Shown>& history();
+    static void clearHistory();
+};
+
+// The print dialog: false when the user cancelled.
+class PrintDialog {
+public:
+    static bool exec(QWidget* parent, QPrinter& printer);
+
+    // Queue the next dialog's answer: "" cancels, a path accepts with the
+    // printer writing a PDF file there instead of using a printer.
+    static void setNextAnswer(const QString& pdfPath);
+    static int shownCount();
     static void clearHistory();
 };
 

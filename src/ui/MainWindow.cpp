@@ -16,6 +16,7 @@
 #include "ui/PortSelection.h"
 #include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
+#include "ui/SheetCommands.h"
 #include "ui/TextTable.h"
 #include "ui/ValueEditor.h"
 
@@ -179,6 +180,13 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
+    sheets_ = new SheetCommands(setup_, texts_, this);
+    printAction_ = file->addAction(QStringLiteral("Print…"), sheets_, &SheetCommands::printSheet);
+    printAction_->setObjectName(QStringLiteral("mnuPrint"));
+    printAction_->setShortcut(QKeySequence::Print);
+    exportPdfAction_ =
+        file->addAction(QStringLiteral("Export PDF…"), sheets_, [this] { sheets_->exportPdf(); });
+    exportPdfAction_->setObjectName(QStringLiteral("mnuExportPdf"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -222,6 +230,7 @@ void MainWindow::startUp() {
     for (const QString& missing : applied.missingTargets) {
         qWarning("No control for the text of %s", qPrintable(missing));
     }
+    translateOwnMenuEntries();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
@@ -256,6 +265,11 @@ void MainWindow::loadQtTranslations() {
     }
     translators_.push_back(std::make_unique<ProgramTranslator>(language_));
     QCoreApplication::installTranslator(translators_.back().get());
+}
+
+void MainWindow::translateOwnMenuEntries() {
+    printAction_->setText(tr("Print…"));
+    exportPdfAction_->setText(tr("Export PDF…"));
 }
 
 void MainWindow::refreshAccessibleNames() {

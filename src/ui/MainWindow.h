@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -26,6 +27,7 @@ class GovernorSpeedRows;
 class PortSelection;
 class SerialLink;
 class SetupPage;
+class SheetCommands;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
@@ -45,6 +47,7 @@ public:
     const QString& fileFilter() const { return fileFilter_; }
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
+    SheetCommands& sheetCommands() { return *sheets_; }
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
     SerialLink& serialPort() { return *port_; }
@@ -68,6 +71,8 @@ private:
     void startUp();
     void loadQtTranslations();
     void refreshAccessibleNames();
+    // The menu entries that are the program's own, not from the text table.
+    void translateOwnMenuEntries();
     void updateCaption();
     bool confirmDiscard();
     // Takes a loaded setup and shows it.
@@ -99,6 +104,9 @@ private:
     PortSelection* ports_ = nullptr;
     FileCommands* files_ = nullptr;
     DeviceCommands* device_ = nullptr;
+    SheetCommands* sheets_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* exportPdfAction_ = nullptr;
 };
 
 } // namespace rv

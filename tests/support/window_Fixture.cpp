@@ -24,6 +24,7 @@ WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
     rv::MessageBox::clearHistory();
     rv::InputPrompt::clearHistory();
     rv::FileDialogs::clearHistory();
+    rv::PrintDialog::clearHistory();
     rv::MainWindow::setDocumentOpener([this](const QString& name) { openedDocuments << name; });
 }
 
