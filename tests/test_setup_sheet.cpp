@@ -284,6 +284,8 @@ private Q_SLOTS:
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Blatt")));
         QVERIFY(window.sheetCommands().exportPdf());
         QCOMPARE(FileDialogs::history().last().proposedName, fx.path(QStringLiteral("Heli.pdf")));
+        // The dialog itself adds ".pdf" to a bare name, not the parameter files' ".rvc".
+        QCOMPARE(FileDialogs::history().last().defaultSuffix, QStringLiteral("pdf"));
         QVERIFY(fx.readFile(QStringLiteral("Blatt.pdf")).startsWith("%PDF"));
         QVERIFY(MessageBox::history().isEmpty());
     }

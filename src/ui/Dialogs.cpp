@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace rv {
@@ -47,9 +48,17 @@ QList<QMessageBox::StandardButton> standardButtonsInOrder(QMessageBox::StandardB
     return ordered;
 }
 
+// The suffix a save dialog adds to a name typed without one: the filter's
+// first pattern's ("*.rvc" gives "rvc").
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
 QString runFileDialog(QWidget* parent, bool save, const QString& title, const QString& proposedName,
                       const QString& filter) {
-    fileHistory.append({save, title, proposedName, filter});
+    const QString suffix = save ? suffixOfFilter(filter) : QString();
+    fileHistory.append({save, title, proposedName, filter, suffix});
     if (!fileAnswers.isEmpty()) {
         return fileAnswers.dequeue();
     }
@@ -63,7 +72,7 @@ QString runFileDialog(QWidget* parent, bool save, const QString& title, const QS
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Added before the dialog asks whether to replace an existing file, so
     // that it asks about the file that will be written.
-    dialog.setDefaultSuffix(QStringLiteral("rvc"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -89,6 +89,7 @@ public:
         QString title;
         QString proposedName;
         QString filter;
+        QString defaultSuffix; // what a save adds to a name typed without suffix
     };
     static QString getOpenFileName(QWidget* parent, const QString& title,
                                    const QString& proposedName, const QString& filter);
