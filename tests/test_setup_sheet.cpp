@@ -279,6 +279,13 @@ private Q_SLOTS:
         QCOMPARE(pageCount(printed), 1);
         QVERIFY(hasLine(printed, {QStringLiteral("Datei: Heli.rvc")}));
         QVERIFY(hasLine(printed, {QStringLiteral("Hauptmotor"), QStringLiteral("Gas-Kurve")}));
+        // A printer that cannot take the page says so.
+        PrintDialog::setNextAnswer(fx.path(QStringLiteral("missing/printed.pdf")));
+        print->trigger();
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("Das Einstellblatt konnte nicht gedruckt werden."));
+        MessageBox::clearHistory();
 
         // The export proposes the parameter file's name and adds the suffix.
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Blatt")));

@@ -58,7 +58,7 @@ private:
         painter_.setFont(f);
         QTextOption option(align);
         option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        const QRectF box(x, y, width, std::numeric_limits<int>::max() / 4.0);
+        const QRectF box(x, y, width, 1e6);
         const double height = painter_.boundingRect(box, content, option).height();
         if (drawing_) {
             painter_.drawText(QRectF(x, y, width, height), content, option);
@@ -126,18 +126,17 @@ private:
                 y += height + 0.15 * mm_;
                 return;
             }
-            const double valueWidth = std::min(textWidth(r.value, f), width);
+            const double ownWidth = std::min(textWidth(r.value, f), width);
+            const bool besideValue = textWidth(r.caption, f) + 2 * mm_ + ownWidth <= width;
             // A caption that does not fit beside its value gets the line to
             // itself, and the value follows on the next.
-            if (textWidth(r.caption, f) + 2 * mm_ + valueWidth > width) {
-                y += text(x, y, width, r.caption, f);
+            double captionHeight = text(x, y, width, r.caption, f);
+            if (!besideValue) {
+                y += captionHeight;
+                captionHeight = 0;
             }
-            const double captionWidth = width - valueWidth - 2 * mm_;
-            const double captionHeight = textWidth(r.caption, f) <= captionWidth
-                                             ? text(x, y, captionWidth, r.caption, f)
-                                             : 0;
             const double valueHeight =
-                text(x + width - valueWidth, y, valueWidth, r.value, f, Qt::AlignRight);
+                text(x + width - ownWidth, y, ownWidth, r.value, f, Qt::AlignRight);
             y += std::max(captionHeight, valueHeight) + 0.15 * mm_;
         };
         if (s.columnHeadings) {
@@ -199,7 +198,6 @@ private:
     }
 
     double comment(const SetupSheet& sheet, double y) {
-        const double top = y;
         y += text(0, y, width_, sheet.commentHeading, font(8, true));
         line(0, y + 0.3 * mm_, width_, Grid);
         y += 0.8 * mm_;
@@ -224,8 +222,7 @@ private:
         while (points > 5.5 && height() > CommentMaxHeight * mm_) {
             points -= 0.5;
         }
-        y += text(0, y, width_, content, font(points));
-        return top + (y - top);
+        return y + text(0, y, width_, content, font(points));
     }
 
     void plot(const SheetCurve& curve, const QRectF& box) {
@@ -358,10 +355,14 @@ private:
 } // namespace
 
 SheetFit paintSetupSheet(QPagedPaintDevice& device, const SetupSheet& sheet) {
-    QPainter painter(&device);
+    QPainter painter;
+    SheetFit fit;
+    if (!painter.begin(&device)) {
+        return fit;
+    }
+    fit.painted = true;
     const double unitsPerMm = device.logicalDpiX() / 25.4;
     const double width = device.width();
-    SheetFit fit;
     fit.pageHeight = device.height();
     {
         SheetLayout measure(painter, unitsPerMm, width, false);

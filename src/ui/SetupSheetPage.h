@@ -10,6 +10,7 @@ struct SetupSheet;
 
 // How the sheet came out on its page.
 struct SheetFit {
+    bool painted = false;     // false when the device could not be painted on (a printer error)
     double contentHeight = 0; // in device units, before any shrinking
     double pageHeight = 0;
     double scale = 1.0; // below 1 when the content had to shrink to fit one page

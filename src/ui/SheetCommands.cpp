@@ -27,8 +27,9 @@ void SheetCommands::printSheet() {
     if (!PrintDialog::exec(window_, printer)) {
         return;
     }
-    paintSetupSheet(printer, setupSheet(setup_, texts_.language, QDate::currentDate()));
-    if (printer.printerState() == QPrinter::Error) {
+    const SheetFit fit =
+        paintSetupSheet(printer, setupSheet(setup_, texts_.language, QDate::currentDate()));
+    if (!fit.painted || printer.printerState() == QPrinter::Error) {
         MessageBox::inform(window_, tr("The setup sheet could not be printed."),
                            QMessageBox::Warning);
     }
