@@ -65,6 +65,7 @@ private Q_SLOTS:
                  QStringLiteral("Changes not saved yet. Save first?"));
         QCOMPARE(FileDialogs::history().size(), 2);
         QVERIFY(FileDialogs::history().at(0).save);
+        QCOMPARE(FileDialogs::history().at(0).defaultSuffix, QStringLiteral("rvc"));
         QVERIFY(!FileDialogs::history().at(1).save);
         QCOMPARE(FileDialogs::history().at(1).proposedName, QStringLiteral("*.rvc"));
         QCOMPARE(FileDialogs::history().at(1).title, QStringLiteral("Rotavionix Control"));

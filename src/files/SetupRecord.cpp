@@ -153,6 +153,12 @@ QString commentFieldToSave(const Setup& setup) {
                                     : setup.storedComment;
 }
 
+QString commentBoxText(const Setup& setup) {
+    return setup.editedComment
+               ? QString(*setup.editedComment).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+               : commentBoxTextFromField(setup.storedComment);
+}
+
 QByteArray recordOf(const Setup& setup) {
     return encodeRecord(recordFields(setup));
 }

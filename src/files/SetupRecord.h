@@ -39,6 +39,9 @@ std::variant<Setup, Refusal> applyRecord(const Setup& previous, const QByteArray
 // The comment field a save writes: the stored field while the comment box
 // still shows it, else the box text.
 QString commentFieldToSave(const Setup& setup);
+// The comment as the comment box shows it: the edited text, or the stored
+// field without its trailing blanks; line breaks as LF.
+QString commentBoxText(const Setup& setup);
 
 // The parameter file record of a setup: collected image, curves, reserved
 // fields and comment.

@@ -6,7 +6,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -60,6 +63,8 @@ std::optional<int> runListDialog(QWidget* parent, const ListChoice::Shown& shown
     }
     return list->indexOfTopLevelItem(list->currentItem());
 }
+QQueue<QString> printAnswers;
+int printDialogsShown = 0;
 
 // The pattern part of a filter such as "Description |  *.rvc" as Qt wants it:
 // "Description (*.rvc)". The description already names the pattern.
@@ -86,9 +91,17 @@ QList<QMessageBox::StandardButton> standardButtonsInOrder(QMessageBox::StandardB
     return ordered;
 }
 
+// The suffix a save dialog adds to a name typed without one: the filter's
+// first pattern's ("*.rvc" gives "rvc").
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
 QString runFileDialog(QWidget* parent, bool save, const QString& title, const QString& proposedName,
                       const QString& filter) {
-    fileHistory.append({save, title, proposedName, filter});
+    const QString suffix = save ? suffixOfFilter(filter) : QString();
+    fileHistory.append({save, title, proposedName, filter, suffix});
     if (!fileAnswers.isEmpty()) {
         return fileAnswers.dequeue();
     }
@@ -102,7 +115,7 @@ QString runFileDialog(QWidget* parent, bool save, const QString& title, const QS
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Added before the dialog asks whether to replace an existing file, so
     // that it asks about the file that will be written.
-    dialog.setDefaultSuffix(QStringLiteral("rvc"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -275,6 +288,35 @@ const QList<ListChoice::Shown>& ListChoice::history() {
 void ListChoice::clearHistory() {
     choiceHistory.clear();
     choiceAnswers.clear();
+}
+
+bool PrintDialog::exec(QWidget* parent, QPrinter& printer) {
+    ++printDialogsShown;
+    if (!printAnswers.isEmpty()) {
+        const QString pdfPath = printAnswers.dequeue();
+        if (pdfPath.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        return true;
+    }
+    if (testMode) {
+        return false;
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintDialog::setNextAnswer(const QString& pdfPath) {
+    printAnswers.enqueue(pdfPath);
+}
+int PrintDialog::shownCount() {
+    return printDialogsShown;
+}
+void PrintDialog::clearHistory() {
+    printDialogsShown = 0;
+    printAnswers.clear();
 }
 
 } // namespace rv

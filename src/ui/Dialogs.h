@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace rv {
@@ -92,6 +93,7 @@ public:
         QString title;
         QString proposedName;
         QString filter;
+        QString defaultSuffix; // what a save adds to a name typed without suffix
     };
     static QString getOpenFileName(QWidget* parent, const QString& title,
                                    const QString& proposedName, const QString& filter);
@@ -120,6 +122,18 @@ public:
 
     static void setNextAnswer(std::optional<int> answer);
     static const QList<Shown>& history();
+    static void clearHistory();
+};
+
+// The print dialog: false when the user cancelled.
+class PrintDialog {
+public:
+    static bool exec(QWidget* parent, QPrinter& printer);
+
+    // Queue the next dialog's answer: "" cancels, a path accepts with the
+    // printer writing a PDF file there instead of using a printer.
+    static void setNextAnswer(const QString& pdfPath);
+    static int shownCount();
     static void clearHistory();
 };
 

@@ -1,6 +1,6 @@
 #include "ui/GeneralPage.h"
 
-#include "files/ParameterRecord.h"
+#include "files/SetupRecord.h"
 #include "model/CurveEditor.h"
 #include "model/Setup.h"
 #include "ui/CurveDisplay.h"
@@ -57,10 +57,7 @@ void GeneralPage::showSetup(const Setup& setup) {
     selection_->show(setup.curveIndex);
     editor_->showSetup();
     showCurveTitle();
-    const QString comment =
-        setup.editedComment
-            ? QString(*setup.editedComment).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-            : commentBoxTextFromField(setup.storedComment);
+    const QString comment = commentBoxText(setup);
     if (comment_->toPlainText() != comment) { // keeps the cursor of a comment being typed
         const QSignalBlocker blocker(comment_);
         // Shown whole: the box's limit counts LF as two characters, as a save

@@ -19,6 +19,7 @@
 #include "ui/ProgramTranslator.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
+#include "ui/SheetCommands.h"
 #include "ui/TextFormCommands.h"
 #include "ui/TextTable.h"
 #include "ui/UnitStateLabel.h"
@@ -207,6 +208,13 @@ void MainWindow::buildMenus() {
     connect(device_, &DeviceCommands::busyChanged, textForm_,
             [this](bool busy) { textForm_->setImportEnabled(!busy); });
     compare_->addMenu(file);
+    sheets_ = new SheetCommands(setup_, texts_, this);
+    printAction_ = file->addAction(QStringLiteral("Print…"), sheets_, &SheetCommands::printSheet);
+    printAction_->setObjectName(QStringLiteral("mnuPrint"));
+    printAction_->setShortcut(QKeySequence::Print);
+    exportPdfAction_ =
+        file->addAction(QStringLiteral("Export PDF…"), sheets_, [this] { sheets_->exportPdf(); });
+    exportPdfAction_->setObjectName(QStringLiteral("mnuExportPdf"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
     QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -279,6 +287,7 @@ void MainWindow::startUp() {
     applyEditMenuTexts();
     textForm_->applyCaptions();
     compare_->applyTexts();
+    translateOwnMenuEntries();
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
@@ -314,6 +323,11 @@ void MainWindow::loadQtTranslations() {
     }
     translators_.push_back(std::make_unique<ProgramTranslator>(language_));
     QCoreApplication::installTranslator(translators_.back().get());
+}
+
+void MainWindow::translateOwnMenuEntries() {
+    printAction_->setText(tr("Print…"));
+    exportPdfAction_->setText(tr("Export PDF…"));
 }
 
 void MainWindow::refreshAccessibleNames() {

@@ -31,6 +31,7 @@ class PortSelection;
 class SerialLink;
 class SetupPage;
 class TextFormCommands;
+class SheetCommands;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
@@ -52,6 +53,7 @@ public:
     CompareCommands& compareCommands() { return *compare_; }
     DeviceCommands& deviceCommands() { return *device_; }
     TextFormCommands& textFormCommands() { return *textForm_; }
+    SheetCommands& sheetCommands() { return *sheets_; }
     GeneralPage& generalPage() { return *generalPage_; }
     ChannelPage& channelPage() { return *channelPage_; }
     SerialLink& serialPort() { return *port_; }
@@ -79,6 +81,8 @@ private:
     void startUp();
     void loadQtTranslations();
     void refreshAccessibleNames();
+    // The menu entries that are the program's own, not from the text table.
+    void translateOwnMenuEntries();
     void updateCaption();
     bool confirmDiscard();
     // Takes a loaded setup and shows it.
@@ -116,6 +120,9 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     TextFormCommands* textForm_ = nullptr;
+    SheetCommands* sheets_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* exportPdfAction_ = nullptr;
 };
 
 } // namespace rv

@@ -1,5 +1,7 @@
 #include "ui/TextTable.h"
 
+#include "model/SetupRangeCheck.h"
+
 #include <cstring>
 
 #include <QAbstractButton>
@@ -47,6 +49,8 @@ QString captionText(const CaptionPart& part, int language) {
     return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
 }
 
+// Outside the table: one German abbreviation did for all languages, but
+// English readers expect "rpm".
 QString speedUnit(int language) {
     return language == English ? QStringLiteral("rpm") : QStringLiteral("U/min.");
 }
@@ -117,7 +121,6 @@ AppliedTexts applyTexts(QWidget* root, int language) {
             }
         }
     }
-    // The speed units are outside the table.
     for (const char* unit : {"Label23", "Label26"}) {
         if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
             label->setText(speedUnit(language));

@@ -13,6 +13,8 @@ class QTabBar;
 
 namespace rv {
 
+struct CaptionPart;
+
 // Languages as stored in "Language" and held in Sprache.
 enum Language : int { German = 0, English = 1, French = 2, LanguageNotChosen = 100 };
 bool isLanguage(int language);

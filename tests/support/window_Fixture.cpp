@@ -25,6 +25,7 @@ WindowFixture::WindowFixture() : previousDir_(QDir::currentPath()) {
     rv::InputPrompt::clearHistory();
     rv::FileDialogs::clearHistory();
     rv::ListChoice::clearHistory();
+    rv::PrintDialog::clearHistory();
     rv::MainWindow::setDocumentOpener([this](const QString& name) { openedDocuments << name; });
 }
 

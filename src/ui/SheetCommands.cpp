@@ -1,0 +1,77 @@
+#include "ui/SheetCommands.h"
+
+#include "files/ParameterFile.h"
+#include "files/SettingsStore.h"
+#include "model/Setup.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageTexts.h"
+#include "ui/SetupSheet.h"
+#include "ui/SetupSheetPage.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+
+namespace rv {
+
+SheetCommands::SheetCommands(const Setup& setup, const MessageTexts& texts, QWidget* window)
+    : QObject(window), setup_(setup), texts_(texts), window_(window) {}
+
+void SheetCommands::printSheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    printer.setDocName(QFileInfo(setup_.currentFileName).fileName());
+    if (!PrintDialog::exec(window_, printer)) {
+        return;
+    }
+    const SheetFit fit =
+        paintSetupSheet(printer, setupSheet(setup_, texts_.language, QDate::currentDate()));
+    if (!fit.painted || printer.printerState() == QPrinter::Error) {
+        MessageBox::inform(window_, tr("The setup sheet could not be printed."),
+                           QMessageBox::Warning);
+    }
+}
+
+QString SheetCommands::proposedPdfName() const {
+    const QString& current = setup_.currentFileName;
+    if (current.isEmpty() || current == SettingsStore::notFound()) {
+        return QDir::toNativeSeparators(
+            QDir::current().absoluteFilePath(QStringLiteral("Default.pdf")));
+    }
+    const QFileInfo file(current);
+    return QDir::toNativeSeparators(
+        file.absoluteDir().absoluteFilePath(file.completeBaseName() + QStringLiteral(".pdf")));
+}
+
+bool SheetCommands::exportPdf() {
+    const QString chosen = FileDialogs::getSaveFileName(
+        window_, texts_.programName, proposedPdfName(), tr("PDF documents (*.pdf) | *.pdf"));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    QString path = QDir::toNativeSeparators(chosen);
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += path.endsWith(QLatin1Char('.')) ? QStringLiteral("pdf") : QStringLiteral(".pdf");
+        // The dialog asked before replacing the name it returned, not this one.
+        if (QFileInfo::exists(path) &&
+            !MessageBox::askYesNo(window_,
+                                  tr("%1 already exists. Do you want to replace it?").arg(path),
+                                  QMessageBox::Warning, QMessageBox::No)) {
+            return false;
+        }
+    }
+    const QByteArray pdf = setupSheetPdf(setupSheet(setup_, texts_.language, QDate::currentDate()));
+    // The parameter files' writer: atomic, and never in place of a device or pipe.
+    QString reason;
+    if (!writeParameterFile(path, pdf, &reason)) {
+        MessageBox::inform(window_, texts_.cannotOpenFile, QMessageBox::Warning,
+                           path + QLatin1Char('\n') + reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace rv
