@@ -73,6 +73,7 @@ class TestCli : public QObject {
 
     QTemporaryDir prefix_;
     QTemporaryDir work_;
+    QTemporaryDir data_; // the user's data folder, where the transfer history lives
     rv::test::TemporarySettings settings_;
     QString tool_;
 
@@ -80,6 +81,7 @@ class TestCli : public QObject {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings_.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -109,7 +111,7 @@ class TestCli : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(prefix_.isValid() && work_.isValid() && settings_.isValid());
+        QVERIFY(prefix_.isValid() && work_.isValid() && data_.isValid() && settings_.isValid());
         QProcess install;
         install.start(QStringLiteral("cmake"),
                       {QStringLiteral("--install"), QStringLiteral(RV_BINARY_DIR),
@@ -234,7 +236,13 @@ private Q_SLOTS:
     void sendPutsTheStreamOnTheLine() {
         const QByteArray record = fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
         const QString file = write(QStringLiteral("send.rvc"), record);
+        // The tool writes into the window's transfer history only where it exists.
+        const QDir history(data_.filePath(QStringLiteral("VORANE/Rotavionix Control/sent")));
         for (const bool byComName : {false, true}) {
+            if (byComName) {
+                QVERIFY(!history.exists());
+                QVERIFY(history.mkpath(QStringLiteral(".")));
+            }
             PseudoTerminal pty;
             QVERIFY(pty.isValid());
             QString port = pty.slavePath();
@@ -256,6 +264,11 @@ private Q_SLOTS:
                 QVERIFY2(pause >= 100.0, qPrintable(QString::number(pause)));
             }
         }
+        const QStringList entries = history.entryList({QStringLiteral("*.rvc")}, QDir::Files);
+        QCOMPARE(entries.size(), 1);
+        QVERIFY(entries.first().endsWith(QStringLiteral(" send.rvc")));
+        QCOMPARE(fileBytes(history.filePath(entries.first())),
+                 recordOf(std::get<Setup>(applyRecord(Setup{}, record))));
         PseudoTerminal pty;
         QCOMPARE(run({QStringLiteral("store"), QStringLiteral("--port"), pty.slavePath()}).status,
                  0);

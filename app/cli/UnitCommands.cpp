@@ -3,12 +3,15 @@
 #include "CliSupport.h"
 
 #include "files/SetupRecord.h"
+#include "files/TransferHistory.h"
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
 #include "model/SetupRangeCheck.h"
 
+#include <QDateTime>
 #include <QEventLoop>
+#include <QFileInfo>
 
 namespace rv::cli {
 
@@ -27,13 +30,21 @@ QByteArray pauseLine(int milliseconds) {
     return QByteArray("\n# pause ") + QByteArray::number(milliseconds) + " ms\n";
 }
 
-// Where a finished or broken-off transfer of the tool is to be recorded; the
-// transfer history takes it up here.
-void noteTransfer(const Setup& sent, bool withChannelTable, int blocksArrived, int blockCount) {
-    Q_UNUSED(sent)
-    Q_UNUSED(withChannelTable)
-    Q_UNUSED(blocksArrived)
-    Q_UNUSED(blockCount)
+// A transfer of the tool lands in the window's transfer history, but only
+// where the window has made one: the tool never creates the folder. A history
+// that cannot be written is said on standard error and fails nothing.
+void noteTransfer(const QString& file, const Setup& sent, const QDateTime& startedAt,
+                  int blocksArrived, int blockCount) {
+    const TransferHistory history;
+    if (!QFileInfo(history.folder()).isDir()) {
+        return;
+    }
+    const SentRecord entry{recordOf(sent), QFileInfo(file).absoluteFilePath(), startedAt,
+                           blocksArrived, blockCount};
+    QString reason;
+    if (history.add(entry, &reason).isEmpty()) {
+        note(QStringLiteral("The transfer history could not be written: %1").arg(reason));
+    }
 }
 
 // Opens the port a pilot named: a device, or Com1..Com16 as the window resolves it.
@@ -132,13 +143,14 @@ int send(const QString& file, const QString& port, const SendOptions& options) {
         TransferProtocol::transferPlan(options.withChannelTable);
     int blocksSent = 0;
     QString reason;
+    const QDateTime startedAt = QDateTime::currentDateTime();
     const bool completed = sendBlocks(
         link, static_cast<int>(plan.size()),
         [&plan, &image, &setup](int block) {
             return TransferProtocol::blockText(plan.at(block), image, setup->curves);
         },
         TransferProtocol::BlockPauseMs, blocksSent, reason);
-    noteTransfer(*setup, options.withChannelTable, blocksSent, static_cast<int>(plan.size()));
+    noteTransfer(file, *setup, startedAt, blocksSent, static_cast<int>(plan.size()));
     if (!completed) {
         return fail(port, reason + QLatin1Char(' ') +
                               QStringLiteral("Only %1 of %2 blocks reached the Rotavionix. Send "
