@@ -6,6 +6,7 @@
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
+#include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 #include "support/setup_RandomRecords.h"
 
@@ -20,6 +21,7 @@
 #include <sys/stat.h>
 
 using namespace rv;
+using rv::test::fileBytes;
 using rv::test::PseudoTerminal;
 
 namespace {
@@ -28,11 +30,6 @@ struct Result {
     QByteArray out;
     QByteArray err;
 };
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QByteArray PauseLine = "\n# pause 100 ms\n";
 

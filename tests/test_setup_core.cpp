@@ -4,21 +4,17 @@
 // test_setup_differential with RV_WRITE_REGRESSION; 00 is data/Default.rvc).
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
+#include "support/data_Files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
 using namespace rv;
+using rv::test::defaultRecord;
+using rv::test::fileBytes;
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-QByteArray defaultRecord() {
-    return fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
-}
 QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int>> bytes) {
     for (const auto& [index, value] : bytes) {
         record[index] = static_cast<char>(value);

@@ -8,6 +8,7 @@
 #include "model/SettingCatalog.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"
+#include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
 
 #include <QDir>
@@ -16,12 +17,9 @@
 #include <QTest>
 
 using namespace rv;
+using rv::test::fileBytes;
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 QStringList regressionRecords() {
     const QDir folder(QStringLiteral(RV_SOURCE_DIR "/tests/data/regression"));
     QStringList paths;

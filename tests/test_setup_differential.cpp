@@ -8,6 +8,7 @@
 // RV_WRITE_REGRESSION=<folder> instead writes the regression data that
 // test_setup_core replays (tests/data/regression): data/Default.rvc followed
 // by random records, each with what the window saved and sent.
+#include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
 #include "support/window_Fixture.h"
 
@@ -34,9 +35,9 @@
 #include <QTest>
 
 using namespace rv;
+using rv::test::fileBytes;
 
 namespace {
-
 struct Outcome {
     std::optional<QString> refusal; // the failure detail, if refused
     QByteArray saved;
@@ -44,11 +45,6 @@ struct Outcome {
     QByteArray sentWithChannels;
     bool unsavedAfterLoad = false;
 };
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

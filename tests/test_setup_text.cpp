@@ -2,6 +2,7 @@
 // can meet, and every bad line reported with its number.
 #include "files/ParameterRecord.h"
 #include "files/SetupText.h"
+#include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
 
 #include <QDir>
@@ -9,15 +10,10 @@
 #include <QTest>
 
 using namespace rv;
+using rv::test::defaultRecord;
+using rv::test::fileBytes;
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-QByteArray defaultRecord() {
-    return fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
-}
 QByteArray defaultText() {
     return fileBytes(QStringLiteral(RV_SOURCE_DIR "/tests/data/text/Default.txt"));
 }
