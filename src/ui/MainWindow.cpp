@@ -84,27 +84,12 @@ void MainWindow::buildWindow() {
     layout->addWidget(tabStrip_);
 
     pages_ = new QStackedWidget(central);
+    // The window opens on the first page; the others follow the first paint.
     generalPage_ = new GeneralPage(setup_, pages_);
-    setupPage_ = new SetupPage(setup_, pages_);
-    channelPage_ = new ChannelPage(setup_, pages_);
-    speedRows_ = new GovernorSpeedRows(setup_);
-    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
-    generalPage_->setSpeedFrame(controllerPage_->speedFrame());
-    for (QWidget* page :
-         {static_cast<QWidget*>(generalPage_), static_cast<QWidget*>(setupPage_),
-          static_cast<QWidget*>(channelPage_), static_cast<QWidget*>(controllerPage_)}) {
-        pages_->addWidget(page);
-    }
+    pages_->addWidget(generalPage_);
     layout->addWidget(pages_, 1);
     connect(tabStrip_, &QTabBar::currentChanged, this, [this](int index) { selectTab(index + 1); });
-    connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
-            &ChannelPage::setPhaseOptionsEnabled);
-
-    valueEditor_ = new ValueEditor(setup_, central);
-    valueEditor_->hide();
-    // A slider shows the byte written, and keeps it as written.
-    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
-    layout->addWidget(valueEditor_);
+    centralLayout_ = layout;
 
     auto* buttons = new QHBoxLayout;
     sendButton_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
@@ -120,7 +105,6 @@ void MainWindow::buildWindow() {
     transferStatus_->setObjectName(QStringLiteral("TransferStatus"));
     statusBar()->addWidget(transferStatus_, 1);
 
-    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
     files_ = new FileCommands(
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
@@ -164,6 +148,54 @@ void MainWindow::buildWindow() {
 
     auto* serviceShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(serviceShortcut, &QShortcut::activated, this, &MainWindow::showValueEditor);
+}
+
+void MainWindow::buildLatePages() {
+    if (setupPage_ != nullptr) {
+        return;
+    }
+    setupPage_ = new SetupPage(setup_, pages_);
+    channelPage_ = new ChannelPage(setup_, pages_);
+    speedRows_ = new GovernorSpeedRows(setup_);
+    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
+    generalPage_->setSpeedFrame(controllerPage_->speedFrame());
+    for (QWidget* page : {static_cast<QWidget*>(setupPage_), static_cast<QWidget*>(channelPage_),
+                          static_cast<QWidget*>(controllerPage_)}) {
+        pages_->addWidget(page);
+    }
+    connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
+            &ChannelPage::setPhaseOptionsEnabled);
+
+    valueEditor_ = new ValueEditor(setup_, centralWidget());
+    valueEditor_->hide();
+    // A slider shows the byte written, and keeps it as written.
+    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
+    centralLayout_->insertWidget(centralLayout_->indexOf(pages_) + 1, valueEditor_);
+    // Widgets join the end of the Tab order when they are made: the device
+    // buttons go back behind everything above them (Qt orders focusable ones only).
+    QWidget* last = previousInFocusChain();
+    while (last != this && last->focusPolicy() == Qt::NoFocus) {
+        last = last->previousInFocusChain();
+    }
+    QWidget::setTabOrder(last, sendButton_);
+    QWidget::setTabOrder(sendButton_, storeButton_);
+
+    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
+
+    labelLateControls({setupPage_, channelPage_, controllerPage_, valueEditor_});
+    if (setupAdopted_) {
+        showSetup();
+        ports_->fill();
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !latePagesQueued_) {
+        latePagesQueued_ = true;
+        // Queued: it runs once this paint has reached the screen.
+        QMetaObject::invokeMethod(this, &MainWindow::buildLatePages, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::buildMenus() {
@@ -219,9 +251,7 @@ void MainWindow::startUp() {
     const AppliedTexts applied = applyTexts(this, language_);
     texts_ = applied.messages;
     fileFilter_ = applied.fileFilter;
-    for (const QString& missing : applied.missingTargets) {
-        qWarning("No control for the text of %s", qPrintable(missing));
-    }
+    unlabelledTargets_ = applied.missingTargets; // most belong to the pages built later
     refreshAccessibleNames();
 
     files_->loadCurrentFile();
@@ -234,9 +264,6 @@ void MainWindow::startUp() {
         tabStrip_->setCurrentIndex(0);
     }
     pages_->setCurrentIndex(0);
-
-    controllerPage_->expertMode()->setChecked(false);
-    controllerPage_->showExpertRows(); // the window always opens with the expert rows hidden
 }
 
 void MainWindow::loadQtTranslations() {
@@ -258,6 +285,18 @@ void MainWindow::loadQtTranslations() {
     QCoreApplication::installTranslator(translators_.back().get());
 }
 
+void MainWindow::labelLateControls(const QList<QWidget*>& roots) {
+    for (QWidget* root : roots) {
+        const QStringList missing = applyTexts(root, language_).missingTargets;
+        unlabelledTargets_.removeIf(
+            [&missing](const QString& target) { return !missing.contains(target); });
+    }
+    for (const QString& missing : std::as_const(unlabelledTargets_)) {
+        qWarning("No control for the text of %s", qPrintable(missing));
+    }
+    refreshAccessibleNames();
+}
+
 void MainWindow::refreshAccessibleNames() {
     // A control without a caption of its own is named by the label that describes it.
     for (QLabel* label : findChildren<QLabel*>()) {
@@ -277,10 +316,13 @@ void MainWindow::refreshAccessibleNames() {
             widget->setAccessibleName(label->text().trimmed());
         }
     };
-    setupPage_->refreshAccessibleNames();
-    controllerPage_->refreshAccessibleNames();
     nameFrom("Comment", "fraComment");
     nameFrom("Pic1", "Knüppel");
+    if (setupPage_ == nullptr) {
+        return; // the rest are named when they are built
+    }
+    setupPage_->refreshAccessibleNames();
+    controllerPage_->refreshAccessibleNames();
     nameFrom("TPara", "Label15");
     channelPage_->refreshAccessibleNames();
 }
@@ -294,6 +336,7 @@ void MainWindow::selectTab(int tab) {
     if (tab < 1 || tab > 4) {
         return;
     }
+    buildLatePages();
     if (tab == 1 || tab == 4) {
         generalPage_->showCurves();
     }
@@ -334,6 +377,7 @@ void MainWindow::closeWindow() {
 }
 
 void MainWindow::showValueEditor() {
+    buildLatePages();
     valueEditor_->show();
     valueEditor_->setFocus();
 }
@@ -349,12 +393,18 @@ bool MainWindow::confirmDiscard() {
 
 void MainWindow::adoptSetup(const Setup& loaded) {
     setup_ = loaded;
+    setupAdopted_ = true;
     showSetup();
-    ports_->fill();
+    if (ports_ != nullptr) {
+        ports_->fill();
+    }
 }
 
 void MainWindow::showSetup() {
     generalPage_->showSetup(setup_);
+    if (setupPage_ == nullptr) {
+        return; // the later pages show it when they are built
+    }
     setupPage_->showSetup(setup_);
     channelPage_->showSetup(setup_);
     controllerPage_->showSetup(setup_);

@@ -4,12 +4,14 @@
 #include "ui/MessageTexts.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 class QLabel;
+class QVBoxLayout;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -46,8 +48,16 @@ public:
     FileCommands& fileCommands() { return *files_; }
     DeviceCommands& deviceCommands() { return *device_; }
     GeneralPage& generalPage() { return *generalPage_; }
-    ChannelPage& channelPage() { return *channelPage_; }
+    ChannelPage& channelPage() {
+        buildLatePages();
+        return *channelPage_;
+    }
     SerialLink& serialPort() { return *port_; }
+
+    // The pages the window does not open on, the port list and the value editor
+    // are built just after the first paint; this builds them at once (for
+    // anything that needs them earlier). Safe to call again.
+    void buildLatePages();
 
     // tab: 1..4, as the user selecting a tab.
     void selectTab(int tab);
@@ -60,6 +70,7 @@ public:
     static void setDocumentOpener(std::function<void(const QString& name)> opener);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -68,6 +79,7 @@ private:
     void startUp();
     void loadQtTranslations();
     void refreshAccessibleNames();
+    void labelLateControls(const QList<QWidget*>& roots);
     void updateCaption();
     bool confirmDiscard();
     // Takes a loaded setup and shows it.
@@ -80,11 +92,15 @@ private:
     QString fileFilter_;
     int language_ = 100;
     bool closeAfterCommand_ = false;
+    bool latePagesQueued_ = false;
+    bool setupAdopted_ = false;     // a loaded setup has been shown
+    QStringList unlabelledTargets_; // text-table targets no control has taken yet
 
     std::unique_ptr<SerialLink> port_;
     std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
 
     QTabBar* tabStrip_ = nullptr;
+    QVBoxLayout* centralLayout_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     GeneralPage* generalPage_ = nullptr;
     SetupPage* setupPage_ = nullptr;
