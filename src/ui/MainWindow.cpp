@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -183,6 +184,12 @@ void MainWindow::buildLatePages() {
     ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
 
     labelLateControls({setupPage_, channelPage_, controllerPage_, valueEditor_});
+    if (isVisible() && windowState() == Qt::WindowNoState) {
+        // The window took its size from the first page: should a later page
+        // want more, it grows now, within two thirds of the screen as show() does.
+        const QSize screenShare = screen()->availableSize() * 2 / 3;
+        resize(size().expandedTo(sizeHint().boundedTo(screenShare)));
+    }
     if (setupAdopted_) {
         showSetup();
         ports_->fill();
