@@ -355,11 +355,18 @@ private Q_SLOTS:
         MainWindow& launched = fx.launch();
         QVERIFY(launched.findChild<QWidget*>(QStringLiteral("fraRegler")) == nullptr);
         QTRY_VERIFY(launched.findChild<QWidget*>(QStringLiteral("fraRegler")) != nullptr);
+        QVERIFY(!launched.setup().changed); // closing asks nothing
 
-        MainWindow builtFirst; // every page there when the file is loaded
+        // Every page there when the file is loaded. A load starts from the setup
+        // shown before it, so this one too starts from none (its own file is missing).
+        fx.writeSettings(QStringLiteral("3"), QStringLiteral("missing.rvc"), QStringLiteral("0"));
+        MainWindow builtFirst;
         builtFirst.buildLatePages();
+        builtFirst.setup().currentFileName = QStringLiteral("Default.rvc");
         QVERIFY(builtFirst.fileCommands().loadCurrentFile());
         QCOMPARE(shownState(&launched), shownState(&builtFirst));
+        QVERIFY(launched.setup() == builtFirst.setup());
+        QVERIFY(launched.setup() == builtFirst.setup());
         builtFirst.setup().changed = false;
         // The text table reached the late controls too.
         for (const TextEntry& entry : textTable()) {
