@@ -1,4 +1,5 @@
 #include "ui/ApplicationSetup.h"
+#include "ui/FontConfigWarmUp.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -28,7 +29,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    rv::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.finish();
     rv::setUpApplication();
 
     rv::MainWindow window;

@@ -3,9 +3,12 @@
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "ui/Dialogs.h"
+#include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
 #include "ui/ProgramTranslator.h"
 #include "ui/TextTable.h"
+
+#include "model/ParameterImage.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,6 +46,35 @@ class TestMainWindow : public QObject {
             }
         }
         return visible;
+    }
+
+    // What a pilot or a screen reader can see of every named control.
+    static QStringList shownState(QWidget* window) {
+        QStringList state;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            // The tab strip's scroll buttons are Qt's, named in the language of
+            // whichever window came first.
+            if (control->objectName().isEmpty() ||
+                qobject_cast<QTabBar*>(control->parentWidget()) != nullptr) {
+                continue;
+            }
+            QString line =
+                QStringLiteral("%1 %2 visible=%3 enabled=%4 name=%5 tip=%6")
+                    .arg(control->objectName(), QLatin1String(control->metaObject()->className()))
+                    .arg(control->isVisibleTo(window))
+                    .arg(control->isEnabled())
+                    .arg(control->accessibleName(), control->toolTip());
+            for (const char* property : {"text", "title", "checked", "tristate", "value",
+                                         "currentIndex", "currentText", "count", "plainText"}) {
+                const QVariant value = control->property(property);
+                if (value.isValid()) {
+                    line += QStringLiteral(" %1=%2").arg(QLatin1String(property), value.toString());
+                }
+            }
+            state << line;
+        }
+        state.sort();
+        return state;
     }
 
 private Q_SLOTS:
@@ -321,6 +353,79 @@ private Q_SLOTS:
         QCOMPARE(germanName("cboPort"), QStringLiteral("Schnittstelle"));
         QCOMPARE(germanName("F_Heck_3"), QStringLiteral("Heck 3"));
         QCOMPARE(germanName("Pic1"), QString::fromUtf8("Sender-Knüppelweg"));
+    }
+
+    // The pages a start does not open on are built after the first paint, once
+    // the file is loaded: they must end up as if they had been there for the load.
+    void pagesBuiltAfterTheFirstPaintShowTheLoadedFile() {
+        WindowFixture fx;
+        Setup loaded = neutralSetup();
+        loaded.image.set(Index::PitchMode, 1); // shows the governor frame and phase channels
+        loaded.image.set(Index::SpeedMode, 1);
+        loaded.image.set(34, 77);
+        loaded.channels.reversed[2] = true;
+        fx.writeFile(QStringLiteral("Default.rvc"), encodeRecord(loaded));
+        fx.writeSettings(QStringLiteral("3"), QStringLiteral("Default.rvc"), QStringLiteral("0"));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("No control for the text")));
+
+        MainWindow& launched = fx.launch();
+        QVERIFY(launched.findChild<QWidget*>(QStringLiteral("fraRegler")) == nullptr);
+        QTRY_VERIFY(launched.findChild<QWidget*>(QStringLiteral("fraRegler")) != nullptr);
+        QVERIFY(!launched.setup().changed); // closing asks nothing
+
+        // Every page there when the file is loaded. A load starts from the setup
+        // shown before it, so this one too starts from none (its own file is missing).
+        fx.writeSettings(QStringLiteral("3"), QStringLiteral("missing.rvc"), QStringLiteral("0"));
+        MainWindow builtFirst;
+        builtFirst.buildLatePages();
+        builtFirst.setup().currentFileName = QStringLiteral("Default.rvc");
+        QVERIFY(builtFirst.fileCommands().loadCurrentFile());
+        QCOMPARE(shownState(&launched), shownState(&builtFirst));
+        QVERIFY(launched.setup() == builtFirst.setup());
+        QVERIFY(launched.setup() == builtFirst.setup());
+        builtFirst.setup().changed = false;
+        // The text table reached the late controls too.
+        for (const TextEntry& entry : textTable()) {
+            const QObject* control = launched.findChild<QObject*>(QString::fromUtf8(entry.target));
+            if (control != nullptr) { // not for messages, tabs and the filter
+                const bool titled = qobject_cast<const QGroupBox*>(control) != nullptr ||
+                                    qobject_cast<const QMenu*>(control) != nullptr;
+                QCOMPARE(control->property(titled ? "title" : "text").toString(),
+                         entry.text(German));
+            }
+        }
+
+        // Tab goes through the tab strip, the pages in their order, the value
+        // editor, then the device buttons.
+        auto* pages = launched.findChild<QStackedWidget*>();
+        const QList<QWidget*> ahead = {launched.findChild<QWidget*>(QStringLiteral("TabStrip"))};
+        const QList<QWidget*> behind = {launched.findChild<QWidget*>(QStringLiteral("ParaEdit")),
+                                        launched.findChild<QWidget*>(QStringLiteral("cbDownload")),
+                                        launched.findChild<QWidget*>(QStringLiteral("cbFlash"))};
+        auto sectionOf = [&](QWidget* control) {
+            QList<QWidget*> sections = ahead;
+            for (int page = 0; page < pages->count(); ++page) {
+                sections << pages->widget(page);
+            }
+            sections << behind;
+            for (int section = 0; section < sections.size(); ++section) {
+                if (control == sections.at(section) ||
+                    sections.at(section)->isAncestorOf(control)) {
+                    return section;
+                }
+            }
+            return -1;
+        };
+        QList<int> order;
+        for (QWidget* at = launched.nextInFocusChain(); at != &launched;
+             at = at->nextInFocusChain()) {
+            if ((at->focusPolicy() & Qt::TabFocus) != 0) {
+                order << sectionOf(at);
+            }
+        }
+        QVERIFY(!order.contains(-1));
+        QVERIFY2(std::is_sorted(order.begin(), order.end()), qPrintable(QDebug::toString(order)));
+        QCOMPARE(order.back(), 7);
     }
 
     // Pictures of the four pages in the three languages, for people to look at.

@@ -40,6 +40,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -91,27 +92,12 @@ void MainWindow::buildWindow() {
     layout->addWidget(tabStrip_);
 
     pages_ = new QStackedWidget(central);
+    // The window opens on the first page; the others follow the first paint.
     generalPage_ = new GeneralPage(setup_, pages_);
-    setupPage_ = new SetupPage(setup_, pages_);
-    channelPage_ = new ChannelPage(setup_, pages_);
-    speedRows_ = new GovernorSpeedRows(setup_);
-    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
-    generalPage_->setSpeedFrame(controllerPage_->speedFrame());
-    for (QWidget* page :
-         {static_cast<QWidget*>(generalPage_), static_cast<QWidget*>(setupPage_),
-          static_cast<QWidget*>(channelPage_), static_cast<QWidget*>(controllerPage_)}) {
-        pages_->addWidget(page);
-    }
+    pages_->addWidget(generalPage_);
     layout->addWidget(pages_, 1);
     connect(tabStrip_, &QTabBar::currentChanged, this, [this](int index) { selectTab(index + 1); });
-    connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
-            &ChannelPage::setPhaseOptionsEnabled);
-
-    valueEditor_ = new ValueEditor(setup_, central);
-    valueEditor_->hide();
-    // A slider shows the byte written, and keeps it as written.
-    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
-    layout->addWidget(valueEditor_);
+    centralLayout_ = layout;
 
     auto* buttons = new QHBoxLayout;
     sendButton_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
@@ -127,7 +113,6 @@ void MainWindow::buildWindow() {
     transferStatus_->setObjectName(QStringLiteral("TransferStatus"));
     statusBar()->addWidget(transferStatus_, 1);
 
-    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
     files_ = new FileCommands(
         setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
@@ -135,7 +120,7 @@ void MainWindow::buildWindow() {
     EditUndoStack::WindowHooks hooks;
     hooks.showSetup = [this] {
         showSetup();
-        if (valueEditor_->isVisible()) {
+        if (valueEditor_ != nullptr && valueEditor_->isVisible()) {
             valueEditor_->refresh(); // its box shows the byte the undo put back
         }
     };
@@ -188,6 +173,60 @@ void MainWindow::buildWindow() {
 
     auto* serviceShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(serviceShortcut, &QShortcut::activated, this, &MainWindow::showValueEditor);
+}
+
+void MainWindow::buildLatePages() {
+    if (setupPage_ != nullptr) {
+        return;
+    }
+    setupPage_ = new SetupPage(setup_, pages_);
+    channelPage_ = new ChannelPage(setup_, pages_);
+    speedRows_ = new GovernorSpeedRows(setup_);
+    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
+    generalPage_->setSpeedFrame(controllerPage_->speedFrame());
+    for (QWidget* page : {static_cast<QWidget*>(setupPage_), static_cast<QWidget*>(channelPage_),
+                          static_cast<QWidget*>(controllerPage_)}) {
+        pages_->addWidget(page);
+    }
+    connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
+            &ChannelPage::setPhaseOptionsEnabled);
+
+    valueEditor_ = new ValueEditor(setup_, centralWidget());
+    valueEditor_->hide();
+    // A slider shows the byte written, and keeps it as written.
+    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
+    centralLayout_->insertWidget(centralLayout_->indexOf(pages_) + 1, valueEditor_);
+    // Widgets join the end of the Tab order when they are made: the device
+    // buttons go back behind everything above them (Qt orders focusable ones only).
+    QWidget* last = previousInFocusChain();
+    while (last != this && last->focusPolicy() == Qt::NoFocus) {
+        last = last->previousInFocusChain();
+    }
+    QWidget::setTabOrder(last, sendButton_);
+    QWidget::setTabOrder(sendButton_, storeButton_);
+
+    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
+
+    labelLateControls({setupPage_, channelPage_, controllerPage_, valueEditor_});
+    if (isVisible() && windowState() == Qt::WindowNoState) {
+        // The window took its size from the first page: should a later page
+        // want more, it grows now, within two thirds of the screen as show() does.
+        const QSize screenShare = screen()->availableSize() * 2 / 3;
+        resize(size().expandedTo(sizeHint().boundedTo(screenShare)));
+    }
+    if (setupAdopted_) {
+        showSetup();
+        ports_->fill();
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !latePagesQueued_) {
+        latePagesQueued_ = true;
+        // Queued: it runs once this paint has reached the screen.
+        QMetaObject::invokeMethod(this, &MainWindow::buildLatePages, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::buildMenus() {
@@ -281,9 +320,7 @@ void MainWindow::startUp() {
     const AppliedTexts applied = applyTexts(this, language_);
     texts_ = applied.messages;
     fileFilter_ = applied.fileFilter;
-    for (const QString& missing : applied.missingTargets) {
-        qWarning("No control for the text of %s", qPrintable(missing));
-    }
+    unlabelledTargets_ = applied.missingTargets; // most belong to the pages built later
     applyEditMenuTexts();
     textForm_->applyCaptions();
     compare_->applyTexts();
@@ -301,9 +338,6 @@ void MainWindow::startUp() {
         tabStrip_->setCurrentIndex(0);
     }
     pages_->setCurrentIndex(0);
-
-    controllerPage_->expertMode()->setChecked(false);
-    controllerPage_->showExpertRows(); // the window always opens with the expert rows hidden
 }
 
 void MainWindow::loadQtTranslations() {
@@ -330,6 +364,18 @@ void MainWindow::translateOwnMenuEntries() {
     exportPdfAction_->setText(tr("Export PDF…"));
 }
 
+void MainWindow::labelLateControls(const QList<QWidget*>& roots) {
+    for (QWidget* root : roots) {
+        const QStringList missing = applyTexts(root, language_).missingTargets;
+        unlabelledTargets_.removeIf(
+            [&missing](const QString& target) { return !missing.contains(target); });
+    }
+    for (const QString& missing : std::as_const(unlabelledTargets_)) {
+        qWarning("No control for the text of %s", qPrintable(missing));
+    }
+    refreshAccessibleNames();
+}
+
 void MainWindow::refreshAccessibleNames() {
     // A control without a caption of its own is named by the label that describes it.
     for (QLabel* label : findChildren<QLabel*>()) {
@@ -349,10 +395,13 @@ void MainWindow::refreshAccessibleNames() {
             widget->setAccessibleName(label->text().trimmed());
         }
     };
-    setupPage_->refreshAccessibleNames();
-    controllerPage_->refreshAccessibleNames();
     nameFrom("Comment", "fraComment");
     nameFrom("Pic1", "Knüppel");
+    if (setupPage_ == nullptr) {
+        return; // the rest are named when they are built
+    }
+    setupPage_->refreshAccessibleNames();
+    controllerPage_->refreshAccessibleNames();
     nameFrom("TPara", "Label15");
     channelPage_->refreshAccessibleNames();
 }
@@ -366,6 +415,7 @@ void MainWindow::selectTab(int tab) {
     if (tab < 1 || tab > 4) {
         return;
     }
+    buildLatePages();
     if (tab == 1 || tab == 4) {
         generalPage_->showCurves();
     }
@@ -406,6 +456,7 @@ void MainWindow::closeWindow() {
 }
 
 void MainWindow::showValueEditor() {
+    buildLatePages();
     valueEditor_->show();
     valueEditor_->setFocus();
 }
@@ -421,13 +472,19 @@ bool MainWindow::confirmDiscard() {
 
 void MainWindow::adoptSetup(const Setup& loaded) {
     setup_ = loaded;
+    setupAdopted_ = true;
     showSetup();
-    ports_->fill();
+    if (ports_ != nullptr) {
+        ports_->fill();
+    }
     edits_->start(); // an opened file starts a fresh history
 }
 
 void MainWindow::showSetup() {
     generalPage_->showSetup(setup_);
+    if (setupPage_ == nullptr) {
+        return; // the later pages show it when they are built
+    }
     setupPage_->showSetup(setup_);
     channelPage_->showSetup(setup_);
     controllerPage_->showSetup(setup_);

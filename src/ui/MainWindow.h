@@ -4,6 +4,7 @@
 #include "ui/MessageTexts.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QVBoxLayout;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -55,9 +57,17 @@ public:
     TextFormCommands& textFormCommands() { return *textForm_; }
     SheetCommands& sheetCommands() { return *sheets_; }
     GeneralPage& generalPage() { return *generalPage_; }
-    ChannelPage& channelPage() { return *channelPage_; }
+    ChannelPage& channelPage() {
+        buildLatePages();
+        return *channelPage_;
+    }
     SerialLink& serialPort() { return *port_; }
     EditUndoStack& edits() { return *edits_; }
+
+    // The pages the window does not open on, the port list and the value editor
+    // are built just after the first paint; this builds them at once (for
+    // anything that needs them earlier). Safe to call again.
+    void buildLatePages();
 
     // tab: 1..4, as the user selecting a tab.
     void selectTab(int tab);
@@ -70,6 +80,7 @@ public:
     static void setDocumentOpener(std::function<void(const QString& name)> opener);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -83,6 +94,7 @@ private:
     void refreshAccessibleNames();
     // The menu entries that are the program's own, not from the text table.
     void translateOwnMenuEntries();
+    void labelLateControls(const QList<QWidget*>& roots);
     void updateCaption();
     bool confirmDiscard();
     // Takes a loaded setup and shows it.
@@ -95,11 +107,15 @@ private:
     QString fileFilter_;
     int language_ = 100;
     bool closeAfterCommand_ = false;
+    bool latePagesQueued_ = false;
+    bool setupAdopted_ = false;     // a loaded setup has been shown
+    QStringList unlabelledTargets_; // text-table targets no control has taken yet
 
     std::unique_ptr<SerialLink> port_;
     std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
 
     QTabBar* tabStrip_ = nullptr;
+    QVBoxLayout* centralLayout_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     GeneralPage* generalPage_ = nullptr;
     SetupPage* setupPage_ = nullptr;

@@ -77,6 +77,14 @@ QByteArray WindowFixture::readFile(const QString& name) const {
 
 rv::MainWindow& WindowFixture::start() {
     window_ = std::make_unique<rv::MainWindow>();
+    // Tests reach every control without painting the window first.
+    window_->buildLatePages();
+    return *window_;
+}
+
+rv::MainWindow& WindowFixture::launch() {
+    window_ = std::make_unique<rv::MainWindow>();
+    window_->show();
     return *window_;
 }
 

@@ -26,8 +26,11 @@ public:
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
 
-    // Creates the window (its start-up runs now).
+    // Creates the window (its start-up runs now), every page built.
     rv::MainWindow& start();
+    // Creates and shows the window as the program does: the pages it does not
+    // open on are built by the window itself after its first paint.
+    rv::MainWindow& launch();
     // Starts with record as Default.rvc, port 1 and English chosen.
     rv::MainWindow& startWith(const QByteArray& record);
     // File → Open with the dialog answered by the file `name` here.
