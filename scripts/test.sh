@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every check:
 # the test suite, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the format check, clang-tidy, and the
+# UndefinedBehaviorSanitizer, the optimised build, the format check, clang-tidy, and the
 # fuzz target of the widget-free core.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,6 +19,11 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_SANITIZE=ON -DRV_BUILD_BENCH=OFF >/dev/null
 cmake --build build/sanitize -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+echo "== Release build, as ./scripts/run.sh and the package build it"
+# The optimiser warns where a debug build does not, and warnings are errors.
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRV_BUILD_TESTS=OFF -DRV_BUILD_BENCH=OFF >/dev/null
+cmake --build build/release -j"$jobs" --target rotavionix-control rotavionix-cli
 
 echo "== clang-format"
 scripts/format-check.sh

@@ -50,6 +50,12 @@ void EditHistory::start(const Setup& current) {
     clean_ = current;
 }
 
+// GCC 12 at -O3 takes the optional comment inside a returned step for
+// uninitialised; a false alarm.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 std::optional<EditStep> EditHistory::record(const Setup& current) {
     if (!hasUnsavedChanges(current)) {
         clean_ = current;
@@ -62,6 +68,9 @@ std::optional<EditStep> EditHistory::record(const Setup& current) {
     last_ = current;
     return step;
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 Setup EditHistory::restore(const Setup& current, const Setup& snapshot) {
     Setup restored = snapshot;
