@@ -221,6 +221,31 @@ private Q_SLOTS:
         QVERIFY(comment->toPlainText().contains(QStringLiteral("new blades")));
     }
 
+    void ctrlZInACurvePointFieldUndoesTheTypedPoint() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        const Curve before = *window.setup().curves.at(Hover, window.setup().curveIndex);
+        auto* field = child<QLineEdit>(window, "CurvePoint_10");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("90"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
+
+        // The field's own text undo would show one value while the curve holds
+        // another, and write it when the field loses the focus.
+        undoKeys(field, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(*window.setup().curves.at(Hover, window.setup().curveIndex), before);
+        QCOMPARE(field->text(), QString::number(before[10] - 100));
+        undoKeys(field, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(window.setup().curves.at(Hover, window.setup().curveIndex)->at(10), 190);
+        QCOMPARE(field->text(), QStringLiteral("90"));
+        child<QWidget>(window, "Comment")->setFocus();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
+    }
+
     void savingKeepsTheHistoryAndAnUndoSavesTheBytesOfBeforeOpeningStartsAfresh() {
         WindowFixture fx;
         MainWindow& window = shownWindow(fx);

@@ -104,6 +104,18 @@ void EditUndoStack::takeUndoKeysFrom(QPlainTextEdit* box) {
     commentBox_ = box;
 }
 
+void EditUndoStack::takeUndoKeysFromFieldsIn(const QWidget* area) {
+    fieldArea_ = area;
+}
+
+bool EditUndoStack::leavesUndoKeysToWindow(const QObject* watched) const {
+    if (watched == commentBox_) {
+        return true;
+    }
+    return fieldArea_ != nullptr && watched->isWidgetType() &&
+           fieldArea_->isAncestorOf(static_cast<const QWidget*>(watched));
+}
+
 // Runs once the event that changed the setup has been handled.
 void EditUndoStack::scheduleRecord(const QWidget* mergeSource) {
     if (recordPending_) {
@@ -128,7 +140,7 @@ void EditUndoStack::scheduleRecord(const QWidget* mergeSource) {
 bool EditUndoStack::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (watched == commentBox_ && isUndoKey(static_cast<QKeyEvent*>(event))) {
+        if (leavesUndoKeysToWindow(watched) && isUndoKey(static_cast<QKeyEvent*>(event))) {
             event->ignore(); // leaves the keys to the Edit menu
             return true;
         }

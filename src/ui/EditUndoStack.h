@@ -42,6 +42,9 @@ public:
     void redo();
     // The box's own undo would keep a second history: its keys go to the window's.
     void takeUndoKeysFrom(QPlainTextEdit* box);
+    // Likewise for the fields inside area, which write their value when they
+    // lose the focus: a text undo there would write a value no step knows.
+    void takeUndoKeysFromFieldsIn(const QWidget* area);
 
     // Puts a step's setup back and shows it on the step's page.
     void apply(const Setup& snapshot, int page);
@@ -52,12 +55,14 @@ protected:
 private:
     void record(const QWidget* mergeSource);
     void scheduleRecord(const QWidget* mergeSource);
+    bool leavesUndoKeysToWindow(const QObject* watched) const;
 
     Setup& setup_;
     WindowHooks window_;
     QUndoStack* stack_;
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;
+    const QWidget* fieldArea_ = nullptr;
     static constexpr qint64 PauseEndingBurstMs = 2000;
     int burst_ = 0; // steps of one burst merge
     QElapsedTimer sinceLastStep_;

@@ -8,6 +8,8 @@
 #include "ui/ChannelPage.h"
 #include "ui/CompareCommands.h"
 #include "ui/ControllerPage.h"
+#include "ui/CurveDisplay.h"
+#include "ui/CurvePointRow.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
 #include "ui/EditUndoStack.h"
@@ -147,6 +149,7 @@ void MainWindow::buildWindow() {
     };
     edits_ = new EditUndoStack(setup_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
+    edits_->takeUndoKeysFromFieldsIn(generalPage_->curveDisplay()->pointRow());
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
