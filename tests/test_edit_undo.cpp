@@ -6,6 +6,7 @@
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
+#include "ui/ChannelPage.h"
 #include "ui/CurvePicture.h"
 #include "ui/Dialogs.h"
 #include "ui/EditUndoStack.h"
@@ -15,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -244,6 +246,22 @@ private Q_SLOTS:
         child<QWidget>(window, "Comment")->setFocus();
         QCoreApplication::processEvents();
         QCOMPARE(window.edits().stack()->count(), 1);
+    }
+
+    void undoingAPresetUnticksItsBox() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        window.selectTab(3);
+        QCheckBox* preset = window.channelPage().presetBox(3);
+        QTest::mouseClick(preset, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(preset->isChecked());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
+
+        // The tick says the channels are the preset's: after an undo they are not.
+        undoKeys(preset, Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
+        QVERIFY(!preset->isChecked());
     }
 
     void savingKeepsTheHistoryAndAnUndoSavesTheBytesOfBeforeOpeningStartsAfresh() {

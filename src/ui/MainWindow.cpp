@@ -137,6 +137,7 @@ void MainWindow::buildWindow() {
     EditUndoStack::WindowHooks hooks;
     hooks.showSetup = [this] {
         showSetup();
+        channelPage_->clearPresetButtons(); // a tick says the channels are that preset's
         if (valueEditor_->isVisible()) {
             valueEditor_->refresh(); // its box shows the byte the undo put back
         }
