@@ -311,6 +311,14 @@ private Q_SLOTS:
         child<QAction>(window, "mnuUndo")->trigger();
         QCOMPARE(value->text(), shown);
         QCOMPARE(QString::number(window.setup().image.at(0)), shown);
+
+        // The keys in the box itself reach the window's history, not the box's text.
+        undoKeys(value, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(window.setup().image.at(0), 77);
+        QCOMPARE(value->text(), QStringLiteral("77"));
+        undoKeys(value, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(value->text(), shown);
+        QCOMPARE(QString::number(window.setup().image.at(0)), shown);
     }
 
     void editMenuSpeaksThePilotsLanguage() {

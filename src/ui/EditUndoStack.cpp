@@ -7,6 +7,8 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace rv {
 
 namespace {
@@ -105,15 +107,17 @@ void EditUndoStack::takeUndoKeysFrom(QPlainTextEdit* box) {
 }
 
 void EditUndoStack::takeUndoKeysFromFieldsIn(const QWidget* area) {
-    fieldArea_ = area;
+    fieldAreas_.push_back(area);
 }
 
 bool EditUndoStack::leavesUndoKeysToWindow(const QObject* watched) const {
     if (watched == commentBox_) {
         return true;
     }
-    return fieldArea_ != nullptr && watched->isWidgetType() &&
-           fieldArea_->isAncestorOf(static_cast<const QWidget*>(watched));
+    return watched->isWidgetType() &&
+           std::any_of(fieldAreas_.begin(), fieldAreas_.end(), [watched](const QWidget* area) {
+               return area->isAncestorOf(static_cast<const QWidget*>(watched));
+           });
 }
 
 // Runs once the event that changed the setup has been handled.

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QPlainTextEdit;
 class QUndoStack;
@@ -42,8 +43,9 @@ public:
     void redo();
     // The box's own undo would keep a second history: its keys go to the window's.
     void takeUndoKeysFrom(QPlainTextEdit* box);
-    // Likewise for the fields inside area, which write their value when they
-    // lose the focus: a text undo there would write a value no step knows.
+    // Likewise for the fields inside area (curve points, the value editor):
+    // their text undo would show a value the setup does not hold, and write it
+    // with the next Enter or when the field loses the focus.
     void takeUndoKeysFromFieldsIn(const QWidget* area);
 
     // Puts a step's setup back and shows it on the step's page.
@@ -62,7 +64,7 @@ private:
     QUndoStack* stack_;
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;
-    const QWidget* fieldArea_ = nullptr;
+    std::vector<const QWidget*> fieldAreas_;
     static constexpr qint64 PauseEndingBurstMs = 2000;
     int burst_ = 0; // steps of one burst merge
     QElapsedTimer sinceLastStep_;

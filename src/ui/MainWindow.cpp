@@ -151,6 +151,7 @@ void MainWindow::buildWindow() {
     edits_ = new EditUndoStack(setup_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
     edits_->takeUndoKeysFromFieldsIn(generalPage_->curveDisplay()->pointRow());
+    edits_->takeUndoKeysFromFieldsIn(valueEditor_);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
