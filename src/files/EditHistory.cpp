@@ -47,7 +47,10 @@ bool sameEdits(const Setup& a, const Setup& b) {
 
 void EditHistory::start(const Setup& current) {
     last_ = current;
-    clean_ = current;
+    clean_.reset();
+    if (!hasUnsavedChanges(current)) {
+        clean_ = current;
+    }
 }
 
 std::optional<EditStep> EditHistory::record(const Setup& current) {
@@ -79,7 +82,7 @@ Setup EditHistory::restore(const Setup& current, const Setup& snapshot) {
             restored.image.set(entry, current.image.at(entry));
         }
     }
-    restored.changed = !sameEdits(restored, clean_);
+    restored.changed = !clean_ || !sameEdits(restored, *clean_);
     last_ = restored;
     return restored;
 }
