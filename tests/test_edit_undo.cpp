@@ -240,6 +240,8 @@ private Q_SLOTS:
         undoKeys(field, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(*window.setup().curves.at(Hover, window.setup().curveIndex), before);
         QCOMPARE(field->text(), QString::number(before[10] - 100));
+        undoKeys(field, Qt::CTRL | Qt::Key_Z); // nothing left to undo
+        QCOMPARE(field->text(), QString::number(before[10] - 100));
         undoKeys(field, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
         QCOMPARE(window.setup().curves.at(Hover, window.setup().curveIndex)->at(10), 190);
         QCOMPARE(field->text(), QStringLiteral("90"));
