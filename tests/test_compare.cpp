@@ -159,6 +159,20 @@ private Q_SLOTS:
         QVERIFY(rows.contains(QStringLiteral("Drehzahl Schweben|1600 U/min.|1500 U/min.")));
         QVERIFY(rows.contains(QStringLiteral("Heck|3 umgekehrt|4")));
         QVERIFY(rows.contains(QStringLiteral("P4|77|90")));
+
+        // Dates in the program's language too, whatever the system's locale.
+        window.deviceCommands().setHistoryFolder(fx.path(QStringLiteral("sent")));
+        QVERIFY(!window.deviceCommands()
+                     .history()
+                     .add({neutral(), QStringLiteral("Default.rvc"),
+                           QDateTime(QDate(2026, 12, 7), QTime(10, 0)), 17, 17},
+                          nullptr)
+                     .isEmpty());
+        ListChoice::setNextAnswer(std::nullopt);
+        window.compareCommands().compareWithHistoryEntry();
+        QCOMPARE(ListChoice::history().last().rows.value(0),
+                 QStringList({QStringLiteral("07.12.26"), QStringLiteral("10:00:00"),
+                              QStringLiteral("Default"), QStringLiteral("vollständig")}));
     }
 
     // The last transfer or any entry of the history, picked from a list that
@@ -190,9 +204,8 @@ private Q_SLOTS:
         window.compareCommands().compareWithLastTransfer();
         QPointer<CompareDialog> dialog = openDialog(window);
         QVERIFY(dialog);
-        const QString latest = QStringLiteral("Transfer of Default on %1 at 10:05:00 "
-                                              "(partial, 3 of 17 blocks)")
-                                   .arg(QLocale().toString(day, QLocale::ShortFormat));
+        const QString latest = QStringLiteral("Transfer of Default on 01/05/2026 at 10:05:00 "
+                                              "(partial, 3 of 17 blocks)");
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("CompareHeader"))->text(),
                  latest + QStringLiteral(" and the window hold the same values."));
         dialog->reject();

@@ -355,10 +355,18 @@ private Q_SLOTS:
         QCOMPARE(recordOf(set).mid(PitchCurve + 2 * 7, 2), QByteArray("\xFF\xFF", 2));
         QVERIFY(MessageBox::history().isEmpty());
 
-        // 150 is beyond the axis: its last digit is refused as it is typed.
+        // 150 is beyond the axis: refused whole, never taken as the 15 its
+        // first digits make.
         type(field3, QStringLiteral("150"), Qt::Key_Return);
-        QCOMPARE(set.curves.byLetter('A')[3], 115);
-        QCOMPARE(field3->text(), QStringLiteral("15"));
+        QCOMPARE(set.curves.byLetter('A')[3], 63);
+        QCOMPARE(field3->text(), QStringLiteral("-37"));
+        QCOMPARE(MessageBox::history().size(), 1);
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("150 is outside -100..100; nothing written."));
+        type(field3, QStringLiteral("1500"), Qt::Key_Return); // a fourth digit is refused as typed
+        QCOMPARE(MessageBox::history().last().text,
+                 QStringLiteral("150 is outside -100..100; nothing written."));
+        MessageBox::clearHistory();
 
         auto* field5 = child<QLineEdit>(QStringLiteral("CurvePoint_5"));
         const Curve before = set.curves.byLetter('A');

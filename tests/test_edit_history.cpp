@@ -195,6 +195,19 @@ private Q_SLOTS:
         setup = history.restore(setup, step.after);
         QVERIFY(!hasUnsavedChanges(setup)); // back to what the file holds
     }
+
+    // An imported text is not in the file: undoing the edits made on it
+    // leaves it unsaved, or closing would lose it without a question.
+    void undoBackToAnUnsavedStartStaysUnsaved() {
+        Setup setup = defaultSetup();
+        setup.changed = true; // as Import text leaves it
+        EditHistory history;
+        history.start(setup);
+        setSwitchTimeOfShownPhase(setup, 17);
+        const EditStep step = *history.record(setup);
+        setup = history.restore(setup, step.before);
+        QVERIFY(hasUnsavedChanges(setup));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestEditHistory)

@@ -6,6 +6,7 @@
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
+#include "ui/ChannelPage.h"
 #include "ui/CurvePicture.h"
 #include "ui/Dialogs.h"
 #include "ui/EditUndoStack.h"
@@ -15,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -221,6 +223,49 @@ private Q_SLOTS:
         QVERIFY(comment->toPlainText().contains(QStringLiteral("new blades")));
     }
 
+    void ctrlZInACurvePointFieldUndoesTheTypedPoint() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        const Curve before = *window.setup().curves.at(Hover, window.setup().curveIndex);
+        auto* field = child<QLineEdit>(window, "CurvePoint_10");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("90"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
+
+        // The field's own text undo would show one value while the curve holds
+        // another, and write it when the field loses the focus.
+        undoKeys(field, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(*window.setup().curves.at(Hover, window.setup().curveIndex), before);
+        QCOMPARE(field->text(), QString::number(before[10] - 100));
+        undoKeys(field, Qt::CTRL | Qt::Key_Z); // nothing left to undo
+        QCOMPARE(field->text(), QString::number(before[10] - 100));
+        undoKeys(field, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(window.setup().curves.at(Hover, window.setup().curveIndex)->at(10), 190);
+        QCOMPARE(field->text(), QStringLiteral("90"));
+        child<QWidget>(window, "Comment")->setFocus();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
+    }
+
+    void undoingAPresetUnticksItsBox() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        window.selectTab(3);
+        QCheckBox* preset = window.channelPage().presetBox(3);
+        QTest::mouseClick(preset, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(preset->isChecked());
+        QVERIFY(window.fileCommands().hasUnsavedChanges());
+
+        // The tick says the channels are the preset's: after an undo they are not.
+        undoKeys(preset, Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!window.fileCommands().hasUnsavedChanges());
+        QVERIFY(!preset->isChecked());
+    }
+
     void savingKeepsTheHistoryAndAnUndoSavesTheBytesOfBeforeOpeningStartsAfresh() {
         WindowFixture fx;
         MainWindow& window = shownWindow(fx);
@@ -266,6 +311,14 @@ private Q_SLOTS:
         QCOMPARE(window.setup().image.at(0), 77);
 
         child<QAction>(window, "mnuUndo")->trigger();
+        QCOMPARE(value->text(), shown);
+        QCOMPARE(QString::number(window.setup().image.at(0)), shown);
+
+        // The keys in the box itself reach the window's history, not the box's text.
+        undoKeys(value, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(window.setup().image.at(0), 77);
+        QCOMPARE(value->text(), QStringLiteral("77"));
+        undoKeys(value, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(value->text(), shown);
         QCOMPARE(QString::number(window.setup().image.at(0)), shown);
     }

@@ -47,7 +47,10 @@ bool sameEdits(const Setup& a, const Setup& b) {
 
 void EditHistory::start(const Setup& current) {
     last_ = current;
-    clean_ = current;
+    clean_.reset();
+    if (!hasUnsavedChanges(current)) {
+        clean_ = current;
+    }
 }
 
 // GCC 12 at -O3 takes the optional comment inside a returned step for
@@ -88,7 +91,7 @@ Setup EditHistory::restore(const Setup& current, const Setup& snapshot) {
             restored.image.set(entry, current.image.at(entry));
         }
     }
-    restored.changed = !sameEdits(restored, clean_);
+    restored.changed = !clean_ || !sameEdits(restored, *clean_);
     last_ = restored;
     return restored;
 }

@@ -37,7 +37,8 @@ public:
 private:
     Setup last_;
     // The setup as last loaded or saved: an undo back to it has nothing unsaved.
-    Setup clean_;
+    // None while the history holds no such state (it began on an imported text).
+    std::optional<Setup> clean_;
 };
 
 } // namespace rv

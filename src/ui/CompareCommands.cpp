@@ -7,6 +7,7 @@
 #include "ui/DifferenceReport.h"
 #include "ui/FileCommands.h"
 #include "ui/MessageTexts.h"
+#include "ui/TextTable.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -26,11 +27,11 @@ enum CompareAction {
     ActionCount
 };
 
-QString dateText(const QDateTime& at) {
-    return QLocale().toString(at.date(), QLocale::ShortFormat);
+QString dateText(const QDateTime& at, int language) {
+    return languageLocale(language).toString(at.date(), QLocale::ShortFormat);
 }
 QString timeText(const QDateTime& at) {
-    return QLocale().toString(at.time(), QStringLiteral("HH:mm:ss"));
+    return at.time().toString(QStringLiteral("HH:mm:ss"));
 }
 QString kindText(const TransferHistoryEntry& entry) {
     return entry.isPartial()
@@ -122,8 +123,8 @@ void CompareCommands::compareWithHistoryEntry() {
     }
     QList<QStringList> rows;
     for (const TransferHistoryEntry& entry : listing.entries) {
-        rows.append({dateText(entry.startedAt), timeText(entry.startedAt), entry.fileName,
-                     kindText(entry)});
+        rows.append({dateText(entry.startedAt, texts_.language), timeText(entry.startedAt),
+                     entry.fileName, kindText(entry)});
     }
     const std::optional<int> chosen =
         ListChoice::choose(window_, tr("Transfers to the Rotavionix"),
@@ -144,7 +145,8 @@ void CompareCommands::compareWithEntry(const TransferHistoryEntry& entry) {
     }
     const QString side =
         tr("Transfer of %1 on %2 at %3")
-            .arg(entry.fileName, dateText(entry.startedAt), timeText(entry.startedAt)) +
+            .arg(entry.fileName, dateText(entry.startedAt, texts_.language),
+                 timeText(entry.startedAt)) +
         (entry.isPartial() ? QStringLiteral(" (") + kindText(entry) + QLatin1Char(')') : QString());
     showComparison(record, side, tr("Transfer"));
 }

@@ -13,12 +13,12 @@
 namespace rv {
 
 namespace {
-// Refuses, as it is typed, anything but an optional sign and digits within
-// the shown range of the curve; the editor decides about the rest.
+// Refuses, as it is typed, anything but an optional sign and up to three
+// digits. A value beyond the curve's range is left for the editor to refuse
+// with a message: dropping its last digit as typed would write another value.
 class PointValidator : public QValidator {
 public:
-    PointValidator(const CurveEditor& editor, QObject* parent)
-        : QValidator(parent), editor_(editor) {}
+    explicit PointValidator(QObject* parent) : QValidator(parent) {}
 
     State validate(QString& input, int& /*pos*/) const override {
         const QString text = input.trimmed();
@@ -28,15 +28,8 @@ public:
                 return Invalid;
             }
         }
-        if (text.size() > start + 3 ||
-            (text.size() > start && std::abs(text.toInt()) > editor_.shownLimit())) {
-            return Invalid;
-        }
-        return Acceptable;
+        return text.size() > start + 3 ? Invalid : Acceptable;
     }
-
-private:
-    const CurveEditor& editor_;
 };
 
 QString messageFor(CurveEditor::PointEntry entry, const QString& typed, int limit) {
@@ -61,7 +54,7 @@ QString messageFor(CurveEditor::PointEntry entry, const QString& typed, int limi
 
 CurvePointRow::CurvePointRow(CurveEditor& editor, QWidget* parent)
     : QWidget(parent), editor_(editor) {
-    auto* validator = new PointValidator(editor, this);
+    auto* validator = new PointValidator(this);
     for (int c = 0; c < Count; ++c) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("CurvePoint_%1").arg(c));

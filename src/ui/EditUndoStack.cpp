@@ -7,6 +7,8 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace rv {
 
 namespace {
@@ -104,6 +106,20 @@ void EditUndoStack::takeUndoKeysFrom(QPlainTextEdit* box) {
     commentBox_ = box;
 }
 
+void EditUndoStack::takeUndoKeysFromFieldsIn(const QWidget* area) {
+    fieldAreas_.push_back(area);
+}
+
+bool EditUndoStack::leavesUndoKeysToWindow(const QObject* watched) const {
+    if (watched == commentBox_) {
+        return true;
+    }
+    return watched->isWidgetType() &&
+           std::any_of(fieldAreas_.begin(), fieldAreas_.end(), [watched](const QWidget* area) {
+               return area->isAncestorOf(static_cast<const QWidget*>(watched));
+           });
+}
+
 // Runs once the event that changed the setup has been handled.
 void EditUndoStack::scheduleRecord(const QWidget* mergeSource) {
     if (recordPending_) {
@@ -128,7 +144,7 @@ void EditUndoStack::scheduleRecord(const QWidget* mergeSource) {
 bool EditUndoStack::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (watched == commentBox_ && isUndoKey(static_cast<QKeyEvent*>(event))) {
+        if (leavesUndoKeysToWindow(watched) && isUndoKey(static_cast<QKeyEvent*>(event))) {
             event->ignore(); // leaves the keys to the Edit menu
             return true;
         }

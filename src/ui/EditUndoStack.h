@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QPlainTextEdit;
 class QUndoStack;
@@ -42,6 +43,10 @@ public:
     void redo();
     // The box's own undo would keep a second history: its keys go to the window's.
     void takeUndoKeysFrom(QPlainTextEdit* box);
+    // Likewise for the fields inside area (curve points, the value editor):
+    // their text undo would show a value the setup does not hold, and write it
+    // with the next Enter or when the field loses the focus.
+    void takeUndoKeysFromFieldsIn(const QWidget* area);
 
     // Puts a step's setup back and shows it on the step's page.
     void apply(const Setup& snapshot, int page);
@@ -52,12 +57,14 @@ protected:
 private:
     void record(const QWidget* mergeSource);
     void scheduleRecord(const QWidget* mergeSource);
+    bool leavesUndoKeysToWindow(const QObject* watched) const;
 
     Setup& setup_;
     WindowHooks window_;
     QUndoStack* stack_;
     EditHistory history_;
     QPlainTextEdit* commentBox_ = nullptr;
+    std::vector<const QWidget*> fieldAreas_;
     static constexpr qint64 PauseEndingBurstMs = 2000;
     int burst_ = 0; // steps of one burst merge
     QElapsedTimer sinceLastStep_;

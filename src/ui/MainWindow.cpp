@@ -8,6 +8,8 @@
 #include "ui/ChannelPage.h"
 #include "ui/CompareCommands.h"
 #include "ui/ControllerPage.h"
+#include "ui/CurveDisplay.h"
+#include "ui/CurvePointRow.h"
 #include "ui/DeviceCommands.h"
 #include "ui/Dialogs.h"
 #include "ui/EditUndoStack.h"
@@ -120,6 +122,9 @@ void MainWindow::buildWindow() {
     EditUndoStack::WindowHooks hooks;
     hooks.showSetup = [this] {
         showSetup();
+        if (channelPage_ != nullptr) {
+            channelPage_->clearPresetButtons(); // a tick says the channels are that preset's
+        }
         if (valueEditor_ != nullptr && valueEditor_->isVisible()) {
             valueEditor_->refresh(); // its box shows the byte the undo put back
         }
@@ -132,6 +137,8 @@ void MainWindow::buildWindow() {
     };
     edits_ = new EditUndoStack(setup_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
+    edits_->takeUndoKeysFromFieldsIn(generalPage_->curveDisplay()->pointRow());
+    edits_->takeUndoKeysFromFieldsIn(valueEditor_);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);

@@ -25,7 +25,7 @@ void RecentFilesMenu::refresh() {
     entries_.clear();
     const QStringList recent = RecentFiles::read();
     for (int n = 0; n < recent.size(); ++n) {
-        const QString path = recent[n];
+        const QString& path = recent[n];
         QString caption = QDir::toNativeSeparators(path);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* entry = new QAction(QStringLiteral("&%1 %2").arg(n + 1).arg(caption), menu_);

@@ -179,17 +179,6 @@ std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QSt
     return sheet;
 }
 
-QLocale localeOf(int language) {
-    switch (language) {
-    case German:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case French:
-        return QLocale(QLocale::French, QLocale::France);
-    default:
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    }
-}
-
 } // namespace
 
 SetupSheet setupSheet(const Setup& setup, int language, const QDate& date) {
@@ -201,7 +190,7 @@ SetupSheet setupSheet(const Setup& setup, int language, const QDate& date) {
     sheet.fileName =
         tr("File: %1")
             .arg(named ? QFileInfo(setup.currentFileName).fileName() : QStringLiteral("-"));
-    sheet.date = tr("Date: %1").arg(localeOf(language).toString(date, QLocale::LongFormat));
+    sheet.date = tr("Date: %1").arg(languageLocale(language).toString(date, QLocale::LongFormat));
     if (hasUnsavedChanges(setup)) {
         sheet.unsavedNote = tr("Changes not saved in the file");
     }

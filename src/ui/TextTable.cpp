@@ -141,4 +141,15 @@ void applyTabCaptions(QTabBar* tabs, int language) {
     }
 }
 
+QLocale languageLocale(int language) {
+    switch (language) {
+    case German:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case French:
+        return QLocale(QLocale::French, QLocale::France);
+    default:
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+}
+
 } // namespace rv

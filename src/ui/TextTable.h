@@ -3,6 +3,7 @@
 #include "model/SetupRangeCheck.h"
 #include "ui/MessageTexts.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,8 @@ QString captionText(const CaptionPart& part, int language);
 // The unit beside a governor speed: one German abbreviation did for all
 // languages, but English readers expect "rpm".
 QString speedUnit(int language);
+// The locale of dates written in a language (the sheet, the transfer history).
+QLocale languageLocale(int language);
 
 // Result of labelling the window.
 struct AppliedTexts {
