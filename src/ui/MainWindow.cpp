@@ -138,7 +138,6 @@ void MainWindow::buildWindow() {
     edits_ = new EditUndoStack(setup_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
     edits_->takeUndoKeysFromFieldsIn(generalPage_->curveDisplay()->pointRow());
-    edits_->takeUndoKeysFromFieldsIn(valueEditor_);
 
     device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
     compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
@@ -200,6 +199,7 @@ void MainWindow::buildLatePages() {
 
     valueEditor_ = new ValueEditor(setup_, centralWidget());
     valueEditor_->hide();
+    edits_->takeUndoKeysFromFieldsIn(valueEditor_);
     // A slider shows the byte written, and keeps it as written.
     connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
     centralLayout_->insertWidget(centralLayout_->indexOf(pages_) + 1, valueEditor_);
