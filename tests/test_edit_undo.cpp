@@ -250,6 +250,27 @@ private Q_SLOTS:
         QCOMPARE(window.edits().stack()->count(), 1);
     }
 
+    // A point typed and not yet confirmed is what the pilot sees: Ctrl+S
+    // saves it, as a click on Save after leaving the field would.
+    void aTypedPointIsTakenBeforeAWindowCommand() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* field = child<QLineEdit>(window, "CurvePoint_10");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("70"));
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier); // its own key: nothing taken
+        QCOMPARE(window.edits().stack()->count(), 0);
+        FileDialogs::setNextFileName(fx.path(QStringLiteral("typed.rvc")));
+        undoKeys(field, Qt::CTRL | Qt::Key_S);
+        constexpr int PitchCurve = 115; // offset of curve A in the record
+        QCOMPARE(fx.readFile(QStringLiteral("typed.rvc")).mid(PitchCurve + 2 * 10, 2),
+                 QByteArray("\xAA\x00", 2));
+        QCOMPARE(window.edits().stack()->count(), 1);
+    }
+
     void undoingAPresetUnticksItsBox() {
         WindowFixture fx;
         MainWindow& window = shownWindow(fx);

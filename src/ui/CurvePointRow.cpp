@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -31,6 +32,22 @@ public:
         return text.size() > start + 3 ? Invalid : Acceptable;
     }
 };
+
+// A Ctrl+letter that is not one of the field's own editing keys: a command of
+// the window (save, send, compare, print, open, quit) that reads the curve.
+bool isWindowCommand(const QKeyEvent& key) {
+    const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+    if (!letter || !key.modifiers().testFlag(Qt::ControlModifier)) {
+        return false;
+    }
+    for (const auto own : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                           QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo}) {
+        if (key.matches(own)) {
+            return false;
+        }
+    }
+    return key.key() != Qt::Key_Y; // the other redo key
+}
 
 QString messageFor(CurveEditor::PointEntry entry, const QString& typed, int limit) {
     using Entry = CurveEditor::PointEntry;
@@ -61,11 +78,27 @@ CurvePointRow::CurvePointRow(CurveEditor& editor, QWidget* parent)
         field->setAlignment(Qt::AlignCenter);
         field->setValidator(validator);
         connect(field, &QLineEdit::editingFinished, this, [this, c] { takeTypedValue(c); });
+        field->installEventFilter(this);
         fields_[static_cast<std::size_t>(c)] = field;
     }
     connect(&editor_, &CurveEditor::pictureChanged, this, &CurvePointRow::showPoints);
     nameFields();
     showPoints();
+}
+
+// A value typed but not yet confirmed is taken before a window command such
+// as Ctrl+S reads the setup, as leaving the field would take it: the pilot sees
+// it in the field and expects it saved or sent.
+bool CurvePointRow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isWindowCommand(*static_cast<QKeyEvent*>(event))) {
+        for (int c = 0; c < Count; ++c) {
+            if (field(c) == watched && field(c)->isModified()) {
+                takeTypedValue(c);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CurvePointRow::nameFields() {
