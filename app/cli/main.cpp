@@ -3,6 +3,8 @@
 #include "FileCommands.h"
 #include "UnitCommands.h"
 
+#include "files/SettingsStore.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -70,12 +72,7 @@ int run(const Arguments& a) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("VORANE"));
-    QCoreApplication::setApplicationName(QStringLiteral("Rotavionix Control"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(RV_VERSION_MAJOR)
-                                                .arg(RV_VERSION_MINOR)
-                                                .arg(RV_VERSION_PATCH));
+    rv::SettingsStore::nameApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

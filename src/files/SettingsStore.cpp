@@ -1,5 +1,7 @@
 #include "files/SettingsStore.h"
 
+#include <QCoreApplication>
+
 #include <QSettings>
 #include <QStringList>
 
@@ -126,10 +128,27 @@ QString read(const QString& valueName) {
 void write(const QString& valueName, const QVariant& value) {
     WriteRegistry(LocalMachine, startupKeyPath(), valueName, KindText, value);
 }
+namespace {
+QString maker() {
+    return QStringLiteral("VORANE");
+}
+QString product() {
+    return QStringLiteral("Rotavionix Control");
+}
+} // namespace
+
+void nameApplication() {
+    QCoreApplication::setOrganizationName(maker());
+    QCoreApplication::setApplicationName(product());
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(RV_VERSION_MAJOR)
+                                                .arg(RV_VERSION_MINOR)
+                                                .arg(RV_VERSION_PATCH));
+}
+
 std::unique_ptr<QSettings> open() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("VORANE"),
-                                       QStringLiteral("Rotavionix Control"));
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, maker(),
+                                       product());
 }
 
 } // namespace rv::SettingsStore

@@ -35,6 +35,11 @@ void WriteRegistry(std::uint32_t root, const QString& keyPath, const QString& va
 QString read(const QString& valueName);
 void write(const QString& valueName, const QVariant& value);
 
+// Names the running program as the maker and product the settings file, the
+// data folder (the transfer history) and the version are kept under, so that
+// the window and the command-line tool find the same ones.
+void nameApplication();
+
 // The QSettings object behind the store (callers use other groups of the same
 // file, for example "Ports").
 std::unique_ptr<QSettings> open();

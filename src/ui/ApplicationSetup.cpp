@@ -1,5 +1,6 @@
 #include "ui/ApplicationSetup.h"
 
+#include "files/SettingsStore.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/ApplicationStyle.h"
 
@@ -42,12 +43,7 @@ private:
 } // namespace
 
 void setUpApplication() {
-    QApplication::setApplicationName(QStringLiteral("Rotavionix Control"));
-    QApplication::setOrganizationName(QStringLiteral("VORANE"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(RV_VERSION_MAJOR)
-                                            .arg(RV_VERSION_MINOR)
-                                            .arg(RV_VERSION_PATCH));
+    SettingsStore::nameApplication();
     qApp->installEventFilter(new IconAfterFirstPaint(qApp));
     installApplicationStyle();
 }
