@@ -6,8 +6,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QQueue>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -290,22 +288,15 @@ void ListChoice::clearHistory() {
     choiceAnswers.clear();
 }
 
-bool PrintDialog::exec(QWidget* parent, QPrinter& printer) {
+std::optional<QString> PrintDialog::takeAnswer() {
     ++printDialogsShown;
     if (!printAnswers.isEmpty()) {
-        const QString pdfPath = printAnswers.dequeue();
-        if (pdfPath.isEmpty()) {
-            return false;
-        }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        return true;
+        return printAnswers.dequeue();
     }
     if (testMode) {
-        return false;
+        return QString();
     }
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return std::nullopt;
 }
 
 void PrintDialog::setNextAnswer(const QString& pdfPath) {

@@ -7,7 +7,6 @@
 
 #include <optional>
 
-class QPrinter;
 class QWidget;
 
 namespace rv {
@@ -125,10 +124,13 @@ public:
     static void clearHistory();
 };
 
-// The print dialog: false when the user cancelled.
+// The print dialog's answers for the tests; the dialog itself is the print
+// module's.
 class PrintDialog {
 public:
-    static bool exec(QWidget* parent, QPrinter& printer);
+    // Counts one dialog shown and says what it answers: nothing when the real
+    // dialog is to ask, else "" for cancelled or a PDF file to print to.
+    static std::optional<QString> takeAnswer();
 
     // Queue the next dialog's answer: "" cancels, a path accepts with the
     // printer writing a PDF file there instead of using a printer.

@@ -5,14 +5,13 @@
 #include "model/Setup.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
+#include "ui/PrintModule.h"
 #include "ui/SetupSheet.h"
 #include "ui/SetupSheetPage.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPrinter>
 
 namespace rv {
 
@@ -20,16 +19,24 @@ SheetCommands::SheetCommands(const Setup& setup, const MessageTexts& texts, QWid
     : QObject(window), setup_(setup), texts_(texts), window_(window) {}
 
 void SheetCommands::printSheet() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-    printer.setDocName(QFileInfo(setup_.currentFileName).fileName());
-    if (!PrintDialog::exec(window_, printer)) {
+    QString reason;
+    const PrintSetupSheetEntry print = loadPrintModule(&reason);
+    if (print == nullptr) {
+        MessageBox::inform(window_, tr("Printing is not available: its module is missing."),
+                           QMessageBox::Warning, reason);
         return;
     }
-    const SheetFit fit =
-        paintSetupSheet(printer, setupSheet(setup_, texts_.language, QDate::currentDate()));
-    if (!fit.painted || printer.printerState() == QPrinter::Error) {
+    SheetPrintJob job;
+    job.parent = window_;
+    job.documentName = QFileInfo(setup_.currentFileName).fileName();
+    job.answer = PrintDialog::takeAnswer();
+    job.paint = [this](QPagedPaintDevice& page) {
+        return paintSetupSheet(page, setupSheet(setup_, texts_.language, QDate::currentDate()))
+            .painted;
+    };
+    SheetPrintOutcome outcome = SheetPrintOutcome::Failed;
+    print(&job, &outcome);
+    if (outcome == SheetPrintOutcome::Failed) {
         MessageBox::inform(window_, tr("The setup sheet could not be printed."),
                            QMessageBox::Warning);
     }

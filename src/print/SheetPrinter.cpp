@@ -1,0 +1,31 @@
+// The print module: the only code that links Qt's print support.
+#include "print/SheetPrintJob.h"
+
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+
+extern "C" Q_DECL_EXPORT void rvPrintSetupSheet(const rv::SheetPrintJob* job,
+                                                rv::SheetPrintOutcome* outcome) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    printer.setDocName(job->documentName);
+    if (job->answer) {
+        if (job->answer->isEmpty()) {
+            *outcome = rv::SheetPrintOutcome::Cancelled;
+            return;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*job->answer);
+    } else {
+        QPrintDialog dialog(&printer, job->parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            *outcome = rv::SheetPrintOutcome::Cancelled;
+            return;
+        }
+    }
+    const bool painted = job->paint(printer);
+    *outcome = painted && printer.printerState() != QPrinter::Error ? rv::SheetPrintOutcome::Printed
+                                                                    : rv::SheetPrintOutcome::Failed;
+}
