@@ -17,7 +17,8 @@ PrintSetupSheetEntry loadPrintModule(QString* reason) {
     const QString folder = QStringLiteral(RV_PRINT_MODULE_FOLDER);
     QStringList tried;
     for (const QString& candidate :
-         {program.filePath(QStringLiteral("../") + folder), program.filePath(folder)}) {
+         {QDir::cleanPath(program.filePath(QStringLiteral("../") + folder)),
+          QDir::cleanPath(program.filePath(folder))}) {
         QLibrary module(QDir(candidate).filePath(QStringLiteral("rvprint")));
         if (module.load()) {
             entry = reinterpret_cast<PrintSetupSheetEntry>(module.resolve(printSetupSheetSymbol));
