@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,7 @@ namespace rv {
 struct SheetPrintJob {
     QWidget* parent = nullptr;
     QString documentName;
+    QPageLayout pageLayout;
     // Set by the tests instead of the dialog: empty cancels, a path prints
     // to a PDF file there.
     std::optional<QString> answer;

@@ -1,15 +1,13 @@
 // The print module: the only code that links Qt's print support.
 #include "print/SheetPrintJob.h"
 
-#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
 extern "C" Q_DECL_EXPORT void rvPrintSetupSheet(const rv::SheetPrintJob* job,
                                                 rv::SheetPrintOutcome* outcome) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    printer.setPageLayout(job->pageLayout);
     printer.setDocName(job->documentName);
     if (job->answer) {
         if (job->answer->isEmpty()) {

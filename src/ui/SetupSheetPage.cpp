@@ -379,14 +379,18 @@ SheetFit paintSetupSheet(QPagedPaintDevice& device, const SetupSheet& sheet) {
     return fit;
 }
 
+QPageLayout setupSheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
+                       QPageLayout::Millimeter);
+}
+
 QByteArray setupSheetPdf(const SetupSheet& sheet, SheetFit* fit) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        writer.setPageLayout(setupSheetPageLayout());
         writer.setResolution(600);
         writer.setTitle(sheet.title);
         writer.setCreator(sheet.title);

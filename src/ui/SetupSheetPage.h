@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 
 class QPagedPaintDevice;
 
@@ -15,6 +16,9 @@ struct SheetFit {
     double pageHeight = 0;
     double scale = 1.0; // below 1 when the content had to shrink to fit one page
 };
+
+// The sheet's page, A4 upright with 12 mm margins, for the printer and the PDF alike.
+QPageLayout setupSheetPageLayout();
 
 // Draws the sheet on one page of the device (a printer or a PDF writer),
 // inside its margins.

@@ -29,6 +29,7 @@ void SheetCommands::printSheet() {
     SheetPrintJob job;
     job.parent = window_;
     job.documentName = QFileInfo(setup_.currentFileName).fileName();
+    job.pageLayout = setupSheetPageLayout();
     job.answer = PrintDialog::takeAnswer();
     job.paint = [this](QPagedPaintDevice& page) {
         return paintSetupSheet(page, setupSheet(setup_, texts_.language, QDate::currentDate()))
