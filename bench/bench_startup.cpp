@@ -168,7 +168,7 @@ int measureStartup() {
     row("program", 0);
     row("bare window", 1);
     row("one label", 2);
-    std::printf("  ratio of the medians: time %.2f (target <= 1.3), memory %.2f (target <= 1.3)\n",
+    std::printf("  ratio of the medians: time %.3f (target <= 1.3), memory %.3f (target <= 1.3)\n",
                 timeOf[0].median / timeOf[1].median, memoryOf[0].median / memoryOf[1].median);
     std::printf("  the bare window with one line of text alone: time %.2f, memory %.2f\n",
                 timeOf[2].median / timeOf[1].median, memoryOf[2].median / memoryOf[1].median);
