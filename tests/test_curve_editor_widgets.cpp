@@ -1,13 +1,11 @@
-#include "files/SetupRecord.h"
 #include "model/CurveEditor.h"
 #include "model/CurveGeometry.h"
-#include "model/CurveTools.h"
 #include "model/Setup.h"
+#include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
 #include "ui/CurveDisplay.h"
 #include "ui/CurvePicture.h"
 #include "ui/CurveSelectionFrame.h"
-#include "ui/Dialogs.h"
 #include "ui/FlightPhasePanel.h"
 #include "ui/GeneralPage.h"
 
@@ -15,9 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -25,69 +21,12 @@ using namespace rv;
 using curvetest::cursorY;
 using curvetest::xOf;
 
-namespace {
-constexpr QRgb Red = 0xFF0000;
-constexpr QRgb Blue = 0x0000DC;
-constexpr QRgb Green = 0x00C000;
-} // namespace
-
 // The curve editor driven through page 1's real widgets.
-class TestCurveEditorWidgets : public QObject {
+class TestCurveEditorWidgets : public QObject, CurvePageFixture {
     Q_OBJECT
 
-    Setup set;
-    std::unique_ptr<GeneralPage> page;
-    std::unique_ptr<QWidget> speedFrame;
-    CurvePicture* pic = nullptr;
-
-    template <typename T = QWidget> T* child(const QString& name) const {
-        auto* found = page->findChild<T*>(name);
-        Q_ASSERT(found);
-        return found;
-    }
-    QString text(const char* label) const { return child<QLabel>(QLatin1String(label))->text(); }
-    void hover(int column, int value) { curvetest::move(pic, {xOf(column), cursorY(value)}); }
-    // A widget position in a grabbed image, which may hold more pixels on a high-DPI screen.
-    static QPoint imagePoint(const QImage& image, QPointF widgetPoint) {
-        return (widgetPoint * image.devicePixelRatio()).toPoint();
-    }
-    // Colour of a dot: its purest pixel, since the segments over it blend in black
-    // and its antialiased edge blends in white.
-    QRgb dotColour(int column, int value) const {
-        const QImage image = pic->grab().toImage();
-        const QPoint centre =
-            imagePoint(image, pic->toPixel({xOf(column), CurveGeometry::valueY(value)}));
-        QColor best(Qt::white);
-        for (int dx = -2; dx <= 1; ++dx) {
-            for (int dy = -2; dy <= 1; ++dy) {
-                const QColor colour = image.pixelColor(centre + QPoint(dx, dy));
-                if (colour.hsvSaturation() * 256 + colour.value() >
-                    best.hsvSaturation() * 256 + best.value()) {
-                    best = colour;
-                }
-            }
-        }
-        return best.rgb() & 0xFFFFFF;
-    }
-
 private Q_SLOTS:
-    void init() {
-        set = Setup{};
-        set.pitchMode = 1;
-        for (char letter : CurveSet::SendOrder) {
-            set.curves.byLetter(letter) = curvetest::ramp(50, 10); // 50 .. 150
-        }
-        page = std::make_unique<GeneralPage>(set);
-        speedFrame = std::make_unique<QWidget>();
-        page->setSpeedFrame(speedFrame.get());
-        pic = child<CurvePicture>(QStringLiteral("Pic1"));
-        // Whole pixels map to whole logical units: 5 units a pixel.
-        pic->setFixedSize(640, 640);
-        page->resize(1000, 900);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-        page->showCurves();
-    }
+    void init() { openPage(); }
 
     void cursorPositionsPickColumnsAndValues() {
         curvetest::move(pic, {250, cursorY(100)});
@@ -321,132 +260,6 @@ private Q_SLOTS:
         for (int i : {1, 4, 5}) {
             QVERIFY(child(QStringLiteral("Kurvenauswahl_%1").arg(i))->isVisible());
         }
-    }
-
-    // The point fields: a typed value moves the point, in the picture, the
-    // read-out and the saved record; a cleared field removes it; what cannot
-    // be taken is refused as it is typed or named in a message.
-    void typingAPointValueMovesThePointAndTheSavedBytes() {
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-        QCOMPARE(text("CurveTitle"), QStringLiteral("Pitch Curve, Hover"));
-        auto* field3 = child<QLineEdit>(QStringLiteral("CurvePoint_3"));
-        QCOMPARE(field3->text(), QStringLiteral("-20")); // stored 80
-        QCOMPARE(QAccessible::queryAccessibleInterface(field3)->text(QAccessible::Name),
-                 QStringLiteral("Point 3"));
-        const auto type = [](QLineEdit* field, const QString& typed, Qt::Key confirm) {
-            field->setFocus();
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, typed);
-            QTest::keyClick(field, confirm);
-        };
-        type(field3, QStringLiteral("-37"), Qt::Key_Return);
-        QCOMPARE(set.curves.byLetter('A')[3], 63);
-        QCOMPARE(text("IstValue"), QStringLiteral("-37"));
-        QCOMPARE(dotColour(3, 63), Green);
-        const QByteArray record = recordOf(set);
-        constexpr int PitchCurve = 115; // offset of curve A in the record
-        QCOMPARE(record.mid(PitchCurve + 2 * 3, 2), QByteArray("\x3F\x00", 2));
-
-        auto* field7 = child<QLineEdit>(QStringLiteral("CurvePoint_7"));
-        type(field7, QString(), Qt::Key_Tab); // leaving the field confirms too
-        QCOMPARE(set.curves.byLetter('A')[7], RemovedPoint);
-        QCOMPARE(recordOf(set).mid(PitchCurve + 2 * 7, 2), QByteArray("\xFF\xFF", 2));
-        QVERIFY(MessageBox::history().isEmpty());
-
-        // 150 is beyond the axis: refused whole, never taken as the 15 its
-        // first digits make.
-        type(field3, QStringLiteral("150"), Qt::Key_Return);
-        QCOMPARE(set.curves.byLetter('A')[3], 63);
-        QCOMPARE(field3->text(), QStringLiteral("-37"));
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("150 is outside -100..100; nothing written."));
-        type(field3, QStringLiteral("1500"), Qt::Key_Return); // a fourth digit is refused as typed
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("150 is outside -100..100; nothing written."));
-        MessageBox::clearHistory();
-
-        auto* field5 = child<QLineEdit>(QStringLiteral("CurvePoint_5"));
-        const Curve before = set.curves.byLetter('A');
-        type(field5, QString(), Qt::Key_Return);
-        QCOMPARE(set.curves.byLetter('A'), before);
-        QCOMPARE(field5->text(), QStringLiteral("0")); // shows the point again
-        QCOMPARE(MessageBox::history().size(), 1);
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Points 0, 5 and 10 cannot be removed."));
-
-        // The fields follow the mouse as well, and another phase renames the picture.
-        hover(4, 170);
-        QTest::mouseClick(pic, Qt::LeftButton, {}, pic->toPixel({xOf(4), cursorY(170)}).toPoint());
-        QCOMPARE(child<QLineEdit>(QStringLiteral("CurvePoint_4"))->text(), QStringLiteral("70"));
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Acro")), Qt::LeftButton);
-        QCOMPARE(text("CurveTitle"), QStringLiteral("Pitch Curve, Acro"));
-        QCOMPARE(field3->text(), QStringLiteral("-20"));
-    }
-
-    // The acro curve behind the hover one, redrawn when a copy changes it.
-    void theOtherPhaseShowsFaintlyAndFollowsACopy() {
-        set.curves.byLetter('a') = CurveTools::flat(180);
-        const QPointF between = pic->toPixel({(xOf(2) + xOf(3)) / 2, CurveGeometry::valueY(180)});
-        const auto pixelThere = [&] {
-            const QImage image = pic->grab().toImage();
-            return image.pixelColor(imagePoint(image, between));
-        };
-        const QColor faint = pixelThere();
-        QVERIFY(faint != Qt::white);
-        QVERIFY(faint.blue() > faint.red()); // faint blue, not the black of the curve
-        QVERIFY(page->curveEditor().copyCurve(Hover));
-        QCOMPARE(pixelThere(), QColor(Qt::white));
-
-        // While a point is dragged the background comes from a pixmap: it follows too.
-        set.curves.byLetter('a') = CurveTools::flat(180);
-        curvetest::move(pic, {xOf(8), cursorY(120)}, Qt::LeftButton);
-        QCOMPARE(pixelThere(), faint);
-        QVERIFY(page->curveEditor().copyCurve(Hover));
-        QCOMPARE(pixelThere(), QColor(Qt::white));
-        curvetest::release(pic, {xOf(8), cursorY(120)}, Qt::LeftButton);
-    }
-
-    // A tool asks in the curve's own units, offers the middle point and is
-    // one edit; an answer it cannot take changes nothing and says why.
-    void curveToolsAskInShownUnitsAndRefuseWhatTheyCannotTake() {
-        MessageBox::setTestMode(true);
-        MessageBox::clearHistory();
-        InputPrompt::clearHistory();
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Kurvenauswahl_4")), Qt::LeftButton);
-        auto* tools = child<QPushButton>(QStringLiteral("CurveTools"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(tools)->text(QAccessible::Name),
-                 QStringLiteral("Curve tools"));
-        Q_EMIT tools->menu()->aboutToShow(); // what opening it does
-        const auto entry = [&](const char* name) {
-            return tools->menu()->findChild<QAction*>(QLatin1String(name));
-        };
-        QVERIFY(entry("CurveHoverToAcro")->isEnabled());
-
-        InputPrompt::setNextAnswer(QStringLiteral("62"));
-        entry("CurveFlat")->trigger();
-        QCOMPARE(InputPrompt::history().last().defaultText, QStringLiteral("0")); // stored 100
-        QCOMPARE(InputPrompt::history().last().label,
-                 QStringLiteral("Value of every point (-125..125):"));
-        QCOMPARE(set.curves.byLetter('N'), CurveTools::flat(150)); // shown as 62
-        QCOMPARE(child<QLineEdit>(QStringLiteral("CurvePoint_5"))->text(), QStringLiteral("62"));
-
-        for (const char* answer : {"abc", "126"}) {
-            InputPrompt::setNextAnswer(QString::fromLatin1(answer));
-            entry("CurveV")->trigger();
-        }
-        InputPrompt::setNextAnswer(QStringLiteral("101"));
-        entry("CurveExpo")->trigger();
-        QCOMPARE(set.curves.byLetter('N'), CurveTools::flat(150));
-        QCOMPARE(MessageBox::history().size(), 3);
-        QCOMPARE(MessageBox::history().at(1).text,
-                 QStringLiteral("126 is outside -125..125; nothing written."));
-
-        set.pitchMode = 0; // one phase only: nothing to copy to
-        Q_EMIT tools->menu()->aboutToShow();
-        QVERIFY(!entry("CurveAcroToHover")->isEnabled());
     }
 
     void controlsAreNamedForScreenReaders() {
