@@ -1,144 +1,26 @@
 #include "files/SetupRecord.h"
-#include "files/TransferHistory.h"
-#include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
-#include "model/Setup.h"
-#include "support/link_PseudoTerminal.h"
-#include "ui/DeviceCommands.h"
+#include "support/transfer_Rig.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 
 using namespace rv;
-using rv::test::PseudoTerminal;
-
-namespace {
-
-// The stream written out block by block as the unit expects it, independent
-// of how the program plans its blocks.
-QByteArray expectedStream(const ParameterImage& image, const CurveSet& curves, bool withChannels) {
-    QList<QList<int>> blocks;
-    for (int first : {0, 11, 21, 31}) {
-        QList<int> block;
-        for (int i = first; i <= (first == 0 ? 10 : first + 9); ++i) {
-            block.append(i);
-        }
-        blocks.append(block);
-    }
-    blocks.append({41, 42, 43, 44, 45, 46, 47, 48});
-    if (withChannels) {
-        blocks.last().append(50);
-        blocks.append({51, 52, 53, 54, 55, 56, 57, 58});
-    }
-    QByteArray text;
-    for (const auto& block : blocks) {
-        for (int i : block) {
-            text += "P" + QByteArray::number(i) + ";" + QByteArray::number(image.at(i));
-        }
-        text += "E";
-    }
-    for (char letter : QByteArrayLiteral("MTAGNRtagnr")) {
-        const Curve send = FillCurveGaps(curves.byLetter(letter));
-        for (int p = 0; p < 11; ++p) {
-            text += letter + QByteArray::number(p) + ";" + QByteArray::number(send[p]);
-        }
-        text += "E";
-    }
-    return text;
-}
-
-int count(const QByteArray& text, const char* pattern) {
-    return static_cast<int>(QString::fromLatin1(text).count(QRegularExpression(pattern)));
-}
-
-} // namespace
+using namespace rv::test;
 
 class TestTransfer : public QObject {
     Q_OBJECT
-    rv::test::TemporarySettings settings_;
+    TemporarySettings settings_;
     Setup set_;
     MessageTexts texts_;
 
-    void fillSet() {
-        set_ = Setup{};
-        for (int i = 0; i < ParameterImage::Size; ++i) {
-            set_.image.set(i, static_cast<std::uint8_t>((i * 37 + 5) % 256));
-        }
-        set_.image.set(10, 7);
-        // Within the unit's ranges where it has one narrower than a byte.
-        const QList<std::pair<int, int>> limited{
-            {2, 15},   {3, 5},  {6, 123},  {7, 150}, {13, 20}, {18, 90}, {29, 1}, {32, 1}, {35, 1},
-            {36, 255}, {37, 1}, {38, 100}, {39, 60}, {40, 1},  {41, 1},  {42, 2}, {48, 1}};
-        for (const auto& [index, value] : limited) {
-            set_.image.set(index, static_cast<std::uint8_t>(value));
-        }
-        for (int row = 0; row < ChannelAssignment::Rows; ++row) {
-            set_.image.set(Index::FirstChannel + row, channelByte(row % 2 == 1, 9 - row));
-        }
-        int letterNo = 0;
-        for (char letter : CurveSet::SendOrder) {
-            Curve& curve = set_.curves.byLetter(letter);
-            for (int p = 0; p < 11; ++p) {
-                curve[p] = static_cast<std::int16_t>((letterNo * 13 + p * 17) % 201);
-            }
-            ++letterNo;
-        }
-        // A hover throttle curve with removed points, and a point left at -1.
-        set_.curves.byLetter('G') = Curve{0, -1, -1, 30, 40, 100, -1, -1, -1, -1, 200};
-        set_.curves.byLetter('T')[10] = -1;
-        // The entries the window keeps in fields of their own.
-        const ParameterImage& image = set_.image;
-        set_.hoverToAcroTenths = image.at(2);
-        set_.acroToHoverTenths = image.at(3);
-        set_.hoverSpeedRpm = image.at(6) * 10;
-        set_.acroSpeedRpm = image.at(7) * 10;
-        set_.servoInverters = {image.at(35), image.at(36), image.at(37)};
-        set_.pitchPart = image.at(38);
-        set_.cyclicPart = image.at(39);
-        set_.speedMode = image.at(41);
-        set_.swashplateType = image.at(42);
-        set_.pitchMode = 0;
-        set_.channels.channel = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-        set_.channels.reversed[4] = true;
-    }
-
-    struct Rig {
-        std::unique_ptr<PseudoTerminal> pty = std::make_unique<PseudoTerminal>();
-        SerialLink link;
-        std::unique_ptr<DeviceCommands> commands;
-        QTemporaryDir historyDir;
-        QString historyFolder() const { return historyDir.filePath(QStringLiteral("sent")); }
-        TransferHistoryListing history() const { return TransferHistory(historyFolder()).list(); }
-    };
-
-    std::unique_ptr<Rig> makeRig() {
-        auto rig = std::make_unique<Rig>();
-        rv::test::namePortDevice(1, rig->pty->slavePath());
-        rig->commands = std::make_unique<DeviceCommands>(set_, rig->link, texts_, nullptr);
-        rig->commands->setHistoryFolder(rig->historyFolder());
-        return rig;
-    }
-
-    // A command returns once its blocks are under way; this waits for its end.
-    static void runToEnd(DeviceCommands& commands, void (DeviceCommands::*command)()) {
-        (commands.*command)();
-        QTRY_VERIFY_WITH_TIMEOUT(!commands.isBusy(), 10000);
-    }
-
-    static QByteArray settle(const PseudoTerminal& pty, int expected) {
-        pty.waitForBytes(expected, 2000);
-        QTest::qWait(30);
-        return pty.received();
-    }
+    std::unique_ptr<TransferRig> makeRig() { return std::make_unique<TransferRig>(set_, texts_); }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -148,7 +30,7 @@ private Q_SLOTS:
 
     void init() {
         MessageBox::clearHistory();
-        fillSet();
+        set_ = distinctTransferSetup();
     }
 
     void streamHasTheBlocksAndCommandsTheUnitExpects() {
@@ -156,11 +38,11 @@ private Q_SLOTS:
         const QByteArray no = TransferProtocol::transferText(set_.image, set_.curves, false);
         QCOMPARE(yes, expectedStream(set_.image, set_.curves, true));
         QCOMPARE(no, expectedStream(set_.image, set_.curves, false));
-        QCOMPARE(count(yes, "P\\d+;"), 58);
-        QCOMPARE(count(no, "P\\d+;"), 49);
-        QCOMPARE(count(yes, "[MTAGNRtagnr]\\d+;"), 121);
-        QCOMPARE(count(yes, "E"), 17);
-        QCOMPARE(count(no, "E"), 16);
+        QCOMPARE(countMatches(yes, "P\\d+;"), 58);
+        QCOMPARE(countMatches(no, "P\\d+;"), 49);
+        QCOMPARE(countMatches(yes, "[MTAGNRtagnr]\\d+;"), 121);
+        QCOMPARE(countMatches(yes, "E"), 17);
+        QCOMPARE(countMatches(no, "E"), 16);
         QVERIFY(!yes.contains("P49;"));
         QVERIFY(!no.contains("P50;") && !no.contains("P58;"));
         QVERIFY(yes.contains("P9;" + QByteArray::number(set_.image.at(9)) + "P10;7EP11;"));
@@ -446,7 +328,7 @@ private Q_SLOTS:
                 if (done == 3) {
                     QElapsedTimer waited;
                     waited.start();
-                    while (count(rig->pty->received(), "E") < 3 && waited.elapsed() < 2000) {
+                    while (countMatches(rig->pty->received(), "E") < 3 && waited.elapsed() < 2000) {
                         QThread::msleep(2);
                     }
                     rig->pty->unplug();
@@ -468,7 +350,7 @@ private Q_SLOTS:
         QCOMPARE(broken.entries.size(), 1);
         QVERIFY(broken.entries[0].isPartial());
         QCOMPARE(broken.entries[0].blocksPlanned, 17);
-        QCOMPARE(broken.entries[0].blocksArrived, count(rig->pty->received(), "E"));
+        QCOMPARE(broken.entries[0].blocksArrived, countMatches(rig->pty->received(), "E"));
         QCOMPARE(broken.entries[0].blocksArrived, 3);
         QVERIFY(rig->commands->lastTransfer()->partial);
         // The unit now holds part of the set: storing it asks first.
