@@ -2,25 +2,16 @@
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
-#include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/TextTable.h"
 
 #include "model/ParameterImage.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QDirIterator>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLibraryInfo>
 #include <QMenu>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -30,12 +21,6 @@ using namespace rv;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-
-    static void startWithNeutralFile(WindowFixture& fx, const QString& language) {
-        fx.writeFile(QStringLiteral("Default.rvc"), encodeRecord(neutralSetup()));
-        fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), language);
-        fx.start();
-    }
 
     static QList<QWidget*> visiblePages(MainWindow& window) {
         QList<QWidget*> visible;
@@ -78,140 +63,9 @@ class TestMainWindow : public QObject {
     }
 
 private Q_SLOTS:
-    void firstStartWritesDefaultsAsksAndRemembers() {
-        WindowFixture fx;
-        InputPrompt::setNextAnswer(QStringLiteral("2"));
-        MainWindow& window = fx.start();
-        QCOMPARE(InputPrompt::history().size(), 1);
-        QCOMPARE(InputPrompt::history().first().title,
-                 QStringLiteral("Sprache - Language - Langue"));
-        QCOMPARE(InputPrompt::history().first().label,
-                 QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Francais"));
-        QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("1"));
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("1"));
-        QCOMPARE(window.language(), 1);
-        // No Default.rvc here: the pilot gets a copy of the shipped neutral setup to save.
-        const QString copy = fx.path(QStringLiteral("Documents/Rotavionix Control/Default.rvc"));
-        QCOMPARE(fx.setting(QStringLiteral("LastFile")), copy);
-        QCOMPARE(window.setup().currentFileName, copy);
-        QVERIFY(window.windowTitle().contains(QStringLiteral("...\\Default.rvc")));
-        QVERIFY(MessageBox::history().isEmpty());
-        QCOMPARE(window.setup().storedComment, neutralSetup().storedComment);
-        QVERIFY(!window.setup().changed);
-        QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("cbDownload"))->text(),
-                 QStringLiteral("Send data to Rotavionix"));
-        fx.stop();
-
-        InputPrompt::clearHistory();
-        fx.start();
-        QCOMPARE(InputPrompt::history().size(), 0);
-        QCOMPARE(fx.window().setup().currentFileName, copy);
-        QVERIFY(MessageBox::history().isEmpty());
-    }
-
-    void firstStartInsistsOnALanguage() {
-        WindowFixture fx;
-        InputPrompt::setNextAnswer(QStringLiteral("5"));
-        InputPrompt::setNextAnswer(QStringLiteral("x"));
-        InputPrompt::setNextAnswer(std::nullopt); // cancel means German
-        MainWindow& window = fx.start();
-        QCOMPARE(InputPrompt::history().size(), 3);
-        QCOMPARE(window.language(), 0);
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
-    }
-
-    void everyTextOfTheTableHasItsControl() {
-        for (int language : {German, English, French}) {
-            WindowFixture fx;
-            startWithNeutralFile(fx, QString::number(language));
-            const AppliedTexts applied = applyTexts(&fx.window(), language);
-            QVERIFY2(applied.missingTargets.isEmpty(),
-                     qPrintable(applied.missingTargets.join(QLatin1Char(' '))));
-        }
-    }
-
-    void captionInEachLanguage() {
-        const char* expected[] = {"Rotavionix Control    ...\\Default.rvc     Version:  4. 0. 0",
-                                  "Rotavionix Control   ...\\Default.rvc     Version:  4. 0. 0",
-                                  "Rotavionix Control   ...\\Default.rvc     Version:  4. 0. 0"};
-        for (int language : {German, English, French}) {
-            WindowFixture fx;
-            startWithNeutralFile(fx, QString::number(language));
-            QCOMPARE(fx.window().windowTitle(), QString::fromLatin1(expected[language]));
-            QVERIFY(MessageBox::history().isEmpty());
-        }
-    }
-
-    // The program's own messages (error details and the like) and Qt's follow the language.
-    void ownMessagesFollowTheLanguage() {
-        const char* expected[] = {"Der Port wird bereits benutzt.", "The port is in use.",
-                                  "Le port est déjà utilisé."};
-        for (int language : {German, English, French}) {
-            WindowFixture fx;
-            startWithNeutralFile(fx, QString::number(language));
-            QCOMPARE(QCoreApplication::translate("rv::SerialLink", "The port is in use."),
-                     QString::fromUtf8(expected[language]));
-            QCOMPARE(QCoreApplication::translate("rv::FileCommands", "Not one of ours."),
-                     QStringLiteral("Not one of ours."));
-        }
-        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                          QStringLiteral("/qtbase_de.qm"))) {
-            WindowFixture fx;
-            startWithNeutralFile(fx, QString::number(German));
-            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
-        }
-    }
-
-    // Every text the program passes to tr() has its German and French, with the same
-    // placeholders.
-    void everyOwnMessageIsTranslated() {
-        QSet<QString> used;
-        const QRegularExpression call(QStringLiteral("(?:\\btr\\(|\\btranslate\\(\\s*\"[^\"]*\"\\s*"
-                                                     ",)\\s*((?:\"(?:[^\"\\\\]|\\\\.)*\"\\s*)+)"));
-        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
-        QDirIterator files(QStringLiteral(RV_SOURCE_DIR "/src"), {QStringLiteral("*.cpp")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString code = QString::fromUtf8(file.readAll());
-            for (auto calls = call.globalMatch(code); calls.hasNext();) {
-                QString text;
-                for (auto parts = literal.globalMatch(calls.next().captured(1)); parts.hasNext();) {
-                    text += parts.next().captured(1);
-                }
-                text.replace(QStringLiteral("\\\""), QStringLiteral("\""));
-                used << text;
-            }
-        }
-        QVERIFY(used.size() >= 10);
-        const QStringList known = ProgramTranslator::sourceTexts();
-        const QRegularExpression placeholder(QStringLiteral("%\\d"));
-        const auto placeholders = [&placeholder](const QString& text) {
-            QStringList found;
-            for (auto it = placeholder.globalMatch(text); it.hasNext();) {
-                found << it.next().captured();
-            }
-            found.sort();
-            return found;
-        };
-        for (const QString& text : used) {
-            QVERIFY2(known.contains(text), qPrintable(QStringLiteral("no translation: ") + text));
-        }
-        for (const QString& text : known) {
-            QVERIFY2(used.contains(text), qPrintable(QStringLiteral("not used: ") + text));
-            for (int language : {German, French}) {
-                const QString translated =
-                    ProgramTranslator(language).translate("", text.toUtf8().constData());
-                QVERIFY(!translated.isEmpty());
-                QCOMPARE(placeholders(translated), placeholders(text));
-            }
-        }
-    }
-
     void tabsShowExactlyOnePage() {
         WindowFixture fx;
-        startWithNeutralFile(fx, QStringLiteral("1"));
+        fx.startWith(encodeRecord(neutralSetup()), QStringLiteral("1"));
         MainWindow& window = fx.window();
         window.show();
         QCOMPARE(visiblePages(window).size(), 1);
@@ -272,60 +126,9 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Kurvenauswahl_0"));
     }
 
-    void helpFollowsTheLanguage() {
-        WindowFixture fx;
-        startWithNeutralFile(fx, QStringLiteral("0"));
-        MainWindow& window = fx.window();
-        window.openHelp();
-        InputPrompt::setNextAnswer(QStringLiteral("3"));
-        window.chooseLanguage();
-        QCOMPARE(InputPrompt::history().last().label,
-                 QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Fran\u00e7ais"));
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Ihre Auswahl wird erst nach Neustart des Programmes wirksam."));
-        window.openHelp();
-        // The window keeps its German texts until the next start.
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
-                 QStringLiteral("Hilfe"));
-        // Also the curve editor's own, built before the language was chosen.
-        QCoreApplication::processEvents();
-        auto* tools = window.findChild<QPushButton*>(QStringLiteral("CurveTools"));
-        QCOMPARE(tools->text(), QStringLiteral("Kurvenwerkzeuge"));
-        Q_EMIT tools->menu()->aboutToShow();
-        QCOMPARE(tools->menu()->actions().first()->text(), QStringLiteral("Linear"));
-        QCOMPARE(tools->menu()->actions().last()->text(),
-                 QStringLiteral("Akro-Kurve nach Schweben kopieren"));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("CurvePoint_3"))->accessibleName(),
-                 QStringLiteral("Punkt 3"));
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("CurveTitle"))->text(),
-                 QStringLiteral("Pitch-Kurve, Schweben"));
-
-        // An answer that is no language keeps the language and stores nothing.
-        const int messages = MessageBox::history().size();
-        InputPrompt::setNextAnswer(QStringLiteral("9"));
-        window.chooseLanguage();
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
-        QCOMPARE(MessageBox::history().size(), messages);
-        window.openHelp();
-
-        // Cancelling or clearing the answer is a change of mind: French stays, unannounced.
-        InputPrompt::setNextAnswer(std::nullopt);
-        window.chooseLanguage();
-        InputPrompt::setNextAnswer(QString());
-        window.chooseLanguage();
-        QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
-        QCOMPARE(MessageBox::history().size(), messages);
-        window.openHelp();
-        QCOMPARE(
-            fx.openedDocuments,
-            (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),
-                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_F.PDF")}));
-    }
-
     void controlsAreNamedForScreenReaders() {
         WindowFixture fx;
-        startWithNeutralFile(fx, QStringLiteral("1"));
+        fx.startWith(encodeRecord(neutralSetup()), QStringLiteral("1"));
         MainWindow& window = fx.window();
         auto name = [&](const char* object) {
             return window.findChild<QWidget*>(QString::fromUtf8(object))->accessibleName();
@@ -343,7 +146,7 @@ private Q_SLOTS:
 
         // The names follow the language of the window.
         WindowFixture german;
-        startWithNeutralFile(german, QStringLiteral("0"));
+        german.startWith(encodeRecord(neutralSetup()), QStringLiteral("0"));
         // Qt's own dialogs speak the window's language too.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         auto germanName = [&](const char* object) {
@@ -438,7 +241,7 @@ private Q_SLOTS:
         const char* languages[] = {"de", "en", "fr"};
         for (int language : {German, English, French}) {
             WindowFixture fx;
-            startWithNeutralFile(fx, QString::number(language));
+            fx.startWith(encodeRecord(neutralSetup()), QString::number(language));
             MainWindow& window = fx.window();
             window.show();
             window.findChild<QAbstractButton*>(QStringLiteral("ReglerMode"))->setChecked(true);

@@ -95,9 +95,9 @@ void WindowFixture::stop() {
     }
 }
 
-rv::MainWindow& WindowFixture::startWith(const QByteArray& record) {
+rv::MainWindow& WindowFixture::startWith(const QByteArray& record, const QString& language) {
     writeFile(QStringLiteral("Default.rvc"), record);
-    writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("1"));
+    writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), language);
     return start();
 }
 

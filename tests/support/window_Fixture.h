@@ -31,8 +31,9 @@ public:
     // Creates and shows the window as the program does: the pages it does not
     // open on are built by the window itself after its first paint.
     rv::MainWindow& launch();
-    // Starts with record as Default.rvc, port 1 and English chosen.
-    rv::MainWindow& startWith(const QByteArray& record);
+    // Starts with record as Default.rvc, port 1 and the language given (English unless told).
+    rv::MainWindow& startWith(const QByteArray& record,
+                              const QString& language = QStringLiteral("1"));
     // File → Open with the dialog answered by the file `name` here.
     void openFile(const QString& name);
     rv::MainWindow& window() { return *window_; }
