@@ -2,6 +2,8 @@
 
 #include <QTranslator>
 
+#include <span>
+
 namespace rv {
 
 // The program's own messages (error details, the value editor's replies, the
@@ -21,6 +23,14 @@ public:
     static QStringList sourceTexts();
 
 private:
+    struct Translation {
+        const char* english;
+        const char* german;
+        const char* french;
+    };
+    // The table itself, in a file of its own.
+    static std::span<const Translation> table();
+
     int language_;
 };
 
