@@ -24,8 +24,8 @@ QByteArray expectedStream(const ParameterImage& image, const CurveSet& curves, b
 // How often the regular expression pattern matches in text.
 int countMatches(const QByteArray& text, const char* pattern);
 
-// A setup whose every entry differs from its neighbours and lies within the
-// unit's ranges, with removed points and a point left at -1 in its curves.
+// A setup of varied values within the unit's ranges, so that a byte sent in the
+// wrong place shows, with removed points and a point left at -1 in its curves.
 Setup distinctTransferSetup();
 
 // One transfer's world: a pseudo-terminal named as port 1, the link, the
