@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
     clang libclang-rt-14-dev clang-tidy clang-format
     xvfb xauth fonts-dejavu-core libfontconfig-dev libxcb-damage0-dev poppler-utils
+    dpkg-dev librsvg2-bin lintian appstream desktop-file-utils man-db
 )
 
 missing=()

@@ -25,6 +25,11 @@ echo "== Release build, as ./scripts/run.sh and the package build it"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRV_BUILD_TESTS=OFF -DRV_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release -j"$jobs" --target rotavionix-control rotavionix-cli
 
+# -- The Debian package as a distribution would check it (scripts/package-check.sh).
+echo "== Debian package: lintian, AppStream, desktop entry, manual pages, install and removal"
+scripts/package-check.sh build/release
+# -- End of the package check.
+
 echo "== clang-format"
 scripts/format-check.sh
 
