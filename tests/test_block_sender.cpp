@@ -1,4 +1,5 @@
 #include "link/BlockSender.h"
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
         QVERIFY(pty.isValid());
         rv::test::namePortDevice(1, pty.slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY(link.open());
         BlockSender sender(link);
 
@@ -79,6 +81,7 @@ private Q_SLOTS:
         auto pty = std::make_unique<PseudoTerminal>();
         rv::test::namePortDevice(1, pty->slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY(link.open());
         BlockSender sender(link);
         connect(&sender, &BlockSender::blockSent, this, [&](int done) {

@@ -3,6 +3,7 @@
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
 #include "files/SetupText.h"
+#include "files/TransferHistory.h"
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
@@ -271,6 +272,11 @@ private Q_SLOTS:
                  0);
         QVERIFY(pty.waitForBytes(2, 2000));
         QCOMPARE(pty.received(), QByteArray("FE"));
+        // The store, a command of its own, is noted beside that send as a
+        // store from the window is.
+        const TransferHistoryListing listing = TransferHistory(history.path()).list();
+        QCOMPARE(listing.entries.size(), 1);
+        QCOMPARE(listing.entries.first().stores.size(), 1);
     }
 
     // A port that is not there, and a file with values the unit does not

@@ -4,6 +4,7 @@
 // saved.
 #include "files/EditHistory.h"
 #include "files/SetupRecord.h"
+#include "link/TransferProtocol.h"
 #include "model/ChannelGridLogic.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"

@@ -1,3 +1,4 @@
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
 
@@ -31,9 +32,18 @@ private Q_SLOTS:
 
     void namedDeviceWinsAndNumbersOutsideTheListHaveNone() {
         rv::test::namePortDevice(7, "/dev/ttyRV7");
-        QCOMPARE(SerialLink::deviceForPort(7), QString("/dev/ttyRV7"));
-        QVERIFY(SerialLink::deviceForPort(0).isEmpty());
-        QVERIFY(SerialLink::deviceForPort(17).isEmpty());
+        QCOMPARE(rv::portDevice(7), QString("/dev/ttyRV7"));
+        QCOMPARE(SerialLink::deviceForName("com7", rv::portDevice), QString("/dev/ttyRV7"));
+        QCOMPARE(SerialLink::deviceForName("/dev/ttyRV9", rv::portDevice), QString("/dev/ttyRV9"));
+        QVERIFY(rv::portDevice(0).isEmpty());
+        QVERIFY(rv::portDevice(17).isEmpty());
+        QVERIFY(SerialLink::deviceForName("Com17", rv::portDevice).isEmpty());
+        // The link itself reads no settings: without its owner's lookup a
+        // pinned device is not seen.
+        SerialLink link;
+        QVERIFY(link.setPortNumber(7));
+        QVERIFY(!link.open());
+        QVERIFY(!link.errorString().contains("ttyRV7"));
     }
 
     void openAppliesTheFixedLineSettings() {
@@ -41,6 +51,7 @@ private Q_SLOTS:
         QVERIFY(pty.isValid());
         rv::test::namePortDevice(1, pty.slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY2(link.open(), qPrintable(link.errorString()));
         termios line{};
         QVERIFY(pty.lineSettings(line));
@@ -56,6 +67,7 @@ private Q_SLOTS:
         PseudoTerminal pty;
         rv::test::namePortDevice(1, pty.slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY(link.open());
         QVERIFY(link.write(QString::fromUtf8("P1;2\n\r\u00e9E")));
         QVERIFY(link.close());
@@ -68,6 +80,7 @@ private Q_SLOTS:
         PseudoTerminal pty;
         rv::test::namePortDevice(1, pty.slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY(link.open());
         QByteArray bulk;
         for (int i = 0; i < 20000; ++i) {
@@ -84,6 +97,7 @@ private Q_SLOTS:
         PseudoTerminal pty;
         rv::test::namePortDevice(3, pty.slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QVERIFY(link.setPortNumber(3));
         QVERIFY(link.open());
         QVERIFY(!link.setPortNumber(5));
@@ -98,6 +112,7 @@ private Q_SLOTS:
     void missingOrBusyDeviceIsRefusedWithTheReason() {
         rv::test::namePortDevice(2, "/dev/rv-no-such-device");
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         link.setPortNumber(2);
         QVERIFY(!link.open());
         QVERIFY(link.errorString().contains("/dev/rv-no-such-device"));
@@ -135,6 +150,7 @@ private Q_SLOTS:
             }
         }
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         link.setPortNumber(3);
         const bool opened = link.open();
         if (user == 0) {
@@ -149,6 +165,7 @@ private Q_SLOTS:
         auto pty = std::make_unique<PseudoTerminal>();
         rv::test::namePortDevice(1, pty->slavePath());
         SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         QSignalSpy failed(&link, &SerialLink::failed);
         QVERIFY(link.open());
         pty->unplug();

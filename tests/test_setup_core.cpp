@@ -4,6 +4,7 @@
 // test_setup_differential with RV_WRITE_REGRESSION; 00 is data/Default.rvc).
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
+#include "link/TransferProtocol.h"
 #include "support/data_Files.h"
 
 #include <QDir>

@@ -4,14 +4,16 @@
 
 #include "files/SetupRecord.h"
 #include "files/TransferHistory.h"
-#include "link/BlockSender.h"
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "link/TransferProtocol.h"
-#include "model/SetupRangeCheck.h"
+#include "link/TransferSession.h"
 
-#include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
+
+#include <functional>
+#include <optional>
 
 namespace rv::cli {
 
@@ -30,34 +32,28 @@ QByteArray pauseLine(int milliseconds) {
     return QByteArray("\n# pause ") + QByteArray::number(milliseconds) + " ms\n";
 }
 
-// A transfer of the tool lands in the window's transfer history, but only
-// where the window has made one: the tool never creates the folder. A history
-// that cannot be written is said on standard error and fails nothing.
-void noteTransfer(const QString& file, const Setup& sent, const QDateTime& startedAt,
-                  int blocksArrived, int blockCount) {
-    const TransferHistory history;
+// The window's transfer history, but only where the window has made one:
+// the tool never creates the folder.
+std::optional<TransferHistory> windowHistory() {
+    TransferHistory history;
     if (!QFileInfo(history.folder()).isDir()) {
-        return;
+        return std::nullopt;
     }
-    const SentRecord entry{recordOf(sent), QFileInfo(file).absoluteFilePath(), startedAt,
-                           blocksArrived, blockCount};
-    QString reason;
-    if (history.add(entry, &reason).isEmpty()) {
-        note(QStringLiteral("The transfer history could not be written: %1").arg(reason));
-    }
+    return history;
 }
 
-// Opens the port a pilot named: a device, or Com1..Com16 as the window resolves it.
-bool openPort(const QString& name, SerialLink& link) {
-    const QString device = SerialLink::deviceForName(name);
+// Opens the port a pilot named for the session: a device, or Com1..Com16 as
+// the window resolves it.
+bool takePort(const QString& name, SerialLink& link, TransferSession& session) {
+    const QString device = SerialLink::deviceForName(name, portDevice);
     if (device.isEmpty()) {
         fail(name, SerialLink::tr("No serial device found for this port."));
         return false;
     }
     link.setDeviceName(device);
-    if (!link.open()) {
+    if (!session.takePort()) {
         // The link's reason starts with the device; a ComN is named beside it.
-        QString reason = link.errorString();
+        QString reason = session.errorString();
         const QString prefix = device + QStringLiteral(": ");
         if (reason.startsWith(prefix)) {
             reason.remove(0, prefix.size());
@@ -69,37 +65,29 @@ bool openPort(const QString& name, SerialLink& link) {
     return true;
 }
 
-// Sends the blocks, each followed by its pause, and closes the port; true
-// when every block arrived. Progress goes to standard error.
-bool sendBlocks(SerialLink& link, int count, const BlockSender::BlockText& text, int pauseMs,
-                int& blocksSent, QString& reason) {
-    BlockSender sender(link);
+// Runs the started command to its end; progress goes to standard error, a
+// history that cannot be written is said there too and fails nothing.
+TransferSession::Outcome runToEnd(TransferSession& session, const std::function<void()>& start) {
     QEventLoop loop;
-    bool ok = false;
-    QObject::connect(&sender, &BlockSender::blockSent, [](int done, int total) {
-        note(QStringLiteral("Sent block %1 of %2").arg(done).arg(total));
+    std::optional<TransferSession::Outcome> outcome;
+    QObject::connect(&session, &TransferSession::progress, [](int done, int total) {
+        if (done > 0) {
+            note(QStringLiteral("Sent block %1 of %2").arg(done).arg(total));
+        }
     });
-    QObject::connect(&sender, &BlockSender::finished, &loop, [&ok, &loop](bool completed) {
-        ok = completed;
-        loop.quit();
-    });
-    sender.start(count, text, pauseMs);
-    if (sender.isRunning()) {
+    QObject::connect(&session, &TransferSession::ended, &loop,
+                     [&outcome, &loop](const TransferSession::Outcome& ended) {
+                         outcome = ended;
+                         loop.quit();
+                     });
+    start();
+    if (!outcome) {
         loop.exec();
     }
-    blocksSent = sender.blocksSent();
-    reason = sender.errorString();
-    if (ok && !link.close()) {
-        ok = false;
-        reason = link.errorString();
+    if (!outcome->historyProblem.isEmpty()) {
+        note(outcome->historyProblem);
     }
-    if (!ok) {
-        link.abort();
-        if (reason.isEmpty()) {
-            reason = link.errorString();
-        }
-    }
-    return ok;
+    return *outcome;
 }
 
 } // namespace
@@ -122,57 +110,52 @@ int sendDryRun(const QString& file, const SendOptions& options) {
 }
 
 int send(const QString& file, const QString& port, const SendOptions& options) {
-    const std::optional<Setup> setup = openedSetup(file);
+    std::optional<Setup> setup = openedSetup(file);
     if (!setup) {
         return Failed;
     }
-    const ParameterImage image = collectedImage(*setup);
-    const QList<OutOfRangeValue> unexpected =
-        outOfRangeValues(image, setup->curves, options.withChannelTable);
+    setup->currentFileName = QFileInfo(file).absoluteFilePath();
+    SerialLink link;
+    TransferSession session(*setup, link);
+    const QList<OutOfRangeValue> unexpected = session.valuesOutOfRange(options.withChannelTable);
     if (!unexpected.isEmpty() && !options.sendOutOfRange) {
         return fail(file, QStringLiteral("%1 values lie outside what the Rotavionix expects; the "
                                          "window asks before sending them, "
                                          "--send-out-of-range sends them anyway.")
                               .arg(unexpected.size()));
     }
-    SerialLink link;
-    if (!openPort(port, link)) {
+    session.setHistory(windowHistory());
+    if (!takePort(port, link, session)) {
         return Failed;
     }
-    const QList<TransferProtocol::Block> plan =
-        TransferProtocol::transferPlan(options.withChannelTable);
-    int blocksSent = 0;
-    QString reason;
-    const QDateTime startedAt = QDateTime::currentDateTime();
-    const bool completed = sendBlocks(
-        link, static_cast<int>(plan.size()),
-        [&plan, &image, &setup](int block) {
-            return TransferProtocol::blockText(plan.at(block), image, setup->curves);
-        },
-        TransferProtocol::BlockPauseMs, blocksSent, reason);
-    noteTransfer(file, *setup, startedAt, blocksSent, static_cast<int>(plan.size()));
-    if (!completed) {
-        return fail(port, reason + QLatin1Char(' ') +
+    const bool withChannelTable = options.withChannelTable;
+    const TransferSession::Outcome outcome = runToEnd(
+        session, [&session, withChannelTable] { session.startTransfer(withChannelTable); });
+    if (!outcome.completed) {
+        return fail(port, outcome.reason + QLatin1Char(' ') +
                               QStringLiteral("Only %1 of %2 blocks reached the Rotavionix. Send "
                                              "again before storing.")
-                                  .arg(blocksSent)
-                                  .arg(plan.size()));
+                                  .arg(outcome.blocksArrived)
+                                  .arg(outcome.blocksPlanned));
     }
     note(QStringLiteral("All data sent to the Rotavionix."));
     return Done;
 }
 
 int store(const QString& port) {
+    Setup unknown; // the unit holds what an earlier transfer sent
     SerialLink link;
-    if (!openPort(port, link)) {
+    TransferSession session(unknown, link);
+    // Each command is a run of its own: the store belongs to the newest transfer.
+    session.setHistory(windowHistory());
+    session.followNewestHistoryEntry();
+    if (!takePort(port, link, session)) {
         return Failed;
     }
-    int blocksSent = 0;
-    QString reason;
-    if (!sendBlocks(
-            link, 1, [](int) { return TransferProtocol::storeCommand(); },
-            TransferProtocol::StorePauseMs, blocksSent, reason)) {
-        return fail(port, reason);
+    const TransferSession::Outcome outcome =
+        runToEnd(session, [&session] { session.startStore(); });
+    if (!outcome.completed) {
+        return fail(port, outcome.reason);
     }
     // The unit never answers: that it stored anything is not known here.
     note(QStringLiteral("Store command sent to the Rotavionix."));

@@ -11,8 +11,8 @@ namespace rv::RecentFiles {
 
 namespace {
 
-QString keyPath() {
-    return QStringLiteral("SOFTWARE\\VORANE\\Rotavionix Control\\RecentFiles\\");
+QString group() {
+    return QStringLiteral("RecentFiles");
 }
 QString valueName(int slot) {
     return QStringLiteral("File%1").arg(slot + 1);
@@ -29,25 +29,22 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 void write(const QStringList& list) {
-    using namespace SettingsStore;
     for (int slot = 0; slot < Capacity; ++slot) {
-        // An empty value marks a free slot: the store can write but not delete.
-        WriteRegistry(LocalMachine, keyPath(), valueName(slot), KindText,
-                      slot < list.size() ? list[slot] : QString());
+        // An empty value marks a free slot, as the file has always had it.
+        SettingsStore::write(group(), valueName(slot), slot < list.size() ? list[slot] : QString());
     }
 }
 
 } // namespace
 
 QStringList read() {
-    using namespace SettingsStore;
     QStringList list;
     for (int slot = 0; slot < Capacity; ++slot) {
-        const QString path = ReadRegistry(LocalMachine, keyPath(), valueName(slot));
+        const QString path = SettingsStore::read(group(), valueName(slot));
         const bool repeated =
             std::any_of(list.cbegin(), list.cend(),
                         [&path](const QString& entry) { return sameFile(entry, path); });
-        if (!path.isEmpty() && path != notFound() && !repeated) {
+        if (!path.isEmpty() && path != SettingsStore::notFound() && !repeated) {
             list.append(path);
         }
     }

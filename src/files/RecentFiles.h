@@ -6,8 +6,7 @@
 namespace rv {
 
 // The files last opened or saved, newest first, kept beside the startup
-// settings in a group of their own ("RecentFiles", values "File1".."File8";
-// on Windows the registry key of that name next to "Startup").
+// settings in a group of their own ("RecentFiles", values "File1".."File8").
 namespace RecentFiles {
 
 constexpr int Capacity = 8;

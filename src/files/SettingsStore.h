@@ -1,47 +1,46 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
-#include <cstdint>
 #include <memory>
 
 class QSettings;
 
 namespace rv {
 
-// The three settings that outlive a run ("ComPort", "LastFile", "Language").
-// On Windows they live in the registry below HKEY_LOCAL_MACHINE; elsewhere in
-// the INI file QSettings(IniFormat, UserScope, "VORANE", "Rotavionix Control"),
-// group "Startup". Neither operation ever fails towards its caller.
+// The settings that outlive a run: QSettings for maker "VORANE" and product
+// "Rotavionix Control". On Windows they are the user's own, below
+// HKEY_CURRENT_USER\SOFTWARE\VORANE\Rotavionix Control; elsewhere the INI
+// file QSettings(IniFormat, UserScope, "VORANE", "Rotavionix Control").
+// Every value is kept as text. Neither reading nor writing ever fails
+// towards its caller: a store that cannot be written simply forgets.
 namespace SettingsStore {
 
-constexpr std::uint32_t LocalMachine = 0x80000002u; // the registry root the program names
-constexpr int KindText = 1;                         // REG_SZ
-constexpr int KindNumber = 4;                       // REG_DWORD
-
-// "SOFTWARE\VORANE\Rotavionix Control\Startup\" (with the trailing backslash).
-QString startupKeyPath();
-// What ReadRegistry returns for anything it cannot read.
+// What read() returns for a value that is missing or not one plain text.
 QString notFound();
 
-// The stored text, or exactly "Not Found" (missing, unreadable, longer than 2,047 characters).
-QString ReadRegistry(std::uint32_t root, const QString& keyPath, const QString& valueName);
-// Stores the value as text (kind 1) or as a 32-bit number (kind 4); failures are ignored.
-void WriteRegistry(std::uint32_t root, const QString& keyPath, const QString& valueName, int kind,
-                   const QVariant& value);
+// A value of a group ("Startup", "RecentFiles"), or notFound(). On Windows a
+// value the user's store lacks but an older installation left below
+// HKEY_LOCAL_MACHINE is taken over into the user's store on this first read.
+QString read(const QString& group, const QString& name);
+// Stores the text and puts it on disk at once; storing the stored text again
+// writes nothing.
+void write(const QString& group, const QString& name, const QString& text);
 
-// Short forms for the startup key.
-QString read(const QString& valueName);
-void write(const QString& valueName, const QVariant& value);
+// The group "Startup": "ComPort", "LastFile", "Language".
+QString read(const QString& name);
+void write(const QString& name, const QString& text);
+
+// The device a pilot pinned to port number 1..16 (group "Ports", "Com1"..
+// "Com16"), or "" when that number follows the system's list.
+QString pinnedDevice(int portNumber);
 
 // Names the running program as the maker and product the settings file, the
 // data folder (the transfer history) and the version are kept under, so that
 // the window and the command-line tool find the same ones.
 void nameApplication();
 
-// The QSettings object behind the store (callers use other groups of the same
-// file, for example "Ports").
+// The QSettings object behind the store.
 std::unique_ptr<QSettings> open();
 
 } // namespace SettingsStore

@@ -1,7 +1,6 @@
 #include "files/SetupRecord.h"
 
 #include "files/ParameterRecord.h"
-#include "link/TransferProtocol.h"
 #include "model/FlightPhaseValues.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"
@@ -175,17 +174,6 @@ Setup savedSetup(const Setup& setup) {
 bool hasUnsavedChanges(const Setup& setup) {
     return !collectedImage(setup).unitEntriesEqual(setup.referenceImage) ||
            commentBoxDiffers(setup) || setup.changed;
-}
-
-QByteArray transferStream(const Setup& setup, bool withChannelTable) {
-    return TransferProtocol::transferText(collectedImage(setup), setup.curves, withChannelTable);
-}
-
-Setup transferredSetup(const Setup& setup) {
-    Setup sent = setup;
-    collectImage(sent);
-    TransferProtocol::rewriteChannelEntries(sent.image, sent.channels);
-    return sent;
 }
 
 } // namespace rv

@@ -55,11 +55,4 @@ Setup savedSetup(const Setup& setup);
 // last load or save did, or an edit was made that the comparison cannot see.
 bool hasUnsavedChanges(const Setup& setup);
 
-// The command stream a transfer sends (without its pauses).
-QByteArray transferStream(const Setup& setup, bool withChannelTable);
-
-// The setup after a completed transfer: collected, and entries 54..58 taken
-// from the channel rows whatever the heli type.
-Setup transferredSetup(const Setup& setup);
-
 } // namespace rv

@@ -1,16 +1,14 @@
 #include "link/SerialLink.h"
 
-#include "files/SettingsStore.h"
-
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -86,18 +84,16 @@ QStringList SerialLink::orderDevices(QStringList devices) {
     return devices;
 }
 
-QString SerialLink::deviceForPort(int portNumber) {
+QString SerialLink::deviceForPort(int portNumber, const QString& pinnedDevice) {
     if (portNumber < FirstPort || portNumber > LastPort) {
         return {};
     }
 #ifdef Q_OS_WIN
+    Q_UNUSED(pinnedDevice)
     return QStringLiteral("COM%1").arg(portNumber);
 #else
-    const auto settings = SettingsStore::open();
-    const QString named =
-        settings->value(QStringLiteral("Ports/Com%1").arg(portNumber)).toString().trimmed();
-    if (!named.isEmpty()) {
-        return named;
+    if (!pinnedDevice.isEmpty()) {
+        return pinnedDevice;
     }
     QStringList devices;
     const auto ports = QSerialPortInfo::availablePorts();
@@ -117,6 +113,10 @@ bool SerialLink::setPortNumber(int portNumber) {
     return true;
 }
 
+void SerialLink::setDeviceLookup(DeviceLookup lookup) {
+    deviceLookup_ = std::move(lookup);
+}
+
 bool SerialLink::setDeviceName(const QString& device) {
     if (state_ != State::Closed) {
         return false;
@@ -125,14 +125,15 @@ bool SerialLink::setDeviceName(const QString& device) {
     return true;
 }
 
-QString SerialLink::deviceForName(const QString& name) {
+QString SerialLink::deviceForName(const QString& name, const DeviceLookup& deviceForNumber) {
     static const QRegularExpression comN(QStringLiteral("^com([0-9]{1,2})$"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comN.match(name.trimmed());
     if (!match.hasMatch()) {
         return name;
     }
-    return deviceForPort(match.captured(1).toInt());
+    const int number = match.captured(1).toInt();
+    return number >= FirstPort && number <= LastPort ? deviceForNumber(number) : QString();
 }
 
 bool SerialLink::open() {
@@ -143,7 +144,7 @@ bool SerialLink::open() {
     if (serialPort_.isOpen()) {
         serialPort_.close(); // a broken link whose close was still pending
     }
-    const QString device = deviceName_.isEmpty() ? deviceForPort(portNumber_) : deviceName_;
+    const QString device = deviceName_.isEmpty() ? deviceLookup_(portNumber_) : deviceName_;
     if (device.isEmpty()) {
         error_ = tr("No serial device found for Com%1.").arg(portNumber_);
         return false;

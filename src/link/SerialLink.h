@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 
 class QByteArray;
 
@@ -35,8 +36,13 @@ public:
     explicit SerialLink(QObject* parent = nullptr);
     ~SerialLink() override;
 
-    // The device that port number 1..16 stands for, or "" when there is none.
-    static QString deviceForPort(int portNumber);
+    // The device that port number 1..16 stands for, or "" when there is none:
+    // the device a pilot pinned to it, else the system's (COMn on Windows).
+    static QString deviceForPort(int portNumber, const QString& pinnedDevice = {});
+    // Which device a port number opens. The link's owner knows where pilots
+    // pin devices; without a lookup given, the system's list counts.
+    using DeviceLookup = std::function<QString(int portNumber)>;
+    void setDeviceLookup(DeviceLookup lookup);
     // System ports in the order in which port numbers count them: USB and ACM
     // adapters first, then by device name (numbers in names compared by value).
     static QStringList orderDevices(QStringList devices);
@@ -47,9 +53,10 @@ public:
     // A device to open instead of the port number's ("" goes back to the
     // number); ignored (returns false) while the port is open.
     bool setDeviceName(const QString& device);
-    // The device named by a pilot: "Com3" (any case) as port number 3 is
-    // resolved, anything else as the device itself; "" for a ComN without one.
-    static QString deviceForName(const QString& name);
+    // The device named by a pilot: "Com3" (any case) is port number 3 as
+    // deviceForNumber resolves it, anything else the device itself; "" for a
+    // ComN without one.
+    static QString deviceForName(const QString& name, const DeviceLookup& deviceForNumber);
 
     // Opens the device of the current port number. On failure errorString()
     // gives the reason and nothing has been opened.
@@ -98,6 +105,7 @@ private:
     QSerialPort serialPort_;
     int portNumber_ = FirstPort;
     QString deviceName_;
+    DeviceLookup deviceLookup_ = [](int number) { return deviceForPort(number); };
     State state_ = State::Closed;
     std::uint64_t session_ = 0;
     bool unsettled_ = false; // bytes written since the line last settled

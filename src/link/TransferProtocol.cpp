@@ -82,3 +82,18 @@ void rewriteChannelEntries(ParameterImage& image, const ChannelAssignment& chann
 }
 
 } // namespace rv::TransferProtocol
+
+namespace rv {
+
+QByteArray transferStream(const Setup& setup, bool withChannelTable) {
+    return TransferProtocol::transferText(collectedImage(setup), setup.curves, withChannelTable);
+}
+
+Setup transferredSetup(const Setup& setup) {
+    Setup sent = setup;
+    collectImage(sent);
+    TransferProtocol::rewriteChannelEntries(sent.image, sent.channels);
+    return sent;
+}
+
+} // namespace rv

@@ -3,6 +3,7 @@
 #include "model/ChannelAssignment.h"
 #include "model/CurveSet.h"
 #include "model/ParameterImage.h"
+#include "model/Setup.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,9 +14,6 @@ namespace rv::TransferProtocol {
 
 constexpr int BlockPauseMs = 100;
 constexpr int StorePauseMs = 1000;
-// The answers to the channel-table question as the program keeps them.
-constexpr std::uint8_t AnswerYes = 6;
-constexpr std::uint8_t AnswerNo = 7;
 constexpr int ParameterEntriesLast = 58;
 constexpr int FirstChannelEntry = 50;
 
@@ -61,3 +59,14 @@ QByteArray storeCommand();
 void rewriteChannelEntries(ParameterImage& image, const ChannelAssignment& channels);
 
 } // namespace rv::TransferProtocol
+
+namespace rv {
+
+// The command stream a transfer of the setup sends (without its pauses).
+QByteArray transferStream(const Setup& setup, bool withChannelTable);
+
+// The setup after a completed transfer: collected, and entries 54..58 taken
+// from the channel rows whatever the heli type.
+Setup transferredSetup(const Setup& setup);
+
+} // namespace rv

@@ -162,7 +162,7 @@ void CurveEditor::pressMouse(int button, double x, double /*y*/) {
     writeBackCurve();
 }
 
-void CurveEditor::pressKey(int keyCode) {
+void CurveEditor::pressKey(Key keyCode) {
     if (!hasPoints_) {
         return;
     }

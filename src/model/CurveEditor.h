@@ -20,15 +20,7 @@ public:
     // KeyOther is any key the editor does not use. Delete removes the point
     // of the current column as a right click does; Insert puts a removed
     // point back where the filled curve runs, so the unit's curve stays.
-    enum KeyCode : int {
-        KeyOther = 0,
-        KeyLeft = 37,
-        KeyUp = 38,
-        KeyRight = 39,
-        KeyDown = 40,
-        KeyInsert = 45,
-        KeyDelete = 46
-    };
+    enum Key { KeyOther, KeyLeft, KeyUp, KeyRight, KeyDown, KeyInsert, KeyDelete };
 
     // What typing a value into a point field did.
     enum class PointEntry { Set, Removed, Unchanged, NotANumber, OutOfRange, NotRemovable, Held };
@@ -60,7 +52,7 @@ public:
     void writeBackCurve();
     void moveMouse(int buttons, double x, double y);
     void pressMouse(int button, double x, double y);
-    void pressKey(int keyCode);
+    void pressKey(Key keyCode);
     // A typed value (as shown) for one point; an empty text removes it.
     PointEntry typePoint(int column, const QString& text);
     // Replaces the whole curve in one edit (a curve tool); the held point stays

@@ -30,7 +30,7 @@ const QColor PointLabelColour(60, 60, 60);
 constexpr double DotWidth = 6.0;
 constexpr double SegmentWidth = 1.0;
 
-int editorKeyCode(int qtKey) {
+CurveEditor::Key editorKeyCode(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
         return CurveEditor::KeyLeft;
@@ -45,7 +45,6 @@ int editorKeyCode(int qtKey) {
     case Qt::Key_Delete:
         return CurveEditor::KeyDelete;
     default:
-        // Qt's codes for % & ' ( - . are 37..40, 45, 46: passed on, they would edit the curve.
         return CurveEditor::KeyOther;
     }
 }

@@ -1,20 +1,12 @@
 #include "ui/DeviceCommands.h"
 
-#include "files/SetupRecord.h"
-
-#include "link/BlockSender.h"
-#include "link/SerialLink.h"
-#include "link/TransferProtocol.h"
 #include "model/Setup.h"
-#include "model/SetupRangeCheck.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
 #include "ui/RangeWarning.h"
 
 #include <QApplication>
 
-#include <algorithm>
-#include <exception>
 #include <utility>
 
 namespace rv {
@@ -25,8 +17,7 @@ QString joined(const QString& status, const QString& problem) {
 }
 } // namespace
 
-// One running command: the busy pointer and busy state for its lifetime, and
-// the port session it opened, so that it never touches a port it does not hold.
+// One running command: the busy pointer and busy state for its lifetime.
 class DeviceCommands::Run {
 public:
     explicit Run(DeviceCommands& owner) : owner_(owner) {
@@ -51,17 +42,6 @@ public:
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
 
-    bool open() {
-        if (!owner_.port_.open()) {
-            reason = owner_.port_.errorString();
-            return false;
-        }
-        session_ = owner_.port_.session();
-        return true;
-    }
-    bool ownsPort() const {
-        return session_ != 0 && owner_.port_.isOpen() && owner_.port_.session() == session_;
-    }
     void restoreCursor() {
         if (cursorShown_) {
             cursorShown_ = false;
@@ -74,28 +54,21 @@ public:
 
 private:
     DeviceCommands& owner_;
-    std::uint64_t session_ = 0;
     bool cursorShown_ = true;
 };
 
 DeviceCommands::DeviceCommands(Setup& setup, SerialLink& port, const MessageTexts& texts,
                                QWidget* dialogParent, QObject* parent)
-    : QObject(parent), setup_(setup), port_(port), texts_(texts), dialogParent_(dialogParent),
-      sender_(new BlockSender(port, this)) {
-    connect(sender_, &BlockSender::blockSent, this, [this](int done, int total) {
+    : QObject(parent), texts_(texts), dialogParent_(dialogParent), session_(setup, port) {
+    session_.setHistory(TransferHistory());
+    connect(&session_, &TransferSession::progress, this, [this](int done, int total) {
         Q_EMIT progress(done, total);
-        if (total > 1) {
+        if (done > 0 && total > 1) {
             Q_EMIT statusChanged(
                 tr("Sending to the Rotavionix: block %1 of %2").arg(done).arg(total));
         }
     });
-    connect(sender_, &BlockSender::finished, this, [this](bool ok) {
-        if (activeIsStore_) {
-            storeSent(ok);
-        } else {
-            transferSent(ok);
-        }
-    });
+    connect(&session_, &TransferSession::ended, this, &DeviceCommands::sessionEnded);
 }
 
 DeviceCommands::~DeviceCommands() = default;
@@ -132,27 +105,15 @@ void DeviceCommands::storeInUnit() {
     store();
 }
 
-bool DeviceCommands::unitMayDifferFromWindow() const {
-    if (unitHoldsPart_) {
-        return true;
-    }
-    if (!lastSent_) {
-        // Nothing sent in this run: what the unit holds is not known here,
-        // and storing it is the pilot's choice.
-        return false;
-    }
-    return TransferProtocol::differsFromSent(*lastSent_, collectedImage(setup_), setup_.curves);
-}
-
 void DeviceCommands::transfer(std::function<void(bool)> then) {
-    using namespace TransferProtocol;
     auto run = std::make_unique<Run>(*this);
     const auto give = [&then](bool completed) {
         if (then) {
             then(completed);
         }
     };
-    if (!run->open()) {
+    if (!session_.takePort()) {
+        run->reason = session_.errorString();
         fail(*run);
         run.reset();
         return give(false);
@@ -161,71 +122,20 @@ void DeviceCommands::transfer(std::function<void(bool)> then) {
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool withChannels = MessageBox::askYesNo(dialogParent_, texts_.channelTableQuestion);
     QApplication::restoreOverrideCursor();
-    channelTableAnswer = withChannels ? AnswerYes : AnswerNo;
+    channelTableAnswer = withChannels ? ChannelTableYes : ChannelTableNo;
     if (!confirmOutOfRangeValues(withChannels)) {
-        if (run->ownsPort()) {
-            port_.abort();
-        }
+        session_.releasePort();
         Q_EMIT statusChanged(tr("Nothing was sent to the Rotavionix."));
         run.reset();
         return give(false);
     }
-
-    // From here on a failure leaves the unit with part of the set.
-    run->partial = true;
-    unitHoldsPart_ = true;
-    sending_ = SentTransfer{withChannels, {}};
-    const QList<Block> plan = transferPlan(withChannels);
-    // The history keeps the setup as it was when the pilot pressed the button.
-    historyEntry_ = SentRecord{recordOf(setup_), setup_.currentFileName,
-                               QDateTime::currentDateTime(), 0, static_cast<int>(plan.size())};
     active_ = std::move(run);
     afterTransfer_ = std::move(then);
-    Q_EMIT progress(0, static_cast<int>(plan.size()));
-    activeIsStore_ = false;
-    sender_->start(
-        static_cast<int>(plan.size()),
-        [this, plan](int block) {
-            // Built only when due, so that edits made during earlier pauses go out.
-            QByteArray text = blockText(plan[block], collectedImage(setup_), setup_.curves);
-            sending_.blocks.append(text);
-            return text;
-        },
-        BlockPauseMs);
-}
-
-void DeviceCommands::transferSent(bool ok) {
-    std::unique_ptr<Run> run = std::move(active_);
-    const std::function<void(bool)> then = std::exchange(afterTransfer_, {});
-    const bool completed = ok && closePort(*run);
-    // Written before any message box, which would hold it up.
-    // A transfer that failed only at its very end still counts as broken off,
-    // as its message says.
-    const int planned = historyEntry_.blocksPlanned;
-    const QString problem =
-        recordInHistory(completed ? planned : std::min(sender_->blocksSent(), planned - 1));
-    lastTransfer_ = LastTransfer{historyEntry_.fileName, historyEntry_.startedAt, !completed};
-    if (completed) {
-        lastSent_ = std::exchange(sending_, {});
-        unitHoldsPart_ = false;
-        setup_ = transferredSetup(setup_);
-        Q_EMIT statusChanged(joined(tr("All data sent to the Rotavionix."), problem));
-    } else {
-        fail(*run);
-        if (!problem.isEmpty()) {
-            Q_EMIT statusChanged(problem);
-        }
-    }
-    Q_EMIT transferEnded();
-    run.reset(); // the command has ended before what follows it starts
-    if (then) {
-        then(completed);
-    }
+    session_.startTransfer(withChannels);
 }
 
 bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
-    const QList<OutOfRangeValue> found =
-        outOfRangeValues(collectedImage(setup_), setup_.curves, withChannels);
+    const QList<OutOfRangeValue> found = session_.valuesOutOfRange(withChannels);
     if (found.isEmpty()) {
         return true;
     }
@@ -239,66 +149,47 @@ bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
 
 void DeviceCommands::store() {
     auto run = std::make_unique<Run>(*this);
-    if (!run->open()) {
+    if (!session_.takePort()) {
+        run->reason = session_.errorString();
         return fail(*run);
     }
-    Q_EMIT progress(0, 1);
-    Q_EMIT statusChanged(tr("Saving the data in the Rotavionix..."));
     active_ = std::move(run);
-    activeIsStore_ = true;
-    sender_->start(
-        1, [](int) { return TransferProtocol::storeCommand(); }, TransferProtocol::StorePauseMs);
+    session_.startStore();
+    Q_EMIT statusChanged(tr("Saving the data in the Rotavionix..."));
 }
 
-void DeviceCommands::storeSent(bool ok) {
+void DeviceCommands::sessionEnded(const TransferSession::Outcome& outcome) {
     std::unique_ptr<Run> run = std::move(active_);
-    if (!ok || !closePort(*run)) {
-        return fail(*run);
+    if (outcome.store) {
+        if (!outcome.completed) {
+            run->reason = outcome.reason;
+            return fail(*run);
+        }
+        // The unit never answers: that it stored anything is not known here.
+        Q_EMIT statusChanged(
+            joined(tr("Store command sent to the Rotavionix."), outcome.historyProblem));
+        return;
     }
-    // The unit never answers: that it stored anything is not known here.
-    Q_EMIT statusChanged(joined(tr("Store command sent to the Rotavionix."), noteStoreInHistory()));
-}
-
-QString DeviceCommands::recordInHistory(int blocksArrived) {
-    historyEntry_.blocksArrived = blocksArrived;
-    QString reason;
-    lastHistoryEntry_ = history_.add(historyEntry_, &reason);
-    return historyProblem(!lastHistoryEntry_.isEmpty(), reason);
-}
-
-QString DeviceCommands::noteStoreInHistory() {
-    // A store without a transfer of this run stores what nobody here knows.
-    if (lastHistoryEntry_.isEmpty()) {
-        return {};
+    const std::function<void(bool)> then = std::exchange(afterTransfer_, {});
+    if (outcome.completed) {
+        Q_EMIT statusChanged(
+            joined(tr("All data sent to the Rotavionix."), outcome.historyProblem));
+    } else {
+        run->reason = outcome.reason;
+        run->partial = true;
+        fail(*run);
+        if (!outcome.historyProblem.isEmpty()) {
+            Q_EMIT statusChanged(outcome.historyProblem);
+        }
     }
-    QString reason;
-    const bool noted = history_.noteStore(lastHistoryEntry_, QDateTime::currentDateTime(), &reason);
-    return historyProblem(noted, reason);
-}
-
-QString DeviceCommands::historyProblem(bool written, const QString& reason) {
-    if (written) {
-        historyProblemShown_ = false;
-        return {};
+    Q_EMIT transferEnded();
+    run.reset(); // the command has ended before what follows it starts
+    if (then) {
+        then(outcome.completed);
     }
-    // Once: a pilot sending ten times at the field needs no ten reminders.
-    if (std::exchange(historyProblemShown_, true)) {
-        return {};
-    }
-    return tr("The transfer history could not be written: %1").arg(reason);
-}
-
-bool DeviceCommands::closePort(Run& run) {
-    return run.ownsPort() && port_.close();
 }
 
 void DeviceCommands::fail(Run& run) {
-    if (run.ownsPort()) {
-        port_.abort();
-    }
-    if (run.reason.isEmpty()) {
-        run.reason = port_.errorString();
-    }
     if (run.partial) {
         run.reason +=
             QLatin1Char('\n') + tr("Only part of the data reached the Rotavionix. Send it "

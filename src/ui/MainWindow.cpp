@@ -4,6 +4,7 @@
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "ui/ChannelPage.h"
 #include "ui/CompareCommands.h"
@@ -75,6 +76,7 @@ void MainWindow::setDocumentOpener(std::function<void(const QString&)> opener) {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), port_(std::make_unique<SerialLink>()) {
     setObjectName(QStringLiteral("RVMain"));
+    port_->setDeviceLookup(portDevice);
     buildWindow();
     buildMenus();
     startUp();

@@ -1,6 +1,7 @@
 #include "ui/PortSelection.h"
 
 #include "files/SettingsStore.h"
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "model/Setup.h"
 
@@ -71,7 +72,7 @@ void PortSelection::selectPort(int position) {
 }
 
 void PortSelection::showDevice() {
-    const QString device = SerialLink::deviceForPort(port_.portNumber());
+    const QString device = portDevice(port_.portNumber());
     const QString shown = device.isEmpty() ? QStringLiteral("\u2014") : device;
     deviceLabel_->setText(shown);
     const QString tip = device.isEmpty() ? tr("No serial device found for this port.") : device;

@@ -1,5 +1,6 @@
 #include "support/transfer_Rig.h"
 
+#include "link/PortDevices.h"
 #include "link/TransferProtocol.h"
 #include "ui/MessageTexts.h"
 
@@ -94,6 +95,7 @@ Setup distinctTransferSetup() {
 
 TransferRig::TransferRig(Setup& setup, const MessageTexts& texts) {
     namePortDevice(1, pty->slavePath());
+    link.setDeviceLookup(portDevice);
     commands = std::make_unique<DeviceCommands>(setup, link, texts, nullptr);
     commands->setHistoryFolder(historyFolder());
 }

@@ -1,0 +1,12 @@
+#include "link/PortDevices.h"
+
+#include "files/SettingsStore.h"
+#include "link/SerialLink.h"
+
+namespace rv {
+
+QString portDevice(int portNumber) {
+    return SerialLink::deviceForPort(portNumber, SettingsStore::pinnedDevice(portNumber));
+}
+
+} // namespace rv
