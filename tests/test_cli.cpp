@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rv;
 using rv::test::fileBytes;
@@ -146,6 +147,14 @@ private Q_SLOTS:
         const Result different = run({QStringLiteral("diff"), a, b});
         QCOMPARE(different.status, 1);
         QCOMPARE(different.out, QByteArray("tail_gain: 50 % -> 63 %\n"));
+        // Curves by the window's numbers: a roll curve's middle point moved up one step.
+        QByteArray curve = record;
+        curve[RecordOffset::SecondCurves + 2 * (CurvePoints + 5)] = 101;
+        const Result curveDiff =
+            run({QStringLiteral("diff"), a, write(QStringLiteral("c.rvc"), curve)});
+        QCOMPARE(curveDiff.out,
+                 QByteArray("curve_hover_5_roll: -125 -100 -75 -50 -25 0 25 50 75 "
+                            "100 125 -> -125 -100 -75 -50 -25 1 25 50 75 100 125\n"));
 
         changed[40] = 7; // a heli type no option stands for
         const QString refused = write(QStringLiteral("refused.rvc"), changed);
@@ -188,6 +197,54 @@ private Q_SLOTS:
         QVERIFY(failedNaming(run({QStringLiteral("to-text"), source, QStringLiteral("-o"), fifo}),
                              fifo));
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    }
+
+    // An output that is the input, by its name, through a link or a second
+    // name of the same inode, is refused and the input left as it was.
+    void outputThatIsTheInputIsRefused() {
+        const QByteArray record = fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
+        const QString file = write(QStringLiteral("Trex.rvc"), record);
+        const QString link = work_.filePath(QStringLiteral("link.rvc"));
+        const QString second = work_.filePath(QStringLiteral("second-name.rvc"));
+        QVERIFY(QFile::link(file, link));
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(second).constData()),
+                 0);
+        for (const QString& output : {file, link, second, QStringLiteral("./Trex.rvc")}) {
+            const Result result =
+                run({QStringLiteral("to-text"), file, QStringLiteral("-o"), output});
+            QVERIFY2(failedNaming(result, output), result.err.constData());
+            QCOMPARE(fileBytes(file), record);
+        }
+        const QByteArray text = setupText(record);
+        const QString textFile = write(QStringLiteral("Trex.txt"), text);
+        const Result fromText =
+            run({QStringLiteral("from-text"), textFile, QStringLiteral("-o"), textFile});
+        QVERIFY2(failedNaming(fromText, textFile), fromText.err.constData());
+        QCOMPARE(fileBytes(textFile), text);
+    }
+
+    // A file the window refuses can still be looked at: its text, the odd
+    // byte as "(byte N)", then exit status 2 and the reason. Its text is
+    // refused by from-text as the file is by Open.
+    void refusedFileIsShownAndRefused() {
+        QByteArray record = fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
+        record[40] = 2; // a heli type no option stands for
+        const QString file = write(QStringLiteral("forum.rvc"), record);
+        const Result shown = run({QStringLiteral("show"), file});
+        QCOMPARE(shown.status, 2);
+        QCOMPARE(shown.out, setupText(record));
+        QVERIFY(shown.out.contains("\nheli_type                  = (byte 2)\n"));
+        QCOMPARE(shown.err.count('\n'), 1);
+        QVERIFY(shown.err.contains("Byte 40"));
+
+        const QString text = work_.filePath(QStringLiteral("forum.txt"));
+        const Result toText = run({QStringLiteral("to-text"), file, QStringLiteral("-o"), text});
+        QCOMPARE(toText.status, 2);
+        QCOMPARE(fileBytes(text), setupText(record));
+        const QString back = work_.filePath(QStringLiteral("forum-back.rvc"));
+        QVERIFY(failedNaming(run({QStringLiteral("from-text"), text, QStringLiteral("-o"), back}),
+                             text));
+        QVERIFY(!QFileInfo::exists(back));
     }
 
     // The dry run is the window's stream, a pause line after each block: for

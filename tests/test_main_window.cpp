@@ -2,6 +2,7 @@
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
+#include "files/TransferHistory.h"
 #include "ui/FileCommands.h"
 #include "ui/GeneralPage.h"
 #include "ui/TextTable.h"
@@ -9,8 +10,14 @@
 #include "model/ParameterImage.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QStackedWidget>
@@ -229,6 +236,37 @@ private Q_SLOTS:
         QVERIFY(!order.contains(-1));
         QVERIFY2(std::is_sorted(order.begin(), order.end()), qPrintable(QDebug::toString(order)));
         QCOMPARE(order.back(), 7);
+    }
+
+    // Help -> About: the version and where the program keeps its files, each
+    // folder one keyboard-reachable button away from the file manager.
+    void aboutNamesTheVersionAndThePlaces() {
+        WindowFixture fx;
+        MainWindow& window = fx.startWith(encodeRecord(neutralSetup()));
+        QVERIFY(QDir().mkpath(TransferHistory::standardFolder()));
+        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        auto* about = window.findChild<QDialog*>(QStringLiteral("AboutDialog"));
+        QVERIFY(about != nullptr && about->isVisible());
+        const QString version = about->findChild<QLabel*>(QStringLiteral("AboutVersion"))->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^Rotavionix Control \\d+\\.\\d+\\.\\d+$"))
+                     .match(version)
+                     .hasMatch(),
+                 qPrintable(version));
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("AboutOpenSettingsPath"))->text(),
+                 fx.iniPath());
+        const struct {
+            const char* button;
+            QString folder;
+        } places[] = {{"AboutOpenSettings", QFileInfo(fx.iniPath()).absolutePath()},
+                      {"AboutOpenHistory", TransferHistory::standardFolder()}};
+        for (const auto& place : places) {
+            auto* button = about->findChild<QPushButton*>(QLatin1String(place.button));
+            QVERIFY(button->isEnabled() && (button->focusPolicy() & Qt::TabFocus) != 0);
+            QVERIFY(!button->accessibleName().isEmpty());
+            button->click();
+            QCOMPARE(fx.openedDocuments.last(), place.folder);
+        }
+        about->reject();
     }
 
     // Pictures of the four pages in the three languages, for people to look at.

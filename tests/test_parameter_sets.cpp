@@ -4,19 +4,23 @@
 #include "files/ParameterRecord.h"
 #include "link/SerialLink.h"
 #include "model/Rounding.h"
+#include "support/link_PseudoTerminal.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
 #include "ui/FlightPhasePanel.h"
 #include "ui/GeneralPage.h"
 #include "ui/GovernorSpeedRows.h"
+#include "ui/PortSelection.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 using namespace rv;
 
@@ -217,6 +221,41 @@ private Q_SLOTS:
         QVERIFY(window.setup().changed);
         QCOMPARE(window.serialPort().portNumber(), 5);
         QCOMPARE(fx.setting(QStringLiteral("ComPort")), QStringLiteral("5"));
+    }
+
+    // A device pinned in the settings is marked while it is not there, and the
+    // label follows it coming and going while the window is active, though
+    // not while a command holds the port.
+    void portLabelFollowsItsDevice() {
+        WindowFixture fx;
+        const QString device = fx.path(QStringLiteral("ttyRV0"));
+        test::namePortDevice(1, device);
+        MainWindow& window = startNeutral(fx);
+        window.selectTab(2); // the page with the port list
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* label = window.findChild<QLabel*>(QStringLiteral("PortDevice"));
+        QCOMPARE(label->text(), device + QStringLiteral(" (not connected)"));
+        QCOMPARE(label->toolTip(), device + QStringLiteral(" is not connected."));
+        auto* ports = window.findChild<PortSelection*>();
+        auto* recheck = ports->findChild<QTimer*>();
+        QVERIFY(recheck->isActive());
+        QCOMPARE(recheck->interval(), 2000);
+
+        test::PseudoTerminal pty;
+        QVERIFY(QFile::link(pty.slavePath(), device)); // the adapter is plugged in
+        ports->recheckDevice();
+        QCOMPARE(label->text(), device);
+        QCOMPARE(label->toolTip(), device);
+
+        QVERIFY(window.serialPort().open());
+        QVERIFY(QFile::remove(device));
+        ports->recheckDevice();
+        QCOMPARE(label->text(), device);
+        window.serialPort().close();
+        ports->recheckDevice();
+        QCOMPARE(label->text(), device + QStringLiteral(" (not connected)"));
     }
 
     void failedStartLeavesTheInitialState() {

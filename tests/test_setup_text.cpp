@@ -17,6 +17,32 @@ namespace {
 QByteArray defaultText() {
     return fileBytes(QStringLiteral(RV_SOURCE_DIR "/tests/data/text/Default.txt"));
 }
+// The text as the first version of the format wrote it: the stored curve
+// values, 0 to 200, rather than the window's numbers.
+QByteArray versionOneText(const QByteArray& record) {
+    Setup fields;
+    decodeRecord(record, fields);
+    QList<QByteArray> lines = setupText(record).split('\n');
+    for (QByteArray& line : lines) {
+        const QByteArray key = line.left(line.indexOf(' '));
+        if (key == "version") {
+            line = "version = 1";
+        }
+        for (int phase : {Hover, Acro}) {
+            for (int curveIndex = 0; curveIndex < 6; ++curveIndex) {
+                const Curve* curve = fields.curves.at(phase, curveIndex);
+                if (curve != nullptr && key == curveKey(phase, curveIndex).toLatin1()) {
+                    QByteArrayList points;
+                    for (std::int16_t point : *curve) {
+                        points << (point == RemovedPoint ? "-" : QByteArray::number(point));
+                    }
+                    line = key + " = " + points.join(' ');
+                }
+            }
+        }
+    }
+    return lines.join('\n');
+}
 // A file's bytes as the record they load as.
 QByteArray asRecord(const QByteArray& bytes) {
     Setup fields;
@@ -70,10 +96,15 @@ class TestSetupText : public QObject {
 
 private Q_SLOTS:
     // The neutral setup reads as tests/data/text/Default.txt, the example of
-    // docs/text-format.md.
+    // docs/text-format.md, its curves in the window's numbers; the text an
+    // earlier version wrote of it still gives the same file.
     void neutralSetupReadsAsItsText() {
         QCOMPARE(QString::fromUtf8(setupText(defaultRecord())), QString::fromUtf8(defaultText()));
         QCOMPARE(roundTrip(defaultRecord()), defaultRecord());
+        const auto old = recordFromSetupText(
+            fileBytes(QStringLiteral(RV_SOURCE_DIR "/tests/data/text/Default-version-1.txt")));
+        QVERIFY(std::holds_alternative<QByteArray>(old));
+        QCOMPARE(std::get<QByteArray>(old), defaultRecord());
     }
 
     // Text, then record: every byte back, for the records of tests/data, for
@@ -101,6 +132,10 @@ private Q_SLOTS:
         for (int i = 0; i < 500; ++i) {
             const QByteArray record = random.next();
             QVERIFY2(roundTrip(record) == asRecord(record), qPrintable(QString::number(i)));
+            const auto old = recordFromSetupText(versionOneText(record));
+            QVERIFY2(std::holds_alternative<QByteArray>(old) &&
+                         std::get<QByteArray>(old) == asRecord(record),
+                     qPrintable(QString::number(i)));
         }
     }
 
@@ -133,6 +168,7 @@ private Q_SLOTS:
         const int heliType = lineOf(text, "heli_type ");
         const int channel = lineOf(text, "channel_tail ");
         const int curve = lineOf(text, "curve_hover_2_pitch ");
+        const int cyclic = lineOf(text, "curve_acro_4_cyclic_pitch ");
         const int entry = lineOf(text, "entry_04 ");
         const int reserved = lineOf(text, "reserved_text_032 ");
         const int comment = lineOf(text, "comment ");
@@ -152,13 +188,23 @@ private Q_SLOTS:
             {curve, "curve_hover_2_pitch = 0 20 40", "expected 11 points"},
             {curve, "curve_hover_2_pitch = 0 20 40 60 80 x 120 140 160 180 200",
              "expected 11 points"},
+            // On a x1.25 curve not every number is shown by a stored value.
+            {cyclic, "curve_acro_4_cyclic_pitch = -125 -100 -75 -50 -25 4 25 50 75 100 125",
+             "4 is not a value of this curve; 3 or 5"},
+            {cyclic, "curve_acro_4_cyclic_pitch = -125 -100 -75 -50 -25 -1 25 50 75 100 125",
+             "-1 is not a value of this curve; -2 or 0"},
+            // -101 would be the stored -1, which is the removed point's "-".
+            {curve, "curve_hover_2_pitch = -100 -80 -60 -40 -20 -101 20 40 60 80 100",
+             "-101 is not a value of this curve; -102 or -100"},
+            {curve, "curve_hover_2_pitch = -100 -80 -60 -40 -20 40000 20 40 60 80 100",
+             "expected 11 points"},
             {entry, "entry_04 = 0x100", "expected one byte in hex"},
             {reserved, "reserved_text_032 = 00 11", "expected 32 bytes in hex"},
             {comment, "comment = tab\\q", "unknown escape \"\\q\""},
             {comment, "comment = \xe2\x82\xac and \xe2\x86\x92", "\"\u2192\" cannot be stored"},
             {comment, "comment = " + QByteArray(1001, 'x'), "at most 1000 fit"},
             {comment, "comment = \xff", "not UTF-8 text"},
-            {2, "version = 2", "expected \"version = 1\" as the first setting"},
+            {2, "version = 3", "expected \"version = 2\" or \"version = 1\" as the first setting"},
         };
         for (const auto& bad : cases) {
             const QByteArray changed = defaultTextWith(bad.line, bad.replacement);

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace rv;
@@ -160,6 +162,9 @@ private Q_SLOTS:
     void helpFollowsTheLanguage() {
         WindowFixture fx;
         fx.startWith(encodeRecord(neutralSetup()), QStringLiteral("0"));
+        for (const char* manual : {"Rotavionix_D.PDF", "Rotavionix_E.PDF", "Rotavionix_F.PDF"}) {
+            fx.writeFile(QLatin1String(manual), "%PDF-1.4");
+        }
         MainWindow& window = fx.window();
         window.openHelp();
         InputPrompt::setNextAnswer(QStringLiteral("3"));
@@ -171,7 +176,7 @@ private Q_SLOTS:
                  QStringLiteral("Ihre Auswahl wird erst nach Neustart des Programmes wirksam."));
         window.openHelp();
         // The window keeps its German texts until the next start.
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHelp"))->text(),
+        QCOMPARE(window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
                  QStringLiteral("Hilfe"));
         // Also the curve editor's own, built before the language was chosen.
         QCoreApplication::processEvents();
@@ -202,10 +207,42 @@ private Q_SLOTS:
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
         QCOMPARE(MessageBox::history().size(), messages);
         window.openHelp();
-        QCOMPARE(
-            fx.openedDocuments,
-            (QStringList{QStringLiteral("Rotavionix_D.PDF"), QStringLiteral("Rotavionix_F.PDF"),
-                         QStringLiteral("Rotavionix_F.PDF"), QStringLiteral("Rotavionix_F.PDF")}));
+        QCOMPARE(fx.openedDocuments, (QStringList{fx.path(QStringLiteral("Rotavionix_D.PDF")),
+                                                  fx.path(QStringLiteral("Rotavionix_F.PDF")),
+                                                  fx.path(QStringLiteral("Rotavionix_F.PDF")),
+                                                  fx.path(QStringLiteral("Rotavionix_F.PDF"))}));
+    }
+
+    // Started from the desktop menu the working directory is the home folder:
+    // the manual is then found beside the parameter file or in the data folder,
+    // and a missing one is named with every place looked in.
+    void helpLooksForTheManualBesideTheFileAndSaysWhere() {
+        WindowFixture fx;
+        QVERIFY(QDir(fx.dir()).mkpath(QStringLiteral("heli")));
+        fx.writeFile(QStringLiteral("heli/Trex.rvc"), encodeRecord(neutralSetup()));
+        fx.writeSettings(QStringLiteral("1"), fx.path(QStringLiteral("heli/Trex.rvc")),
+                         QStringLiteral("1"));
+        MainWindow& window = fx.start();
+        const int messages = MessageBox::history().size();
+        window.openHelp();
+        QVERIFY(fx.openedDocuments.isEmpty());
+        QCOMPARE(MessageBox::history().size(), messages + 1);
+        const QString text = MessageBox::history().last().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Rotavionix_E.PDF was not found.")),
+                 qPrintable(text));
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        for (const QString& place : {fx.dir(), fx.path(QStringLiteral("heli")), data}) {
+            QVERIFY2(text.contains(QLatin1Char('\n') + place + QLatin1Char('\n')),
+                     qPrintable(place));
+        }
+        QVERIFY(text.contains(QStringLiteral("The manuals come with the Rotavionix")));
+
+        QVERIFY(QDir().mkpath(data));
+        fx.writeFile(QStringLiteral("xdg-data/VORANE/Rotavionix Control/Rotavionix_E.PDF"), "%PDF");
+        fx.writeFile(QStringLiteral("heli/rotavionix_e.pdf"), "%PDF");
+        window.openHelp();
+        QCOMPARE(fx.openedDocuments, QStringList{fx.path(QStringLiteral("heli/rotavionix_e.pdf"))});
+        QCOMPARE(MessageBox::history().size(), messages + 1);
     }
 };
 

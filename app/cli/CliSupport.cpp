@@ -4,8 +4,13 @@
 #include "files/SetupRecord.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace rv::cli {
 
@@ -29,7 +34,7 @@ bool writeOutput(const QByteArray& bytes) {
     return std::fflush(stdout) == 0 && written == static_cast<std::size_t>(bytes.size());
 }
 
-std::optional<QByteArray> readShownRecord(const QString& path) {
+std::optional<QByteArray> readRecord(const QString& path, QString& refusal) {
     QByteArray record;
     QString reason;
     if (!readParameterFile(path, record, &reason)) {
@@ -37,11 +42,42 @@ std::optional<QByteArray> readShownRecord(const QString& path) {
         return std::nullopt;
     }
     const auto loaded = applyRecord(Setup{}, record);
-    if (const auto* refusal = std::get_if<Refusal>(&loaded)) {
-        fail(path, refusal->detail());
+    const auto* refused = std::get_if<Refusal>(&loaded);
+    refusal = refused != nullptr ? refused->detail() : QString();
+    return record;
+}
+
+std::optional<QByteArray> readShownRecord(const QString& path) {
+    QString refusal;
+    std::optional<QByteArray> record = readRecord(path, refusal);
+    if (record && !refusal.isEmpty()) {
+        fail(path, refusal);
         return std::nullopt;
     }
     return record;
+}
+
+namespace {
+bool isSameFile(const QString& a, const QString& b) {
+#ifdef Q_OS_WIN
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+#else
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+#endif
+}
+} // namespace
+
+bool isOtherThanInput(const QString& output, const QString& input) {
+    if (isSameFile(output, input)) {
+        fail(output, QStringLiteral("is the input file; nothing written"));
+        return false;
+    }
+    return true;
 }
 
 bool writeFileSafely(const QString& path, const QByteArray& bytes) {

@@ -26,6 +26,15 @@ bool writeOutput(const QByteArray& bytes);
 // would refuse it.
 std::optional<QByteArray> readShownRecord(const QString& path);
 
+// A parameter file's record as it loads, refused or not; nothing (after the
+// one line on standard error) when it cannot be read. refusal receives why
+// the window would refuse it, or stays empty.
+std::optional<QByteArray> readRecord(const QString& path, QString& refusal);
+
+// False, after the one line on standard error, when output is input itself:
+// by another name, through a link, or as the same inode on the same device.
+bool isOtherThanInput(const QString& output, const QString& input);
+
 // Writes a file through the program's safe writer (never half a file, never
 // over a device or pipe); false after the one line on standard error.
 bool writeFileSafely(const QString& path, const QByteArray& bytes);

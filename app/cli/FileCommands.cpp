@@ -33,20 +33,31 @@ int diff(const QString& before, const QString& after) {
 }
 
 int toText(const QString& file, const QString& output) {
-    const std::optional<QByteArray> record = readShownRecord(file);
+    if (!output.isEmpty() && !isOtherThanInput(output, file)) {
+        return Failed;
+    }
+    QString refusal;
+    const std::optional<QByteArray> record = readRecord(file, refusal);
     if (!record) {
         return Failed;
     }
+    // A file the window refuses is still shown, its odd bytes as "(byte N)",
+    // so that a pilot can see what it holds; the status still says no.
     const QByteArray text = setupText(*record);
     if (output.isEmpty()) {
-        return writeOutput(text)
-                   ? Done
-                   : fail(QStringLiteral("standard output"), QStringLiteral("cannot be written"));
+        if (!writeOutput(text)) {
+            return fail(QStringLiteral("standard output"), QStringLiteral("cannot be written"));
+        }
+    } else if (!writeFileSafely(output, text)) {
+        return Failed;
     }
-    return writeFileSafely(output, text) ? Done : Failed;
+    return refusal.isEmpty() ? Done : fail(file, refusal);
 }
 
 int fromText(const QString& text, const QString& output) {
+    if (!isOtherThanInput(output, text)) {
+        return Failed;
+    }
     QByteArray bytes;
     QString reason;
     if (!readSetupTextFile(text, bytes, &reason)) {

@@ -96,8 +96,9 @@ QStringList differenceLines(const SetupDifferences& differences) {
         add(QLatin1String(change.setting->key), change.before, change.after);
     }
     for (const CurveChange& change : differences.curves) {
-        add(curveKey(change.phase, change.curveIndex), curvePointsText(change.before),
-            curvePointsText(change.after));
+        add(curveKey(change.phase, change.curveIndex),
+            curvePointsText(change.before, change.curveIndex),
+            curvePointsText(change.after, change.curveIndex));
     }
     if (differences.commentDiffers) {
         const auto quoted = [](const QString& text) {

@@ -4,6 +4,7 @@
 
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"
+#include "model/CurveGeometry.h"
 #include "model/SettingCatalog.h"
 #include "model/Setup.h"
 
@@ -61,10 +62,13 @@ private:
 
 } // namespace
 
-QString curvePointsText(const Curve& curve) {
+QString curvePointsText(const Curve& curve, int curveIndex) {
+    const double scale = CurveSet::scaleOf(curveIndex);
     QStringList points;
     for (std::int16_t point : curve) {
-        points << (point == RemovedPoint ? QStringLiteral("-") : QString::number(point));
+        points << (point == RemovedPoint
+                       ? QStringLiteral("-")
+                       : QString::number(CurveGeometry::shownValue(point, scale)));
     }
     return points.join(QLatin1Char(' '));
 }
@@ -126,11 +130,12 @@ QByteArray setupText(const QByteArray& record) {
         out.line(QLatin1String(setting.key), exactValue(setting, fields.image));
     }
     out.blank();
-    out.comment("Curves: eleven points each, 0 to 200 (100 is the middle), - for a removed point.");
+    out.comment("Curves: eleven points each as the window shows them, -100 to 100 (cyclic pitch");
+    out.comment("and roll -125 to 125), - for a removed point.");
     for (int phase : {Hover, Acro}) {
         for (int curveIndex = 0; curveIndex < 6; ++curveIndex) {
             if (const Curve* curve = fields.curves.at(phase, curveIndex)) {
-                out.line(curveKey(phase, curveIndex), curvePointsText(*curve));
+                out.line(curveKey(phase, curveIndex), curvePointsText(*curve, curveIndex));
             }
         }
     }

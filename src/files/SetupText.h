@@ -38,7 +38,8 @@ bool readSetupTextFile(const QString& path, QByteArray& text, QString* reason);
 // Names and values as the text writes them, for lists of differences.
 QString curveKey(int phase, int curveIndex); // "curve_hover_2_pitch"
 QString imageEntryKey(int index);            // "entry_04"
-QString curvePointsText(const Curve& curve); // "0 20 - 60 ..."
+// The points as the window shows them: "-100 -80 - -40 ...".
+QString curvePointsText(const Curve& curve, int curveIndex);
 QString escapedComment(const QString& text); // line breaks and controls as escapes
 QString hexByteText(std::uint8_t byte);      // "0x5A"
 

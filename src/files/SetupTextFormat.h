@@ -6,7 +6,11 @@
 // What the writer and the reader of the setup text share.
 namespace rv::SetupTextFormat {
 
-constexpr int Version = 1;
+// Version 2 writes curve points as the window shows them (-100..100, the
+// cyclic curves -125..125); version 1 wrote the stored values 0..200 and is
+// still read.
+constexpr int Version = 2;
+constexpr int StoredPointsVersion = 1;
 constexpr int ReservedTextLine = 32; // bytes of the reserved text per line
 
 inline QString reservedTextKey(int offset) {

@@ -3,6 +3,7 @@
 #include "files/ParameterRecord.h"
 #include "files/SetupTextFormat.h"
 #include "files/Windows1252.h"
+#include "model/CurveGeometry.h"
 #include "model/FlightPhaseValues.h"
 #include "model/OptionFields.h"
 #include "model/SettingCatalog.h"
@@ -14,6 +15,7 @@
 #include <QStringDecoder>
 
 #include <functional>
+#include <limits>
 
 namespace rv {
 
@@ -100,20 +102,78 @@ KeyReader settingReader(const SettingEntry& setting) {
     }};
 }
 
-KeyReader curveReader(int phase, int curveIndex) {
-    return {[phase, curveIndex](const QString& value, Setup& fields) -> std::optional<QString> {
-        const QStringList points = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        Curve curve{};
-        bool ok = points.size() == CurvePoints;
-        for (qsizetype i = 0; ok && i < points.size(); ++i) {
-            if (points.at(i) == QLatin1String("-")) {
-                curve.at(static_cast<std::size_t>(i)) = RemovedPoint;
-            } else {
-                curve.at(static_cast<std::size_t>(i)) = points.at(i).toShort(&ok);
-            }
+QString pointsExpected() {
+    return tr("expected 11 points, each a whole number or \"-\" for a removed point");
+}
+
+// The stored point a shown number stands for. The window's mapping is
+// searched rather than turned round by hand, so that reading gives back
+// exactly what the window shows; it rises with every stored value.
+std::variant<std::int16_t, QString> storedPoint(int shown, double scale) {
+    using Limits = std::numeric_limits<std::int16_t>;
+    const auto shownAt = [scale](int value) { return CurveGeometry::shownValue(value, scale); };
+    if (shown < shownAt(Limits::min()) || shown > shownAt(Limits::max())) {
+        return pointsExpected();
+    }
+    int low = Limits::min(); // the first stored value shown as `shown` or above
+    int high = Limits::max();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (shownAt(middle) < shown) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
-        if (!ok) {
-            return tr("expected 11 points, each a whole number or \"-\" for a removed point");
+    }
+    const bool exact = shownAt(low) == shown;
+    if (exact && low != RemovedPoint) {
+        return static_cast<std::int16_t>(low);
+    }
+    // The removed point's number is "-", never its value.
+    int below = low - 1;
+    int above = exact ? low + 1 : low;
+    below -= below == RemovedPoint ? 1 : 0;
+    above += above == RemovedPoint ? 1 : 0;
+    return tr("%1 is not a value of this curve; %2 or %3")
+        .arg(shown)
+        .arg(shownAt(below))
+        .arg(shownAt(above));
+}
+
+// Version 1 texts hold the stored values themselves, later ones the numbers
+// the window shows.
+KeyReader curveReader(int phase, int curveIndex, const int& version) {
+    return {[phase, curveIndex, &version](const QString& value,
+                                          Setup& fields) -> std::optional<QString> {
+        const QStringList points = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString expected = pointsExpected();
+        if (points.size() != CurvePoints) {
+            return expected;
+        }
+        Curve curve{};
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            std::int16_t& point = curve.at(static_cast<std::size_t>(i));
+            if (points.at(i) == QLatin1String("-")) {
+                point = RemovedPoint;
+                continue;
+            }
+            bool ok = false;
+            if (version == StoredPointsVersion) {
+                point = points.at(i).toShort(&ok);
+                if (!ok) {
+                    return expected;
+                }
+                continue;
+            }
+            const int shown = points.at(i).toInt(&ok);
+            if (!ok) {
+                return expected;
+            }
+            const auto stored = storedPoint(shown, CurveSet::scaleOf(curveIndex));
+            if (const auto* problem = std::get_if<QString>(&stored)) {
+                return *problem;
+            }
+            point = std::get<std::int16_t>(stored);
         }
         *fields.curves.at(phase, curveIndex) = curve;
         return std::nullopt;
@@ -158,7 +218,7 @@ KeyReader reservedTextReader(int offset) {
 }
 
 // Every key but the comment's and the version's, each read once.
-QHash<QString, KeyReader> keyReaders() {
+QHash<QString, KeyReader> keyReaders(const int& version) {
     QHash<QString, KeyReader> readers;
     for (const SettingEntry& setting : settingCatalog()) {
         readers.insert(QLatin1String(setting.key), settingReader(setting));
@@ -166,7 +226,8 @@ QHash<QString, KeyReader> keyReaders() {
     for (int phase : {Hover, Acro}) {
         for (int curveIndex = 0; curveIndex < 6; ++curveIndex) {
             if (CurveSet::letterOf(phase, curveIndex) != '\0') {
-                readers.insert(curveKey(phase, curveIndex), curveReader(phase, curveIndex));
+                readers.insert(curveKey(phase, curveIndex),
+                               curveReader(phase, curveIndex, version));
             }
         }
     }
@@ -233,7 +294,9 @@ std::optional<QString> unstorableCharacter(const QString& text) {
 
 class TextReader {
 public:
-    TextReader() : readers_(keyReaders()) {}
+    TextReader() : readers_(keyReaders(version_)) {}
+    TextReader(const TextReader&) = delete; // its readers hold on to version_
+    TextReader& operator=(const TextReader&) = delete;
 
     void readLine(int number, const QString& line) {
         const QString trimmed = line.trimmed();
@@ -252,8 +315,11 @@ public:
         if (!versionSeen_) {
             versionSeen_ = true;
             versionLine_ = number;
-            if (key != QLatin1String("version") || value.trimmed() != QString::number(Version)) {
-                fail(number, tr("expected \"version = 1\" as the first setting"));
+            const QString given = value.trimmed();
+            if (key == QLatin1String("version") && given == QString::number(StoredPointsVersion)) {
+                version_ = StoredPointsVersion;
+            } else if (key != QLatin1String("version") || given != QString::number(Version)) {
+                fail(number, versionExpected());
             }
             return;
         }
@@ -281,7 +347,7 @@ public:
 
     std::variant<QByteArray, std::vector<SetupTextError>> result() {
         if (!versionSeen_) {
-            fail(0, tr("expected \"version = 1\" as the first setting"));
+            fail(0, versionExpected());
         }
         finishComment();
         QStringList missing;
@@ -304,6 +370,10 @@ public:
     }
 
 private:
+    static QString versionExpected() {
+        return tr("expected \"version = 2\" or \"version = 1\" as the first setting");
+    }
+
     void readCommentLine(int number, const QString& value) {
         auto line = unescapedCommentLine(value);
         if (const auto* problem = std::get_if<1>(&line)) {
@@ -328,6 +398,7 @@ private:
         fields_.storedComment = comment + QString(Setup::CommentSize - length, QLatin1Char(' '));
     }
 
+    int version_ = Version; // the readers look at it: declared before them
     QHash<QString, KeyReader> readers_;
     QHash<QString, int> firstLines_;
     QStringList commentLines_;

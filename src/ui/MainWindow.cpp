@@ -1,11 +1,13 @@
 #include "ui/MainWindow.h"
 
+#include "files/ManualLocation.h"
 #include "files/NeutralSetup.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
 #include "link/PortDevices.h"
 #include "link/SerialLink.h"
+#include "ui/AboutDialog.h"
 #include "ui/ChannelPage.h"
 #include "ui/CompareCommands.h"
 #include "ui/ControllerPage.h"
@@ -58,12 +60,8 @@ namespace rv {
 
 namespace {
 std::function<void(const QString&)>& documentOpener() {
-    static std::function<void(const QString&)> opener = [](const QString& name) {
-        // Looked for in the working directory; a missing document stays silent.
-        const QFileInfo file(QDir::current(), name);
-        if (file.exists()) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
-        }
+    static std::function<void(const QString&)> opener = [](const QString& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
     return opener;
 }
@@ -370,11 +368,29 @@ void MainWindow::selectTab(int tab) {
 }
 
 void MainWindow::openHelp() {
-    static const char* const documents[] = {"Rotavionix_D.PDF", "Rotavionix_E.PDF",
-                                            "Rotavionix_F.PDF"};
-    if (isLanguage(language_)) {
-        documentOpener()(QString::fromLatin1(documents[language_]));
+    if (!isLanguage(language_)) {
+        return;
     }
+    const QString name = manualFileName(language_);
+    const QStringList folders = manualFolders(setup_.currentFileName);
+    const QString manual = findManual(name, folders);
+    if (manual.isEmpty()) {
+        MessageBox::inform(this,
+                           tr("%1 was not found. It was looked for in:").arg(name) +
+                               QStringLiteral("\n") + folders.join(QLatin1Char('\n')) +
+                               QStringLiteral("\n\n") +
+                               tr("The manuals come with the Rotavionix; put the one for your "
+                                  "language into one of these folders."),
+                           QMessageBox::Information);
+        return;
+    }
+    documentOpener()(manual);
+}
+
+void MainWindow::showAbout() {
+    auto* about = new AboutDialog(documentOpener(), this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 void MainWindow::chooseLanguage() {

@@ -71,13 +71,15 @@ public:
 
     // tab: 1..4, as the user selecting a tab.
     void selectTab(int tab);
+    // The unit's manual in the window's language, or a message saying where it was looked for.
     void openHelp();
+    void showAbout();
     void chooseLanguage();
     void closeWindow();
     void showValueEditor();
 
-    // Opens a help document by its bare name; replaced by tests.
-    static void setDocumentOpener(std::function<void(const QString& name)> opener);
+    // Opens a manual or a folder on the desktop by its path; replaced by tests.
+    static void setDocumentOpener(std::function<void(const QString& path)> opener);
 
 protected:
     bool event(QEvent* event) override;
@@ -139,6 +141,8 @@ private:
     SheetCommands* sheets_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exportPdfAction_ = nullptr;
+    QAction* manualAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };
 
 } // namespace rv

@@ -57,10 +57,16 @@ void MainWindow::buildMenus() {
                                            &MainWindow::chooseLanguage);
     language->setObjectName(QStringLiteral("mnuSprache"));
 
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this, &MainWindow::openHelp);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->setShortcut(QKeySequence::HelpContents);
-    addAction(help); // keeps F1 working while the menu bar is closed
+    manualAction_ =
+        help->addAction(QStringLiteral("Rotavionix manual"), this, &MainWindow::openHelp);
+    manualAction_->setObjectName(QStringLiteral("mnuManual"));
+    manualAction_->setShortcut(QKeySequence::HelpContents);
+    addAction(manualAction_); // keeps F1 working while the menu bar is closed
+    aboutAction_ =
+        help->addAction(QStringLiteral("About Rotavionix Control"), this, &MainWindow::showAbout);
+    aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 void MainWindow::buildEditMenu() {
@@ -89,6 +95,8 @@ void MainWindow::applyEditMenuTexts() {
 void MainWindow::translateOwnMenuEntries() {
     printAction_->setText(tr("Print…"));
     exportPdfAction_->setText(tr("Export PDF…"));
+    manualAction_->setText(tr("Rotavionix manual"));
+    aboutAction_->setText(tr("About Rotavionix Control"));
 }
 
 } // namespace rv

@@ -7,10 +7,14 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QSerialPortInfo>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace rv {
 
@@ -28,13 +32,27 @@ PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* portBox, Q
     // Asking the system for its serial ports takes milliseconds: do it when
     // the list can be seen, not while a file is loaded.
     portBox_->parentWidget()->installEventFilter(this);
+    recheck_ = new QTimer(this);
+    recheck_->setInterval(RecheckIntervalMs);
+    connect(recheck_, &QTimer::timeout, this, &PortSelection::recheckDevice);
 }
 
 bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
         showDevice();
+        recheck_->start();
+    } else if (event->type() == QEvent::Hide) {
+        recheck_->stop();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PortSelection::recheckDevice() {
+    // A transfer resolves its device when it opens the port; the label
+    // waits until the port is free again.
+    if (portBox_->isActiveWindow() && !port_.isOpen()) {
+        showDevice();
+    }
 }
 
 void PortSelection::fill() {
@@ -71,11 +89,34 @@ void PortSelection::selectPort(int position) {
     }
 }
 
+namespace {
+// Whether the device is there now; a device named in the settings may not be.
+bool isPresent(const QString& device) {
+#ifdef Q_OS_WIN
+    const auto ports = QSerialPortInfo::availablePorts();
+    return std::any_of(ports.begin(), ports.end(), [&device](const QSerialPortInfo& info) {
+        return info.portName().compare(device, Qt::CaseInsensitive) == 0;
+    });
+#else
+    return QFileInfo::exists(device);
+#endif
+}
+} // namespace
+
 void PortSelection::showDevice() {
     const QString device = portDevice(port_.portNumber());
-    const QString shown = device.isEmpty() ? QStringLiteral("\u2014") : device;
-    deviceLabel_->setText(shown);
-    const QString tip = device.isEmpty() ? tr("No serial device found for this port.") : device;
+    QString shown = device;
+    QString tip = device;
+    if (device.isEmpty()) {
+        shown = QStringLiteral("\u2014");
+        tip = tr("No serial device found for this port.");
+    } else if (!isPresent(device)) {
+        shown = tr("%1 (not connected)").arg(device);
+        tip = tr("%1 is not connected.").arg(device);
+    }
+    if (deviceLabel_->text() != shown) {
+        deviceLabel_->setText(shown);
+    }
     deviceLabel_->setToolTip(tip);
     portBox_->setToolTip(tip);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 class QComboBox;
 class QLabel;
@@ -12,7 +13,10 @@ struct Setup;
 
 // The port list cboPort: sixteen entries "Com1".."Com16", refilled whenever a
 // parameter file is applied, and the device behind the selected entry shown
-// beside it.
+// beside it: a device named in the settings is marked when it is not there.
+// Adapters come and go while the window is open, so the device is looked up
+// again every two seconds while the window is active and no command holds
+// the port.
 class PortSelection : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +29,10 @@ public:
 
     QLabel* deviceLabel() const { return deviceLabel_; }
 
+    static constexpr int RecheckIntervalMs = 2000;
+    // One look at the system's ports, as the timer takes it.
+    void recheckDevice();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,6 +43,7 @@ private:
     SerialLink& port_;
     QComboBox* portBox_;
     QLabel* deviceLabel_ = nullptr;
+    QTimer* recheck_ = nullptr;
 };
 
 } // namespace rv

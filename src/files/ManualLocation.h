@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rv {
+
+// The unit's manual, which comes with the unit rather than with the program:
+// Rotavionix_D.PDF, Rotavionix_E.PDF or Rotavionix_F.PDF by language
+// (0 German, 1 English, 2 French).
+QString manualFileName(int language);
+
+// Where the manual is looked for, in order: the working directory, the folder
+// of the parameter file last opened (none when empty), the program's data
+// folder and the share folder it was installed with. Each folder once.
+QStringList manualFolders(const QString& lastParameterFile);
+
+// The manual in the first folder that holds it, its name in any case (a copy
+// from a memory stick may have become "rotavionix_e.pdf"); "" when none does.
+QString findManual(const QString& fileName, const QStringList& folders);
+
+} // namespace rv
