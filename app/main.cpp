@@ -1,5 +1,4 @@
 #include "ui/ApplicationSetup.h"
-#include "ui/FontConfigWarmUp.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -29,9 +28,7 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
-    rv::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
-    fonts.finish();
     rv::setUpApplication();
 
     rv::MainWindow window;

@@ -1,7 +1,9 @@
 // Start-up as a pilot meets it: from launching the program's executable, with
 // Default.rvc in the working directory, to the X server's first report that its
 // window was painted, and the peak memory; each as a ratio to a bare Qt window
-// (bench_bare_window) started the same way. Every kind is a fresh process on
+// (bench_bare_window) started the same way. The targets: the time at most 1.15
+// times that of the stock copy of the first page, the memory at most 1.4 times
+// that of the empty window. Every kind is a fresh process on
 // an X server (Xvfb) that this launcher starts; it watches the server itself
 // through the DAMAGE extension, so no child measures anything.
 //
@@ -174,8 +176,14 @@ int measureStartup() {
     row("bare window", 1);
     row("one label", 2);
     row("stock page", 3);
-    std::printf("  ratio of the medians: time %.3f (target <= 1.3), memory %.3f (target <= 1.3)\n",
-                timeOf[0].median / timeOf[1].median, memoryOf[0].median / memoryOf[1].median);
+    // The time is held against the stock copy of the first page, which shows the
+    // same controls with none of the program's code; the memory against the bare window.
+    const double timeToStock = timeOf[0].median / timeOf[3].median;
+    const double memoryToBare = memoryOf[0].median / memoryOf[1].median;
+    std::printf("  program to stock page, time %.3f (target <= 1.15: %s); program to bare window, "
+                "memory %.3f (target <= 1.4: %s)\n",
+                timeToStock, timeToStock <= 1.15 ? "met" : "NOT MET", memoryToBare,
+                memoryToBare <= 1.4 ? "met" : "NOT MET");
     std::printf("  the bare window with one line of text alone: time %.2f, memory %.2f\n",
                 timeOf[2].median / timeOf[1].median, memoryOf[2].median / memoryOf[1].median);
     std::printf("  stock Qt widgets like the first page, none of the program's code: time %.2f, "

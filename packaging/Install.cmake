@@ -11,8 +11,6 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS rotavionix-control RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Where the program looks for it: the same folder below the prefix as in the build tree.
-install(TARGETS rvprint LIBRARY DESTINATION ${RV_PRINT_MODULE_FOLDER})
 # A component of its own, so that its tests can install the tool alone.
 install(TARGETS rotavionix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${RV_DESKTOP_ID}.desktop

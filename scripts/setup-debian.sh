@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
     clang libclang-rt-14-dev clang-tidy clang-format
-    xvfb xauth fonts-dejavu-core libfontconfig-dev libxcb-damage0-dev poppler-utils
+    xvfb xauth fonts-dejavu-core libxcb-damage0-dev poppler-utils
+    g++-mingw-w64-x86-64-posix python3
     dpkg-dev librsvg2-bin lintian appstream desktop-file-utils man-db
 )
 

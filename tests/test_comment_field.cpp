@@ -1,8 +1,8 @@
 // The comment field of a parameter file: what a load puts into the box and
 // what a save writes back.
+#include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
@@ -13,12 +13,7 @@
 #include <QTest>
 
 using namespace rv;
-
-namespace {
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
-} // namespace
+using rv::test::neutralRecord;
 
 class TestCommentField : public QObject {
     Q_OBJECT
@@ -42,7 +37,7 @@ private Q_SLOTS:
     void commentsComeBackByteForByte() {
         QFETCH(QByteArray, text);
         WindowFixture fx;
-        QByteArray record = neutral();
+        QByteArray record = neutralRecord();
         record.replace(RecordOffset::Comment, text.size(), text);
         MainWindow& window = fx.startWith(record);
         QVERIFY(!window.fileCommands().hasUnsavedChanges());
@@ -55,7 +50,7 @@ private Q_SLOTS:
     // characters is shown whole; an edit neither lets it grow nor cuts its end.
     void aLongLoadedCommentIsNeverCut() {
         WindowFixture fx;
-        QByteArray record = neutral();
+        QByteArray record = neutralRecord();
         const QByteArray lines = QByteArray("abcd\n").repeated(200);
         record.replace(RecordOffset::Comment, lines.size(), lines);
         MainWindow& window = fx.startWith(record);
@@ -81,7 +76,7 @@ private Q_SLOTS:
     // A comment that fills the box with line breaks fits the file whole.
     void aFullCommentWithLineBreaksIsSavedWhole() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
+        MainWindow& window = fx.startWith(neutralRecord());
         auto* comment = window.findChild<QPlainTextEdit*>(QStringLiteral("Comment"));
         comment->clear();
         comment->setFocus();

@@ -1,6 +1,7 @@
 // Compare: the window against its file or another one, and the list of what
 // changed under the unsaved-changes questions.
 #include "support/curve_test_helpers.h"
+#include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
 #include "files/NeutralSetup.h"
@@ -28,12 +29,9 @@
 #include <QTreeWidget>
 
 using namespace rv;
+using rv::test::neutralRecord;
 
 namespace {
-
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
 
 // The rows of the dialog's list under their section titles: "caption|before|after".
 QStringList listedRows(const CompareDialog& dialog) {
@@ -62,7 +60,7 @@ class TestCompare : public QObject {
 private Q_SLOTS:
     void listsWhatChangedSinceTheSave() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
+        MainWindow& window = fx.startWith(neutralRecord());
         window.show();
         FileDialogs::setNextFileName(fx.path(QStringLiteral("saved.rvc")));
         QVERIFY(window.fileCommands().saveFile());
@@ -118,8 +116,8 @@ private Q_SLOTS:
     // dialog opens; one with only bytes the window cannot show names them.
     void refusedFileGetsTheUsualMessage() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
-        QByteArray refused = neutral();
+        MainWindow& window = fx.startWith(neutralRecord());
+        QByteArray refused = neutralRecord();
         refused[Index::PitchMode] = 2;
         fx.writeFile(QStringLiteral("refused.rvc"), refused);
         MessageBox::clearHistory();
@@ -142,7 +140,7 @@ private Q_SLOTS:
     // Captions and values in the window's language, options by their captions.
     void listSpeaksTheWindowsLanguage() {
         WindowFixture fx;
-        fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+        fx.writeFile(QStringLiteral("Default.rvc"), neutralRecord());
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"),
                          QString::number(German));
         MainWindow& window = fx.start();
@@ -164,7 +162,7 @@ private Q_SLOTS:
         window.deviceCommands().setHistoryFolder(fx.path(QStringLiteral("sent")));
         QVERIFY(!window.deviceCommands()
                      .history()
-                     .add({neutral(), QStringLiteral("Default.rvc"),
+                     .add({neutralRecord(), QStringLiteral("Default.rvc"),
                            QDateTime(QDate(2026, 12, 7), QTime(10, 0)), 17, 17},
                           nullptr)
                      .isEmpty());
@@ -179,7 +177,7 @@ private Q_SLOTS:
     // says full or partial and names the files it skipped.
     void comparesWithTransfersFromTheHistory() {
         WindowFixture fx;
-        MainWindow& window = fx.startWith(neutral());
+        MainWindow& window = fx.startWith(neutralRecord());
         window.deviceCommands().setHistoryFolder(fx.path(QStringLiteral("sent")));
         window.compareCommands().compareWithLastTransfer();
         QCOMPARE(MessageBox::history().last().text,
@@ -195,8 +193,8 @@ private Q_SLOTS:
                           nullptr)
                      .isEmpty());
         QVERIFY(!history
-                     .add({neutral(), QStringLiteral("Default.rvc"), QDateTime(day, QTime(10, 5)),
-                           3, 17},
+                     .add({neutralRecord(), QStringLiteral("Default.rvc"),
+                           QDateTime(day, QTime(10, 5)), 3, 17},
                           nullptr)
                      .isEmpty());
         fx.writeFile(QStringLiteral("sent/2026-05-01 10-06-00 Broken.rvc"), "short");
@@ -236,7 +234,7 @@ private Q_SLOTS:
         const char* languages[] = {"de", "en", "fr"};
         for (int language : {German, English, French}) {
             WindowFixture fx;
-            fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+            fx.writeFile(QStringLiteral("Default.rvc"), neutralRecord());
             fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"),
                              QString::number(language));
             MainWindow& window = fx.start();

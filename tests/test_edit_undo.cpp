@@ -1,9 +1,9 @@
 // Typing a slider's value, and undo and redo in the window: each user action
 // is one step, and an undo puts back controls and saved bytes alike.
 #include "support/curve_test_helpers.h"
+#include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "model/CurveEditor.h"
 #include "ui/ChannelPage.h"
@@ -29,12 +29,9 @@
 #include <QUndoStack>
 
 using namespace rv;
+using rv::test::neutralRecord;
 
 namespace {
-
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
 
 template <typename T> T* child(MainWindow& window, const char* name) {
     auto* widget = window.findChild<T*>(QString::fromUtf8(name));
@@ -74,7 +71,7 @@ QPoint handleCentre(QSlider* slider) {
 }
 
 MainWindow& shownWindow(WindowFixture& fx) {
-    MainWindow& window = fx.startWith(neutral());
+    MainWindow& window = fx.startWith(neutralRecord());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         qFatal("the window was not shown");
@@ -291,7 +288,7 @@ private Q_SLOTS:
         WindowFixture fx;
         MainWindow& window = shownWindow(fx);
         window.selectTab(3);
-        const QByteArray original = neutral();
+        const QByteArray original = neutralRecord();
         auto* box = child<QAbstractButton>(window, "TS1Inv");
         box->setFocus();
         QTest::keyPress(box, Qt::Key_Space);
@@ -346,7 +343,7 @@ private Q_SLOTS:
 
     void editMenuSpeaksThePilotsLanguage() {
         WindowFixture fx;
-        fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+        fx.writeFile(QStringLiteral("Default.rvc"), neutralRecord());
         fx.writeSettings(QStringLiteral("1"), QStringLiteral("Default.rvc"), QStringLiteral("0"));
         MainWindow& window = fx.start();
         QCOMPARE(child<QMenu>(window, "mnuEdit")->title(), QStringLiteral("Bearbeiten"));

@@ -1,8 +1,8 @@
 // Opening and saving through the File menu: the unsaved-changes questions,
 // failures that keep the current file, and the name a save gets.
+#include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "ui/Dialogs.h"
 #include "ui/FileCommands.h"
@@ -14,23 +14,18 @@
 #include <QTest>
 
 using namespace rv;
-
-namespace {
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
-} // namespace
+using rv::test::neutralRecord;
 
 class TestOpenSave : public QObject {
     Q_OBJECT
 
-    static MainWindow& startNeutral(WindowFixture& fx) { return fx.startWith(neutral()); }
+    static MainWindow& startNeutral(WindowFixture& fx) { return fx.startWith(neutralRecord()); }
 
 private Q_SLOTS:
     void unsavedChangesGuardOpenAndClose() {
         WindowFixture fx;
         MainWindow& window = startNeutral(fx);
-        fx.writeFile(QStringLiteral("other.rvc"), neutral());
+        fx.writeFile(QStringLiteral("other.rvc"), neutralRecord());
 
         // Switching an option away and back is no change.
         window.findChild<QAbstractButton*>(QStringLiteral("TailBeep_1"))->click();
@@ -133,7 +128,7 @@ private Q_SLOTS:
         MainWindow& window = startNeutral(fx);
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
         QVERIFY(window.fileCommands().saveFile());
-        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
+        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutralRecord());
         QVERIFY(!QFile::exists(fx.path(QStringLiteral("Heli"))));
         QCOMPARE(fx.setting(QStringLiteral("LastFile")), fx.path(QStringLiteral("Heli.rvc")));
 
@@ -144,12 +139,12 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().last().text,
                  fx.path(QStringLiteral("Heli.rvc")) +
                      QStringLiteral(" already exists. Do you want to replace it?"));
-        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutral());
+        QCOMPARE(fx.readFile(QStringLiteral("Heli.rvc")), neutralRecord());
 
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli")));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         QVERIFY(window.fileCommands().saveFile());
-        QVERIFY(fx.readFile(QStringLiteral("Heli.rvc")) != neutral());
+        QVERIFY(fx.readFile(QStringLiteral("Heli.rvc")) != neutralRecord());
 
         // A suffix of its own is kept.
         FileDialogs::setNextFileName(fx.path(QStringLiteral("Heli.bak")));

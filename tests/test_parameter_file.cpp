@@ -1,3 +1,4 @@
+#include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 
 #include "files/NeutralSetup.h"
@@ -18,22 +19,11 @@
 #include <unistd.h>
 
 using namespace rv;
+using rv::test::fileBytes;
+using rv::test::neutralRecord;
+using rv::test::writeBytes;
 
 namespace {
-
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A read that blocks would hang the test; after a while unblock() frees it,
 // and the read counts as failed.
@@ -121,7 +111,7 @@ private Q_SLOTS:
         const auto unmount = qScopeGuard([&] { ::umount(mountPoint.constData()); });
 
         const QString path = dir.filePath(QStringLiteral("Heli.rvc"));
-        QByteArray previous = neutral();
+        QByteArray previous = neutralRecord();
         previous[6] = 42;
         QVERIFY(writeBytes(path, previous));
         QFile filler(dir.filePath(QStringLiteral("filler")));
@@ -135,14 +125,14 @@ private Q_SLOTS:
         QString reason;
         QVERIFY(!writeParameterFile(path, neutralSetup(), &reason));
         QVERIFY(!reason.isEmpty());
-        QCOMPARE(readBytes(path), previous);
+        QCOMPARE(fileBytes(path), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({QStringLiteral("filler"), QStringLiteral("Heli.rvc")}));
 
         // With room again the same save goes through.
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("filler"))));
         QVERIFY(writeParameterFile(path, neutralSetup(), &reason));
-        QCOMPARE(readBytes(path), neutral());
+        QCOMPARE(fileBytes(path), neutralRecord());
     }
 };
 

@@ -1,3 +1,4 @@
+#include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
 #include "files/NeutralSetup.h"
@@ -23,17 +24,10 @@
 #include <QTimer>
 
 using namespace rv;
+using rv::test::neutralRecord;
+using rv::test::withBytes;
 
 namespace {
-QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int>> bytes) {
-    for (const auto& [index, value] : bytes) {
-        record[index] = static_cast<char>(value);
-    }
-    return record;
-}
-QByteArray neutral() {
-    return encodeRecord(neutralSetup());
-}
 int sliderPosition(MainWindow& window, const char* name) {
     return window.findChild<QSlider*>(QLatin1String(name))->value();
 }
@@ -45,7 +39,7 @@ class TestParameterSets : public QObject {
     // A window that started with the neutral setup in Default.rvc.
     static MainWindow& startNeutral(WindowFixture& fx,
                                     const QString& comPort = QStringLiteral("1")) {
-        fx.writeFile(QStringLiteral("Default.rvc"), neutral());
+        fx.writeFile(QStringLiteral("Default.rvc"), neutralRecord());
         fx.writeSettings(comPort, QStringLiteral("Default.rvc"), QStringLiteral("1"));
         return fx.start();
     }
@@ -76,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(!window.fileCommands().hasUnsavedChanges());
 
         fx.writeFile(QStringLiteral("a.rvc"),
-                     withBytes(neutral(), {{14, 200}, {6, 65}, {2, 15}, {3, 8}}));
+                     withBytes(neutralRecord(), {{14, 200}, {6, 65}, {2, 15}, {3, 8}}));
         fx.openFile(QStringLiteral("a.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
         QCOMPARE(sliderPosition(window, "Para14Sl"), 78);
@@ -86,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(sliderPosition(window, "PhaseChangeSl"), 15);
         QVERIFY(window.fileCommands().hasUnsavedChanges()); // 200 became 198
 
-        fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutral(), {{6, 10}}));
+        fx.writeFile(QStringLiteral("b.rvc"), withBytes(neutralRecord(), {{6, 10}}));
         fx.openFile(QStringLiteral("b.rvc"));
         QCOMPARE(int(window.setup().image.at(4)), 30); // from the 500 rpm shown
         QCOMPARE(int(window.setup().image.at(5)), 35);
@@ -122,7 +116,8 @@ private Q_SLOTS:
         const CurveSet curvesBefore = window.setup().curves;
 
         // Every other byte differs from the window's, so that a partial load would show.
-        QByteArray bad = withBytes(neutral(), {{28, 255}, {30, 255}, {13, 20}, {index, value}});
+        QByteArray bad =
+            withBytes(neutralRecord(), {{28, 255}, {30, 255}, {13, 20}, {index, value}});
         bad[RecordOffset::FirstCurves + 2] = 77;
         fx.writeFile(QStringLiteral("bad.rvc"), bad);
         MessageBox::setNextAnswer(QMessageBox::No); // "Save first?"
@@ -156,8 +151,8 @@ private Q_SLOTS:
     void rpmControlledFilesLoadTheSameAfterAnyFile() {
         WindowFixture fx;
         MainWindow& window = startNeutral(fx);
-        const QByteArray rpm = withBytes(neutral(), {{40, 0}, {41, 0}, {42, 2}});
-        const QByteArray governor = withBytes(neutral(), {{40, 0}, {41, 1}, {42, 0}});
+        const QByteArray rpm = withBytes(neutralRecord(), {{40, 0}, {41, 0}, {42, 2}});
+        const QByteArray governor = withBytes(neutralRecord(), {{40, 0}, {41, 1}, {42, 0}});
         fx.writeFile(QStringLiteral("rpm.rvc"), rpm);
         fx.writeFile(QStringLiteral("governor.rvc"), governor);
         for (const char* first : {"Default.rvc", "rpm.rvc"}) {
@@ -181,7 +176,7 @@ private Q_SLOTS:
         MainWindow& window = startNeutral(fx);
         fx.writeFile(
             QStringLiteral("wide.rvc"),
-            withBytes(neutral(),
+            withBytes(neutralRecord(),
                       {{13, 200}, {8, 255}, {18, 180}, {6, 10}, {7, 255}, {2, 99}, {38, 250}}));
         fx.openFile(QStringLiteral("wide.rvc"));
         QVERIFY(MessageBox::history().isEmpty());
@@ -321,7 +316,8 @@ private Q_SLOTS:
             comment.append(QByteArray(1000 - comment.size(), ' '));
             record.replace(570, 1000, comment);
 
-            fx.writeFile(QStringLiteral("in.rvc"), neutral()); // back to the baseline positions
+            fx.writeFile(QStringLiteral("in.rvc"),
+                         neutralRecord()); // back to the baseline positions
             fx.openFile(QStringLiteral("in.rvc"));
             fx.writeFile(QStringLiteral("in.rvc"), record);
             fx.openFile(QStringLiteral("in.rvc"));

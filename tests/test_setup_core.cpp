@@ -14,14 +14,9 @@
 using namespace rv;
 using rv::test::defaultRecord;
 using rv::test::fileBytes;
+using rv::test::withBytes;
 
 namespace {
-QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int>> bytes) {
-    for (const auto& [index, value] : bytes) {
-        record[index] = static_cast<char>(value);
-    }
-    return record;
-}
 Setup loaded(const Setup& previous, const QByteArray& record) {
     const auto result = applyRecord(previous, record);
     if (const auto* refusal = std::get_if<Refusal>(&result)) {

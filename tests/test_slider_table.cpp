@@ -19,7 +19,7 @@ const SliderDefinition& row(const char* slider) {
 class TestSliderTable : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void tableHoldsEachRowOnceWithFifteenExpertRows() {
+    void eachRowIsFoundByItsSliderAndOwnsItsByte() {
         QSet<QString> names;
         QSet<int> indices;
         int expert = 0;
@@ -28,14 +28,15 @@ private Q_SLOTS:
                   << QLatin1String(d.caption);
             indices << d.index;
             expert += d.expert ? 1 : 0;
+            QCOMPARE(findSliderDefinition(QLatin1String(d.slider)), &d);
             QVERIFY(d.index >= 0 && d.index <= 58);
             // The largest position must still give a byte, never wrap.
             QVERIFY(SliderArithmetic::byteForPosition(d, d.maximum) <= 255);
         }
-        QCOMPARE(sliderDefinitions().size(), std::size_t{26});
-        QCOMPARE(names.size(), 26 * 3);
-        QCOMPARE(indices.size(), 26);
-        QCOMPARE(expert, 15);
+        const int rows = static_cast<int>(sliderDefinitions().size());
+        QCOMPARE(names.size(), rows * 3);
+        QCOMPARE(indices.size(), rows);
+        QVERIFY(expert > 0 && expert < rows);
         QVERIFY(findSliderDefinition(QStringLiteral("NoSuchSl")) == nullptr);
     }
 

@@ -69,10 +69,7 @@ private Q_SLOTS:
         bool busyCursorSeen = false;
         QTimer::singleShot(50, [&] { busyCursorSeen = QApplication::overrideCursor() != nullptr; });
 
-        QElapsedTimer clock;
-        clock.start();
         runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
-        const qint64 elapsed = clock.elapsed();
 
         const QByteArray expected = expectedStream(collectedImage(before), before.curves, yes);
         QCOMPARE(settle(*rig->pty, expected.size()), expected);
@@ -87,11 +84,11 @@ private Q_SLOTS:
 
         const QList<double> pauses = rig->pty->pausesAfter('E');
         QCOMPARE(pauses.size(), (yes ? 17 : 16) - 1);
+        // The unit needs the full pause; ten times that would be a pause waited
+        // for something else (a drain timing out, a timer started twice).
         for (double pause : pauses) {
-            QVERIFY2(pause >= 100.0, qPrintable(QString::number(pause)));
+            QVERIFY2(pause >= 100.0 && pause < 1000.0, qPrintable(QString::number(pause)));
         }
-        QVERIFY2(elapsed >= (yes ? 1700 : 1600) && elapsed < 3500,
-                 qPrintable(QString::number(elapsed)));
 
         QVERIFY(!rig->link.isOpen());
         QVERIFY(busyCursorSeen);
@@ -334,11 +331,10 @@ private Q_SLOTS:
                     rig->pty->unplug();
                 }
             });
-        QElapsedTimer clock;
-        clock.start();
         runToEnd(*rig->commands, &DeviceCommands::sendToUnit);
-        QVERIFY(clock.elapsed() < 1200);
         disconnect(unplugAfterThird);
+        // Seen as the unplug it is, not waited out until the drain gives up.
+        QVERIFY(!MessageBox::history().last().detail.contains("did not take the data"));
         QVERIFY(!rig->link.isOpen());
         QVERIFY(!rig->commands->isBusy());
         QCOMPARE(MessageBox::history().size(), 2);

@@ -2,6 +2,7 @@
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
 #include "files/TransferHistory.h"
+#include "support/data_Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 using namespace rv;
+using rv::test::writeBytes;
 
 namespace {
 
@@ -23,11 +25,6 @@ SentRecord sent(const QDateTime& at, const QString& file = QStringLiteral("/fly/
     Setup setup = neutralSetup();
     setup.image.set(34, static_cast<std::uint8_t>(at.time().second() + 100));
     return SentRecord{setup, file, at, arrived, planned};
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList names(const QList<TransferHistoryEntry>& entries) {

@@ -124,8 +124,8 @@ public:
     static void clearHistory();
 };
 
-// The print dialog's answers for the tests; the dialog itself is the print
-// module's.
+// The print dialog's answers for the tests; the dialog itself is Qt's, shown
+// by the sheet commands.
 class PrintDialog {
 public:
     // Counts one dialog shown and says what it answers: nothing when the real

@@ -5,13 +5,14 @@
 #include "model/Setup.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageTexts.h"
-#include "ui/PrintModule.h"
 #include "ui/SetupSheet.h"
 #include "ui/SetupSheetPage.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace rv {
 
@@ -19,25 +20,25 @@ SheetCommands::SheetCommands(const Setup& setup, const MessageTexts& texts, QWid
     : QObject(window), setup_(setup), texts_(texts), window_(window) {}
 
 void SheetCommands::printSheet() {
-    QString reason;
-    const PrintSetupSheetEntry print = loadPrintModule(&reason);
-    if (print == nullptr) {
-        MessageBox::inform(window_, tr("Printing is not available: its module is missing."),
-                           QMessageBox::Warning, reason);
-        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(setupSheetPageLayout());
+    printer.setDocName(QFileInfo(setup_.currentFileName).fileName());
+    // The tests answer instead of the dialog: empty cancels, a path prints to a PDF there.
+    if (const std::optional<QString> answer = PrintDialog::takeAnswer()) {
+        if (answer->isEmpty()) {
+            return;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*answer);
+    } else {
+        QPrintDialog dialog(&printer, window_);
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
     }
-    SheetPrintJob job;
-    job.parent = window_;
-    job.documentName = QFileInfo(setup_.currentFileName).fileName();
-    job.pageLayout = setupSheetPageLayout();
-    job.answer = PrintDialog::takeAnswer();
-    job.paint = [this](QPagedPaintDevice& page) {
-        return paintSetupSheet(page, setupSheet(setup_, texts_.language, QDate::currentDate()))
-            .painted;
-    };
-    SheetPrintOutcome outcome = SheetPrintOutcome::Failed;
-    print(&job, &outcome);
-    if (outcome == SheetPrintOutcome::Failed) {
+    const bool painted =
+        paintSetupSheet(printer, setupSheet(setup_, texts_.language, QDate::currentDate())).painted;
+    if (!painted || printer.printerState() == QPrinter::Error) {
         MessageBox::inform(window_, tr("The setup sheet could not be printed."),
                            QMessageBox::Warning);
     }

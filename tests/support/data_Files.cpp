@@ -1,5 +1,8 @@
 #include "support/data_Files.h"
 
+#include "files/NeutralSetup.h"
+#include "files/ParameterRecord.h"
+
 #include <QFile>
 
 namespace rv::test {
@@ -9,8 +12,25 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QByteArray defaultRecord() {
     return fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
+}
+
+const QByteArray& neutralRecord() {
+    static const QByteArray record = encodeRecord(neutralSetup());
+    return record;
+}
+
+QByteArray withBytes(QByteArray record, std::initializer_list<std::pair<int, int>> bytes) {
+    for (const auto& [offset, value] : bytes) {
+        record[offset] = static_cast<char>(value);
+    }
+    return record;
 }
 
 } // namespace rv::test
