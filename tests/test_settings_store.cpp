@@ -85,10 +85,16 @@ private Q_SLOTS:
     }
 
     void valuesThatAreNotOnePlainTextReadNotFound() {
+        const QString longest(2047, QLatin1Char('x'));
+        write("LastFile", longest);
+        QCOMPARE(read("LastFile"), longest);
+        write("LastFile", longest + "x");
+        QCOMPARE(read("LastFile"), notFound());
+
         setIniText("[Startup]\nComPort=1, 2\nLanguage=@ByteArray(\\x1\\xab)\nLastFile=\n");
         QCOMPARE(read("ComPort"), notFound());
-        QCOMPARE(read("Language"), notFound());
-        QCOMPARE(read("LastFile"), QString()); // empty is a value, not a missing one
+        QCOMPARE(read("Language"), QStringLiteral("01AB")); // binary as upper-case hex
+        QCOMPARE(read("LastFile"), QString());              // empty is a value, not a missing one
     }
 
     // Neither a directory where the file belongs nor a file where its folder

@@ -24,7 +24,7 @@ SentRecord sent(const QDateTime& at, const QString& file = QStringLiteral("/fly/
                 int arrived = 17, int planned = 17) {
     Setup setup = neutralSetup();
     setup.image.set(34, static_cast<std::uint8_t>(at.time().second() + 100));
-    return SentRecord{setup, file, at, arrived, planned};
+    return SentRecord{recordOf(setup), file, at, arrived, planned};
 }
 
 QStringList names(const QList<TransferHistoryEntry>& entries) {
@@ -82,12 +82,12 @@ private Q_SLOTS:
 
         QByteArray record;
         QVERIFY(TransferHistory::readEntry(full, record, &reason));
-        QCOMPARE(record, recordOf(first.setup));
+        QCOMPARE(record, first.record);
         const std::optional<Setup> loaded =
             TransferHistory::loadEntry(full, neutralSetup(), &reason);
         QVERIFY(loaded);
         Setup decoded;
-        decodeRecord(recordOf(first.setup), decoded);
+        decodeRecord(first.record, decoded);
         QCOMPARE(loaded->curves, decoded.curves);
         QCOMPARE(loaded->storedComment, decoded.storedComment);
     }

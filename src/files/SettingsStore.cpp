@@ -21,17 +21,29 @@ QString keyOf(const QString& group, const QString& name) {
     return group + QLatin1Char('/') + name;
 }
 
+// Older versions read a value into 2,048 bytes, the terminating NUL
+// included; a longer one counted as missing, and still does.
+constexpr qsizetype LongestValue = 2047;
+
 // The text of a stored value, or notFound() for anything that is not one
-// plain value (an INI list, a serialised variant).
+// plain value (an INI list, a serialised variant) or is too long.
 QString textOf(const QVariant& stored) {
     switch (stored.typeId()) {
-    case QMetaType::QString:
-        return stored.toString();
+    case QMetaType::QString: {
+        const QString text = stored.toString();
+        return text.size() <= LongestValue ? text : notFound();
+    }
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
         return QString::number(stored.toLongLong()); // a number an older version left
+    case QMetaType::QByteArray: {
+        // Binary, as older versions showed it: upper-case hex.
+        const QByteArray bytes = stored.toByteArray();
+        return bytes.size() <= LongestValue + 1 ? QString::fromLatin1(bytes.toHex().toUpper())
+                                                : notFound();
+    }
     default:
         return notFound();
     }

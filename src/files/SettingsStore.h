@@ -16,7 +16,8 @@ namespace rv {
 // towards its caller: a store that cannot be written simply forgets.
 namespace SettingsStore {
 
-// What read() returns for a value that is missing or not one plain text.
+// What read() returns for a value that is missing, longer than 2,047
+// characters or not one plain value.
 QString notFound();
 
 // A value of a group ("Startup", "RecentFiles"), or notFound(). On Windows a

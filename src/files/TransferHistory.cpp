@@ -167,7 +167,7 @@ QString TransferHistory::add(const SentRecord& sent, QString* reason) const {
             QStringLiteral(" ~partial %1 of %2").arg(sent.blocksArrived).arg(sent.blocksPlanned);
     }
     const QString path = QDir(folder_).filePath(name + QStringLiteral(".rvc"));
-    if (!writeParameterFile(path, recordOf(sent.setup), reason)) {
+    if (!writeParameterFile(path, sent.record, reason)) {
         return {};
     }
     entries.append(*parseName(QFileInfo(path)));

@@ -13,7 +13,7 @@ namespace rv {
 
 // What one transfer put on its way to the unit, for the history.
 struct SentRecord {
-    Setup setup;           // at the start, kept as its parameter file
+    QByteArray record;     // the parameter file record of the setup at the start
     QString fileName;      // the window's current file then
     QDateTime startedAt;   // local time
     int blocksArrived = 0; // blocks that went out completely

@@ -1,5 +1,6 @@
 #include "link/TransferSession.h"
 
+#include "files/SetupRecord.h"
 #include "link/BlockSender.h"
 #include "link/SerialLink.h"
 #include "model/Setup.h"
@@ -68,8 +69,8 @@ void TransferSession::startTransfer(bool withChannelTable) {
     sending_ = SentTransfer{withChannelTable, {}};
     const QList<Block> plan = transferPlan(withChannelTable);
     // The history keeps the setup as it was when the transfer began.
-    historyEntry_ = SentRecord{setup_, setup_.currentFileName, QDateTime::currentDateTime(), 0,
-                               static_cast<int>(plan.size())};
+    historyEntry_ = SentRecord{recordOf(setup_), setup_.currentFileName,
+                               QDateTime::currentDateTime(), 0, static_cast<int>(plan.size())};
     Q_EMIT progress(0, static_cast<int>(plan.size()));
     sender_->start(
         static_cast<int>(plan.size()),
