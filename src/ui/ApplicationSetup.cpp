@@ -44,6 +44,8 @@ private:
 
 void setUpApplication() {
     SettingsStore::nameApplication();
+    // The desktop entry's name, by which the desktop knows the window as the program's own.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RV_DESKTOP_ID));
     qApp->installEventFilter(new IconAfterFirstPaint(qApp));
     installApplicationStyle();
 }
