@@ -1,5 +1,6 @@
 #include "ui/ApplicationSetup.h"
 #include "ui/MainWindow.h"
+#include "ui/StartupArguments.h"
 
 #include <QApplication>
 
@@ -22,6 +23,18 @@ bool hasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const rv::StartupArguments arguments =
+        rv::readStartupArguments(rv::commandLineArguments(argc, argv));
+    switch (arguments.outcome) {
+    case rv::StartupArguments::Outcome::Answer:
+        std::fputs(arguments.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case rv::StartupArguments::Outcome::Refuse:
+        std::fputs(arguments.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case rv::StartupArguments::Outcome::Start:
+        break;
+    }
     if (!hasDisplay()) {
         std::fputs("Rotavionix Control needs a graphical desktop, and this session has no display "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
@@ -31,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rv::setUpApplication();
 
-    rv::MainWindow window;
+    rv::MainWindow window(arguments.fileToOpen);
     window.show();
     return QApplication::exec();
 }

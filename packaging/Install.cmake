@@ -1,10 +1,6 @@
 # Installation as a desktop program, and a Debian package through CPack.
 include(GNUInstallDirs)
 
-# The reverse-DNS name the desktop knows the program by: the desktop entry and
-# the AppStream metainfo are named after it. The project owns no domain, so it
-# sits below the reserved top-level domain "invalid", as its mail address does.
-set(RV_DESKTOP_ID invalid.rotavionix.control)
 set(RV_DOC_FOLDER ${CMAKE_INSTALL_DATADIR}/doc/rotavionix-control)
 # Folders as Debian wants them, whatever the umask of whoever installs.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -4,6 +4,7 @@
 #include "UnitCommands.h"
 
 #include "files/SettingsStore.h"
+#include "files/VersionText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,9 +105,7 @@ int main(int argc, char* argv[]) {
         return rv::cli::Done;
     }
     if (parser.isSet(version)) {
-        rv::cli::writeOutput(QStringLiteral("rotavionix-cli %1\n")
-                                 .arg(QCoreApplication::applicationVersion())
-                                 .toUtf8());
+        rv::cli::writeOutput(rv::versionText(QStringLiteral("rotavionix-cli")).toUtf8());
         return rv::cli::Done;
     }
     QStringList positional = parser.positionalArguments();

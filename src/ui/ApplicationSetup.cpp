@@ -9,6 +9,8 @@ namespace rv {
 
 void setUpApplication() {
     SettingsStore::nameApplication();
+    // The desktop entry's name, by which the desktop knows the window as the program's own.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RV_DESKTOP_ID));
     // Renderings of packaging/rotavionix-control.svg (scripts/render-icon.sh):
     // PNG is read by Qt itself, where an SVG would need an image plugin at run time.
     QIcon icon;

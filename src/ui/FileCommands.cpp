@@ -142,9 +142,7 @@ void FileCommands::openRecentFile(const QString& path) {
         return;
     }
     offerToSaveFirst();
-    if (loadFile(path)) {
-        setCurrentFile(path);
-    }
+    openChosenFile(path);
 }
 
 void FileCommands::setCurrentFile(const QString& path) {
@@ -183,10 +181,15 @@ void FileCommands::openFile() {
     }
     // Qt's dialogs give "/" on Windows too; the caption, the messages and the
     // stored "LastFile" use the system's own separator.
-    const QString path = QDir::toNativeSeparators(chosen);
-    if (loadFile(path)) {
-        setCurrentFile(path);
+    openChosenFile(QDir::toNativeSeparators(chosen));
+}
+
+bool FileCommands::openChosenFile(const QString& path) {
+    if (!loadFile(path)) {
+        return false;
     }
+    setCurrentFile(path);
+    return true;
 }
 
 bool FileCommands::saveFile() {

@@ -32,6 +32,9 @@ public:
     void setCurrentFileName(const QString& path);
     // File > Open (mnuOpen).
     void openFile();
+    // Opens `path` as File > Open opens the file chosen in its dialog (without
+    // asking about unsaved changes); false, after telling the user, when refused.
+    bool openChosenFile(const QString& path);
     // File > Save (mnuSave); false when cancelled or failed.
     bool saveFile();
     // The setup a file would give the window, or nothing after telling the

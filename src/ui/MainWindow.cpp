@@ -37,12 +37,15 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -71,13 +74,14 @@ void MainWindow::setDocumentOpener(std::function<void(const QString&)> opener) {
     documentOpener() = std::move(opener);
 }
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(const QString& fileToOpen, QWidget* parent)
     : QMainWindow(parent), port_(std::make_unique<SerialLink>()) {
     setObjectName(QStringLiteral("RVMain"));
     port_->setDeviceLookup(portDevice);
+    setAcceptDrops(true);
     buildWindow();
     buildMenus();
-    startUp();
+    startUp(fileToOpen);
 }
 
 MainWindow::~MainWindow() = default;
@@ -236,7 +240,7 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QString& fileToOpen) {
     const StartupSettings settings = readStartupSettings();
     port_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
@@ -266,7 +270,11 @@ void MainWindow::startUp() {
     translateOwnMenuEntries();
     refreshAccessibleNames();
 
-    files_->loadCurrentFile();
+    // A file named on the command line opens as File → Open would open it;
+    // refused, the window goes on as a start without it does.
+    if (fileToOpen.isEmpty() || !files_->openChosenFile(fileToOpen)) {
+        files_->loadCurrentFile();
+    }
     edits_->start(); // also when the file could not be loaded
 
     applyTabCaptions(tabStrip_, language_);
@@ -455,6 +463,35 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+namespace {
+// The one local file a drag carries, or nothing: several files, or a web
+// address, are not a setup to open.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) {
+        return QString();
+    }
+    return QDir::toNativeSeparators(urls.first().toLocalFile());
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // Refused like File → Open while a transfer runs.
+    if (!device_->isBusy() && !droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (device_->isBusy() || path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    files_->offerToSaveFirst();
+    files_->openChosenFile(path);
 }
 
 } // namespace rv

@@ -43,7 +43,9 @@ class ValueEditor;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // fileToOpen: a file to open as File → Open would, instead of the last
+    // file; the last file when it is refused.
+    explicit MainWindow(const QString& fileToOpen = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Setup& setup() { return setup_; }
@@ -84,6 +86,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A parameter file dropped on the window opens as File → Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildWindow();
@@ -91,7 +96,7 @@ private:
     void buildEditMenu();
     // The Edit menu speaks the program's language once its translator is installed.
     void applyEditMenuTexts();
-    void startUp();
+    void startUp(const QString& fileToOpen);
     void loadQtTranslations();
     void refreshAccessibleNames();
     // The menu entries that are the program's own, not from the text table.

@@ -75,15 +75,15 @@ QByteArray WindowFixture::readFile(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-rv::MainWindow& WindowFixture::start() {
-    window_ = std::make_unique<rv::MainWindow>();
+rv::MainWindow& WindowFixture::start(const QString& fileToOpen) {
+    window_ = std::make_unique<rv::MainWindow>(fileToOpen);
     // Tests reach every control without painting the window first.
     window_->buildLatePages();
     return *window_;
 }
 
-rv::MainWindow& WindowFixture::launch() {
-    window_ = std::make_unique<rv::MainWindow>();
+rv::MainWindow& WindowFixture::launch(const QString& fileToOpen) {
+    window_ = std::make_unique<rv::MainWindow>(fileToOpen);
     window_->show();
     return *window_;
 }

@@ -26,11 +26,12 @@ public:
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
 
-    // Creates the window (its start-up runs now), every page built.
-    rv::MainWindow& start();
+    // Creates the window (its start-up runs now), every page built;
+    // fileToOpen as given on the command line.
+    rv::MainWindow& start(const QString& fileToOpen = QString());
     // Creates and shows the window as the program does: the pages it does not
     // open on are built by the window itself after its first paint.
-    rv::MainWindow& launch();
+    rv::MainWindow& launch(const QString& fileToOpen = QString());
     // Starts with record as Default.rvc, port 1 and the language given (English unless told).
     rv::MainWindow& startWith(const QByteArray& record,
                               const QString& language = QStringLiteral("1"));

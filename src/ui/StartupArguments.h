@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rv {
+
+// What the window program was asked on its command line. Read before any
+// application object exists, so that --help and --version need no display
+// and a wrong option stops the program before it touches the settings.
+struct StartupArguments {
+    enum class Outcome {
+        Start,  // start the window; fileToOpen, if not empty, instead of the last file
+        Answer, // print `text` on standard output and end with status 0
+        Refuse, // print `text` on standard error and end with status 2
+    };
+    Outcome outcome = Outcome::Start;
+    QString fileToOpen; // absolute, with the system's separators
+    QString text;
+};
+
+// arguments: the whole command line, the program itself first.
+StartupArguments readStartupArguments(const QStringList& arguments);
+
+// The command line as Qt would give it, without an application object.
+QStringList commandLineArguments(int argc, char* argv[]);
+
+} // namespace rv
