@@ -1,3 +1,4 @@
+#include "files/ProgramLanguage.h"
 #include "ui/TextTable.h"
 
 #include <QAction>
@@ -8,6 +9,8 @@
 #include <QSet>
 #include <QTabBar>
 #include <QTest>
+
+#include <memory>
 
 using namespace rv;
 
@@ -31,8 +34,12 @@ private Q_SLOTS:
         for (const TextEntry& e : textTable()) {
             QVERIFY2(!targets.contains(e.target), e.target);
             targets.insert(e.target);
-            for (int language : {German, English, French}) {
-                QVERIFY2(!e.text(language).isEmpty(), e.target);
+        }
+        for (int language : {German, English, French}) {
+            const ProgramTranslation speaking(language);
+            QVERIFY(speaking.loaded());
+            for (const TextEntry& e : textTable()) {
+                QVERIFY2(!e.text().isEmpty(), e.target);
             }
         }
         // Built in a fixed order: the messages first, the switch-time heading last.
@@ -41,19 +48,23 @@ private Q_SLOTS:
         QCOMPARE(QByteArray(textTable().back().target), QByteArray("Umschaltzeit"));
     }
 
+    // The translations keep them too: lrelease and the .ts files must not trim them.
     void blanksThatBelongToTheTextsAreKept() {
-        QCOMPARE(entry("msg:PROG").text(German), QStringLiteral("Rotavionix Control "));
-        QCOMPARE(entry("msg:PROG").text(English), QStringLiteral("Rotavionix Control"));
-        QCOMPARE(entry("mnuFile").text(French), QStringLiteral("Fichier "));
-        QCOMPARE(entry("mnuSave").text(French), QStringLiteral("Enregistrer "));
-        QCOMPARE(entry("Kurvenauswahl_0").text(English), QStringLiteral("Throttle Curve "));
-        QCOMPARE(entry("Funktion_2").text(English), QStringLiteral("Cyclic Pitch  "));
-        QCOMPARE(entry("tab:2").text(French), QStringLiteral("Configuration du Rotavionix "));
-        QCOMPARE(entry("filter").text(English),
+        QCOMPARE(entry("msg:PROG").text(), QStringLiteral("Rotavionix Control"));
+        QCOMPARE(entry("Kurvenauswahl_0").text(), QStringLiteral("Throttle Curve "));
+        QCOMPARE(entry("Funktion_2").text(), QStringLiteral("Cyclic Pitch  "));
+        QCOMPARE(entry("filter").text(),
                  QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
-        QCOMPARE(entry("msg:PORT_FAIL").text(French),
-                 QString::fromUtf8("Le port n'a pas été détecté."));
-        QCOMPARE(entry("Knüppel").text(German), QStringLiteral("Sender-Knüppelweg"));
+        {
+            const ProgramTranslation german(German);
+            QCOMPARE(entry("msg:PROG").text(), QStringLiteral("Rotavionix Control "));
+            QCOMPARE(entry("Knüppel").text(), QStringLiteral("Sender-Knüppelweg"));
+        }
+        const ProgramTranslation french(French);
+        QCOMPARE(entry("mnuFile").text(), QStringLiteral("Fichier "));
+        QCOMPARE(entry("mnuSave").text(), QStringLiteral("Enregistrer "));
+        QCOMPARE(entry("tab:2").text(), QStringLiteral("Configuration du Rotavionix "));
+        QCOMPARE(entry("msg:PORT_FAIL").text(), QString::fromUtf8("Le port n'a pas été détecté."));
     }
 
     void applyingPutsEachTextIntoItsKindOfControl() {
@@ -69,6 +80,7 @@ private Q_SLOTS:
         auto* action = new QAction(&root);
         action->setObjectName(QStringLiteral("mnuSave"));
 
+        auto french = std::make_unique<ProgramTranslation>(French);
         const AppliedTexts applied = applyTexts(&root, French);
         QCOMPARE(frame->title(), QStringLiteral("Choix des courbes"));
         QCOMPARE(option->text(), QStringLiteral("Courbe des gaz"));
@@ -84,12 +96,15 @@ private Q_SLOTS:
         QVERIFY(!applied.missingTargets.contains(QStringLiteral("tab:1")));
         QCOMPARE(applied.missingTargets.size(), 116 - 8 - 4 - 1 - 5);
 
+        french.reset();
+
         // The speed unit lies outside the table; only English abbreviates it its own way.
         auto* unit = new QLabel(QStringLiteral("U/min."), &root);
         unit->setObjectName(QStringLiteral("Label26"));
         for (const auto& [language, expected] :
              {std::pair(English, "rpm"), std::pair(German, "U/min."),
               std::pair(French, "U/min.")}) {
+            const ProgramTranslation speaking(language);
             applyTexts(&root, language);
             QCOMPARE(unit->text(), QLatin1String(expected));
         }
@@ -98,7 +113,8 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i) {
             tabs.addTab(QString());
         }
-        applyTabCaptions(&tabs, German);
+        const ProgramTranslation german(German);
+        applyTabCaptions(&tabs);
         QCOMPARE(tabs.tabText(0), QStringLiteral("Allgemeine Einstellungen"));
         QCOMPARE(tabs.tabText(2), QStringLiteral("Kanalzuordungen"));
         QCOMPARE(tabs.tabText(3), QStringLiteral("Regler Einstellungen"));

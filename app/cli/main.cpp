@@ -3,6 +3,7 @@
 #include "FileCommands.h"
 #include "UnitCommands.h"
 
+#include "files/ProgramLanguage.h"
 #include "files/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -73,6 +74,8 @@ int run(const Arguments& a) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     rv::SettingsStore::nameApplication();
+    // Messages in the user's language; the text form, the dry run and diff keys stay English.
+    const rv::ProgramTranslation translation(rv::languageOfEnvironment());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

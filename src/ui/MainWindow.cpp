@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "files/NeutralSetup.h"
+#include "files/ProgramLanguage.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
@@ -18,7 +19,6 @@
 #include "ui/GovernorSpeedRows.h"
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
 #include "ui/SheetCommands.h"
@@ -38,7 +38,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,7 +47,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QTranslator>
 #include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -269,7 +267,7 @@ void MainWindow::startUp() {
     files_->loadCurrentFile();
     edits_->start(); // also when the file could not be loaded
 
-    applyTabCaptions(tabStrip_, language_);
+    applyTabCaptions(tabStrip_);
     updateCaption();
 
     {
@@ -280,22 +278,8 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::loadQtTranslations() {
-    // Message-box buttons, file dialogs and the program's own messages speak
-    // the chosen language too.
-    if (language_ == English) {
-        return; // Qt and the program speak English by themselves
-    }
-    static const char* const locales[] = {"de", "en", "fr"};
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* module : {"qtbase_", "qtserialport_"}) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QLatin1String(module) + QLatin1String(locales[language_]), folder)) {
-            QCoreApplication::installTranslator(translator.get());
-            translators_.push_back(std::move(translator));
-        }
-    }
-    translators_.push_back(std::make_unique<ProgramTranslator>(language_));
-    QCoreApplication::installTranslator(translators_.back().get());
+    // Message-box buttons, file dialogs and the program's own texts speak the chosen language.
+    translation_ = std::make_unique<ProgramTranslation>(language_);
 }
 
 void MainWindow::labelLateControls(const QList<QWidget*>& roots) {
@@ -368,10 +352,8 @@ void MainWindow::selectTab(int tab) {
 }
 
 void MainWindow::openHelp() {
-    static const char* const documents[] = {"Rotavionix_D.PDF", "Rotavionix_E.PDF",
-                                            "Rotavionix_F.PDF"};
-    if (isLanguage(language_)) {
-        documentOpener()(QString::fromLatin1(documents[language_]));
+    if (const LanguageEntry* language = findLanguage(language_)) {
+        documentOpener()(QString::fromLatin1(language->helpDocument));
     }
 }
 
