@@ -177,6 +177,14 @@ private Q_SLOTS:
             QVERIFY2(QString::fromUtf8(result.err).contains(QString::fromUtf8(reason)),
                      result.err.constData());
         }
+        const Result help = run({QStringLiteral("--help")}, QStringLiteral("fr_FR.UTF-8"));
+        QVERIFY(help.out.contains("Commandes :\n  show FILE "));
+        QVERIFY(help.out.contains("\"# pause 100 ms\""));
+        const Result wrong = run({QStringLiteral("store")}, QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(wrong.status, 2);
+        QCOMPARE(QString::fromUtf8(wrong.err),
+                 QString::fromUtf8("rotavionix-cli: falsche Verwendung von „store“ (siehe "
+                                   "rotavionix-cli --help)\n"));
         const QString file = write(QStringLiteral("speaking.rvc"), encodeRecord(neutralSetup()));
         QCOMPARE(run({QStringLiteral("show"), file}, QStringLiteral("de_DE.UTF-8")).out,
                  setupText(encodeRecord(neutralSetup())));

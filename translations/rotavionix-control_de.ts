@@ -1112,4 +1112,76 @@
         <translation>P%1 = %2 geschrieben.</translation>
     </message>
 </context>
+<context>
+    <name>rv::cli</name>
+    <message>
+        <source>Commands:
+  show FILE                  the setup of a parameter file as text
+  diff A B                   the differences by key; exit status 1 when they differ
+  to-text FILE [-o TEXT]     the text form, to standard output or a file
+  from-text TEXT -o FILE     a parameter file from a text
+  send FILE --port PORT      send to the Rotavionix as the window does after opening FILE
+  send FILE --dry-run        the bytes send would put on the line, with a line
+                             &quot;# pause 100 ms&quot; after each block; no port needed
+  store --port PORT          tell the Rotavionix to keep what it received
+
+PORT is a device (/dev/ttyUSB0) or Com1 to Com16 as the program&apos;s settings name them.
+Exit status: 0 done, 1 diff found differences, 2 a file or the port failed
+(one line on standard error names it and the reason).</source>
+        <extracomment>The command list of --help: keep the command and option names and the &quot;# pause 100 ms&quot; line.</extracomment>
+        <translation>Befehle:
+  show FILE                  die Einstellungen einer Parameterdatei als Text
+  diff A B                   die Unterschiede nach Schlüssel; Exit-Status 1, wenn es welche gibt
+  to-text FILE [-o TEXT]     die Textform, auf die Standardausgabe oder in eine Datei
+  from-text TEXT -o FILE     eine Parameterdatei aus einem Text
+  send FILE --port PORT      zur Rotavionix übertragen, wie das Fenster nach dem Öffnen von FILE
+  send FILE --dry-run        die Bytes, die send auf die Leitung gäbe, nach jedem Block eine Zeile
+                             &quot;# pause 100 ms&quot;; kein Port nötig
+  store --port PORT          die Rotavionix das Empfangene speichern lassen
+
+PORT ist ein Gerät (/dev/ttyUSB0) oder Com1 bis Com16, wie die Einstellungen des Programms sie nennen.
+Exit-Status: 0 erledigt, 1 diff hat Unterschiede gefunden, 2 eine Datei oder der Port ist gescheitert
+(eine Zeile auf der Standardfehlerausgabe nennt sie und den Grund).</translation>
+    </message>
+    <message>
+        <source> (see rotavionix-cli --help)</source>
+        <translation> (siehe rotavionix-cli --help)</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>wrong use of &quot;%1&quot;</source>
+        <translation>falsche Verwendung von „%1“</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control on the command line: show, compare and convert parameter files, send them to the Rotavionix.</source>
+        <translation>Rotavionix Control auf der Kommandozeile: Parameterdateien zeigen, vergleichen und umwandeln, zur Rotavionix übertragen.</translation>
+    </message>
+    <message>
+        <source>See Commands.</source>
+        <translation>Siehe Befehle.</translation>
+    </message>
+    <message>
+        <source>Write to FILE.</source>
+        <translation>In FILE schreiben.</translation>
+    </message>
+    <message>
+        <source>The serial port.</source>
+        <translation>Die serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Send without the channel table (the window&apos;s &quot;No&quot;).</source>
+        <translation>Ohne die Kanalzuordnungen übertragen (das „Nein“ des Fensters).</translation>
+    </message>
+    <message>
+        <source>Show what send would send; open no port.</source>
+        <translation>Zeigen, was send übertragen würde; keinen Port öffnen.</translation>
+    </message>
+    <message>
+        <source>Send values the Rotavionix does not expect (the window asks first).</source>
+        <translation>Werte übertragen, die die Rotavionix nicht erwartet (das Fenster fragt vorher).</translation>
+    </message>
+</context>
 </TS>

@@ -1112,4 +1112,76 @@
         <translation>P%1 = %2 écrit.</translation>
     </message>
 </context>
+<context>
+    <name>rv::cli</name>
+    <message>
+        <source>Commands:
+  show FILE                  the setup of a parameter file as text
+  diff A B                   the differences by key; exit status 1 when they differ
+  to-text FILE [-o TEXT]     the text form, to standard output or a file
+  from-text TEXT -o FILE     a parameter file from a text
+  send FILE --port PORT      send to the Rotavionix as the window does after opening FILE
+  send FILE --dry-run        the bytes send would put on the line, with a line
+                             &quot;# pause 100 ms&quot; after each block; no port needed
+  store --port PORT          tell the Rotavionix to keep what it received
+
+PORT is a device (/dev/ttyUSB0) or Com1 to Com16 as the program&apos;s settings name them.
+Exit status: 0 done, 1 diff found differences, 2 a file or the port failed
+(one line on standard error names it and the reason).</source>
+        <extracomment>The command list of --help: keep the command and option names and the &quot;# pause 100 ms&quot; line.</extracomment>
+        <translation>Commandes :
+  show FILE                  les réglages d&apos;un fichier de paramètres sous forme de texte
+  diff A B                   les différences par clé ; code de sortie 1 s&apos;il y en a
+  to-text FILE [-o TEXT]     la forme texte, sur la sortie standard ou dans un fichier
+  from-text TEXT -o FILE     un fichier de paramètres à partir d&apos;un texte
+  send FILE --port PORT      transférer au Rotavionix comme la fenêtre après l&apos;ouverture de FILE
+  send FILE --dry-run        les octets que send mettrait sur la ligne, avec une ligne
+                             &quot;# pause 100 ms&quot; après chaque bloc ; aucun port nécessaire
+  store --port PORT          faire enregistrer au Rotavionix ce qu&apos;il a reçu
+
+PORT est un périphérique (/dev/ttyUSB0) ou Com1 à Com16, comme les nomment les réglages du programme.
+Code de sortie : 0 terminé, 1 diff a trouvé des différences, 2 un fichier ou le port a échoué
+(une ligne sur la sortie d&apos;erreur les nomme avec la raison).</translation>
+    </message>
+    <message>
+        <source> (see rotavionix-cli --help)</source>
+        <translation> (voir rotavionix-cli --help)</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>wrong use of &quot;%1&quot;</source>
+        <translation>mauvaise utilisation de « %1 »</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control on the command line: show, compare and convert parameter files, send them to the Rotavionix.</source>
+        <translation>Rotavionix Control en ligne de commande : afficher, comparer et convertir des fichiers de paramètres, les transférer au Rotavionix.</translation>
+    </message>
+    <message>
+        <source>See Commands.</source>
+        <translation>Voir Commandes.</translation>
+    </message>
+    <message>
+        <source>Write to FILE.</source>
+        <translation>Écrire dans FILE.</translation>
+    </message>
+    <message>
+        <source>The serial port.</source>
+        <translation>Le port série.</translation>
+    </message>
+    <message>
+        <source>Send without the channel table (the window&apos;s &quot;No&quot;).</source>
+        <translation>Transférer sans l&apos;attribution des voies (le « Non » de la fenêtre).</translation>
+    </message>
+    <message>
+        <source>Show what send would send; open no port.</source>
+        <translation>Montrer ce que send transférerait ; n&apos;ouvrir aucun port.</translation>
+    </message>
+    <message>
+        <source>Send values the Rotavionix does not expect (the window asks first).</source>
+        <translation>Transférer des valeurs que le Rotavionix n&apos;attend pas (la fenêtre demande d&apos;abord).</translation>
+    </message>
+</context>
 </TS>
