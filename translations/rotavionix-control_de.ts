@@ -701,6 +701,7 @@
     </message>
     <message>
         <source>sec.</source>
+        <extracomment>Seconds, after a switch time.</extracomment>
         <translation>sec.</translation>
     </message>
     <message>
@@ -861,10 +862,12 @@
     </message>
     <message>
         <source>Function</source>
+        <extracomment>Column heading of the channel page: the function a channel drives.</extracomment>
         <translation>Funktion</translation>
     </message>
     <message>
         <source>Channel</source>
+        <extracomment>Column heading of the channel page: the receiver channel.</extracomment>
         <translation>Kanal</translation>
     </message>
     <message>
@@ -905,6 +908,7 @@
     </message>
     <message>
         <source>rev.</source>
+        <extracomment>Column heading of the channel page: the channel is reversed.</extracomment>
         <translation>rev.</translation>
     </message>
     <message>

@@ -51,6 +51,7 @@ constexpr auto Table = std::to_array<TextEntry>({
         {"Acro", QT_TRANSLATE_NOOP("rv::TextTable", "Acro")},
         {"lHoverAcro", QT_TRANSLATE_NOOP("rv::TextTable", "Hover -> Acro")},
         {"lAcroHover", QT_TRANSLATE_NOOP("rv::TextTable", "Acro -> Hover")},
+        //: Seconds, after a switch time.
         {"secAS", QT_TRANSLATE_NOOP("rv::TextTable", "sec.")},
         {"secSA", QT_TRANSLATE_NOOP("rv::TextTable", "sec.")},
         {"fraSpeed", QT_TRANSLATE_NOOP("rv::TextTable", "RPM")},
@@ -94,7 +95,9 @@ constexpr auto Table = std::to_array<TextEntry>({
         {"TailBeep_0", QT_TRANSLATE_NOOP("rv::TextTable", "Off")},
         {"TailBeep_1", QT_TRANSLATE_NOOP("rv::TextTable", "On")},
         {"Preselect", QT_TRANSLATE_NOOP("rv::TextTable", "Preselection")},
+        //: Column heading of the channel page: the function a channel drives.
         {"LFunction", QT_TRANSLATE_NOOP("rv::TextTable", "Function")},
+        //: Column heading of the channel page: the receiver channel.
         {"LChannel", QT_TRANSLATE_NOOP("rv::TextTable", "Channel")},
         {"Funktion_0", QT_TRANSLATE_NOOP("rv::TextTable", "Pitch / Throttle")},
         {"Funktion_1", QT_TRANSLATE_NOOP("rv::TextTable", "Tail")},
@@ -105,6 +108,7 @@ constexpr auto Table = std::to_array<TextEntry>({
         {"Funktion_6", QT_TRANSLATE_NOOP("rv::TextTable", "Illumination")},
         {"Funktion_7", QT_TRANSLATE_NOOP("rv::TextTable", "Extra 1")},
         {"Funktion_8", QT_TRANSLATE_NOOP("rv::TextTable", "Extra 2")},
+        //: Column heading of the channel page: the channel is reversed.
         {"tReverse_0", QT_TRANSLATE_NOOP("rv::TextTable", "rev.")},
         {"fraHeliType", QT_TRANSLATE_NOOP("rv::TextTable", "Heli Type")},
         {"Board_0", QT_TRANSLATE_NOOP("rv::TextTable", "RPM controlled")},
