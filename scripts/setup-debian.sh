@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     clang libclang-rt-14-dev clang-tidy clang-format
     xvfb xauth fonts-dejavu-core libxcb-damage0-dev poppler-utils
     g++-mingw-w64-x86-64-posix python3

@@ -1,10 +1,10 @@
+#include "files/ProgramLanguage.h"
 #include "model/ChannelGridLogic.h"
 #include "model/ChannelRows.h"
 #include "model/Setup.h"
 #include "support/channel_reference.h"
 #include "ui/ChannelOptionButton.h"
 #include "ui/ChannelPage.h"
-#include "ui/ProgramTranslator.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -352,15 +352,13 @@ private Q_SLOTS:
             const bool clears = ChannelRows[static_cast<std::size_t>(row)].doubleClickClears;
             QCOMPARE(opt(row, 6)->toolTip().isEmpty(), !clears);
         }
-        ProgramTranslator french(2);
-        QCoreApplication::installTranslator(&french);
+        const ProgramTranslation french(French);
         const QString expected =
             QStringLiteral("Double-clic ou Suppr : aucune voie pour cette fonction");
         QTRY_COMPARE(opt(ChannelAssignment::Mode, 7)->toolTip(), expected);
         QCOMPARE(QAccessible::queryAccessibleInterface(opt(ChannelAssignment::Mode, 7))
                      ->text(QAccessible::Description),
                  expected);
-        QCoreApplication::removeTranslator(&french);
     }
 
     void randomUserActionsMatchTheModel() {

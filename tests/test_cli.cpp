@@ -1,5 +1,6 @@
 // rotavionix-cli as installed: exit statuses, the text commands, and send,
 // whose bytes are checked against the core's transfer into a pseudo-terminal.
+#include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
 #include "files/SetupText.h"
@@ -76,9 +77,16 @@ class TestCli : public QObject {
     rv::test::TemporarySettings settings_;
     QString tool_;
 
-    Result run(const QStringList& arguments) {
+    // locale: the LANG the tool runs under (LC_ALL and LC_MESSAGES unset), or
+    // empty for the tests' own environment.
+    Result run(const QStringList& arguments, const QString& locale = QString()) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!locale.isEmpty()) {
+            environment.remove(QStringLiteral("LC_ALL"));
+            environment.remove(QStringLiteral("LC_MESSAGES"));
+            environment.insert(QStringLiteral("LANG"), locale);
+        }
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings_.path());
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
         environment.remove(QStringLiteral("DISPLAY"));
@@ -163,6 +171,33 @@ private Q_SLOTS:
         QVERIFY(refusal.err.contains("Byte 40"));
         QVERIFY(failedNaming(run({QStringLiteral("show"), work_.filePath(QStringLiteral("none"))}),
                              work_.filePath(QStringLiteral("none"))));
+    }
+
+    // Its messages speak the user's language; what it writes as data stays English.
+    void speaksTheLanguageOfTheLocale() {
+        const QString missing = work_.filePath(QStringLiteral("missing.rvc"));
+        const std::pair<const char*, const char*> expected[] = {
+            {"de_DE.UTF-8", "Datei oder Verzeichnis nicht gefunden"},
+            {"fr_FR.UTF-8", "Aucun fichier ou dossier de ce type"},
+            {"en_GB.UTF-8", "No such file or directory"},
+            {"nl_NL.UTF-8", "No such file or directory"}};
+        for (const auto& [locale, reason] : expected) {
+            const Result result = run({QStringLiteral("show"), missing}, QLatin1String(locale));
+            QVERIFY2(failedNaming(result, missing), result.err.constData());
+            QVERIFY2(QString::fromUtf8(result.err).contains(QString::fromUtf8(reason)),
+                     result.err.constData());
+        }
+        const Result help = run({QStringLiteral("--help")}, QStringLiteral("fr_FR.UTF-8"));
+        QVERIFY(help.out.contains("Commandes :\n  show FILE "));
+        QVERIFY(help.out.contains("\"# pause 100 ms\""));
+        const Result wrong = run({QStringLiteral("store")}, QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(wrong.status, 2);
+        QCOMPARE(QString::fromUtf8(wrong.err),
+                 QString::fromUtf8("rotavionix-cli: falsche Verwendung von „store“ (siehe "
+                                   "rotavionix-cli --help)\n"));
+        const QString file = write(QStringLiteral("speaking.rvc"), encodeRecord(neutralSetup()));
+        QCOMPARE(run({QStringLiteral("show"), file}, QStringLiteral("de_DE.UTF-8")).out,
+                 setupText(encodeRecord(neutralSetup())));
     }
 
     // to-text and from-text give back the file; a bad text or an output in

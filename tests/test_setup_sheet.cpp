@@ -5,11 +5,11 @@
 
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
+#include "files/ProgramLanguage.h"
 #include "files/SetupRecord.h"
 #include "model/SettingCatalog.h"
 #include "model/SetupEdits.h"
 #include "ui/Dialogs.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/SetupSheet.h"
 #include "ui/SetupSheetPage.h"
 #include "ui/SheetCommands.h"
@@ -32,18 +32,7 @@ using namespace rv;
 namespace {
 
 // The program's own texts in one language for as long as it lives.
-class Speaking {
-public:
-    explicit Speaking(int language) : translator_(language) {
-        QCoreApplication::installTranslator(&translator_);
-    }
-    ~Speaking() { QCoreApplication::removeTranslator(&translator_); }
-    Speaking(const Speaking&) = delete;
-    Speaking& operator=(const Speaking&) = delete;
-
-private:
-    ProgramTranslator translator_;
-};
+using Speaking = ProgramTranslation;
 
 bool havePdfTools() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();

@@ -1,8 +1,8 @@
+#include "files/ProgramLanguage.h"
 #include "model/Setup.h"
 #include "model/SliderTable.h"
 #include "support/params_widgets.h"
 #include "ui/ControllerPage.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/SetupPage.h"
 
 #include <QAccessible>
@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+
+#include <memory>
 
 using namespace rv;
 
@@ -162,12 +164,11 @@ private Q_SLOTS:
         PARAMS_CONTROL(QLabel, tailGain, &pages.controller, "Para34L");
         QCOMPARE(tailGain->toolTip(),
                  QStringLiteral("Double-click: back to the value of the last load or save"));
-        ProgramTranslator german(0);
-        QCoreApplication::installTranslator(&german);
+        auto german = std::make_unique<ProgramTranslation>(German);
         QTRY_COMPARE(
             tailGain->toolTip(),
             QStringLiteral("Doppelklick: zurück zum Wert beim letzten Laden oder Speichern"));
-        QCoreApplication::removeTranslator(&german);
+        german.reset();
         QTRY_VERIFY(tailGain->toolTip().startsWith(QLatin1String("Double-click")));
     }
 

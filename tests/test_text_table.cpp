@@ -1,3 +1,4 @@
+#include "files/ProgramLanguage.h"
 #include "ui/TextTable.h"
 
 #include <QAction>
@@ -9,7 +10,20 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <memory>
+
 using namespace rv;
+
+namespace {
+const TextEntry& entry(const char* target) {
+    for (const TextEntry& e : textTable()) {
+        if (QByteArray(e.target) == target) {
+            return e;
+        }
+    }
+    qFatal("no entry %s", target);
+}
+} // namespace
 
 class TestTextTable : public QObject {
     Q_OBJECT
@@ -19,10 +33,33 @@ private Q_SLOTS:
         for (const TextEntry& e : textTable()) {
             QVERIFY2(!targets.contains(e.target), e.target);
             targets.insert(e.target);
-            for (int language : {German, English, French}) {
-                QVERIFY2(!e.text(language).isEmpty(), e.target);
+        }
+        for (int language : {German, English, French}) {
+            const ProgramTranslation speaking(language);
+            QVERIFY(speaking.loaded());
+            for (const TextEntry& e : textTable()) {
+                QVERIFY2(!e.text().isEmpty(), e.target);
             }
         }
+    }
+
+    // The translations keep them too: lrelease and the .ts files must not trim them.
+    void blanksThatBelongToTheTextsAreKept() {
+        QCOMPARE(entry("msg:PROG").text(), QStringLiteral("Rotavionix Control"));
+        QCOMPARE(entry("Kurvenauswahl_0").text(), QStringLiteral("Throttle Curve "));
+        QCOMPARE(entry("Funktion_2").text(), QStringLiteral("Cyclic Pitch  "));
+        QCOMPARE(entry("filter").text(),
+                 QStringLiteral("Rotavionix Control Parameter Files (*.rvc) |  *.rvc"));
+        {
+            const ProgramTranslation german(German);
+            QCOMPARE(entry("msg:PROG").text(), QStringLiteral("Rotavionix Control "));
+            QCOMPARE(entry("Knüppel").text(), QStringLiteral("Sender-Knüppelweg"));
+        }
+        const ProgramTranslation french(French);
+        QCOMPARE(entry("mnuFile").text(), QStringLiteral("Fichier "));
+        QCOMPARE(entry("mnuSave").text(), QStringLiteral("Enregistrer "));
+        QCOMPARE(entry("tab:2").text(), QStringLiteral("Configuration du Rotavionix "));
+        QCOMPARE(entry("msg:PORT_FAIL").text(), QString::fromUtf8("Le port n'a pas été détecté."));
     }
 
     void applyingPutsEachTextIntoItsKindOfControl() {
@@ -38,6 +75,7 @@ private Q_SLOTS:
         auto* action = new QAction(&root);
         action->setObjectName(QStringLiteral("mnuSave"));
 
+        auto french = std::make_unique<ProgramTranslation>(French);
         const AppliedTexts applied = applyTexts(&root, French);
         QCOMPARE(frame->title(), QStringLiteral("Choix des courbes"));
         QCOMPARE(option->text(), QStringLiteral("Courbe des gaz"));
@@ -53,12 +91,15 @@ private Q_SLOTS:
         QVERIFY(!applied.missingTargets.contains(QStringLiteral("tab:1")));
         QCOMPARE(applied.missingTargets.size(), 116 - 8 - 4 - 1 - 5);
 
+        french.reset();
+
         // The speed unit lies outside the table; only English abbreviates it its own way.
         auto* unit = new QLabel(QStringLiteral("U/min."), &root);
         unit->setObjectName(QStringLiteral("Label26"));
         for (const auto& [language, expected] :
              {std::pair(English, "rpm"), std::pair(German, "U/min."),
               std::pair(French, "U/min.")}) {
+            const ProgramTranslation speaking(language);
             applyTexts(&root, language);
             QCOMPARE(unit->text(), QLatin1String(expected));
         }
@@ -67,7 +108,8 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i) {
             tabs.addTab(QString());
         }
-        applyTabCaptions(&tabs, German);
+        const ProgramTranslation german(German);
+        applyTabCaptions(&tabs);
         QCOMPARE(tabs.tabText(0), QStringLiteral("Allgemeine Einstellungen"));
         QCOMPARE(tabs.tabText(2), QStringLiteral("Kanalzuordungen"));
         QCOMPARE(tabs.tabText(3), QStringLiteral("Regler Einstellungen"));

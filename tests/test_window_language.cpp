@@ -3,20 +3,16 @@
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "ui/Dialogs.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/TextTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -109,53 +105,6 @@ private Q_SLOTS:
             WindowFixture fx;
             fx.startWith(encodeRecord(neutralSetup()), QString::number(German));
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
-        }
-    }
-
-    // Every text the program passes to tr() has its German and French, with the same
-    // placeholders.
-    void everyOwnMessageIsTranslated() {
-        QSet<QString> used;
-        const QRegularExpression call(QStringLiteral("(?:\\btr\\(|\\btranslate\\(\\s*\"[^\"]*\"\\s*"
-                                                     ",)\\s*((?:\"(?:[^\"\\\\]|\\\\.)*\"\\s*)+)"));
-        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
-        QDirIterator files(QStringLiteral(RV_SOURCE_DIR "/src"), {QStringLiteral("*.cpp")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString code = QString::fromUtf8(file.readAll());
-            for (auto calls = call.globalMatch(code); calls.hasNext();) {
-                QString text;
-                for (auto parts = literal.globalMatch(calls.next().captured(1)); parts.hasNext();) {
-                    text += parts.next().captured(1);
-                }
-                text.replace(QStringLiteral("\\\""), QStringLiteral("\""));
-                used << text;
-            }
-        }
-        QVERIFY(used.size() >= 10);
-        const QStringList known = ProgramTranslator::sourceTexts();
-        const QRegularExpression placeholder(QStringLiteral("%\\d"));
-        const auto placeholders = [&placeholder](const QString& text) {
-            QStringList found;
-            for (auto it = placeholder.globalMatch(text); it.hasNext();) {
-                found << it.next().captured();
-            }
-            found.sort();
-            return found;
-        };
-        for (const QString& text : used) {
-            QVERIFY2(known.contains(text), qPrintable(QStringLiteral("no translation: ") + text));
-        }
-        for (const QString& text : known) {
-            QVERIFY2(used.contains(text), qPrintable(QStringLiteral("not used: ") + text));
-            for (int language : {German, French}) {
-                const QString translated =
-                    ProgramTranslator(language).translate("", text.toUtf8().constData());
-                QVERIFY(!translated.isEmpty());
-                QCOMPARE(placeholders(translated), placeholders(text));
-            }
         }
     }
 

@@ -3,6 +3,7 @@
 #include "FileCommands.h"
 #include "UnitCommands.h"
 
+#include "files/ProgramLanguage.h"
 #include "files/SettingsStore.h"
 #include "files/VersionText.h"
 
@@ -11,7 +12,9 @@
 
 namespace {
 
-const char* const Commands =
+//: The command list of --help: keep the command and option names and the "# pause 100 ms" line.
+const char* const Commands = QT_TRANSLATE_NOOP(
+    "rv::cli",
     "Commands:\n"
     "  show FILE                  the setup of a parameter file as text\n"
     "  diff A B                   the differences by key; exit status 1 when they differ\n"
@@ -24,7 +27,7 @@ const char* const Commands =
     "\n"
     "PORT is a device (/dev/ttyUSB0) or Com1 to Com16 as the program's settings name them.\n"
     "Exit status: 0 done, 1 diff found differences, 2 a file or the port failed\n"
-    "(one line on standard error names it and the reason).";
+    "(one line on standard error names it and the reason).");
 
 struct Arguments {
     QString command;
@@ -37,7 +40,7 @@ struct Arguments {
 
 int usageError(const QString& text) {
     rv::cli::note(QStringLiteral("rotavionix-cli: ") + text +
-                  QStringLiteral(" (see rotavionix-cli --help)"));
+                  QCoreApplication::translate("rv::cli", " (see rotavionix-cli --help)"));
     return rv::cli::Failed;
 }
 
@@ -65,8 +68,10 @@ int run(const Arguments& a) {
     if (a.command == QLatin1String("store") && needs(0) && !a.port.isEmpty()) {
         return store(a.port);
     }
-    return usageError(a.command.isEmpty() ? QStringLiteral("no command given")
-                                          : QStringLiteral("wrong use of \"%1\"").arg(a.command));
+    return usageError(
+        a.command.isEmpty()
+            ? QCoreApplication::translate("rv::cli", "no command given")
+            : QCoreApplication::translate("rv::cli", "wrong use of \"%1\"").arg(a.command));
 }
 
 } // namespace
@@ -74,25 +79,34 @@ int run(const Arguments& a) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     rv::SettingsStore::nameApplication();
+    // Messages in the user's language; the text form, the dry run and diff keys stay English.
+    const rv::ProgramTranslation translation(rv::languageOfEnvironment());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Rotavionix Control on the command line: show, compare and convert "
-                       "parameter files, send them to the Rotavionix.\n\n") +
-        QLatin1String(Commands));
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See Commands."));
+        QCoreApplication::translate("rv::cli",
+                                    "Rotavionix Control on the command line: show, compare and "
+                                    "convert parameter files, send them to the Rotavionix.") +
+        QStringLiteral("\n\n") + QCoreApplication::translate("rv::cli", Commands));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QCoreApplication::translate("rv::cli", "See Commands."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to FILE."), QStringLiteral("FILE"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("The serial port."),
+                                    QCoreApplication::translate("rv::cli", "Write to FILE."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QCoreApplication::translate("rv::cli", "The serial port."),
                                   QStringLiteral("PORT"));
     const QCommandLineOption withoutChannels(
         QStringLiteral("without-channels"),
-        QStringLiteral("Send without the channel table (the window's \"No\")."));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("Show what send would send; open no port."));
+        QCoreApplication::translate("rv::cli",
+                                    "Send without the channel table (the window's \"No\")."));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QCoreApplication::translate("rv::cli", "Show what send would send; open no port."));
     const QCommandLineOption outOfRange(
         QStringLiteral("send-out-of-range"),
-        QStringLiteral("Send values the Rotavionix does not expect (the window asks first)."));
+        QCoreApplication::translate(
+            "rv::cli", "Send values the Rotavionix does not expect (the window asks first)."));
     parser.addOptions({output, port, withoutChannels, dryRun, outOfRange});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

@@ -9,13 +9,6 @@
 
 namespace rv {
 
-QString manualFileName(int language) {
-    static constexpr std::array<char, 3> Letters{'D', 'E', 'F'};
-    const auto index = static_cast<std::size_t>(language);
-    return index < Letters.size() ? QStringLiteral("Rotavionix_%1.PDF").arg(Letters.at(index))
-                                  : QString();
-}
-
 QStringList manualFolders(const QString& lastParameterFile) {
     QStringList folders{QDir::currentPath()};
     if (!lastParameterFile.isEmpty()) {

@@ -5,10 +5,8 @@
 
 namespace rv {
 
-// The unit's manual, which comes with the unit rather than with the program:
-// Rotavionix_D.PDF, Rotavionix_E.PDF or Rotavionix_F.PDF by language
-// (0 German, 1 English, 2 French).
-QString manualFileName(int language);
+// The unit's manual comes with the unit rather than with the program; its
+// name for each language is in the language table (ProgramLanguage.h).
 
 // Where the manual is looked for, in order: the working directory, the folder
 // of the parameter file last opened (none when empty), the program's data

@@ -29,6 +29,10 @@ QString folderReason() {
     return QCoreApplication::translate("rv::ParameterFile", "This is a folder, not a file.");
 }
 
+QString missingReason() {
+    return QCoreApplication::translate("rv::ParameterFile", "No such file or directory");
+}
+
 // A pipe or a device would block the program or feed it endless bytes, and a
 // save must never replace one.
 QString notAFileReason() {
@@ -53,7 +57,8 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return fail(reason, qt_error_string(errno));
+        // The C library's words follow the system's locale, not the program's language.
+        return fail(reason, errno == ENOENT ? missingReason() : qt_error_string(errno));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

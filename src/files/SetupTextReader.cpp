@@ -23,9 +23,10 @@ using namespace SetupTextFormat;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("rv::SetupText", text);
-}
+// The context of this file's texts in the translations.
+struct SetupText {
+    Q_DECLARE_TR_FUNCTIONS(rv::SetupText)
+};
 
 } // namespace
 
@@ -93,9 +94,10 @@ KeyReader settingReader(const SettingEntry& setting) {
         const std::optional<std::uint8_t> bits = bitsForExactValue(setting, value);
         if (!bits) {
             return setting.kind == SettingKind::Channel
-                       ? tr("expected a channel 1 to 9 or \"none\", followed by \"reversed\" "
-                            "if reversed")
-                       : tr("expected %1").arg(valueHint(setting));
+                       ? SetupText::tr(
+                             "expected a channel 1 to 9 or \"none\", followed by \"reversed\" "
+                             "if reversed")
+                       : SetupText::tr("expected %1").arg(valueHint(setting));
         }
         storeSettingBits(setting, *bits, fields.image);
         return std::nullopt;
@@ -103,7 +105,7 @@ KeyReader settingReader(const SettingEntry& setting) {
 }
 
 QString pointsExpected() {
-    return tr("expected 11 points, each a whole number or \"-\" for a removed point");
+    return SetupText::tr("expected 11 points, each a whole number or \"-\" for a removed point");
 }
 
 // The stored point a shown number stands for. The window's mapping is
@@ -134,7 +136,7 @@ std::variant<std::int16_t, QString> storedPoint(int shown, double scale) {
     int above = exact ? low + 1 : low;
     below -= below == RemovedPoint ? 1 : 0;
     above += above == RemovedPoint ? 1 : 0;
-    return tr("%1 is not a value of this curve; %2 or %3")
+    return SetupText::tr("%1 is not a value of this curve; %2 or %3")
         .arg(shown)
         .arg(shownAt(below))
         .arg(shownAt(above));
@@ -181,7 +183,7 @@ KeyReader curveReader(int phase, int curveIndex, const int& version) {
 }
 
 std::optional<QString> expectedHexByte() {
-    return tr("expected one byte in hex, such as 0x1F");
+    return SetupText::tr("expected one byte in hex, such as 0x1F");
 }
 
 KeyReader entryReader(int index) {
@@ -210,7 +212,7 @@ KeyReader reservedTextReader(int offset) {
             read.append(static_cast<char>(*byte));
         }
         if (bytes.size() != ReservedTextLine || read.size() != ReservedTextLine) {
-            return tr("expected %1 bytes in hex").arg(ReservedTextLine);
+            return SetupText::tr("expected %1 bytes in hex").arg(ReservedTextLine);
         }
         fields.reservedText.replace(offset, ReservedTextLine, read);
         return std::nullopt;
@@ -273,8 +275,8 @@ std::variant<QString, QString> unescapedCommentLine(const QString& line) {
         const std::optional<std::uint8_t> byte =
             next == QLatin1Char('x') ? hexValue(QStringView(line).mid(i + 2, 2)) : std::nullopt;
         if (!byte || line.mid(i + 2, 2).size() != 2) {
-            return std::variant<QString, QString>(std::in_place_index<1>,
-                                                  tr("unknown escape \"%1\"").arg(line.mid(i, 4)));
+            return std::variant<QString, QString>(
+                std::in_place_index<1>, SetupText::tr("unknown escape \"%1\"").arg(line.mid(i, 4)));
         }
         text += QChar(*byte);
         i += 3;
@@ -305,7 +307,7 @@ public:
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0) {
-            return fail(number, tr("expected \"key = value\""));
+            return fail(number, SetupText::tr("expected \"key = value\""));
         }
         const QString key = line.left(equals).trimmed();
         QString value = line.mid(equals + 1);
@@ -328,14 +330,16 @@ public:
         }
         const auto reader = readers_.constFind(key);
         if (reader == readers_.cend()) {
-            return fail(
-                number,
-                key == QLatin1String("version")
-                    ? tr("\"%1\" is given twice, first in line %2").arg(key).arg(versionLine_)
-                    : tr("unknown key \"%1\"").arg(key));
+            return fail(number, key == QLatin1String("version")
+                                    ? SetupText::tr("\"%1\" is given twice, first in line %2")
+                                          .arg(key)
+                                          .arg(versionLine_)
+                                    : SetupText::tr("unknown key \"%1\"").arg(key));
         }
         if (const auto first = firstLines_.constFind(key); first != firstLines_.cend()) {
-            return fail(number, tr("\"%1\" is given twice, first in line %2").arg(key).arg(*first));
+            return fail(
+                number,
+                SetupText::tr("\"%1\" is given twice, first in line %2").arg(key).arg(*first));
         }
         firstLines_.insert(key, number);
         if (const std::optional<QString> problem = reader->read(value.trimmed(), fields_)) {
@@ -361,7 +365,7 @@ public:
         }
         if (!missing.isEmpty() && versionSeen_) {
             missing.sort();
-            fail(0, tr("missing: %1").arg(missing.join(QStringLiteral(", "))));
+            fail(0, SetupText::tr("missing: %1").arg(missing.join(QStringLiteral(", "))));
         }
         if (!errors_.empty()) {
             return errors_;
@@ -371,7 +375,7 @@ public:
 
 private:
     static QString versionExpected() {
-        return tr("expected \"version = 2\" or \"version = 1\" as the first setting");
+        return SetupText::tr("expected \"version = 2\" or \"version = 1\" as the first setting");
     }
 
     void readCommentLine(int number, const QString& value) {
@@ -381,7 +385,9 @@ private:
         }
         const QString& text = std::get<0>(line);
         if (const std::optional<QString> character = unstorableCharacter(text)) {
-            return fail(number, tr("\"%1\" cannot be stored in a parameter file").arg(*character));
+            return fail(
+                number,
+                SetupText::tr("\"%1\" cannot be stored in a parameter file").arg(*character));
         }
         commentLines_ << text;
         lastCommentLine_ = number;
@@ -391,9 +397,10 @@ private:
         const QString comment = commentLines_.join(QStringLiteral("\r\n"));
         const qsizetype length = comment.toUcs4().size();
         if (length > Setup::CommentSize) {
-            return fail(lastCommentLine_, tr("the comment has %1 characters, but at most %2 fit")
-                                              .arg(length)
-                                              .arg(Setup::CommentSize));
+            return fail(lastCommentLine_,
+                        SetupText::tr("the comment has %1 characters, but at most %2 fit")
+                            .arg(length)
+                            .arg(Setup::CommentSize));
         }
         fields_.storedComment = comment + QString(Setup::CommentSize - length, QLatin1Char(' '));
     }
@@ -427,7 +434,7 @@ std::variant<QByteArray, std::vector<SetupTextError>> recordFromSetupText(const 
         const QString decoded = decoder.decode(line);
         const int number = static_cast<int>(i + 1);
         if (decoder.hasError()) {
-            reader.fail(number, tr("the line is not UTF-8 text"));
+            reader.fail(number, SetupText::tr("the line is not UTF-8 text"));
         } else {
             reader.readLine(number, decoded);
         }

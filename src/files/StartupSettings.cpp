@@ -1,5 +1,6 @@
 #include "files/StartupSettings.h"
 
+#include "files/ProgramLanguage.h"
 #include "files/SettingsStore.h"
 
 namespace rv {
@@ -17,20 +18,20 @@ StartupSettings readStartupSettings() {
     settings.portNumber = (ok && port >= 1 && port <= 16) ? port : 1;
     settings.lastFile = read(QStringLiteral("LastFile"));
     const int language = read(QStringLiteral("Language")).trimmed().toInt(&ok);
-    settings.language = (ok && (language == 0 || language == 1 || language == 2)) ? language : 100;
+    settings.language = (ok && isLanguage(language)) ? language : LanguageNotChosen;
     return settings;
 }
 
 std::optional<int> languageFromAnswer(const std::optional<QString>& answer, bool fromMenu) {
     if (!answer || answer->trimmed().isEmpty()) {
         // From the menu a cancel is a change of mind; a first start needs some language.
-        return fromMenu ? std::nullopt : std::optional<int>(0); // German
+        return fromMenu ? std::nullopt : std::optional<int>(German);
     }
     // Read as a whole number, so "03" or "+2" count as well.
     bool number = false;
     const int chosen = answer->trimmed().toInt(&number);
-    if (number && chosen >= 1 && chosen <= 3) {
-        return chosen - 1;
+    if (number && chosen >= 1 && chosen <= static_cast<int>(languages().size())) {
+        return languages()[static_cast<std::size_t>(chosen - 1)].stored;
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace rv {
@@ -231,11 +232,12 @@ bool TransferHistory::readEntry(const QString& path, QByteArray& record, QString
     }
     const qint64 size = QFileInfo(path).size();
     if (size != RecordSize) {
-        return fail(reason, QCoreApplication::translate(
-                                "rv::TransferHistory",
-                                "The file holds %1 bytes, not the %2 of a parameter file.")
-                                .arg(size)
-                                .arg(RecordSize));
+        const int count = static_cast<int>(std::min<qint64>(size, std::numeric_limits<int>::max()));
+        return fail(reason,
+                    QCoreApplication::translate(
+                        "rv::TransferHistory",
+                        "The file holds %n bytes, not the %1 of a parameter file.", nullptr, count)
+                        .arg(RecordSize));
     }
     Setup decoded;
     decodeRecord(bytes, decoded);

@@ -1,5 +1,6 @@
 #include "ui/CompareCommands.h"
 
+#include "files/ProgramLanguage.h"
 #include "files/SetupRecord.h"
 #include "files/TransferHistory.h"
 #include "ui/CompareDialog.h"
@@ -7,7 +8,6 @@
 #include "ui/DifferenceReport.h"
 #include "ui/FileCommands.h"
 #include "ui/MessageTexts.h"
-#include "ui/TextTable.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -153,8 +153,8 @@ void CompareCommands::compareWithEntry(const TransferHistoryEntry& entry) {
 
 CompareDialog* CompareCommands::showComparison(const QByteArray& other, const QString& otherSide,
                                                const QString& otherColumn) {
-    auto* dialog = new CompareDialog(compareRecords(other, recordOf(setup_), texts_.language),
-                                     otherSide, otherColumn, window_);
+    auto* dialog =
+        new CompareDialog(compareRecords(other, recordOf(setup_)), otherSide, otherColumn, window_);
     dialog->open();
     return dialog;
 }

@@ -140,9 +140,8 @@ bool DeviceCommands::confirmOutOfRangeValues(bool withChannels) {
         return true;
     }
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool send =
-        MessageBox::askYesNo(dialogParent_, outOfRangeQuestion(found, texts_.language),
-                             QMessageBox::Warning, QMessageBox::No);
+    const bool send = MessageBox::askYesNo(dialogParent_, outOfRangeQuestion(found),
+                                           QMessageBox::Warning, QMessageBox::No);
     QApplication::restoreOverrideCursor();
     return send;
 }

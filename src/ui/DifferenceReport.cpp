@@ -20,19 +20,20 @@ namespace rv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("rv::DifferenceReport", text);
-}
+// The context of this file's texts in the translations.
+struct DifferenceText {
+    Q_DECLARE_TR_FUNCTIONS(rv::DifferenceText)
+};
 
 QString arrow() {
     return QStringLiteral(" \u2192 ");
 }
 
-QString settingCaption(const SettingEntry& setting, int language) {
+QString settingCaption(const SettingEntry& setting) {
     QStringList parts;
     for (const CaptionPart& part : setting.caption) {
         if (part.target != nullptr) {
-            parts << captionText(part, language);
+            parts << captionText(part);
         }
     }
     return parts.join(QLatin1Char(' '));
@@ -41,15 +42,15 @@ QString settingCaption(const SettingEntry& setting, int language) {
 QString reverseState(int state) {
     switch (state) {
     case 0:
-        return tr("normal");
+        return DifferenceText::tr("normal");
     case 1:
-        return tr("reversed");
+        return DifferenceText::tr("reversed");
     default:
-        return tr("unset");
+        return DifferenceText::tr("unset");
     }
 }
 
-QString optionCaption(const SettingEntry& setting, int option, int language) {
+QString optionCaption(const SettingEntry& setting, int option) {
     const OptionGroupNames& names = *setting.options;
     if (option >= names.field.count) {
         return {};
@@ -59,8 +60,7 @@ QString optionCaption(const SettingEntry& setting, int option, int language) {
         return reverseState(option);
     }
     const QByteArray target = QByteArray(names.arrayName) + '_' + QByteArray::number(option);
-    return captionText({target.constData(), names.captions.at(static_cast<std::size_t>(option))},
-                       language);
+    return captionText({target.constData(), names.captions.at(static_cast<std::size_t>(option))});
 }
 
 QString channelText(std::uint8_t byte) {
@@ -68,16 +68,17 @@ QString channelText(std::uint8_t byte) {
     if (!ChannelAssignment::isChannel(channel)) {
         return {};
     }
-    QString text = channel == ChannelAssignment::NoChannel ? tr("none") : QString::number(channel);
+    QString text = channel == ChannelAssignment::NoChannel ? DifferenceText::tr("none")
+                                                           : QString::number(channel);
     if (reverseOf(byte)) {
-        text += QLatin1Char(' ') + tr("reversed");
+        text += QLatin1Char(' ') + DifferenceText::tr("reversed");
     }
     return text;
 }
 
 // The value as the window shows it in its language; the catalog's English
 // value says whether that alone would stand for the bits.
-QString windowValue(const SettingEntry& setting, const ParameterImage& image, int language) {
+QString windowValue(const SettingEntry& setting, const ParameterImage& image) {
     const std::uint8_t bits = settingBits(setting, image);
     QString shown;
     switch (setting.kind) {
@@ -86,15 +87,14 @@ QString windowValue(const SettingEntry& setting, const ParameterImage& image, in
         break;
     case SettingKind::SwitchTime:
         shown = FlightPhaseValues::formatSwitchTime(FlightPhaseValues::limitSwitchTenths(bits)) +
-                QLatin1Char(' ') + captionText({"secSA", "sec."}, language);
+                QLatin1Char(' ') + captionText({"secSA", "sec."});
         break;
     case SettingKind::GovernorSpeed:
         shown = FlightPhaseValues::formatSpeed(FlightPhaseValues::speedFromByte(bits)) +
-                QLatin1Char(' ') + speedUnit(language);
+                QLatin1Char(' ') + speedUnit();
         break;
     case SettingKind::Option:
-        shown =
-            optionCaption(setting, bits >> std::countr_zero(setting.options->field.mask), language);
+        shown = optionCaption(setting, bits >> std::countr_zero(setting.options->field.mask));
         break;
     case SettingKind::ServoReverse:
         shown = reverseState(bits == Setup::ServoReversed ? 1 : 0);
@@ -107,21 +107,21 @@ QString windowValue(const SettingEntry& setting, const ParameterImage& image, in
     if (!english.isEmpty() && bitsForShownValue(setting, english) == bits) {
         return shown;
     }
-    const QString byte = tr("(byte %1)").arg(bits);
+    const QString byte = DifferenceText::tr("(byte %1)").arg(bits);
     return shown.isEmpty() ? byte : shown + QLatin1Char(' ') + byte;
 }
 
-QString curveCaption(int phase, int curveIndex, int language) {
+QString curveCaption(int phase, int curveIndex) {
     const QByteArray curve = "Kurvenauswahl_" + QByteArray::number(curveIndex);
-    const QString name = captionText({curve.constData(), "Curve"}, language);
-    const QString phaseName = phase == Hover ? captionText({"Schweben", "Hover"}, language)
-                                             : captionText({"Acro", "Acro"}, language);
+    const QString name = captionText({curve.constData(), "Curve"});
+    const QString phaseName =
+        phase == Hover ? captionText({"Schweben", "Hover"}) : captionText({"Acro", "Acro"});
     return name + QStringLiteral(", ") + phaseName;
 }
 
 QString pointValue(std::int16_t value, int curveIndex) {
     return value == RemovedPoint
-               ? tr("removed")
+               ? DifferenceText::tr("removed")
                : QString::number(CurveGeometry::shownValue(value, CurveSet::scaleOf(curveIndex)));
 }
 
@@ -141,19 +141,19 @@ QString curvePoints(const CurveChange& change, bool before, bool after) {
         if (after) {
             values << pointValue(change.after.at(at), change.curveIndex);
         }
-        points << tr("point %1: %2").arg(point + 1).arg(values.join(arrow()));
+        points << DifferenceText::tr("point %1: %2").arg(point + 1).arg(values.join(arrow()));
     }
     return points.join(QStringLiteral("; "));
 }
 
-QString commentCaption(int language) {
+QString commentCaption() {
     // The frame caption goes on with the box's limit: "Comments: (max. ...)".
-    return captionText({"fraComment", "Comments"}, language).section(QLatin1Char(':'), 0, 0);
+    return captionText({"fraComment", "Comments"}).section(QLatin1Char(':'), 0, 0);
 }
 
 // Settings, then curves, then the channel rows.
 void addSettingRows(const SetupDifferences& differences, const Setup& before, const Setup& after,
-                    int language, std::vector<DifferenceRow>& rows) {
+                    std::vector<DifferenceRow>& rows) {
     using Section = DifferenceRow::Section;
     for (const bool channels : {false, true}) {
         for (const SettingChange& change : differences.settings) {
@@ -162,15 +162,14 @@ void addSettingRows(const SetupDifferences& differences, const Setup& before, co
                 continue;
             }
             rows.push_back({channels ? Section::Channels : Section::Settings,
-                            settingCaption(setting, language),
-                            windowValue(setting, before.image, language),
-                            windowValue(setting, after.image, language),
+                            settingCaption(setting),
+                            windowValue(setting, before.image),
+                            windowValue(setting, after.image),
                             {}});
         }
         if (!channels) {
             for (const CurveChange& change : differences.curves) {
-                rows.push_back({Section::Curves,
-                                curveCaption(change.phase, change.curveIndex, language),
+                rows.push_back({Section::Curves, curveCaption(change.phase, change.curveIndex),
                                 curvePoints(change, true, false), curvePoints(change, false, true),
                                 curvePoints(change, true, true)});
             }
@@ -178,10 +177,9 @@ void addSettingRows(const SetupDifferences& differences, const Setup& before, co
     }
 }
 
-void addByteRows(const SetupDifferences& differences, int language,
-                 std::vector<DifferenceRow>& rows) {
+void addByteRows(const SetupDifferences& differences, std::vector<DifferenceRow>& rows) {
     using Section = DifferenceRow::Section;
-    const QString entry = captionText({"Label15", "P"}, language);
+    const QString entry = captionText({"Label15", "P"});
     for (const ByteChange& change : differences.unshownEntries) {
         rows.push_back({Section::OtherBytes,
                         entry + QString::number(change.index),
@@ -191,14 +189,14 @@ void addByteRows(const SetupDifferences& differences, int language,
     }
     if (differences.reservedByteDiffers) {
         rows.push_back({Section::OtherBytes,
-                        tr("Reserved byte"),
+                        DifferenceText::tr("Reserved byte"),
                         QString::number(differences.reservedByteBefore),
                         QString::number(differences.reservedByteAfter),
                         {}});
     }
     for (const ByteChange& change : differences.reservedText) {
         rows.push_back({Section::OtherBytes,
-                        tr("Reserved text, byte %1").arg(change.index),
+                        DifferenceText::tr("Reserved text, byte %1").arg(change.index),
                         QString::number(change.before),
                         QString::number(change.after),
                         {}});
@@ -207,7 +205,7 @@ void addByteRows(const SetupDifferences& differences, int language,
 
 } // namespace
 
-DifferenceReport compareRecords(const QByteArray& other, const QByteArray& window, int language) {
+DifferenceReport compareRecords(const QByteArray& other, const QByteArray& window) {
     DifferenceReport report;
     report.differences = recordDifferences(other, window);
     const SetupDifferences& differences = report.differences;
@@ -215,45 +213,46 @@ DifferenceReport compareRecords(const QByteArray& other, const QByteArray& windo
     Setup after;
     decodeRecord(other, before);
     decodeRecord(window, after);
-    addSettingRows(differences, before, after, language, report.rows);
+    addSettingRows(differences, before, after, report.rows);
     if (differences.commentDiffers) {
         report.rows.push_back({DifferenceRow::Section::Comment,
-                               commentCaption(language),
+                               commentCaption(),
                                differences.commentBefore,
                                differences.commentAfter,
                                {}});
     }
-    addByteRows(differences, language, report.rows);
+    addByteRows(differences, report.rows);
     return report;
 }
 
 QString sectionTitle(DifferenceRow::Section section) {
     switch (section) {
     case DifferenceRow::Section::Settings:
-        return tr("Settings");
+        return DifferenceText::tr("Settings");
     case DifferenceRow::Section::Curves:
-        return tr("Curves");
+        return DifferenceText::tr("Curves");
     case DifferenceRow::Section::Channels:
-        return tr("Channel assignment");
+        return DifferenceText::tr("Channel assignment");
     case DifferenceRow::Section::Comment:
-        return tr("Comment");
+        return DifferenceText::tr("Comment");
     case DifferenceRow::Section::OtherBytes:
-        return tr("Bytes the window does not show");
+        return DifferenceText::tr("Bytes the window does not show");
     }
     return {};
 }
 
 QString comparisonHeader(const QString& otherSide) {
-    return tr("%1 compared with the window").arg(otherSide);
+    return DifferenceText::tr("%1 compared with the window").arg(otherSide);
 }
 
 QString sameValuesLine(const QString& otherSide) {
-    return tr("%1 and the window hold the same values.").arg(otherSide);
+    return DifferenceText::tr("%1 and the window hold the same values.").arg(otherSide);
 }
 
 QString fileSideName(const QString& path) {
     // In full: a relative name says nothing about which copy was compared.
-    return tr("File %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return DifferenceText::tr("File %1").arg(
+        QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 QString differenceText(const DifferenceReport& report, const QString& otherSide) {
@@ -270,7 +269,7 @@ QString differenceText(const DifferenceReport& report, const QString& otherSide)
         if (row.section == DifferenceRow::Section::Comment) {
             // Whole comments, each on lines of its own.
             text += QStringLiteral("  %1:\n%3\n  %2:\n%4\n")
-                        .arg(otherSide, tr("Window"), row.before, row.after);
+                        .arg(otherSide, DifferenceText::tr("Window"), row.before, row.after);
             continue;
         }
         const QString change =

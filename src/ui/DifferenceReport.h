@@ -30,7 +30,7 @@ struct DifferenceReport {
 };
 
 // other: the record of a file or a transfer; window: the record a save would write.
-DifferenceReport compareRecords(const QByteArray& other, const QByteArray& window, int language);
+DifferenceReport compareRecords(const QByteArray& other, const QByteArray& window);
 
 QString sectionTitle(DifferenceRow::Section section);
 

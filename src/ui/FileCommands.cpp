@@ -124,8 +124,7 @@ QString FileCommands::changesFromFile() const {
     if (!readParameterFile(path, record, &reason)) {
         return tr("%1 cannot be read: %2").arg(fileSideName(path), reason);
     }
-    return differenceText(compareRecords(record, recordOf(setup_), texts_.language),
-                          fileSideName(path));
+    return differenceText(compareRecords(record, recordOf(setup_)), fileSideName(path));
 }
 
 void FileCommands::setCurrentFileName(const QString& path) {

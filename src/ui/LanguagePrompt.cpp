@@ -1,20 +1,25 @@
 #include "ui/LanguagePrompt.h"
 
+#include "files/ProgramLanguage.h"
 #include "files/StartupSettings.h"
 #include "ui/Dialogs.h"
+
+#include <QStringList>
 
 namespace rv {
 
 std::optional<int> askLanguage(QWidget* parent, bool fromMenu) {
-    const QString lineBreak = QStringLiteral("\r\r\n");
-    const QString french =
-        fromMenu ? QStringLiteral("3 = Fran\u00e7ais") : QStringLiteral("3 = Francais");
-    const QString prompt = QStringLiteral("1 = Deutsch") + lineBreak +
-                           QStringLiteral("2 = English") + lineBreak + french;
-    return languageFromAnswer(InputPrompt::getText(parent,
-                                                   QStringLiteral("Sprache - Language - Langue"),
-                                                   prompt, QStringLiteral("1")),
-                              fromMenu);
+    // "1 = Deutsch", ...: the same in every language, built from the language table.
+    QStringList lines;
+    int answer = 1;
+    for (const LanguageEntry& language : languages()) {
+        lines << QStringLiteral("%1 = %2").arg(answer++).arg(
+            QString::fromUtf8(fromMenu ? language.name : language.plainName));
+    }
+    return languageFromAnswer(
+        InputPrompt::getText(parent, QStringLiteral("Sprache - Language - Langue"),
+                             lines.join(QStringLiteral("\r\r\n")), QStringLiteral("1")),
+        fromMenu);
 }
 
 } // namespace rv

@@ -2,6 +2,7 @@
 
 #include "files/ManualLocation.h"
 #include "files/NeutralSetup.h"
+#include "files/ProgramLanguage.h"
 #include "files/SettingsStore.h"
 #include "files/StartupSettings.h"
 #include "files/WindowCaption.h"
@@ -21,7 +22,6 @@
 #include "ui/GovernorSpeedRows.h"
 #include "ui/LanguagePrompt.h"
 #include "ui/PortSelection.h"
-#include "ui/ProgramTranslator.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SetupPage.h"
 #include "ui/SheetCommands.h"
@@ -43,7 +43,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -54,7 +53,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QTranslator>
 #include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -277,7 +275,7 @@ void MainWindow::startUp(const QString& fileToOpen) {
     }
     edits_->start(); // also when the file could not be loaded
 
-    applyTabCaptions(tabStrip_, language_);
+    applyTabCaptions(tabStrip_);
     updateCaption();
 
     {
@@ -288,22 +286,8 @@ void MainWindow::startUp(const QString& fileToOpen) {
 }
 
 void MainWindow::loadQtTranslations() {
-    // Message-box buttons, file dialogs and the program's own messages speak
-    // the chosen language too.
-    if (language_ == English) {
-        return; // Qt and the program speak English by themselves
-    }
-    static const char* const locales[] = {"de", "en", "fr"};
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* module : {"qtbase_", "qtserialport_"}) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QLatin1String(module) + QLatin1String(locales[language_]), folder)) {
-            QCoreApplication::installTranslator(translator.get());
-            translators_.push_back(std::move(translator));
-        }
-    }
-    translators_.push_back(std::make_unique<ProgramTranslator>(language_));
-    QCoreApplication::installTranslator(translators_.back().get());
+    // Message-box buttons, file dialogs and the program's own texts speak the chosen language.
+    translation_ = std::make_unique<ProgramTranslation>(language_);
 }
 
 void MainWindow::labelLateControls(const QList<QWidget*>& roots) {
@@ -376,10 +360,11 @@ void MainWindow::selectTab(int tab) {
 }
 
 void MainWindow::openHelp() {
-    if (!isLanguage(language_)) {
+    const LanguageEntry* language = findLanguage(language_);
+    if (language == nullptr) {
         return;
     }
-    const QString name = manualFileName(language_);
+    const QString name = QString::fromLatin1(language->helpDocument);
     const QStringList folders = manualFolders(setup_.currentFileName);
     const QString manual = findManual(name, folders);
     if (manual.isEmpty()) {

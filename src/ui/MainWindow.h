@@ -17,7 +17,6 @@ class QVBoxLayout;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTranslator;
 
 namespace rv {
 
@@ -30,6 +29,7 @@ class FileCommands;
 class GeneralPage;
 class GovernorSpeedRows;
 class PortSelection;
+class ProgramTranslation;
 class SerialLink;
 class SetupPage;
 class TextFormCommands;
@@ -119,7 +119,7 @@ private:
     QStringList unlabelledTargets_; // text-table targets no control has taken yet
 
     std::unique_ptr<SerialLink> port_;
-    std::vector<std::unique_ptr<QTranslator>> translators_; // Qt's and the program's own
+    std::unique_ptr<ProgramTranslation> translation_; // Qt's and the program's own texts
 
     QTabBar* tabStrip_ = nullptr;
     QVBoxLayout* centralLayout_ = nullptr;

@@ -14,9 +14,10 @@ namespace {
 // A long list would push the buttons off the screen.
 constexpr int MaxListed = 12;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("rv::RangeWarning", text);
-}
+// The context of this file's texts in the translations.
+struct RangeWarning {
+    Q_DECLARE_TR_FUNCTIONS(rv::RangeWarning)
+};
 
 QString shownValue(const OutOfRangeValue& value) {
     switch (value.shown) {
@@ -35,33 +36,38 @@ QString shownValue(const OutOfRangeValue& value) {
     return QString::number(value.value);
 }
 
-QString describe(const OutOfRangeValue& value, int language) {
+QString describe(const OutOfRangeValue& value) {
     QStringList caption;
     for (const CaptionPart& part : value.caption) {
         if (part.target != nullptr) {
-            caption << captionText(part, language);
+            caption << captionText(part);
         }
     }
     const QString name = caption.join(QLatin1Char(' '));
     if (value.point >= 0) {
-        return tr("%1, point %2: %3").arg(name).arg(value.point + 1).arg(shownValue(value));
+        return RangeWarning::tr("%1, point %2: %3")
+            .arg(name)
+            .arg(value.point + 1)
+            .arg(shownValue(value));
     }
-    return tr("%1: %2").arg(name, shownValue(value));
+    return RangeWarning::tr("%1: %2").arg(name, shownValue(value));
 }
 
 } // namespace
 
-QString outOfRangeQuestion(const QList<OutOfRangeValue>& values, int language) {
+QString outOfRangeQuestion(const QList<OutOfRangeValue>& values) {
     QStringList lines;
     for (const OutOfRangeValue& value : values) {
         if (lines.size() == MaxListed) {
-            lines << tr("... and %1 more").arg(values.size() - MaxListed);
+            lines << RangeWarning::tr("... and %n more", nullptr,
+                                      static_cast<int>(values.size()) - MaxListed);
             break;
         }
-        lines << describe(value, language);
+        lines << describe(value);
     }
-    return tr("These values lie outside what the Rotavionix expects:") + QStringLiteral("\n\n") +
-           lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("Send them anyway?");
+    return RangeWarning::tr("These values lie outside what the Rotavionix expects:") +
+           QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+           RangeWarning::tr("Send them anyway?");
 }
 
 } // namespace rv

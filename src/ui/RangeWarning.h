@@ -7,9 +7,9 @@
 
 namespace rv {
 
-// The question before a transfer of values the unit does not expect: each
-// value by the caption the window gives it in `language` (from the text
-// table) and as the window shows it.
-QString outOfRangeQuestion(const QList<OutOfRangeValue>& values, int language);
+// The question before a transfer of values the unit does not expect, in the
+// language of the installed translations: each value by the caption the
+// window gives it and as the window shows it.
+QString outOfRangeQuestion(const QList<OutOfRangeValue>& values);
 
 } // namespace rv

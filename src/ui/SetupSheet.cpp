@@ -20,12 +20,13 @@ namespace rv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("rv::SetupSheet", text);
-}
+// The context of this file's texts in the translations.
+struct SheetText {
+    Q_DECLARE_TR_FUNCTIONS(rv::SheetText)
+};
 
-QString textOf(const char* target, const char* english, int language) {
-    return captionText(CaptionPart{target, english}, language);
+QString textOf(const char* target, const char* english) {
+    return captionText(CaptionPart{target, english});
 }
 
 bool isGyroReverse(const SettingEntry& setting) {
@@ -52,14 +53,14 @@ const char* sectionOf(const SettingEntry& setting) {
     return "";
 }
 
-QString rowCaption(const SettingEntry& setting, int language) {
+QString rowCaption(const SettingEntry& setting) {
     // The governor speeds are named by their row inside the speed frame.
     const CaptionPart& part =
         setting.kind == SettingKind::GovernorSpeed ? setting.caption[1] : setting.caption[0];
-    return captionText(part, language);
+    return captionText(part);
 }
 
-QString optionCaption(const SettingEntry& setting, std::uint8_t bits, int language) {
+QString optionCaption(const SettingEntry& setting, std::uint8_t bits) {
     const OptionGroupNames& names = *setting.options;
     const int option = bits >> std::countr_zero(names.field.mask);
     if (option >= names.field.count) {
@@ -67,15 +68,15 @@ QString optionCaption(const SettingEntry& setting, std::uint8_t bits, int langua
     }
     if (isGyroReverse(setting)) {
         // A check box: its states have no captions of their own in the window.
-        const QString states[] = {tr("Off"), tr("On"), tr("Unset")};
+        const QString states[] = {SheetText::tr("Off"), SheetText::tr("On"),
+                                  SheetText::tr("Unset")};
         return states[option];
     }
     const QByteArray target = QByteArray(names.arrayName) + '_' + QByteArray::number(option);
-    return textOf(target.constData(), names.captions.at(static_cast<std::size_t>(option)),
-                  language);
+    return textOf(target.constData(), names.captions.at(static_cast<std::size_t>(option)));
 }
 
-QString localValue(const SettingEntry& setting, const ParameterImage& image, int language) {
+QString localValue(const SettingEntry& setting, const ParameterImage& image) {
     const std::uint8_t bits = settingBits(setting, image);
     switch (setting.kind) {
     case SettingKind::Slider:
@@ -85,11 +86,11 @@ QString localValue(const SettingEntry& setting, const ParameterImage& image, int
                QStringLiteral(" s");
     case SettingKind::GovernorSpeed:
         return FlightPhaseValues::formatSpeed(FlightPhaseValues::speedFromByte(bits)) +
-               QLatin1Char(' ') + speedUnit(language);
+               QLatin1Char(' ') + speedUnit();
     case SettingKind::Option:
-        return optionCaption(setting, bits, language);
+        return optionCaption(setting, bits);
     case SettingKind::ServoReverse:
-        return bits == Setup::ServoReversed ? tr("reversed") : tr("normal");
+        return bits == Setup::ServoReversed ? SheetText::tr("reversed") : SheetText::tr("normal");
     case SettingKind::Channel: {
         const int channel = channelOf(bits);
         if (!ChannelAssignment::isChannel(channel)) {
@@ -105,19 +106,19 @@ QString localValue(const SettingEntry& setting, const ParameterImage& image, int
 // The shown value, and the byte itself where the value alone would hide it
 // (a byte kept from a file, a value outside its slider): the sheet must not
 // show two different setups alike.
-SheetRow settingRow(const SettingEntry& setting, const ParameterImage& image, int language) {
-    SheetRow row{rowCaption(setting, language), localValue(setting, image, language), {}};
+SheetRow settingRow(const SettingEntry& setting, const ParameterImage& image) {
+    SheetRow row{rowCaption(setting), localValue(setting, image), {}};
     if (exactValue(setting, image) != shownValue(setting, image)) {
-        const QString byte = tr("(byte %1)").arg(settingBits(setting, image));
+        const QString byte = SheetText::tr("(byte %1)").arg(settingBits(setting, image));
         row.value = row.value.isEmpty() ? byte : row.value + QLatin1Char(' ') + byte;
     }
     if (setting.kind == SettingKind::Channel && reverseOf(settingBits(setting, image))) {
-        row.extra = textOf("tReverse_0", "rev.", language);
+        row.extra = textOf("tReverse_0", "rev.");
     }
     return row;
 }
 
-std::vector<SheetSection> settingSections(const ParameterImage& image, int language) {
+std::vector<SheetSection> settingSections(const ParameterImage& image) {
     std::vector<SheetSection> sections;
     std::vector<const char*> targets;
     for (const SettingEntry& setting : settingCatalog()) {
@@ -128,32 +129,30 @@ std::vector<SheetSection> settingSections(const ParameterImage& image, int langu
         }
         if (at == targets.size()) {
             targets.push_back(target);
-            SheetSection section{textOf(target, "", language), std::nullopt, {}};
+            SheetSection section{textOf(target, ""), std::nullopt, {}};
             if (setting.kind == SettingKind::Channel) {
-                section.columnHeadings = SheetRow{textOf("LFunction", "Function", language),
-                                                  textOf("LChannel", "Channel", language),
-                                                  textOf("tReverse_0", "rev.", language)};
+                section.columnHeadings =
+                    SheetRow{textOf("LFunction", "Function"), textOf("LChannel", "Channel"),
+                             textOf("tReverse_0", "rev.")};
             }
             sections.push_back(section);
         }
-        sections[at].rows.push_back(settingRow(setting, image, language));
+        sections[at].rows.push_back(settingRow(setting, image));
     }
     return sections;
 }
 
-QString curveName(int curveIndex, int language) {
+QString curveName(int curveIndex) {
     const QByteArray target = "Kurvenauswahl_" + QByteArray::number(curveIndex);
-    QString name = textOf(target.constData(), "", language);
+    QString name = textOf(target.constData(), "");
     // Two throttle curves: one for each heli type.
     if (curveIndex == 0 || curveIndex == 3) {
-        name += QStringLiteral(" (%1)").arg(
-            textOf(curveIndex == 0 ? "Board_0" : "Board_1", "", language));
+        name += QStringLiteral(" (%1)").arg(textOf(curveIndex == 0 ? "Board_0" : "Board_1", ""));
     }
     return name;
 }
 
-std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QString, 2>& phases,
-                                    int language) {
+std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QString, 2>& phases) {
     std::vector<SheetCurve> sheet;
     for (int phase : {Hover, Acro}) {
         for (int index = 0; index < 6; ++index) {
@@ -162,7 +161,7 @@ std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QSt
                 continue;
             }
             SheetCurve curve{phases.at(static_cast<std::size_t>(phase)),
-                             curveName(index, language),
+                             curveName(index),
                              index,
                              CurveSet::scaleOf(index),
                              *points,
@@ -183,23 +182,24 @@ std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QSt
 
 SetupSheet setupSheet(const Setup& setup, int language, const QDate& date) {
     SetupSheet sheet;
-    sheet.title = textOf("msg:PROG", "Rotavionix Control", language) + QStringLiteral(" \u2013 ") +
-                  tr("Setup sheet");
+    sheet.title = textOf("msg:PROG", "Rotavionix Control") + QStringLiteral(" \u2013 ") +
+                  SheetText::tr("Setup sheet");
     const bool named =
         !setup.currentFileName.isEmpty() && setup.currentFileName != SettingsStore::notFound();
     sheet.fileName =
-        tr("File: %1")
+        SheetText::tr("File: %1")
             .arg(named ? QFileInfo(setup.currentFileName).fileName() : QStringLiteral("-"));
-    sheet.date = tr("Date: %1").arg(languageLocale(language).toString(date, QLocale::LongFormat));
+    sheet.date =
+        SheetText::tr("Date: %1").arg(languageLocale(language).toString(date, QLocale::LongFormat));
     if (hasUnsavedChanges(setup)) {
-        sheet.unsavedNote = tr("Changes not saved in the file");
+        sheet.unsavedNote = SheetText::tr("Changes not saved in the file");
     }
-    sheet.sections = settingSections(collectedImage(setup), language);
-    sheet.commentHeading = tr("Comment");
+    sheet.sections = settingSections(collectedImage(setup));
+    sheet.commentHeading = SheetText::tr("Comment");
     sheet.comment = commentBoxText(setup).trimmed();
-    sheet.curvesHeading = tr("Curves");
-    sheet.phases = {textOf("Schweben", "Hover", language), textOf("Acro", "Acro", language)};
-    sheet.curves = sheetCurves(setup.curves, sheet.phases, language);
+    sheet.curvesHeading = SheetText::tr("Curves");
+    sheet.phases = {textOf("Schweben", "Hover"), textOf("Acro", "Acro")};
+    sheet.curves = sheetCurves(setup.curves, sheet.phases);
     return sheet;
 }
 

@@ -2,10 +2,12 @@
 
 #include "model/SetupRangeCheck.h"
 
+#include <array>
 #include <cstring>
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -16,32 +18,157 @@
 
 namespace rv {
 
-bool isLanguage(int language) {
-    return language == German || language == English || language == French;
+namespace {
+// The translations' context of the window's texts.
+constexpr char Context[] = "rv::TextTable";
+
+// In the order in which the start-up applies them. Trailing blanks are part of some texts.
+// One entry per line reads better than what the formatter makes of it.
+// clang-format off
+constexpr auto Table = std::to_array<TextEntry>({
+        {"msg:PROG", QT_TRANSLATE_NOOP("rv::TextTable", "Rotavionix Control")},
+        {"msg:ZUORDNUNG", QT_TRANSLATE_NOOP("rv::TextTable", "Transfer channel table?")},
+        {"msg:PORT_FAIL", QT_TRANSLATE_NOOP("rv::TextTable", "Cannot open port.")},
+        {"msg:FILE_FAIL", QT_TRANSLATE_NOOP("rv::TextTable", "Cannot open file.")},
+        {"msg:VERSION", QT_TRANSLATE_NOOP("rv::TextTable", "Version:")},
+        {"msg:LCHANGE", QT_TRANSLATE_NOOP("rv::TextTable", "Your selection will be available after restarting the program.")},
+        {"msg:QSAVE", QT_TRANSLATE_NOOP("rv::TextTable", "Changes not saved yet. Quit anyway?")},
+        {"msg:QOPEN", QT_TRANSLATE_NOOP("rv::TextTable", "Changes not saved yet. Save first?")},
+        {"TailS", QT_TRANSLATE_NOOP("rv::TextTable", "Combi Tail Mean Value")},
+        {"tab:1", QT_TRANSLATE_NOOP("rv::TextTable", "General Setup Values")},
+        {"tab:2", QT_TRANSLATE_NOOP("rv::TextTable", "Rotavionix Configuration")},
+        {"tab:3", QT_TRANSLATE_NOOP("rv::TextTable", "Channel Allocation")},
+        {"tab:4", QT_TRANSLATE_NOOP("rv::TextTable", "Controller Setup Values")},
+        {"fraKurvenauswahl", QT_TRANSLATE_NOOP("rv::TextTable", "Curve selection")},
+        {"Kurvenauswahl_0", QT_TRANSLATE_NOOP("rv::TextTable", "Throttle Curve ")},
+        {"Kurvenauswahl_1", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Curve")},
+        {"Kurvenauswahl_2", QT_TRANSLATE_NOOP("rv::TextTable", "Pitch Curve")},
+        {"Kurvenauswahl_3", QT_TRANSLATE_NOOP("rv::TextTable", "Throttle Curve")},
+        {"Kurvenauswahl_4", QT_TRANSLATE_NOOP("rv::TextTable", "Cyclic Pitch Curve")},
+        {"Kurvenauswahl_5", QT_TRANSLATE_NOOP("rv::TextTable", "Roll Curve")},
+        {"fraFlugphase", QT_TRANSLATE_NOOP("rv::TextTable", "Flight Phase")},
+        {"Schweben", QT_TRANSLATE_NOOP("rv::TextTable", "Hover")},
+        {"Acro", QT_TRANSLATE_NOOP("rv::TextTable", "Acro")},
+        {"lHoverAcro", QT_TRANSLATE_NOOP("rv::TextTable", "Hover -> Acro")},
+        {"lAcroHover", QT_TRANSLATE_NOOP("rv::TextTable", "Acro -> Hover")},
+        //: Seconds, after a switch time.
+        {"secAS", QT_TRANSLATE_NOOP("rv::TextTable", "sec.")},
+        {"secSA", QT_TRANSLATE_NOOP("rv::TextTable", "sec.")},
+        {"fraSpeed", QT_TRANSLATE_NOOP("rv::TextTable", "RPM")},
+        {"lSpeedHover", QT_TRANSLATE_NOOP("rv::TextTable", "Hover")},
+        {"lSpeedAcro", QT_TRANSLATE_NOOP("rv::TextTable", "Acro")},
+        {"SpeedE", QT_TRANSLATE_NOOP("rv::TextTable", "Sensitivity")},
+        {"SpeedI", QT_TRANSLATE_NOOP("rv::TextTable", "Intensity")},
+        {"SpeedLW", QT_TRANSLATE_NOOP("rv::TextTable", "Load Change Effect")},
+        {"SpeedLD", QT_TRANSLATE_NOOP("rv::TextTable", "Load Change Duration")},
+        {"fraTail", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Setup")},
+        {"TailMix", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Mixing")},
+        {"TailGW", QT_TRANSLATE_NOOP("rv::TextTable", "Dynamic Compensation")},
+        {"TailGD", QT_TRANSLATE_NOOP("rv::TextTable", "Dynamic Holding Comp.")},
+        {"fraKreisel", QT_TRANSLATE_NOOP("rv::TextTable", "Gyro Settings")},
+        {"GyroE", QT_TRANSLATE_NOOP("rv::TextTable", "Standard Mode Sensitivity")},
+        {"GyroLW", QT_TRANSLATE_NOOP("rv::TextTable", "Dynamic Gyro Comp.")},
+        {"GyroLD", QT_TRANSLATE_NOOP("rv::TextTable", "Dyn. Gyro Holding Time")},
+        {"GyroInverter", QT_TRANSLATE_NOOP("rv::TextTable", "Gyro Reverse")},
+        {"fraHeading", QT_TRANSLATE_NOOP("rv::TextTable", "Heading Lock Settings")},
+        {"HeadingE", QT_TRANSLATE_NOOP("rv::TextTable", "Heading Lock Sensitivity")},
+        {"HeadingI", QT_TRANSLATE_NOOP("rv::TextTable", "Heading Lock Mixing")},
+        {"HeadingDissolve", QT_TRANSLATE_NOOP("rv::TextTable", "Heading Lock Fade Out")},
+        {"HeadingRange", QT_TRANSLATE_NOOP("rv::TextTable", "Holding Angle")},
+        {"fraFlash", QT_TRANSLATE_NOOP("rv::TextTable", "Flash Frequency (Timed in milliseconds)")},
+        {"fraComment", QT_TRANSLATE_NOOP("rv::TextTable", "Comments: (max. 1000 characters)")},
+        {"L1On", QT_TRANSLATE_NOOP("rv::TextTable", "ON 1")},
+        {"L1Off", QT_TRANSLATE_NOOP("rv::TextTable", "OFF 1")},
+        {"L2On", QT_TRANSLATE_NOOP("rv::TextTable", "ON 2")},
+        {"L2Off", QT_TRANSLATE_NOOP("rv::TextTable", "OFF 2")},
+        {"cbDownload", QT_TRANSLATE_NOOP("rv::TextTable", "Send data to Rotavionix")},
+        {"cbFlash", QT_TRANSLATE_NOOP("rv::TextTable", "Save data in Rotavionix")},
+        {"mnuFile", QT_TRANSLATE_NOOP("rv::TextTable", "File")},
+        {"mnuOpen", QT_TRANSLATE_NOOP("rv::TextTable", "Open")},
+        {"mnuSave", QT_TRANSLATE_NOOP("rv::TextTable", "Save")},
+        {"mnuClose", QT_TRANSLATE_NOOP("rv::TextTable", "Close")},
+        {"mnuHelp", QT_TRANSLATE_NOOP("rv::TextTable", "Help")},
+        {"fraMainOut", QT_TRANSLATE_NOOP("rv::TextTable", "Main signal")},
+        {"MainOut_0", QT_TRANSLATE_NOOP("rv::TextTable", "Power Board RV")},
+        {"MainOut_1", QT_TRANSLATE_NOOP("rv::TextTable", "Servo / Controller")},
+        {"fraTailBeep", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Beep")},
+        {"TailBeep_0", QT_TRANSLATE_NOOP("rv::TextTable", "Off")},
+        {"TailBeep_1", QT_TRANSLATE_NOOP("rv::TextTable", "On")},
+        {"Preselect", QT_TRANSLATE_NOOP("rv::TextTable", "Preselection")},
+        //: Column heading of the channel page: the function a channel drives.
+        {"LFunction", QT_TRANSLATE_NOOP("rv::TextTable", "Function")},
+        //: Column heading of the channel page: the receiver channel.
+        {"LChannel", QT_TRANSLATE_NOOP("rv::TextTable", "Channel")},
+        {"Funktion_0", QT_TRANSLATE_NOOP("rv::TextTable", "Pitch / Throttle")},
+        {"Funktion_1", QT_TRANSLATE_NOOP("rv::TextTable", "Tail")},
+        {"Funktion_2", QT_TRANSLATE_NOOP("rv::TextTable", "Cyclic Pitch  ")},
+        {"Funktion_3", QT_TRANSLATE_NOOP("rv::TextTable", "Roll")},
+        {"Funktion_4", QT_TRANSLATE_NOOP("rv::TextTable", "Phase")},
+        {"Funktion_5", QT_TRANSLATE_NOOP("rv::TextTable", "Mode")},
+        {"Funktion_6", QT_TRANSLATE_NOOP("rv::TextTable", "Illumination")},
+        {"Funktion_7", QT_TRANSLATE_NOOP("rv::TextTable", "Extra 1")},
+        {"Funktion_8", QT_TRANSLATE_NOOP("rv::TextTable", "Extra 2")},
+        //: Column heading of the channel page: the channel is reversed.
+        {"tReverse_0", QT_TRANSLATE_NOOP("rv::TextTable", "rev.")},
+        {"fraHeliType", QT_TRANSLATE_NOOP("rv::TextTable", "Heli Type")},
+        {"Board_0", QT_TRANSLATE_NOOP("rv::TextTable", "RPM controlled")},
+        {"Board_1", QT_TRANSLATE_NOOP("rv::TextTable", "Pitch controlled")},
+        {"fraTailType", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Motor signal")},
+        {"HeckMode_0", QT_TRANSLATE_NOOP("rv::TextTable", "Power Board RV")},
+        {"HeckMode_1", QT_TRANSLATE_NOOP("rv::TextTable", "Controller")},
+        {"fraKombiTail", QT_TRANSLATE_NOOP("rv::TextTable", "Combo Tail")},
+        {"KombiMode_0", QT_TRANSLATE_NOOP("rv::TextTable", "Off")},
+        {"KombiMode_1", QT_TRANSLATE_NOOP("rv::TextTable", "On")},
+        {"fraTS", QT_TRANSLATE_NOOP("rv::TextTable", "Swashplate Setup")},
+        {"TSMode_2", QT_TRANSLATE_NOOP("rv::TextTable", "Coll.Pitch, Cyc.Pitch, Roll")},
+        {"PitchAnteil", QT_TRANSLATE_NOOP("rv::TextTable", "Collective Pitch Part ")},
+        {"ZyklischerAnteil", QT_TRANSLATE_NOOP("rv::TextTable", "Cyclic Pitch / Roll Part")},
+        {"fraDualRate", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Servo")},
+        {"DualRate", QT_TRANSLATE_NOOP("rv::TextTable", "Dual rate")},
+        {"fraMain", QT_TRANSLATE_NOOP("rv::TextTable", "Main Motor Setup")},
+        {"Drehzahl_0", QT_TRANSLATE_NOOP("rv::TextTable", "Throttle Curve")},
+        {"Drehzahl_1", QT_TRANSLATE_NOOP("rv::TextTable", "Governor")},
+        {"fraComPort", QT_TRANSLATE_NOOP("rv::TextTable", "COM Port")},
+        {"frmServo", QT_TRANSLATE_NOOP("rv::TextTable", "Servo Reverse")},
+        {"TS1Inv", QT_TRANSLATE_NOOP("rv::TextTable", "Servo 1")},
+        {"TS2Inv", QT_TRANSLATE_NOOP("rv::TextTable", "Servo 2")},
+        {"TS3Inv", QT_TRANSLATE_NOOP("rv::TextTable", "Servo 3")},
+        {"Ist", QT_TRANSLATE_NOOP("rv::TextTable", "Curve:")},
+        {"Soll", QT_TRANSLATE_NOOP("rv::TextTable", "Cursor:")},
+        {"filter", QT_TRANSLATE_NOOP("rv::TextTable", "Rotavionix Control Parameter Files (*.rvc) |  *.rvc")},
+        {"mnuOptions", QT_TRANSLATE_NOOP("rv::TextTable", "Options")},
+        {"mnuSprache", QT_TRANSLATE_NOOP("rv::TextTable", "Sprache, Language, Langue")},
+        {"fraSystem", QT_TRANSLATE_NOOP("rv::TextTable", "System Setup")},
+        {"SystemGain", QT_TRANSLATE_NOOP("rv::TextTable", "System Gain")},
+        {"TailGain", QT_TRANSLATE_NOOP("rv::TextTable", "Tail Gain")},
+        {"Softstart", QT_TRANSLATE_NOOP("rv::TextTable", "Soft Start")},
+        {"Pitchmix", QT_TRANSLATE_NOOP("rv::TextTable", "Pitch Add On")},
+        {"ReglerMode", QT_TRANSLATE_NOOP("rv::TextTable", "Expert Mode")},
+        {"Knüppel", QT_TRANSLATE_NOOP("rv::TextTable", "Transmitter Stick Travel")},
+        {"Umschaltzeit", QT_TRANSLATE_NOOP("rv::TextTable", "Switch Times:")},
+});
+// clang-format on
+} // namespace
+
+QString TextEntry::text() const {
+    return QCoreApplication::translate(Context, english);
 }
 
-QString TextEntry::text(int language) const {
-    switch (language) {
-    case German:
-        return QString::fromUtf8(german);
-    case French:
-        return QString::fromUtf8(french);
-    default:
-        return QString::fromUtf8(english);
-    }
+std::span<const TextEntry> textTable() {
+    return Table;
 }
 
-QString textOfTarget(const char* target, int language) {
-    for (const TextEntry& entry : textTable()) {
+QString textOfTarget(const char* target) {
+    for (const TextEntry& entry : Table) {
         if (std::strcmp(entry.target, target) == 0) {
-            return entry.text(language);
+            return entry.text();
         }
     }
     return {};
 }
 
-QString captionText(const CaptionPart& part, int language) {
-    QString text = textOfTarget(part.target, language);
+QString captionText(const CaptionPart& part) {
+    QString text = textOfTarget(part.target);
     text = text.remove(QLatin1Char('&')).trimmed();
     if (text.endsWith(QLatin1Char(':'))) {
         text.chop(1);
@@ -49,29 +176,19 @@ QString captionText(const CaptionPart& part, int language) {
     return text.isEmpty() ? QString::fromUtf8(part.english).trimmed() : text;
 }
 
-// Outside the table: one German abbreviation did for all languages, but
-// English readers expect "rpm".
-QString speedUnit(int language) {
-    return language == English ? QStringLiteral("rpm") : QStringLiteral("U/min.");
+QString speedUnit() {
+    //: The unit beside a governor speed (revolutions per minute).
+    return QCoreApplication::translate("rv::TextTable", "rpm");
+}
+
+MessageTexts::MessageTexts()
+    : programName(textOfTarget("msg:PROG")), channelTableQuestion(textOfTarget("msg:ZUORDNUNG")),
+      cannotOpenPort(textOfTarget("msg:PORT_FAIL")), cannotOpenFile(textOfTarget("msg:FILE_FAIL")),
+      versionCaption(textOfTarget("msg:VERSION")), languageChangeNote(textOfTarget("msg:LCHANGE")),
+      quitUnsavedQuestion(textOfTarget("msg:QSAVE")), saveFirstQuestion(textOfTarget("msg:QOPEN")) {
 }
 
 namespace {
-
-bool setMessage(MessageTexts& messages, const QString& name, const QString& text) {
-    QString* slots[] = {&messages.programName,         &messages.channelTableQuestion,
-                        &messages.cannotOpenPort,      &messages.cannotOpenFile,
-                        &messages.versionCaption,      &messages.languageChangeNote,
-                        &messages.quitUnsavedQuestion, &messages.saveFirstQuestion};
-    const char* names[] = {"PROG",    "ZUORDNUNG", "PORT_FAIL", "FILE_FAIL",
-                           "VERSION", "LCHANGE",   "QSAVE",     "QOPEN"};
-    for (int i = 0; i < 8; ++i) {
-        if (name == QLatin1String(names[i])) {
-            *slots[i] = text;
-            return true;
-        }
-    }
-    return false;
-}
 
 // Puts the text into whatever kind of control carries the name.
 bool setControlText(QObject* target, const QString& text) {
@@ -105,11 +222,11 @@ AppliedTexts applyTexts(QWidget* root, int language) {
             controls.insert(object->objectName(), object);
         }
     }
-    for (const TextEntry& entry : textTable()) {
+    for (const TextEntry& entry : Table) {
         const QString target = QString::fromUtf8(entry.target);
-        const QString text = entry.text(language);
+        const QString text = entry.text();
         if (target.startsWith(QLatin1String("msg:"))) {
-            setMessage(applied.messages, target.mid(4), text);
+            continue; // the message texts took theirs above
         } else if (target.startsWith(QLatin1String("tab:"))) {
             continue; // the tab captions follow later in the start-up
         } else if (target == QLatin1String("filter")) {
@@ -123,32 +240,21 @@ AppliedTexts applyTexts(QWidget* root, int language) {
     }
     for (const char* unit : {"Label23", "Label26"}) {
         if (auto* label = qobject_cast<QLabel*>(controls.value(QLatin1String(unit)))) {
-            label->setText(speedUnit(language));
+            label->setText(speedUnit());
         }
     }
     return applied;
 }
 
-void applyTabCaptions(QTabBar* tabs, int language) {
-    for (const TextEntry& entry : textTable()) {
+void applyTabCaptions(QTabBar* tabs) {
+    for (const TextEntry& entry : Table) {
         const QString target = QString::fromUtf8(entry.target);
         if (target.startsWith(QLatin1String("tab:"))) {
             const int tab = target.mid(4).toInt() - 1;
             if (tab >= 0 && tab < tabs->count()) {
-                tabs->setTabText(tab, entry.text(language));
+                tabs->setTabText(tab, entry.text());
             }
         }
-    }
-}
-
-QLocale languageLocale(int language) {
-    switch (language) {
-    case German:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case French:
-        return QLocale(QLocale::French, QLocale::France);
-    default:
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
     }
 }
 

@@ -1,0 +1,9 @@
+// The desktop entry's translated texts, where lupdate finds them: the German
+// and French keys of packaging/*.desktop are checked against their translations.
+#pragma once
+
+#include <QtGlobal>
+
+inline constexpr const char* DesktopEntryTexts[] = {
+    QT_TRANSLATE_NOOP("DesktopEntry", "Helicopter control unit setup"),
+};
