@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>rv::AboutDialog</name>
+    <message>
+        <source>About Rotavionix Control</source>
+        <translation>Über Rotavionix Control</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation>Lizenz: GNU General Public License, Version 3 oder später (GPL-3.0-or-later)</translation>
+    </message>
+    <message>
+        <source>Qt version: %1</source>
+        <translation>Qt-Version: %1</translation>
+    </message>
+    <message>
+        <source>Settings file:</source>
+        <translation>Einstellungsdatei:</translation>
+    </message>
+    <message>
+        <source>Open the folder of the settings file</source>
+        <translation>Ordner der Einstellungsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Transfer history:</source>
+        <translation>Übertragungsverlauf:</translation>
+    </message>
+    <message>
+        <source>Open the transfer history folder</source>
+        <translation>Ordner des Übertragungsverlaufs öffnen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
     <name>rv::ChannelOptionButton</name>
     <message>
         <source>Double-click or Delete: no channel for this function</source>
@@ -222,10 +257,6 @@
         <translation>Speicherbefehl zur Rotavionix gesendet.</translation>
     </message>
     <message>
-        <source>The transfer history could not be written: %1</source>
-        <translation>Der Übertragungsverlauf konnte nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
         <source>Only part of the data reached the Rotavionix. Send it again before saving it in the Rotavionix.</source>
         <translation>Nur ein Teil der Daten hat die Rotavionix erreicht. Vor dem Speichern in der Rotavionix erneut übertragen.</translation>
     </message>
@@ -346,6 +377,22 @@
         <source>Export PDF…</source>
         <translation>Als PDF exportieren…</translation>
     </message>
+    <message>
+        <source>%1 was not found. It was looked for in:</source>
+        <translation>%1 wurde nicht gefunden. Gesucht wurde in:</translation>
+    </message>
+    <message>
+        <source>The manuals come with the Rotavionix; put the one for your language into one of these folders.</source>
+        <translation>Die Handbücher liegen der Rotavionix bei; legen Sie das für Ihre Sprache in einen dieser Ordner.</translation>
+    </message>
+    <message>
+        <source>Rotavionix manual</source>
+        <translation>Rotavionix-Handbuch</translation>
+    </message>
+    <message>
+        <source>About Rotavionix Control</source>
+        <translation>Über Rotavionix Control</translation>
+    </message>
 </context>
 <context>
     <name>rv::ParameterFile</name>
@@ -371,6 +418,14 @@
     <message>
         <source>No serial device found for this port.</source>
         <translation>Für diesen Port wurde keine serielle Schnittstelle gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht angeschlossen)</translation>
+    </message>
+    <message>
+        <source>%1 is not connected.</source>
+        <translation>%1 ist nicht angeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -473,10 +528,6 @@
         <translation>erwartet: &quot;Schlüssel = Wert&quot;</translation>
     </message>
     <message>
-        <source>expected &quot;version = 1&quot; as the first setting</source>
-        <translation>erwartet: &quot;version = 1&quot; als erste Einstellung</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is given twice, first in line %2</source>
         <translation>&quot;%1&quot; steht zweimal da, zuerst in Zeile %2</translation>
     </message>
@@ -500,13 +551,17 @@
         <source>the line is not UTF-8 text</source>
         <translation>die Zeile ist kein UTF-8-Text</translation>
     </message>
+    <message>
+        <source>%1 is not a value of this curve; %2 or %3</source>
+        <translation>%1 ist kein Wert dieser Kurve; %2 oder %3</translation>
+    </message>
+    <message>
+        <source>expected &quot;version = 2&quot; or &quot;version = 1&quot; as the first setting</source>
+        <translation>erwartet: &quot;version = 2&quot; oder &quot;version = 1&quot; als erste Einstellung</translation>
+    </message>
 </context>
 <context>
     <name>rv::SheetCommands</name>
-    <message>
-        <source>Printing is not available: its module is missing.</source>
-        <translation>Drucken ist nicht verfügbar: sein Modul fehlt.</translation>
-    </message>
     <message>
         <source>The setup sheet could not be printed.</source>
         <translation>Das Einstellblatt konnte nicht gedruckt werden.</translation>
@@ -1061,6 +1116,13 @@
             <numerusform>Die Datei enthält %n Byte, nicht die %1 einer Parameterdatei.</numerusform>
             <numerusform>Die Datei enthält %n Bytes, nicht die %1 einer Parameterdatei.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>rv::TransferSession</name>
+    <message>
+        <source>The transfer history could not be written: %1</source>
+        <translation>Der Übertragungsverlauf konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>rv::AboutDialog</name>
+    <message>
+        <source>About Rotavionix Control</source>
+        <translation>À propos de Rotavionix Control</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation>Licence : GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later)</translation>
+    </message>
+    <message>
+        <source>Qt version: %1</source>
+        <translation>Version de Qt : %1</translation>
+    </message>
+    <message>
+        <source>Settings file:</source>
+        <translation>Fichier de réglages :</translation>
+    </message>
+    <message>
+        <source>Open the folder of the settings file</source>
+        <translation>Ouvrir le dossier du fichier de réglages</translation>
+    </message>
+    <message>
+        <source>Transfer history:</source>
+        <translation>Historique des transferts :</translation>
+    </message>
+    <message>
+        <source>Open the transfer history folder</source>
+        <translation>Ouvrir le dossier de l&apos;historique des transferts</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
     <name>rv::ChannelOptionButton</name>
     <message>
         <source>Double-click or Delete: no channel for this function</source>
@@ -222,10 +257,6 @@
         <translation>Commande d&apos;enregistrement envoyée au Rotavionix.</translation>
     </message>
     <message>
-        <source>The transfer history could not be written: %1</source>
-        <translation>L&apos;historique des transferts n&apos;a pas pu être écrit : %1</translation>
-    </message>
-    <message>
         <source>Only part of the data reached the Rotavionix. Send it again before saving it in the Rotavionix.</source>
         <translation>Seule une partie des données a atteint le Rotavionix. Transférez-les à nouveau avant de les enregistrer dans le Rotavionix.</translation>
     </message>
@@ -346,6 +377,22 @@
         <source>Export PDF…</source>
         <translation>Exporter en PDF…</translation>
     </message>
+    <message>
+        <source>%1 was not found. It was looked for in:</source>
+        <translation>%1 est introuvable. Dossiers examinés :</translation>
+    </message>
+    <message>
+        <source>The manuals come with the Rotavionix; put the one for your language into one of these folders.</source>
+        <translation>Les manuels sont fournis avec le Rotavionix ; placez celui de votre langue dans l&apos;un de ces dossiers.</translation>
+    </message>
+    <message>
+        <source>Rotavionix manual</source>
+        <translation>Manuel du Rotavionix</translation>
+    </message>
+    <message>
+        <source>About Rotavionix Control</source>
+        <translation>À propos de Rotavionix Control</translation>
+    </message>
 </context>
 <context>
     <name>rv::ParameterFile</name>
@@ -371,6 +418,14 @@
     <message>
         <source>No serial device found for this port.</source>
         <translation>Aucun périphérique série trouvé pour ce port.</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non connecté)</translation>
+    </message>
+    <message>
+        <source>%1 is not connected.</source>
+        <translation>%1 n&apos;est pas connecté.</translation>
     </message>
 </context>
 <context>
@@ -473,10 +528,6 @@
         <translation>attendu : « clé = valeur »</translation>
     </message>
     <message>
-        <source>expected &quot;version = 1&quot; as the first setting</source>
-        <translation>attendu : « version = 1 » comme premier réglage</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is given twice, first in line %2</source>
         <translation>« %1 » figure deux fois, d&apos;abord à la ligne %2</translation>
     </message>
@@ -500,13 +551,17 @@
         <source>the line is not UTF-8 text</source>
         <translation>la ligne n&apos;est pas du texte UTF-8</translation>
     </message>
+    <message>
+        <source>%1 is not a value of this curve; %2 or %3</source>
+        <translation>%1 n&apos;est pas une valeur de cette courbe ; %2 ou %3</translation>
+    </message>
+    <message>
+        <source>expected &quot;version = 2&quot; or &quot;version = 1&quot; as the first setting</source>
+        <translation>attendu : « version = 2 » ou « version = 1 » comme premier réglage</translation>
+    </message>
 </context>
 <context>
     <name>rv::SheetCommands</name>
-    <message>
-        <source>Printing is not available: its module is missing.</source>
-        <translation>L&apos;impression n&apos;est pas disponible : son module est absent.</translation>
-    </message>
     <message>
         <source>The setup sheet could not be printed.</source>
         <translation>La fiche de réglage n&apos;a pas pu être imprimée.</translation>
@@ -1061,6 +1116,13 @@
             <numerusform>Le fichier contient %n octet, et non les %1 d&apos;un fichier de paramètres.</numerusform>
             <numerusform>Le fichier contient %n octets, et non les %1 d&apos;un fichier de paramètres.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>rv::TransferSession</name>
+    <message>
+        <source>The transfer history could not be written: %1</source>
+        <translation>L&apos;historique des transferts n&apos;a pas pu être écrit : %1</translation>
     </message>
 </context>
 <context>
