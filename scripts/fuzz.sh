@@ -4,7 +4,7 @@
 # again and sent) for a fixed number of inputs from the committed seed corpus
 # fuzz/corpus/ with a fixed random seed, so that a run, and a fault it finds,
 # comes out the same on every machine.
-# Usage: scripts/fuzz.sh [runs] [seed]   (defaults: 60000 inputs, seed 25)
+# Usage: scripts/fuzz.sh [runs] [seed]   (defaults: 10,000 inputs, seed 25)
 # Configures build-fuzz with clang (the core instrumented, no tests, no
 # benchmarks), builds the target and exits non-zero when the fuzzer finds a
 # fault; the failing input is written into build-fuzz/.
@@ -14,7 +14,7 @@
 # (what follows its 1,570 bytes is loaded first), 6 a setup text.
 set -eu
 
-runs=${1:-60000}
+runs=${1:-10000}
 seed=${2:-25}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"

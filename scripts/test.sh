@@ -39,4 +39,4 @@ echo "== Windows compile check"
 scripts/windows-check.sh build/sanitize
 
 echo "== Fuzzing the widget-free core"
-scripts/fuzz.sh "${RV_FUZZ_RUNS:-60000}"
+scripts/fuzz.sh "${RV_FUZZ_RUNS:-10000}"
