@@ -6,4 +6,6 @@
 
 inline constexpr const char* DesktopEntryTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry", "Helicopter control unit setup"),
+    QT_TRANSLATE_NOOP("DesktopEntry", "Edit, keep and send the parameter sets of the Rotavionix unit"),
+    QT_TRANSLATE_NOOP("DesktopEntry", "helicopter;gyro;governor;serial;"),
 };

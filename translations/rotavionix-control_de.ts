@@ -7,6 +7,14 @@
         <source>Helicopter control unit setup</source>
         <translation>Einstellung der Hubschrauber-Steuereinheit</translation>
     </message>
+    <message>
+        <source>Edit, keep and send the parameter sets of the Rotavionix unit</source>
+        <translation>Parametersätze der Rotavionix-Einheit bearbeiten, aufbewahren und senden</translation>
+    </message>
+    <message>
+        <source>helicopter;gyro;governor;serial;</source>
+        <translation>Hubschrauber;Kreisel;Regler;seriell;</translation>
+    </message>
 </context>
 <context>
     <name>rv::AboutDialog</name>

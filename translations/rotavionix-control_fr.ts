@@ -7,6 +7,14 @@
         <source>Helicopter control unit setup</source>
         <translation>Réglage de l&apos;unité de contrôle d&apos;hélicoptère</translation>
     </message>
+    <message>
+        <source>Edit, keep and send the parameter sets of the Rotavionix unit</source>
+        <translation>Modifier, conserver et envoyer les jeux de paramètres de l&apos;unité Rotavionix</translation>
+    </message>
+    <message>
+        <source>helicopter;gyro;governor;serial;</source>
+        <translation>hélicoptère;gyroscope;régulateur;série;</translation>
+    </message>
 </context>
 <context>
     <name>rv::AboutDialog</name>
