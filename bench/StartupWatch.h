@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up benchmark's instruments: an X server of its own (Xvfb), child
 // processes started with as little cost of their own as possible, and a watch
 // on the server that tells when a child's window is mapped and first painted.

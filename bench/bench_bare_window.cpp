@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks for the program's start-up, started by bench_startup as
 // processes of their own. Without options: a bare Qt window and nothing else.
 // "--size WxH" gives it the size of the program's window, so that all paint the

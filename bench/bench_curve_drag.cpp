@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one drag step of the curve editor: a mouse move with the left
 // button held, the write-back into the curve set and the repaint of the
 // picture with its point values and the other phase's curve behind it (the

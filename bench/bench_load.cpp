@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load-and-apply time of a parameter file: read the record, copy the
 // reference and run every control through its change handling.
 #include "ui/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a pilot meets it: from launching the program's executable, with
 // Default.rvc in the working directory, to the X server's first report that its
 // window was painted, and the peak memory; each as a ratio to a bare Qt window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times complete transfers to a pseudo-terminal standing in for the unit and
 // prints: the total time against the 1.7 s the pauses alone take, the
 // shortest and longest silence after a block end as the receiver sees it, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the widget-free core. The first byte picks what the
 // rest is taken for, so that each part is explored on its own:
 //   0  a parameter-file record: whatever is read must write back the same bytes;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian changelog of the package from CHANGELOG.md, whose entries
 # read "## VERSION (YYYY-MM-DD)" followed by "- " items (continued by lines
 # indented two blanks). Run as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks optimised and prints their figures. Start-up is measured
 # on the installed program: bench_startup starts an X server (Xvfb) of its own
 # and times the program and a bare Qt window, each a fresh process, from launch

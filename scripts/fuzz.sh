@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the widget-free core (parameter-file record, image checks, curve gap
 # filling, transfer block texts, number reading, a file loaded, saved, loaded
 # again and sent) for a fixed number of inputs from the committed seed corpus

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a release build and checks it as a
 # distribution would: lintian (no errors, no warnings), the AppStream
 # metainfo, the desktop entry, the manual pages, and that installing and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the window icon's PNG sizes from packaging/rotavionix-control.svg
 # into src/ui/icon/ (needs rsvg-convert, Debian package librsvg2-bin). Run it
 # after changing the picture, and commit the PNGs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the four pages and the Compare dialog in German, English and
 # French (offscreen), and the README's pictures.
 # Usage: scripts/screenshots.sh [output-dir]   (default: build/screenshots)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every check once: the
 # whole test suite in a debug build under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the optimised build, the format check,

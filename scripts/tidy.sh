@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the project's check list over every file of src/ and
 # app/, two at a time.
 # Usage: scripts/tidy.sh [build-dir with compile_commands.json]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles every file of src/ and app/ for Windows, syntax only: Debian's
 # MinGW-w64 compiler with the flags this build uses (compile_commands.json),
 # against the same Qt headers, with Q_OS_WIN set by the compiler. Shows that

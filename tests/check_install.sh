@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and builds the Debian package;
 # both must hold the executables, the desktop entry, the icon and the neutral
 # setup; the installed program must answer its command line without a display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rotavionix-cli as installed: exit statuses, the text commands, and send,
 // whose bytes are checked against the core's transfer into a pseudo-terminal.
 #include "files/NeutralSetup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comment field of a parameter file: what a load puts into the box and
 // what a save writes back.
 #include "support/data_Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compare: the window against its file or another one, and the list of what
 // changed under the unsaved-changes questions.
 #include "support/curve_test_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo on the setup alone: random edits of every kind, with saves,
 // transfers and a changing view in between, are taken back one step at a
 // time, and each step back must save the very bytes a save before its edit

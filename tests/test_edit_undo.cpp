@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a slider's value, and undo and redo in the window: each user action
 // is one step, and an undo puts back controls and saved bytes alike.
 #include "support/curve_test_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file named on the command line or dropped on the window opens as File →
 // Open opens it; the command line's options are read before any window.
 #include "support/data_Files.h"

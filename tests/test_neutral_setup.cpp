@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/NeutralSetup.h"
 #include "files/ParameterFile.h"
 #include "files/ParameterRecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving through the File menu: the unsaved-changes questions,
 // failures that keep the current file, and the name a save gets.
 #include "support/data_Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files of the File menu across runs of the program.
 #include "support/window_Fixture.h"
 

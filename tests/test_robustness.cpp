@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 

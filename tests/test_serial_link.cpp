@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"

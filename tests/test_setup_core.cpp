@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, save, compare and send on a Setup alone, without a window or a
 // QApplication. tests/data/regression holds records with what the window
 // saved and sent for each when loaded one after the other (written by

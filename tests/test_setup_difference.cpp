@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalog of settings and the difference list of two setups, on the core
 // alone: random records and the regression records of tests/data.
 #include "files/ParameterRecord.h"

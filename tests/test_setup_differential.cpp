@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real window: random records loaded through its file commands,
 // random edits through its controls, saves through its save command. The
 // same records and edits go through the core functions alone; the window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed setup sheet: what the PDF says in each language, that the
 // longest texts still fit one A4 page, and printing and exporting from the
 // File menu without ever harming a file.

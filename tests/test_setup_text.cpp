@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text form of a setup: exact round trip for every record the program
 // can meet, and every bad line reported with its number.
 #include "files/ParameterRecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ProgramLanguage.h"
 #include "model/Setup.h"
 #include "model/SliderTable.h"

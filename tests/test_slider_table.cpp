@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Setup.h"
 #include "model/SetupEdits.h"
 #include "model/SliderTable.h"

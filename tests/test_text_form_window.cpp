@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export as text and Import text in the window.
 #include "support/window_Fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SetupRecord.h"
 #include "link/TransferProtocol.h"
 #include "support/transfer_Rig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations kept in step with the sources: lupdate run on the sources
 // into a scratch copy of the .ts files must find every text translated, none
 // vanished or obsolete, and the desktop entry must say what the .ts files say.

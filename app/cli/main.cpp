@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rotavionix-cli: the setups and the link to the unit without a window.
 #include "CliSupport.h"
 #include "FileCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the window: File, Edit, Options and Help, and the texts of
 // the entries that are the program's own rather than the text table's.
 #include "ui/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/curve_page_Fixture.h"
 
 #include "model/CurveGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure half of the curve helpers: core tests link it without widgets.
 #include "support/curve_test_helpers.h"
 

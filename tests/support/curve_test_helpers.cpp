@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/curve_test_helpers.h"
 
 #include "files/ParameterRecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/transfer_Rig.h"
 
 #include "link/PortDevices.h"
