@@ -7,6 +7,7 @@
 #include "files/NeutralSetup.h"
 #include "files/ParameterRecord.h"
 #include "files/SetupRecord.h"
+#include "link/PortDevices.h"
 #include "link/SerialLink.h"
 #include "model/Setup.h"
 #include "ui/DeviceCommands.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
         rv::test::PseudoTerminal pty;
         rv::test::namePortDevice(1, pty.slavePath());
         rv::SerialLink link;
+        link.setDeviceLookup(rv::portDevice);
         rv::DeviceCommands commands(set, link, texts, nullptr);
         // The benchmark leaves no history behind in the user's data folder.
         commands.setHistoryFolder(settingsDir.filePath(QStringLiteral("sent")));

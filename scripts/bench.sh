@@ -9,7 +9,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 "$root/scripts/setup-debian.sh"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DRV_BUILD_TESTS=OFF >/dev/null
-cmake --build build/bench --target bench_startup bench_bare_window rotavionix-control bench_load bench_curve_drag bench_transfer
+# Everything: the install below carries both executables, the icons and the manual pages.
+cmake --build build/bench
 quiet() { grep -v -e 'XDG_RUNTIME_DIR' -e 'propagateSizeHints'; }
 
 echo "== bench_startup"
