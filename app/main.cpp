@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ApplicationSetup.h"
-#include "ui/MainWindow.h"
-#include "ui/StartupArguments.h"
+#include "ui/window/ApplicationSetup.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StartupArguments.h"
 
 #include <QApplication>
 

@@ -3,10 +3,10 @@
 // button held, the write-back into the curve set and the repaint of the
 // picture with its point values and the other phase's curve behind it (the
 // point field's new text included, its repaint not), at two picture sizes.
-#include "model/CurveGeometry.h"
-#include "model/Setup.h"
-#include "ui/CurvePicture.h"
-#include "ui/GeneralPage.h"
+#include "core/model/CurveGeometry.h"
+#include "core/model/Setup.h"
+#include "ui/curves/CurvePicture.h"
+#include "ui/pages/general/GeneralPage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

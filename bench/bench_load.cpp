@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Load-and-apply time of a parameter file: read the record, copy the
 // reference and run every control through its change handling.
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterFile.h"
-#include "files/ParameterRecord.h"
-#include "ui/FileCommands.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterFile.h"
+#include "core/format/ParameterRecord.h"
+#include "ui/document/FileCommands.h"
 
 #include <QApplication>
 #include <QDir>

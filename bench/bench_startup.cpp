@@ -16,8 +16,8 @@
 // the program's first page (what showing those controls costs by itself,
 // without any of the program's code); PROGRAM defaults to the rotavionix-control built
 // beside the benchmarks. RV_BENCH_VERBOSE=1 prints every start.
-#include "files/NeutralSetup.h"
-#include "files/ParameterFile.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

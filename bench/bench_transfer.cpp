@@ -4,15 +4,15 @@
 // shortest and longest silence after a block end as the receiver sees it, and
 // the longest time the window went without processing events.
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "link/PortDevices.h"
-#include "link/SerialLink.h"
-#include "model/Setup.h"
-#include "ui/DeviceCommands.h"
-#include "ui/Dialogs.h"
-#include "ui/MessageTexts.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/link/PortDevices.h"
+#include "core/link/SerialLink.h"
+#include "core/model/Setup.h"
+#include "ui/device/DeviceCommands.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/texts/MessageTexts.h"
 
 // Benchmarks do not link the test support library; the receiver is built in.
 #include "../tests/support/link_PseudoTerminal.cpp"

@@ -12,14 +12,14 @@
 //   6  a setup text: read, and as a record written as text and read back.
 // A broken property aborts; the sanitizers catch undefined behaviour.
 
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "files/SetupText.h"
-#include "files/Windows1252.h"
-#include "link/TransferProtocol.h"
-#include "model/FlightPhaseValues.h"
-#include "model/ParameterImage.h"
-#include "model/ValueEntry.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/format/SetupText.h"
+#include "core/format/Windows1252.h"
+#include "core/link/TransferProtocol.h"
+#include "core/model/FlightPhaseValues.h"
+#include "core/model/ParameterImage.h"
+#include "core/model/ValueEntry.h"
 
 #include <QLocale>
 

@@ -22,26 +22,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/Default.rvc
 configure_file(${PROJECT_SOURCE_DIR}/data/Default.rvc
                ${PROJECT_BINARY_DIR}/share/rotavionix-control/Default.rvc COPYONLY)
 
-# The icon: the drawing itself, and the sizes menus and file managers ask for
-# drawn from it at build time, so that they can never fall behind it.
-set(RV_ICON ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.svg)
-install(FILES ${RV_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-find_program(RV_RSVG_CONVERT rsvg-convert)
-if(RV_RSVG_CONVERT)
-    set(RV_ICON_PNGS)
-    foreach(size 16 22 24 32 48 64 128 256)
-        set(png ${PROJECT_BINARY_DIR}/icons/${size}x${size}/rotavionix-control.png)
-        add_custom_command(OUTPUT ${png}
-                           COMMAND ${CMAKE_COMMAND} -E make_directory icons/${size}x${size}
-                           COMMAND ${RV_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${RV_ICON}
-                           DEPENDS ${RV_ICON} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} VERBATIM)
-        list(APPEND RV_ICON_PNGS ${png})
-        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    endforeach()
-    add_custom_target(rv-icons ALL DEPENDS ${RV_ICON_PNGS})
-else()
-    message(WARNING "rsvg-convert (librsvg2-bin) not found: only the scalable icon is installed")
-endif()
+# The icon: the drawing itself, and the sizes menus and file managers ask for,
+# rendered from it by scripts/render-icon.sh (the window shows the same PNGs).
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/rotavionix-control.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size ${RV_ICON_SIZES})
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/rotavionix-control-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME rotavionix-control.png)
+endforeach()
 
 # The manual pages and the changelog, compressed as Debian keeps them: without
 # a time stamp (-n), so that the same sources give the same package.

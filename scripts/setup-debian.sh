@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-tidy clang-format
     xvfb xauth fonts-dejavu-core libxcb-damage0-dev poppler-utils
     g++-mingw-w64-x86-64-posix python3
-    dpkg-dev librsvg2-bin lintian appstream desktop-file-utils man-db
+    dpkg-dev lintian appstream desktop-file-utils man-db
 )
 
 missing=()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ApplicationSetup.h"
+#include "ui/window/ApplicationSetup.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/BlockSender.h"
-#include "link/PortDevices.h"
-#include "link/SerialLink.h"
+#include "core/link/BlockSender.h"
+#include "core/link/PortDevices.h"
+#include "core/link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
 
 #include <QSettings>

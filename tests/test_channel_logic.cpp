@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/ChannelGridLogic.h"
+#include "core/model/ChannelGridLogic.h"
 #include "support/channel_reference.h"
 
 #include <QTest>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/ProgramLanguage.h"
-#include "model/ChannelGridLogic.h"
-#include "model/ChannelRows.h"
-#include "model/Setup.h"
+#include "core/model/ChannelGridLogic.h"
+#include "core/model/ChannelRows.h"
+#include "core/model/Setup.h"
+#include "core/settings/ProgramLanguage.h"
 #include "support/channel_reference.h"
-#include "ui/ChannelOptionButton.h"
-#include "ui/ChannelPage.h"
+#include "ui/pages/channels/ChannelOptionButton.h"
+#include "ui/pages/channels/ChannelPage.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // rotavionix-cli as installed: exit statuses, the text commands, and send,
 // whose bytes are checked against the core's transfer into a pseudo-terminal.
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "files/SetupText.h"
-#include "files/TransferHistory.h"
-#include "link/BlockSender.h"
-#include "link/SerialLink.h"
-#include "link/TransferProtocol.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/format/SetupText.h"
+#include "core/history/TransferHistory.h"
+#include "core/link/BlockSender.h"
+#include "core/link/SerialLink.h"
+#include "core/link/TransferProtocol.h"
 #include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 #include "support/setup_RandomRecords.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CurveEditor.h"
-#include "model/CurveGeometry.h"
-#include "model/Setup.h"
+#include "core/model/CurveEditor.h"
+#include "core/model/CurveGeometry.h"
+#include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
 
 #include <QSignalSpy>

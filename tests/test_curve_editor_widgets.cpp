@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CurveEditor.h"
-#include "model/CurveGeometry.h"
-#include "model/Setup.h"
+#include "core/model/CurveEditor.h"
+#include "core/model/CurveGeometry.h"
+#include "core/model/Setup.h"
 #include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
-#include "ui/CurveDisplay.h"
-#include "ui/CurvePicture.h"
-#include "ui/CurveSelectionFrame.h"
-#include "ui/FlightPhasePanel.h"
-#include "ui/GeneralPage.h"
+#include "ui/curves/CurveDisplay.h"
+#include "ui/curves/CurvePicture.h"
+#include "ui/curves/CurveSelectionFrame.h"
+#include "ui/pages/general/FlightPhasePanel.h"
+#include "ui/pages/general/GeneralPage.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/SetupRecord.h"
-#include "model/CurveEditor.h"
-#include "model/CurveGeometry.h"
-#include "model/CurveTools.h"
+#include "core/format/SetupRecord.h"
+#include "core/model/CurveEditor.h"
+#include "core/model/CurveGeometry.h"
+#include "core/model/CurveTools.h"
 #include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
-#include "ui/CurvePicture.h"
-#include "ui/Dialogs.h"
+#include "ui/curves/CurvePicture.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAccessible>
 #include <QLineEdit>

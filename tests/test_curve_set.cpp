@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CurveSet.h"
+#include "core/model/CurveSet.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CurveEditor.h"
-#include "model/CurveTools.h"
-#include "model/Setup.h"
+#include "core/model/CurveEditor.h"
+#include "core/model/CurveTools.h"
+#include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
 
 #include <QTest>

@@ -3,12 +3,12 @@
 // transfers and a changing view in between, are taken back one step at a
 // time, and each step back must save the very bytes a save before its edit
 // saved.
-#include "files/EditHistory.h"
-#include "files/SetupRecord.h"
-#include "link/TransferProtocol.h"
-#include "model/ChannelGridLogic.h"
-#include "model/SetupEdits.h"
-#include "model/SliderTable.h"
+#include "core/format/SetupRecord.h"
+#include "core/history/EditHistory.h"
+#include "core/link/TransferProtocol.h"
+#include "core/model/ChannelGridLogic.h"
+#include "core/model/SetupEdits.h"
+#include "core/model/SliderTable.h"
 #include "support/setup_RandomRecords.h"
 
 #include <QFile>

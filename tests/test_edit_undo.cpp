@@ -5,14 +5,14 @@
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/ParameterRecord.h"
-#include "model/CurveEditor.h"
-#include "ui/ChannelPage.h"
-#include "ui/CurvePicture.h"
-#include "ui/Dialogs.h"
-#include "ui/EditUndoStack.h"
-#include "ui/FileCommands.h"
-#include "ui/GeneralPage.h"
+#include "core/format/ParameterRecord.h"
+#include "core/model/CurveEditor.h"
+#include "ui/curves/CurvePicture.h"
+#include "ui/document/FileCommands.h"
+#include "ui/pages/channels/ChannelPage.h"
+#include "ui/pages/general/GeneralPage.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/window/EditUndoStack.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,12 +4,12 @@
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
-#include "ui/StartupArguments.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "ui/document/FileCommands.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/window/StartupArguments.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/NeutralSetup.h"
+#include "core/format/NeutralSetup.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CurveEditor.h"
-#include "model/FlightPhaseValues.h"
-#include "model/Setup.h"
+#include "core/model/CurveEditor.h"
+#include "core/model/FlightPhaseValues.h"
+#include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
-#include "ui/CurvePicture.h"
-#include "ui/GeneralPage.h"
-#include "ui/GovernorSpeedRows.h"
+#include "ui/curves/CurvePicture.h"
+#include "ui/pages/controller/GovernorSpeedRows.h"
+#include "ui/pages/general/GeneralPage.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/TransferHistory.h"
-#include "ui/FileCommands.h"
-#include "ui/GeneralPage.h"
-#include "ui/TextTable.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/history/TransferHistory.h"
+#include "ui/document/FileCommands.h"
+#include "ui/pages/general/GeneralPage.h"
+#include "ui/texts/TextTable.h"
 
-#include "model/ParameterImage.h"
+#include "core/model/ParameterImage.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/NeutralSetup.h"
-#include "files/ParameterFile.h"
-#include "files/ParameterRecord.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterFile.h"
+#include "core/format/ParameterRecord.h"
 
 #include <QFile>
 #include <QTest>

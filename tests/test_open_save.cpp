@@ -4,9 +4,9 @@
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/ParameterRecord.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
+#include "core/format/ParameterRecord.h"
+#include "ui/document/FileCommands.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QFile>

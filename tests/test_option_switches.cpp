@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/OptionFields.h"
-#include "model/Setup.h"
+#include "core/model/OptionFields.h"
+#include "core/model/Setup.h"
 #include "support/params_widgets.h"
-#include "ui/ControllerPage.h"
-#include "ui/OptionTable.h"
-#include "ui/SetupPage.h"
+#include "ui/pages/controller/ControllerPage.h"
+#include "ui/pages/setup/OptionTable.h"
+#include "ui/pages/setup/SetupPage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

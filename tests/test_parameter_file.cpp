@@ -2,9 +2,9 @@
 #include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterFile.h"
-#include "files/ParameterRecord.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterFile.h"
+#include "core/format/ParameterRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/NeutralSetup.h"
-#include "model/ParameterImage.h"
-#include "model/Rounding.h"
-#include "model/Setup.h"
-#include "model/SetupRangeCheck.h"
+#include "core/format/NeutralSetup.h"
+#include "core/model/ParameterImage.h"
+#include "core/model/Rounding.h"
+#include "core/model/Setup.h"
+#include "core/model/SetupRangeCheck.h"
 
 #include <QTest>
 

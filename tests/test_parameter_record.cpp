@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/ParameterFile.h"
-#include "files/ParameterRecord.h"
-#include "files/Windows1252.h"
+#include "core/format/ParameterFile.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

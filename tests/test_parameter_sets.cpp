@@ -2,17 +2,17 @@
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "link/SerialLink.h"
-#include "model/Rounding.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/link/SerialLink.h"
+#include "core/model/Rounding.h"
 #include "support/link_PseudoTerminal.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
-#include "ui/FlightPhasePanel.h"
-#include "ui/GeneralPage.h"
-#include "ui/GovernorSpeedRows.h"
-#include "ui/PortSelection.h"
+#include "ui/device/PortSelection.h"
+#include "ui/document/FileCommands.h"
+#include "ui/pages/controller/GovernorSpeedRows.h"
+#include "ui/pages/general/FlightPhasePanel.h"
+#include "ui/pages/general/GeneralPage.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // The recent files of the File menu across runs of the program.
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "ui/document/FileCommands.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAbstractSlider>
 #include <QAction>

@@ -2,11 +2,11 @@
 #include "support/data_Files.h"
 #include "support/window_Fixture.h"
 
-#include "files/ParameterRecord.h"
-#include "link/SerialLink.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
-#include "ui/GeneralPage.h"
+#include "core/format/ParameterRecord.h"
+#include "core/link/SerialLink.h"
+#include "ui/document/FileCommands.h"
+#include "ui/pages/general/GeneralPage.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QDir>

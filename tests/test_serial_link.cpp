@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/PortDevices.h"
-#include "link/SerialLink.h"
+#include "core/link/PortDevices.h"
+#include "core/link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
 
 #include <QFile>

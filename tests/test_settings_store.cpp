@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/RecentFiles.h"
-#include "files/SettingsStore.h"
+#include "core/settings/RecentFiles.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 // QApplication. tests/data/regression holds records with what the window
 // saved and sent for each when loaded one after the other (written by
 // test_setup_differential with RV_WRITE_REGRESSION; 00 is data/Default.rvc).
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "link/TransferProtocol.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/link/TransferProtocol.h"
 #include "support/data_Files.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalog of settings and the difference list of two setups, on the core
 // alone: random records and the regression records of tests/data.
-#include "files/ParameterRecord.h"
-#include "files/SetupDifference.h"
-#include "files/SetupRecord.h"
-#include "model/ChannelRows.h"
-#include "model/OptionFields.h"
-#include "model/SettingCatalog.h"
-#include "model/SetupEdits.h"
-#include "model/SliderTable.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupDifference.h"
+#include "core/format/SetupRecord.h"
+#include "core/model/ChannelRows.h"
+#include "core/model/OptionFields.h"
+#include "core/model/SettingCatalog.h"
+#include "core/model/SetupEdits.h"
+#include "core/model/SliderTable.h"
 #include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
 

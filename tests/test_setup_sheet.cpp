@@ -4,17 +4,17 @@
 // File menu without ever harming a file.
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/ProgramLanguage.h"
-#include "files/SetupRecord.h"
-#include "model/SettingCatalog.h"
-#include "model/SetupEdits.h"
-#include "ui/Dialogs.h"
-#include "ui/SetupSheet.h"
-#include "ui/SetupSheetPage.h"
-#include "ui/SheetCommands.h"
-#include "ui/TextTable.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/model/SettingCatalog.h"
+#include "core/model/SetupEdits.h"
+#include "core/settings/ProgramLanguage.h"
+#include "ui/sheet/SetupSheet.h"
+#include "ui/sheet/SetupSheetPage.h"
+#include "ui/sheet/SheetCommands.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/texts/TextTable.h"
 
 #include <QAction>
 #include <QFile>

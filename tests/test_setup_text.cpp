@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text form of a setup: exact round trip for every record the program
 // can meet, and every bad line reported with its number.
-#include "files/ParameterRecord.h"
-#include "files/SetupText.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupText.h"
 #include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/ProgramLanguage.h"
-#include "model/Setup.h"
-#include "model/SliderTable.h"
+#include "core/model/Setup.h"
+#include "core/model/SliderTable.h"
+#include "core/settings/ProgramLanguage.h"
 #include "support/params_widgets.h"
-#include "ui/ControllerPage.h"
-#include "ui/SetupPage.h"
+#include "ui/pages/controller/ControllerPage.h"
+#include "ui/pages/setup/SetupPage.h"
 
 #include <QAccessible>
 #include <QCheckBox>

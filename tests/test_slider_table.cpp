@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/Setup.h"
-#include "model/SetupEdits.h"
-#include "model/SliderTable.h"
-#include "model/ValueEntry.h"
+#include "core/model/Setup.h"
+#include "core/model/SetupEdits.h"
+#include "core/model/SliderTable.h"
+#include "core/model/ValueEntry.h"
 
 #include <QSet>
 #include <QTest>

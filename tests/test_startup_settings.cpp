@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/SettingsStore.h"
-#include "files/StartupSettings.h"
-#include "files/WindowCaption.h"
+#include "core/format/WindowCaption.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/StartupSettings.h"
 
 #include <QFile>
 #include <QSettings>

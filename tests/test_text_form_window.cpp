@@ -2,14 +2,14 @@
 // File > Export as text and Import text in the window.
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/SetupDifference.h"
-#include "files/SetupRecord.h"
-#include "files/SetupText.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
-#include "ui/TextFormCommands.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupDifference.h"
+#include "core/format/SetupRecord.h"
+#include "core/format/SetupText.h"
+#include "ui/document/FileCommands.h"
+#include "ui/sheet/TextFormCommands.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QSlider>
 #include <QTest>

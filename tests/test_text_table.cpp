@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/ProgramLanguage.h"
-#include "ui/TextTable.h"
+#include "core/settings/ProgramLanguage.h"
+#include "ui/texts/TextTable.h"
 
 #include <QAction>
 #include <QGroupBox>

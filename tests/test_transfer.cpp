@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/SetupRecord.h"
-#include "link/TransferProtocol.h"
+#include "core/format/SetupRecord.h"
+#include "core/link/TransferProtocol.h"
 #include "support/transfer_Rig.h"
-#include "ui/Dialogs.h"
-#include "ui/MessageTexts.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/texts/MessageTexts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

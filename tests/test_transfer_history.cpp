@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "files/TransferHistory.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/history/TransferHistory.h"
 #include "support/data_Files.h"
 
 #include <QDir>

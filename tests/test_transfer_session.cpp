@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/SetupRecord.h"
-#include "files/TransferHistory.h"
-#include "link/SerialLink.h"
-#include "link/TransferProtocol.h"
-#include "link/TransferSession.h"
+#include "core/format/SetupRecord.h"
+#include "core/history/TransferHistory.h"
+#include "core/link/SerialLink.h"
+#include "core/link/TransferProtocol.h"
+#include "core/link/TransferSession.h"
 #include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 

@@ -2,7 +2,7 @@
 // The translations kept in step with the sources: lupdate run on the sources
 // into a scratch copy of the .ts files must find every text translated, none
 // vanished or obsolete, and the desktop entry must say what the .ts files say.
-#include "files/ProgramLanguage.h"
+#include "core/settings/ProgramLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,12 +106,13 @@ private Q_SLOTS:
     void lupdateFindsEveryTextTranslated() {
         QTemporaryDir scratch;
         QVERIFY(scratch.isValid());
-        QStringList arguments{QStringLiteral("-locations"),
-                              QStringLiteral("none"),
+        QStringList arguments{QStringLiteral("-locations"), QStringLiteral("none"),
+                              // Headers by the path the sources include them
+                              // with, or a class loses its namespace.
+                              QStringLiteral("-I"), QStringLiteral(RV_SOURCE_DIR "/src"),
                               QStringLiteral(RV_SOURCE_DIR "/src"),
                               QStringLiteral(RV_SOURCE_DIR "/app"),
-                              QStringLiteral(RV_SOURCE_DIR "/packaging"),
-                              QStringLiteral("-ts")};
+                              QStringLiteral(RV_SOURCE_DIR "/packaging"), QStringLiteral("-ts")};
         const QStringList files = tsFiles();
         QVERIFY(files.size() >= 2);
         for (const QString& file : files) {

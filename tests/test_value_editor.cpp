@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/ParameterImage.h"
-#include "model/Setup.h"
+#include "core/model/ParameterImage.h"
+#include "core/model/Setup.h"
 #include "support/params_widgets.h"
 #include "support/window_Fixture.h"
-#include "ui/Dialogs.h"
-#include "ui/FileCommands.h"
-#include "ui/ValueEditor.h"
+#include "ui/document/FileCommands.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/window/ValueEditor.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "ui/Dialogs.h"
-#include "ui/TextTable.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "ui/texts/Dialogs.h"
+#include "ui/texts/TextTable.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,12 +2,12 @@
 #include "support/link_PseudoTerminal.h"
 #include "support/window_Fixture.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
-#include "link/SerialLink.h"
-#include "link/TransferProtocol.h"
-#include "ui/DeviceCommands.h"
-#include "ui/Dialogs.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/link/SerialLink.h"
+#include "core/link/TransferProtocol.h"
+#include "ui/device/DeviceCommands.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QAction>

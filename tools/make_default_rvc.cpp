@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the neutral starting setup to the path given (data/Default.rvc).
-#include "files/NeutralSetup.h"
-#include "files/ParameterFile.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterFile.h"
 
 #include <QCoreApplication>
 

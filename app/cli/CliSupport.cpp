@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliSupport.h"
 
-#include "files/ParameterFile.h"
-#include "files/SetupRecord.h"
+#include "core/format/ParameterFile.h"
+#include "core/format/SetupRecord.h"
 
 #include <QFile>
 #include <QFileInfo>

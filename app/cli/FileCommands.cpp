@@ -3,10 +3,10 @@
 
 #include "CliSupport.h"
 
-#include "files/SetupDifference.h"
-#include "files/SetupRecord.h"
-#include "files/SetupText.h"
-#include "model/ParameterImage.h"
+#include "core/format/SetupDifference.h"
+#include "core/format/SetupRecord.h"
+#include "core/format/SetupText.h"
+#include "core/model/ParameterImage.h"
 
 #include <QStringList>
 

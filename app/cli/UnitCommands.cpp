@@ -3,12 +3,12 @@
 
 #include "CliSupport.h"
 
-#include "files/SetupRecord.h"
-#include "files/TransferHistory.h"
-#include "link/PortDevices.h"
-#include "link/SerialLink.h"
-#include "link/TransferProtocol.h"
-#include "link/TransferSession.h"
+#include "core/format/SetupRecord.h"
+#include "core/history/TransferHistory.h"
+#include "core/link/PortDevices.h"
+#include "core/link/SerialLink.h"
+#include "core/link/TransferProtocol.h"
+#include "core/link/TransferSession.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 #include "FileCommands.h"
 #include "UnitCommands.h"
 
-#include "files/ProgramLanguage.h"
-#include "files/SettingsStore.h"
-#include "files/VersionText.h"
+#include "core/settings/ProgramLanguage.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/VersionText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/curve_page_Fixture.h"
 
-#include "model/CurveGeometry.h"
+#include "core/model/CurveGeometry.h"
 #include "support/curve_test_helpers.h"
-#include "ui/CurvePicture.h"
+#include "ui/curves/CurvePicture.h"
 
 #include <QColor>
 #include <QTest>

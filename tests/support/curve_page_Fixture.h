@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "model/Setup.h"
-#include "ui/GeneralPage.h"
+#include "core/model/Setup.h"
+#include "ui/pages/general/GeneralPage.h"
 
 #include <QImage>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The pure half of the curve helpers: core tests link it without widgets.
 #include "support/curve_test_helpers.h"
 
-#include "model/CurveGeometry.h"
+#include "core/model/CurveGeometry.h"
 
 namespace curvetest {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/curve_test_helpers.h"
 
-#include "files/ParameterRecord.h"
-#include "files/SetupRecord.h"
-#include "model/Setup.h"
+#include "core/format/ParameterRecord.h"
+#include "core/format/SetupRecord.h"
+#include "core/model/Setup.h"
 
-#include "ui/CurvePicture.h"
+#include "ui/curves/CurvePicture.h"
 
 #include <QApplication>
 #include <QMouseEvent>

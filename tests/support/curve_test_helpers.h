@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "model/CurveSet.h"
+#include "core/model/CurveSet.h"
 
 #include <QPointF>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/data_Files.h"
 
-#include "files/NeutralSetup.h"
-#include "files/ParameterRecord.h"
+#include "core/format/NeutralSetup.h"
+#include "core/format/ParameterRecord.h"
 
 #include <QFile>
 

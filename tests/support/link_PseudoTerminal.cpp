@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link_PseudoTerminal.h"
 
-#include "files/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QSettings>
 

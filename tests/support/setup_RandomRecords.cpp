@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/setup_RandomRecords.h"
 
-#include "files/ParameterRecord.h"
-#include "model/ParameterImage.h"
+#include "core/format/ParameterRecord.h"
+#include "core/model/ParameterImage.h"
 
 #include <QtEndian>
 

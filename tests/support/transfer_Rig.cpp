@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/transfer_Rig.h"
 
-#include "link/PortDevices.h"
-#include "link/TransferProtocol.h"
-#include "ui/MessageTexts.h"
+#include "core/link/PortDevices.h"
+#include "core/link/TransferProtocol.h"
+#include "ui/texts/MessageTexts.h"
 
 #include <QList>
 #include <QRegularExpression>

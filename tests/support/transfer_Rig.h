@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "files/TransferHistory.h"
-#include "link/SerialLink.h"
-#include "model/Setup.h"
+#include "core/history/TransferHistory.h"
+#include "core/link/SerialLink.h"
+#include "core/model/Setup.h"
 #include "support/link_PseudoTerminal.h"
-#include "ui/DeviceCommands.h"
+#include "ui/device/DeviceCommands.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_Fixture.h"
 
-#include "ui/FileCommands.h"
+#include "ui/document/FileCommands.h"
 
-#include "files/SettingsStore.h"
-#include "ui/Dialogs.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/texts/Dialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pages/general/FlightPhasePanel.h"
+
+#include "core/model/CurveEditor.h"
+#include "core/model/FlightPhaseValues.h"
+#include "core/model/ParameterImage.h"
+#include "core/model/Setup.h"
+#include "core/model/SetupEdits.h"
+#include "ui/widgets/FlightPhaseDisplay.h"
+#include "ui/widgets/TypedValueField.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace rv {
+
+using namespace FlightPhaseValues;
+
+namespace {
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(QString::fromLatin1(name));
+    return result;
+}
+} // namespace
+
+FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent)
+    : QGroupBox(QStringLiteral("Flight Phase"), parent), setup_(set), editor_(editor) {
+    setObjectName(QStringLiteral("fraFlugphase"));
+
+    hoverOption_ = new QRadioButton(QStringLiteral("Hover"), this);
+    hoverOption_->setObjectName(QStringLiteral("Schweben"));
+    acroOption_ = new QRadioButton(QStringLiteral("Acro"), this);
+    acroOption_->setObjectName(QStringLiteral("Acro"));
+    auto* heading = label("Umschaltzeit", QStringLiteral("Switch Times:"), this);
+
+    auto* hoverToAcroCaption = label("lHoverAcro", QStringLiteral("Hover -> Acro"), this);
+    hoverToAcroDisplay_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
+    auto* hoverToAcroUnit = label("secSA", QStringLiteral("sec."), this);
+    auto* acroToHoverCaption = label("lAcroHover", QStringLiteral("Acro -> Hover"), this);
+    acroToHoverDisplay_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
+    auto* acroToHoverUnit = label("secAS", QStringLiteral("sec."), this);
+    hoverRow_ = {hoverToAcroCaption, hoverToAcroDisplay_, hoverToAcroUnit};
+    acroRow_ = {acroToHoverCaption, acroToHoverDisplay_, acroToHoverUnit};
+
+    switchTimeSlider_ = new QSlider(Qt::Horizontal, this);
+    switchTimeSlider_->setObjectName(QStringLiteral("PhaseChangeSl"));
+    switchTimeSlider_->setRange(0, MaxSwitchTenths);
+    switchTimeSlider_->setSingleStep(1);
+    switchTimeSlider_->setPageStep(1);
+    switchTimeSlider_->setTickInterval(1);
+    switchTimeSlider_->setTickPosition(QSlider::TicksBelow);
+    heading->setBuddy(switchTimeSlider_);
+    enableValueTyping(switchTimeSlider_, 10); // typed in seconds, held in tenths
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(hoverOption_, 0, 0);
+    layout->addWidget(acroOption_, 0, 1, 1, 2);
+    layout->addWidget(heading, 1, 0, 1, 3);
+    for (int column = 0; column < 3; ++column) {
+        layout->addWidget(hoverRow_.at(column), 2, column);
+        layout->addWidget(acroRow_.at(column), 3, column);
+    }
+    layout->addWidget(switchTimeSlider_, 4, 0, 1, 3);
+    layout->setColumnStretch(0, 1);
+    enableRows(true);
+
+    connect(hoverOption_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            enterHover();
+        }
+    });
+    connect(acroOption_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            enterAcro();
+        }
+    });
+    connect(switchTimeSlider_, &QSlider::valueChanged, this, &FlightPhasePanel::setSwitchTime);
+    connect(hoverToAcroDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &FlightPhasePanel::restoreHoverToAcro);
+    connect(acroToHoverDisplay_, &FlightPhaseDisplay::doubleClicked, this,
+            &FlightPhasePanel::restoreAcroToHover);
+}
+
+void FlightPhasePanel::enableRows(bool hoverRow) {
+    for (QWidget* widget : hoverRow_) {
+        widget->setEnabled(hoverRow);
+    }
+    for (QWidget* widget : acroRow_) {
+        widget->setEnabled(!hoverRow);
+    }
+}
+
+// The curve is taken up and the phase set before the slider moves, so that
+// the slider's handler writes into the display of the new phase.
+void FlightPhasePanel::enterHover() {
+    editor_.enterPhase(Hover);
+    enableRows(true);
+    switchTimeSlider_->setValue(limitSwitchTenths(switchTimeTenths(hoverToAcroDisplay_->text())));
+}
+
+void FlightPhasePanel::enterAcro() {
+    editor_.enterPhase(Acro);
+    enableRows(false);
+    switchTimeSlider_->setValue(limitSwitchTenths(switchTimeTenths(acroToHoverDisplay_->text())));
+}
+
+void FlightPhasePanel::setSwitchTime(int value) {
+    FlightPhaseDisplay* display =
+        editor_.flightPhase() == Hover ? hoverToAcroDisplay_ : acroToHoverDisplay_;
+    display->setText(formatSwitchTime(value));
+    setSwitchTimeOfShownPhase(setup_, value);
+}
+
+// Restores from the image as last collected or loaded, not from the reference copy.
+void FlightPhasePanel::restoreHoverToAcro() {
+    switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::HoverAcroTime)));
+}
+
+void FlightPhasePanel::restoreAcroToHover() {
+    switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::AcroHoverTime)));
+}
+
+QString FlightPhasePanel::optionCaption(int phase) const {
+    return (phase == Acro ? acroOption_ : hoverOption_)->text().trimmed();
+}
+
+void FlightPhasePanel::selectHover() {
+    hoverOption_->setChecked(true);
+}
+
+void FlightPhasePanel::showSetup(const Setup& setup) {
+    const auto shown = [](const std::optional<int>& tenths) {
+        return tenths ? formatSwitchTime(*tenths) : QString();
+    };
+    hoverToAcroDisplay_->setText(shown(setup.hoverToAcroTenths));
+    acroToHoverDisplay_->setText(shown(setup.acroToHoverTenths));
+    const bool hover = setup.flightPhase == Hover;
+    for (QRadioButton* option : {hoverOption_, acroOption_}) {
+        const QSignalBlocker blocker(option);
+        option->setChecked(option == (hover ? hoverOption_ : acroOption_));
+    }
+    enableRows(hover);
+    if (const std::optional<int>& tenths =
+            hover ? setup.hoverToAcroTenths : setup.acroToHoverTenths) {
+        const QSignalBlocker blocker(switchTimeSlider_);
+        switchTimeSlider_->setValue(*tenths);
+    }
+}
+
+} // namespace rv

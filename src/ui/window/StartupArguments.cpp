@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/StartupArguments.h"
+
+#include "core/settings/VersionText.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace rv {
+
+namespace {
+
+const char* const ProgramName = "rotavionix-control";
+
+// The options Qt's GUI application takes for itself, which reach it untouched;
+// those of the first list take a value.
+const char* const QtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet"};
+const char* const QtFlags[] = {"reverse", "widgetcount"};
+
+StartupArguments refused(const QString& reason) {
+    return {StartupArguments::Outcome::Refuse, QString(),
+            QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(QLatin1String(ProgramName), reason)};
+}
+
+} // namespace
+
+StartupArguments readStartupArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // "-platform xcb", as Qt's own options are written, is one option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Rotavionix Control: edit, keep and send the parameter sets of the "
+                       "Rotavionix helicopter control unit."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A parameter file (.rvc) to open instead of the "
+                                                "file opened last."),
+                                 QStringLiteral("[FILE]"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and the licence and end."));
+    parser.addOptions({help, version});
+    for (const char* name : QtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : QtFlags) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        return refused(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        // Qt names the program by the path it was started with; the manual's name is shorter.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: %1 [options] [FILE]").arg(QLatin1String(ProgramName)));
+        return {StartupArguments::Outcome::Answer, QString(), text};
+    }
+    if (parser.isSet(version)) {
+        return {StartupArguments::Outcome::Answer, QString(),
+                versionText(QLatin1String(ProgramName))};
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return refused(QStringLiteral("only one file can be opened at a time."));
+    }
+    if (!files.isEmpty() && files.first().isEmpty()) {
+        return refused(QStringLiteral("the file name is empty."));
+    }
+    StartupArguments start;
+    if (!files.isEmpty()) {
+        // Kept as "LastFile", it must still name the file when the next start is elsewhere.
+        start.fileToOpen = QDir::toNativeSeparators(QFileInfo(files.first()).absoluteFilePath());
+    }
+    return start;
+}
+
+QStringList commandLineArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    return arguments;
+}
+
+} // namespace rv
