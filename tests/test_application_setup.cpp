@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/test_main.h"
 #include "ui/window/ApplicationSetup.h"
 
 #include <QApplication>
@@ -32,5 +33,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestApplicationSetup)
+RV_TEST_MAIN(TestApplicationSetup)
 #include "test_application_setup.moc"

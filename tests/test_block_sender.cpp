@@ -3,6 +3,7 @@
 #include "core/link/PortDevices.h"
 #include "core/link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
+#include "support/test_main.h"
 
 #include <QSettings>
 #include <QSignalSpy>
@@ -114,5 +115,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBlockSender)
+RV_TEST_GUILESS_MAIN(TestBlockSender)
 #include "test_block_sender.moc"

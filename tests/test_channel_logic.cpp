@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/ChannelGridLogic.h"
 #include "support/channel_reference.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -269,5 +270,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChannelLogic)
+RV_TEST_GUILESS_MAIN(TestChannelLogic)
 #include "test_channel_logic.moc"

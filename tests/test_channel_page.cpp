@@ -4,6 +4,7 @@
 #include "core/model/Setup.h"
 #include "core/settings/ProgramLanguage.h"
 #include "support/channel_reference.h"
+#include "support/test_main.h"
 #include "ui/pages/channels/ChannelOptionButton.h"
 #include "ui/pages/channels/ChannelPage.h"
 
@@ -423,5 +424,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestChannelPage)
+RV_TEST_MAIN(TestChannelPage)
 #include "test_channel_page.moc"

@@ -12,6 +12,7 @@
 #include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
 #include "support/setup_RandomRecords.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -396,5 +397,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+RV_TEST_GUILESS_MAIN(TestCli)
 #include "test_cli.moc"

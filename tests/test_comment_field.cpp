@@ -5,6 +5,7 @@
 #include "support/window_Fixture.h"
 
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
 
@@ -95,5 +96,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCommentField)
+RV_TEST_MAIN(TestCommentField)
 #include "test_comment_field.moc"

@@ -9,6 +9,7 @@
 #include "core/format/ParameterRecord.h"
 #include "core/history/TransferHistory.h"
 #include "core/model/Setup.h"
+#include "support/test_main.h"
 #include "ui/compare/CompareCommands.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/compare/CurveOverlay.h"
@@ -261,5 +262,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCompare)
+RV_TEST_MAIN(TestCompare)
 #include "test_compare.moc"

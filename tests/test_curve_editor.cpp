@@ -3,6 +3,7 @@
 #include "core/model/CurveGeometry.h"
 #include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
+#include "support/test_main.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -268,5 +269,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCurveEditor)
+RV_TEST_GUILESS_MAIN(TestCurveEditor)
 #include "test_curve_editor.moc"

@@ -4,6 +4,7 @@
 #include "core/model/Setup.h"
 #include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
+#include "support/test_main.h"
 #include "ui/curves/CurveDisplay.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/curves/CurveSelectionFrame.h"
@@ -316,5 +317,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCurveEditorWidgets)
+RV_TEST_MAIN(TestCurveEditorWidgets)
 #include "test_curve_editor_widgets.moc"

@@ -5,6 +5,7 @@
 #include "core/model/CurveTools.h"
 #include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
+#include "support/test_main.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/texts/Dialogs.h"
 
@@ -154,5 +155,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCurvePointFields)
+RV_TEST_MAIN(TestCurvePointFields)
 #include "test_curve_point_fields.moc"

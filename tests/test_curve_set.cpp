@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/CurveSet.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -142,5 +143,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCurveSet)
+RV_TEST_APPLESS_MAIN(TestCurveSet)
 #include "test_curve_set.moc"

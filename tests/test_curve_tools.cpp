@@ -3,6 +3,7 @@
 #include "core/model/CurveTools.h"
 #include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -206,5 +207,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCurveTools)
+RV_TEST_GUILESS_MAIN(TestCurveTools)
 #include "test_curve_tools.moc"

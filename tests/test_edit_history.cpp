@@ -10,6 +10,7 @@
 #include "core/model/SetupEdits.h"
 #include "core/model/SliderTable.h"
 #include "support/setup_RandomRecords.h"
+#include "support/test_main.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -212,5 +213,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEditHistory)
+RV_TEST_APPLESS_MAIN(TestEditHistory)
 #include "test_edit_history.moc"

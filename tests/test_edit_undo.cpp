@@ -7,6 +7,7 @@
 
 #include "core/format/ParameterRecord.h"
 #include "core/model/CurveEditor.h"
+#include "support/test_main.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/document/FileCommands.h"
 #include "ui/pages/channels/ChannelPage.h"
@@ -356,5 +357,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEditUndo)
+RV_TEST_MAIN(TestEditUndo)
 #include "test_edit_undo.moc"

@@ -7,6 +7,7 @@
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterRecord.h"
 #include "core/format/SetupRecord.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
 #include "ui/window/StartupArguments.h"
@@ -173,5 +174,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFileArguments)
+RV_TEST_MAIN(TestFileArguments)
 #include "test_file_arguments.moc"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/format/NeutralSetup.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,5 +136,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFirstStartSetup)
+RV_TEST_GUILESS_MAIN(TestFirstStartSetup)
 #include "test_first_start_setup.moc"

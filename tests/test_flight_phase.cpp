@@ -3,6 +3,7 @@
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/Setup.h"
 #include "support/curve_test_helpers.h"
+#include "support/test_main.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/pages/controller/GovernorSpeedRows.h"
 #include "ui/pages/general/GeneralPage.h"
@@ -301,5 +302,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFlightPhase)
+RV_TEST_MAIN(TestFlightPhase)
 #include "test_flight_phase.moc"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The source tree's shape: folders by feature, includes in one direction.
 // A newcomer relies on docs/architecture.md; these checks keep it true.
+#include "support/test_main.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -167,5 +169,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLayout)
+RV_TEST_GUILESS_MAIN(TestLayout)
 #include "test_layout.moc"

@@ -9,6 +9,7 @@
 #include "ui/texts/TextTable.h"
 
 #include "core/model/ParameterImage.h"
+#include "support/test_main.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -297,5 +298,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+RV_TEST_MAIN(TestMainWindow)
 #include "test_main_window.moc"

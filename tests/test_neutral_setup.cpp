@@ -2,6 +2,7 @@
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterFile.h"
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 
 #include <QFile>
 #include <QTest>
@@ -39,5 +40,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestNeutralSetup)
+RV_TEST_MAIN(TestNeutralSetup)
 #include "test_neutral_setup.moc"

@@ -5,6 +5,7 @@
 #include "support/window_Fixture.h"
 
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
 
@@ -154,5 +155,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOpenSave)
+RV_TEST_MAIN(TestOpenSave)
 #include "test_open_save.moc"

@@ -2,6 +2,7 @@
 #include "core/model/OptionFields.h"
 #include "core/model/Setup.h"
 #include "support/params_widgets.h"
+#include "support/test_main.h"
 #include "ui/pages/controller/ControllerPage.h"
 #include "ui/pages/setup/OptionTable.h"
 #include "ui/pages/setup/SetupPage.h"
@@ -255,5 +256,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOptionSwitches)
+RV_TEST_MAIN(TestOptionSwitches)
 #include "test_option_switches.moc"

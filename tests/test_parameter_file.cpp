@@ -5,6 +5,7 @@
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterFile.h"
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,5 +138,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestParameterFile)
+RV_TEST_GUILESS_MAIN(TestParameterFile)
 #include "test_parameter_file.moc"

@@ -4,6 +4,7 @@
 #include "core/model/Rounding.h"
 #include "core/model/Setup.h"
 #include "core/model/SetupRangeCheck.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -141,5 +142,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestParameterImage)
+RV_TEST_APPLESS_MAIN(TestParameterImage)
 #include "test_parameter_image.moc"

@@ -2,6 +2,7 @@
 #include "core/format/ParameterFile.h"
 #include "core/format/ParameterRecord.h"
 #include "core/format/Windows1252.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -278,5 +279,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestParameterRecord)
+RV_TEST_APPLESS_MAIN(TestParameterRecord)
 #include "test_parameter_record.moc"

@@ -7,6 +7,7 @@
 #include "core/link/SerialLink.h"
 #include "core/model/Rounding.h"
 #include "support/link_PseudoTerminal.h"
+#include "support/test_main.h"
 #include "ui/device/PortSelection.h"
 #include "ui/document/FileCommands.h"
 #include "ui/pages/controller/GovernorSpeedRows.h"
@@ -374,5 +375,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestParameterSets)
+RV_TEST_MAIN(TestParameterSets)
 #include "test_parameter_sets.moc"

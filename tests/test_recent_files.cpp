@@ -4,6 +4,7 @@
 
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
 
@@ -86,5 +87,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRecentFiles)
+RV_TEST_MAIN(TestRecentFiles)
 #include "test_recent_files.moc"

@@ -4,6 +4,7 @@
 
 #include "core/format/ParameterRecord.h"
 #include "core/link/SerialLink.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/pages/general/GeneralPage.h"
 #include "ui/texts/Dialogs.h"
@@ -237,5 +238,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRobustness)
+RV_TEST_MAIN(TestRobustness)
 #include "test_robustness.moc"

@@ -2,6 +2,7 @@
 #include "core/link/PortDevices.h"
 #include "core/link/SerialLink.h"
 #include "support/link_PseudoTerminal.h"
+#include "support/test_main.h"
 
 #include <QFile>
 #include <QSettings>
@@ -187,5 +188,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSerialLink)
+RV_TEST_GUILESS_MAIN(TestSerialLink)
 #include "test_serial_link.moc"

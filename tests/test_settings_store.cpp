@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsStore.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,5 +138,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSettingsStore)
+RV_TEST_APPLESS_MAIN(TestSettingsStore)
 #include "test_settings_store.moc"

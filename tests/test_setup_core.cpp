@@ -7,6 +7,7 @@
 #include "core/format/SetupRecord.h"
 #include "core/link/TransferProtocol.h"
 #include "support/data_Files.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,5 +137,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSetupCore)
+RV_TEST_GUILESS_MAIN(TestSetupCore)
 #include "test_setup_core.moc"

@@ -11,6 +11,7 @@
 #include "core/model/SliderTable.h"
 #include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -271,5 +272,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSetupDifference)
+RV_TEST_APPLESS_MAIN(TestSetupDifference)
 #include "test_setup_difference.moc"

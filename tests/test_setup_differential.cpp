@@ -20,6 +20,7 @@
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/SetupEdits.h"
 #include "core/model/SliderTable.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/pages/channels/ChannelOptionButton.h"
 #include "ui/pages/channels/ChannelPage.h"
@@ -362,5 +363,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSetupDifferential)
+RV_TEST_MAIN(TestSetupDifferential)
 #include "test_setup_differential.moc"

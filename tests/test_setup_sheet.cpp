@@ -10,6 +10,7 @@
 #include "core/model/SettingCatalog.h"
 #include "core/model/SetupEdits.h"
 #include "core/settings/ProgramLanguage.h"
+#include "support/test_main.h"
 #include "ui/sheet/SetupSheet.h"
 #include "ui/sheet/SetupSheetPage.h"
 #include "ui/sheet/SheetCommands.h"
@@ -313,5 +314,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSetupSheet)
+RV_TEST_MAIN(TestSetupSheet)
 #include "test_setup_sheet.moc"

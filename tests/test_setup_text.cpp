@@ -5,6 +5,7 @@
 #include "core/format/SetupText.h"
 #include "support/data_Files.h"
 #include "support/setup_RandomRecords.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -239,5 +240,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSetupText)
+RV_TEST_APPLESS_MAIN(TestSetupText)
 #include "test_setup_text.moc"

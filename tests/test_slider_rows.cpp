@@ -3,6 +3,7 @@
 #include "core/model/SliderTable.h"
 #include "core/settings/ProgramLanguage.h"
 #include "support/params_widgets.h"
+#include "support/test_main.h"
 #include "ui/pages/controller/ControllerPage.h"
 #include "ui/pages/setup/SetupPage.h"
 
@@ -244,5 +245,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSliderRows)
+RV_TEST_MAIN(TestSliderRows)
 #include "test_slider_rows.moc"

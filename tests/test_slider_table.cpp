@@ -3,6 +3,7 @@
 #include "core/model/SetupEdits.h"
 #include "core/model/SliderTable.h"
 #include "core/model/ValueEntry.h"
+#include "support/test_main.h"
 
 #include <QSet>
 #include <QTest>
@@ -134,5 +135,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSliderTable)
+RV_TEST_APPLESS_MAIN(TestSliderTable)
 #include "test_slider_table.moc"

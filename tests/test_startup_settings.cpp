@@ -2,6 +2,7 @@
 #include "core/format/WindowCaption.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/StartupSettings.h"
+#include "support/test_main.h"
 
 #include <QFile>
 #include <QSettings>
@@ -123,5 +124,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestStartupSettings)
+RV_TEST_MAIN(TestStartupSettings)
 #include "test_startup_settings.moc"

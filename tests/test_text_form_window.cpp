@@ -7,6 +7,7 @@
 #include "core/format/SetupDifference.h"
 #include "core/format/SetupRecord.h"
 #include "core/format/SetupText.h"
+#include "support/test_main.h"
 #include "ui/document/FileCommands.h"
 #include "ui/sheet/TextFormCommands.h"
 #include "ui/texts/Dialogs.h"
@@ -85,5 +86,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTextFormWindow)
+RV_TEST_MAIN(TestTextFormWindow)
 #include "test_text_form_window.moc"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/ProgramLanguage.h"
+#include "support/test_main.h"
 #include "ui/texts/TextTable.h"
 
 #include <QAction>
@@ -117,5 +118,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTextTable)
+RV_TEST_MAIN(TestTextTable)
 #include "test_text_table.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/format/SetupRecord.h"
 #include "core/link/TransferProtocol.h"
+#include "support/test_main.h"
 #include "support/transfer_Rig.h"
 #include "ui/texts/Dialogs.h"
 #include "ui/texts/MessageTexts.h"
@@ -367,5 +368,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTransfer)
+RV_TEST_MAIN(TestTransfer)
 #include "test_transfer.moc"

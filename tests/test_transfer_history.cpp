@@ -4,6 +4,7 @@
 #include "core/format/SetupRecord.h"
 #include "core/history/TransferHistory.h"
 #include "support/data_Files.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -201,5 +202,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransferHistory)
+RV_TEST_GUILESS_MAIN(TestTransferHistory)
 #include "test_transfer_history.moc"

@@ -6,6 +6,7 @@
 #include "core/link/TransferSession.h"
 #include "support/data_Files.h"
 #include "support/link_PseudoTerminal.h"
+#include "support/test_main.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,5 +76,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransferSession)
+RV_TEST_GUILESS_MAIN(TestTransferSession)
 #include "test_transfer_session.moc"

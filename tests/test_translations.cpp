@@ -3,6 +3,7 @@
 // into a scratch copy of the .ts files must find every text translated, none
 // vanished or obsolete, and the desktop entry must say what the .ts files say.
 #include "core/settings/ProgramLanguage.h"
+#include "support/test_main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -207,5 +208,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTranslations)
+RV_TEST_GUILESS_MAIN(TestTranslations)
 #include "test_translations.moc"

@@ -2,6 +2,7 @@
 #include "core/model/ParameterImage.h"
 #include "core/model/Setup.h"
 #include "support/params_widgets.h"
+#include "support/test_main.h"
 #include "support/window_Fixture.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
@@ -173,5 +174,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestValueEditor)
+RV_TEST_MAIN(TestValueEditor)
 #include "test_value_editor.moc"

@@ -3,6 +3,7 @@
 
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterRecord.h"
+#include "support/test_main.h"
 #include "ui/texts/Dialogs.h"
 #include "ui/texts/TextTable.h"
 
@@ -196,5 +197,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowLanguage)
+RV_TEST_MAIN(TestWindowLanguage)
 #include "test_window_language.moc"

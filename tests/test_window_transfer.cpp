@@ -6,6 +6,7 @@
 #include "core/format/ParameterRecord.h"
 #include "core/link/SerialLink.h"
 #include "core/link/TransferProtocol.h"
+#include "support/test_main.h"
 #include "ui/device/DeviceCommands.h"
 #include "ui/texts/Dialogs.h"
 
@@ -191,5 +192,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowTransfer)
+RV_TEST_MAIN(TestWindowTransfer)
 #include "test_window_transfer.moc"
