@@ -20,7 +20,7 @@ seed=${2:-25}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRV_WERROR=ON \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRV_WERROR=ON -DRV_UNITY=ON -DRV_PRECOMPILE=ON \
     -DCMAKE_CXX_COMPILER=clang++ -DRV_BUILD_FUZZ=ON -DRV_BUILD_TESTS=OFF -DRV_BUILD_BENCH=OFF \
     >/dev/null
 cmake --build "$build" --target fuzz_core -j2

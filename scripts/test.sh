@@ -9,35 +9,40 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
+# Each phase says when it started, so that a slow one is seen.
+phase() {
+    echo "== $* (at ${SECONDS} s)"
+}
 
 "$root/scripts/setup-debian.sh"
 
 # One debug build runs the suite: the sanitizers check on top of what a plain
 # debug build checks (assertions on, the same warnings), so it is not built twice.
-echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_SANITIZE=ON -DRV_WERROR=ON -DRV_PRECOMPILE=ON >/dev/null
+phase "Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_SANITIZE=ON -DRV_WERROR=ON -DRV_PRECOMPILE=ON -DRV_UNITY=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 
-echo "== Release build, as ./scripts/run.sh and the package build it"
+phase "Release build, as ./scripts/run.sh and the package build it"
 # The optimiser warns where a debug build does not.
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRV_WERROR=ON -DRV_PRECOMPILE=ON \
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRV_WERROR=ON -DRV_PRECOMPILE=ON -DRV_UNITY=ON \
     -DRV_BUILD_TESTS=OFF -DRV_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release -j"$jobs" --target rotavionix-control rotavionix-cli
 
 # -- The Debian package as a distribution would check it (scripts/package-check.sh).
-echo "== Debian package: lintian, AppStream, desktop entry, manual pages, install and removal"
+phase "Debian package: lintian, AppStream, desktop entry, manual pages, install and removal"
 scripts/package-check.sh build/release
 # -- End of the package check.
 
-echo "== clang-format"
+phase "clang-format"
 scripts/format-check.sh
 
-echo "== clang-tidy"
+phase "clang-tidy"
 scripts/tidy.sh build/sanitize
 
-echo "== Windows compile check"
+phase "Windows compile check"
 scripts/windows-check.sh build/sanitize
 
-echo "== Fuzzing the widget-free core"
+phase "Fuzzing the widget-free core"
 scripts/fuzz.sh "${RV_FUZZ_RUNS:-10000}"
+echo "== All checks passed in ${SECONDS} s"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/format/ParameterFile.h"
 
+#include "core/format/FailureReason.h"
 #include "core/format/ParameterRecord.h"
 
 #include <QCoreApplication>
@@ -18,13 +19,6 @@
 namespace rv {
 
 namespace {
-
-bool fail(QString* reason, const QString& text) {
-    if (reason != nullptr) {
-        *reason = text;
-    }
-    return false;
-}
 
 QString folderReason() {
     return QCoreApplication::translate("rv::ParameterFile", "This is a folder, not a file.");
@@ -59,30 +53,30 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         // The C library's words follow the system's locale, not the program's language.
-        return fail(reason, errno == ENOENT ? missingReason() : qt_error_string(errno));
+        return failBecause(reason, errno == ENOENT ? missingReason() : qt_error_string(errno));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const bool folder = S_ISDIR(status.st_mode);
         ::close(fd);
-        return fail(reason, folder ? folderReason() : notAFileReason());
+        return failBecause(reason, folder ? folderReason() : notAFileReason());
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(reason, file.errorString());
+        return failBecause(reason, file.errorString());
     }
     return true;
 #else
     const QFileInfo info(path);
     if (info.isDir()) {
-        return fail(reason, folderReason());
+        return failBecause(reason, folderReason());
     }
     if (info.exists() && !info.isFile()) {
-        return fail(reason, notAFileReason());
+        return failBecause(reason, notAFileReason());
     }
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return fail(reason, file.errorString());
+        return failBecause(reason, file.errorString());
     }
     return true;
 #endif
@@ -97,7 +91,7 @@ bool readRegularFile(const QString& path, qint64 maxSize, QByteArray& bytes, QSt
     }
     const QByteArray read = file.read(maxSize);
     if (file.error() != QFileDevice::NoError) {
-        return fail(reason, file.errorString());
+        return failBecause(reason, file.errorString());
     }
     bytes = read;
     return true;
@@ -125,18 +119,18 @@ bool writeParameterFile(const QString& path, const QByteArray& record, QString* 
     // saved through, a link to a device is refused like the device.
     const QFileInfo target(path);
     if (target.isDir()) {
-        return fail(reason, folderReason());
+        return failBecause(reason, folderReason());
     }
     if (target.exists() && !target.isFile()) {
-        return fail(reason, notAFileReason());
+        return failBecause(reason, notAFileReason());
     }
     if (isMarkedReadOnly(target)) {
-        return fail(reason,
-                    QCoreApplication::translate("rv::ParameterFile", "The file is read-only."));
+        return failBecause(
+            reason, QCoreApplication::translate("rv::ParameterFile", "The file is read-only."));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return fail(reason, file.errorString());
+        return failBecause(reason, file.errorString());
     }
     // The record goes to the system before the commit: a write that fails only
     // when the buffer is flushed (a full disk) would otherwise not stop the
@@ -144,10 +138,10 @@ bool writeParameterFile(const QString& path, const QByteArray& record, QString* 
     if (file.write(record) != record.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return fail(reason, error);
+        return failBecause(reason, error);
     }
     if (!file.commit()) {
-        return fail(reason, file.errorString());
+        return failBecause(reason, file.errorString());
     }
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/history/TransferHistory.h"
 
+#include "core/format/FailureReason.h"
 #include "core/format/ParameterFile.h"
 #include "core/format/ParameterRecord.h"
 #include "core/format/SetupRecord.h"
@@ -24,13 +25,6 @@ constexpr int MaxNameLength = 60;
 const QString StampFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
 const QString StoreFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString StoresSuffix = QStringLiteral(".stored");
-
-bool fail(QString* reason, const QString& why) {
-    if (reason != nullptr) {
-        *reason = why;
-    }
-    return false;
-}
 
 // The name of an entry, as add() makes it; '~' never occurs in the file-name part.
 const QRegularExpression& entryPattern() {
@@ -146,9 +140,9 @@ QString TransferHistory::safeFileName(const QString& fileName) {
 
 QString TransferHistory::add(const SentRecord& sent, QString* reason) const {
     if (folder_.isEmpty() || !QDir().mkpath(folder_) || !QFileInfo(folder_).isDir()) {
-        fail(reason,
-             QCoreApplication::translate("rv::TransferHistory", "The folder %1 cannot be created.")
-                 .arg(QDir::toNativeSeparators(folder_)));
+        failBecause(reason, QCoreApplication::translate("rv::TransferHistory",
+                                                        "The folder %1 cannot be created.")
+                                .arg(QDir::toNativeSeparators(folder_)));
         return {};
     }
     QList<TransferHistoryEntry> entries = namedEntries(folder_);
@@ -234,16 +228,16 @@ bool TransferHistory::readEntry(const QString& path, QByteArray& record, QString
     const qint64 size = QFileInfo(path).size();
     if (size != RecordSize) {
         const int count = static_cast<int>(std::min<qint64>(size, std::numeric_limits<int>::max()));
-        return fail(reason,
-                    QCoreApplication::translate(
-                        "rv::TransferHistory",
-                        "The file holds %n bytes, not the %1 of a parameter file.", nullptr, count)
-                        .arg(RecordSize));
+        return failBecause(reason, QCoreApplication::translate(
+                                       "rv::TransferHistory",
+                                       "The file holds %n bytes, not the %1 of a parameter file.",
+                                       nullptr, count)
+                                       .arg(RecordSize));
     }
     Setup decoded;
     decodeRecord(bytes, decoded);
     if (const std::optional<int> entry = firstUnshowableEntry(decoded.image)) {
-        return fail(reason, Refusal{*entry, decoded.image.at(*entry)}.detail());
+        return failBecause(reason, Refusal{*entry, decoded.image.at(*entry)}.detail());
     }
     record = bytes;
     return true;

@@ -10,7 +10,7 @@ namespace rv {
 using namespace CurveGeometry;
 
 namespace {
-const QColor GridColour(200, 200, 200);
+const QColor OverlayGridColour(200, 200, 200);
 const QColor BeforeColour(0, 0, 220);
 const QColor AfterColour(200, 0, 0);
 } // namespace
@@ -25,7 +25,7 @@ QPointF CurveOverlay::toPixel(double x, double y) const {
 void CurveOverlay::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.setPen(QPen(GridColour, 1.0));
+    painter.setPen(QPen(OverlayGridColour, 1.0));
     for (const int value : {0, 100, 200}) {
         painter.drawLine(toPixel(0, valueY(value)), toPixel(LogicalSize, valueY(value)));
     }
