@@ -61,10 +61,6 @@
 <context>
     <name>rv::CompareCommands</name>
     <message>
-        <source>partial, %1 of %2 blocks</source>
-        <translation>unvollständig, %1 von %2 Blöcken</translation>
-    </message>
-    <message>
         <source>full</source>
         <translation>vollständig</translation>
     </message>
@@ -119,6 +115,13 @@
     <message>
         <source>Transfer of %1 on %2 at %3</source>
         <translation>Übertragung von %1 am %2 um %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>partial, %1 of %n blocks</source>
+        <translation>
+            <numerusform>unvollständig, %1 von %n Block</numerusform>
+            <numerusform>unvollständig, %1 von %n Blöcken</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -552,10 +555,6 @@
         <translation>&quot;%1&quot; kann in einer Parameterdatei nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>the comment has %1 characters, but at most %2 fit</source>
-        <translation>der Kommentar hat %1 Zeichen, es passen aber höchstens %2</translation>
-    </message>
-    <message>
         <source>the line is not UTF-8 text</source>
         <translation>die Zeile ist kein UTF-8-Text</translation>
     </message>
@@ -566,6 +565,13 @@
     <message>
         <source>expected &quot;version = 2&quot; or &quot;version = 1&quot; as the first setting</source>
         <translation>erwartet: &quot;version = 2&quot; oder &quot;version = 1&quot; als erste Einstellung</translation>
+    </message>
+    <message numerus="yes">
+        <source>the comment has %n characters, but at most %1 fit</source>
+        <translation>
+            <numerusform>der Kommentar hat %n Zeichen, es passen aber höchstens %1</numerusform>
+            <numerusform>der Kommentar hat %n Zeichen, es passen aber höchstens %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1262,52 @@ Exit-Status: 0 erledigt, 1 diff hat Unterschiede gefunden, 2 eine Datei oder der
     <message>
         <source>Send values the Rotavionix does not expect (the window asks first).</source>
         <translation>Werte übertragen, die die Rotavionix nicht erwartet (das Fenster fragt vorher).</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is the input file; nothing written</source>
+        <translation>ist die Eingabedatei; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Version und Lizenz zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Sent block %1 of %2</source>
+        <translation>Block %1 von %2 übertragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values lie outside what the Rotavionix expects; the window asks before sending them, --send-out-of-range sends them anyway.</source>
+        <translation>
+            <numerusform>%n Wert liegt außerhalb dessen, was die Rotavionix erwartet; das Fenster fragt vor dem Übertragen, --send-out-of-range überträgt ihn trotzdem.</numerusform>
+            <numerusform>%n Werte liegen außerhalb dessen, was die Rotavionix erwartet; das Fenster fragt vor dem Übertragen, --send-out-of-range überträgt sie trotzdem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of %n blocks reached the Rotavionix. Send again before storing.</source>
+        <translation>
+            <numerusform>Bei der Rotavionix angekommen: nur %1 von %n Block. Vor dem Speichern erneut übertragen.</numerusform>
+            <numerusform>Bei der Rotavionix angekommen: nur %1 von %n Blöcken. Vor dem Speichern erneut übertragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All data sent to the Rotavionix.</source>
+        <translation>Alle Daten wurden zur Rotavionix übertragen.</translation>
+    </message>
+    <message>
+        <source>Store command sent to the Rotavionix.</source>
+        <translation>Speicherbefehl zur Rotavionix gesendet.</translation>
     </message>
 </context>
 </TS>
