@@ -648,6 +648,42 @@
     </message>
 </context>
 <context>
+    <name>rv::StartupArguments</name>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation>Mehr dazu mit „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control: edit, keep and send the parameter sets of the Rotavionix helicopter control unit.</source>
+        <translation>Rotavionix Control: die Parametersätze der Hubschrauber-Steuereinheit Rotavionix bearbeiten, aufbewahren und übertragen.</translation>
+    </message>
+    <message>
+        <source>A parameter file (.rvc) to open instead of the file opened last.</source>
+        <translation>Eine Parameterdatei (.rvc), die statt der zuletzt geöffneten Datei geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Version und Lizenz zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <extracomment>The first line of --help: keep [FILE], the name the lines below give the argument.</extracomment>
+        <translation>Aufruf: %1 [Optionen] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened at a time.</source>
+        <translation>es kann nur eine Datei auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>the file name is empty.</source>
+        <translation>der Dateiname ist leer.</translation>
+    </message>
+</context>
+<context>
     <name>rv::TextFormCommands</name>
     <message>
         <source>Setup texts (*.txt)</source>
@@ -1190,6 +1226,19 @@
     <message>
         <source>P%1 = %2 written.</source>
         <translation>P%1 = %2 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::VersionText</name>
+    <message>
+        <source>License GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lizenz GPL-3.0-or-later: GNU General Public License, Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,42 @@
     </message>
 </context>
 <context>
+    <name>rv::StartupArguments</name>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation>Essayez « %1 --help ».</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control: edit, keep and send the parameter sets of the Rotavionix helicopter control unit.</source>
+        <translation>Rotavionix Control : modifier, conserver et transférer les jeux de paramètres de l&apos;unité de contrôle d&apos;hélicoptère Rotavionix.</translation>
+    </message>
+    <message>
+        <source>A parameter file (.rvc) to open instead of the file opened last.</source>
+        <translation>Un fichier de paramètres (.rvc) à ouvrir à la place du dernier fichier ouvert.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Afficher la version et la licence et quitter.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <extracomment>The first line of --help: keep [FILE], the name the lines below give the argument.</extracomment>
+        <translation>Utilisation : %1 [options] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened at a time.</source>
+        <translation>un seul fichier peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>the file name is empty.</source>
+        <translation>le nom de fichier est vide.</translation>
+    </message>
+</context>
+<context>
     <name>rv::TextFormCommands</name>
     <message>
         <source>Setup texts (*.txt)</source>
@@ -1190,6 +1226,19 @@
     <message>
         <source>P%1 = %2 written.</source>
         <translation>P%1 = %2 écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::VersionText</name>
+    <message>
+        <source>License GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licence GPL-3.0-or-later : GNU General Public License, version 3 ou ultérieure &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
+</translation>
     </message>
 </context>
 <context>
