@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>Metainfo</name>
+    <message>
+        <source>Set up the Rotavionix helicopter control unit</source>
+        <translation>Régler l&apos;unité de contrôle d&apos;hélicoptère Rotavionix</translation>
+    </message>
+</context>
+<context>
     <name>rv::AboutDialog</name>
     <message>
         <source>About Rotavionix Control</source>
