@@ -24,8 +24,7 @@ bool hasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const rv::StartupArguments arguments =
-        rv::readStartupArguments(rv::commandLineArguments(argc, argv));
+    const rv::StartupArguments arguments = rv::readCommandLine(argc, argv);
     switch (arguments.outcome) {
     case rv::StartupArguments::Outcome::Answer:
         std::fputs(arguments.text.toLocal8Bit().constData(), stdout);

@@ -31,6 +31,11 @@ without_display() {
 help=$(without_display --help) || { echo "rotavionix-control --help failed without a display"; exit 1; }
 grep -q '^Usage: rotavionix-control \[options\] \[FILE\]$' <<<"$help" ||
     { echo "rotavionix-control --help: $help"; exit 1; }
+# It answers in the language of the locale, as the terminal speaks it.
+help=$(LC_ALL=de_DE.UTF-8 without_display --help) || { echo "rotavionix-control --help failed in German"; exit 1; }
+grep -q '^Aufruf: rotavionix-control \[Optionen\] \[FILE\]$' <<<"$help" &&
+    grep -q 'Diese Hilfe zeigen und beenden' <<<"$help" ||
+    { echo "rotavionix-control --help under LC_ALL=de_DE.UTF-8: $help"; exit 1; }
 version=$(without_display --version) || { echo "rotavionix-control --version failed"; exit 1; }
 grep -q GPL-3.0-or-later <<<"$version" || { echo "rotavionix-control --version names no licence"; exit 1; }
 status=0

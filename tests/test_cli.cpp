@@ -23,6 +23,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace rv;
@@ -192,6 +193,32 @@ private Q_SLOTS:
         const Result help = run({QStringLiteral("--help")}, QStringLiteral("fr_FR.UTF-8"));
         QVERIFY(help.out.contains("Commandes :\n  show FILE "));
         QVERIFY(help.out.contains("\"# pause 100 ms\""));
+        // Qt's own French lacks its help option's text; the tool's own has it.
+        QVERIFY(help.out.contains("Afficher cette aide et quitter."));
+        const Result german = run({QStringLiteral("--help")}, QStringLiteral("de_DE.UTF-8"));
+        QVERIFY(german.out.contains("Befehle:\n  show FILE "));
+        QVERIFY2(german.out.contains("Diese Hilfe zeigen und beenden.") &&
+                     german.out.contains("Version und Lizenz zeigen und beenden."),
+                 german.out.constData());
+
+        // A send refused for its values, in the plural form of its count.
+        QByteArray outside = fileBytes(QStringLiteral(RV_SOURCE_DIR "/data/Default.rvc"));
+        outside[RecordOffset::FirstCurves + 2 * 5] = static_cast<char>(250);
+        const QString one = write(QStringLiteral("one-outside.rvc"), outside);
+        outside[RecordOffset::FirstCurves + 2 * 6] = static_cast<char>(250);
+        const QString two = write(QStringLiteral("two-outside.rvc"), outside);
+        const std::tuple<QString, const char*, const char*> refusals[] = {
+            {one, "de_DE.UTF-8", ": 1 Wert liegt außerhalb dessen, was die Rotavionix erwartet"},
+            {two, "de_DE.UTF-8", ": 2 Werte liegen außerhalb dessen, was die Rotavionix erwartet"},
+            {two, "fr_FR.UTF-8", ": 2 valeurs sont hors de ce qu'attend le Rotavionix ;"},
+            {two, "en_GB.UTF-8", ": 2 values lie outside what the Rotavionix expects;"}};
+        for (const auto& [file, locale, reason] : refusals) {
+            const Result result = run(
+                {QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("Com1")},
+                QLatin1String(locale));
+            QVERIFY2(failedNaming(result, file + QString::fromUtf8(reason)),
+                     result.err.constData());
+        }
         const Result wrong = run({QStringLiteral("store")}, QStringLiteral("de_DE.UTF-8"));
         QCOMPARE(wrong.status, 2);
         QCOMPARE(QString::fromUtf8(wrong.err),

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The translations kept in step with the sources: lupdate run on the sources
 // into a scratch copy of the .ts files must find every text translated, none
-// vanished or obsolete, and the desktop entry must say what the .ts files say.
+// vanished or obsolete, and the desktop entry and the metainfo must say what
+// the .ts files say.
 #include "core/settings/ProgramLanguage.h"
 #include "support/test_main.h"
 
@@ -98,6 +99,27 @@ QString codeOf(const QString& tsFile) {
     return QFileInfo(tsFile).completeBaseName().section(QLatin1Char('_'), 1);
 }
 
+// The translations of one context: English text to the (first) translation.
+QMap<QString, QString> translationsIn(const QString& tsFile, const QString& context) {
+    QMap<QString, QString> translated;
+    for (const Message& message : readTs(tsFile)) {
+        if (message.context == context) {
+            translated.insert(message.source, message.translations.value(0));
+        }
+    }
+    return translated;
+}
+
+// The only file under packaging/ whose name ends in `suffix`.
+QString packagingFile(const QString& suffix) {
+    const QDir folder(QStringLiteral(RV_SOURCE_DIR "/packaging"));
+    const QStringList names = folder.entryList({QLatin1Char('*') + suffix}, QDir::Files);
+    if (names.size() != 1) {
+        qFatal("not one packaging/*%s", qPrintable(suffix));
+    }
+    return folder.filePath(names.first());
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -172,10 +194,7 @@ private Q_SLOTS:
 
     // Its German and French keys are the translations of its English ones.
     void desktopEntryReadsAsTheTranslations() {
-        const QStringList entries = QDir(QStringLiteral(RV_SOURCE_DIR "/packaging"))
-                                        .entryList({QStringLiteral("*.desktop")}, QDir::Files);
-        QCOMPARE(entries.size(), 1);
-        QFile file(QStringLiteral(RV_SOURCE_DIR "/packaging/") + entries.first());
+        QFile file(packagingFile(QStringLiteral(".desktop")));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QMap<QString, QString> keys;
         for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -187,12 +206,8 @@ private Q_SLOTS:
         int checked = 0;
         for (const QString& file : tsFiles()) {
             const QString language = codeOf(file);
-            QMap<QString, QString> translated;
-            for (const Message& message : readTs(file)) {
-                if (message.context == QLatin1String("DesktopEntry")) {
-                    translated.insert(message.source, message.translations.value(0));
-                }
-            }
+            const QMap<QString, QString> translated =
+                translationsIn(file, QStringLiteral("DesktopEntry"));
             for (auto key = keys.cbegin(); key != keys.cend(); ++key) {
                 const QString suffix = QLatin1Char('[') + language + QLatin1Char(']');
                 if (!key.key().endsWith(suffix)) {
@@ -205,6 +220,46 @@ private Q_SLOTS:
             }
         }
         QVERIFY(checked >= 2);
+    }
+
+    // Its name and summary in German and French are their translations, and
+    // every language has its summary.
+    void metainfoReadsAsTheTranslations() {
+        QFile file(packagingFile(QStringLiteral(".metainfo.xml")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QMap<QString, QMap<QString, QString>> texts; // element, then language ("" for English)
+        QXmlStreamReader xml(&file);
+        int depth = 0; // the component is 1, its name and summary 2
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement()) {
+                --depth;
+            } else if (xml.isStartElement() && ++depth == 2 &&
+                       (xml.name() == QLatin1String("name") ||
+                        xml.name() == QLatin1String("summary"))) {
+                const QString element = xml.name().toString();
+                const QString language =
+                    xml.attributes().value(QLatin1String("xml:lang")).toString();
+                texts[element].insert(language, xml.readElementText());
+                --depth;
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        for (const QString& tsFile : tsFiles()) {
+            const QString language = codeOf(tsFile);
+            const QMap<QString, QString> translated =
+                translationsIn(tsFile, QStringLiteral("Metainfo"));
+            QVERIFY2(texts.value(QStringLiteral("summary")).contains(language),
+                     qPrintable(language));
+            for (auto element = texts.cbegin(); element != texts.cend(); ++element) {
+                if (!element->contains(language)) {
+                    continue; // the same in every language, as the program's name
+                }
+                const QString english = element->value(QString());
+                QVERIFY2(translated.contains(english), qPrintable(english));
+                QCOMPARE(element->value(language), translated.value(english));
+            }
+        }
     }
 };
 

@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>Metainfo</name>
+    <message>
+        <source>Set up the Rotavionix helicopter control unit</source>
+        <translation>Die Hubschrauber-Steuereinheit Rotavionix einstellen</translation>
+    </message>
+</context>
+<context>
     <name>rv::AboutDialog</name>
     <message>
         <source>About Rotavionix Control</source>
@@ -60,10 +67,6 @@
 </context>
 <context>
     <name>rv::CompareCommands</name>
-    <message>
-        <source>partial, %1 of %2 blocks</source>
-        <translation>unvollständig, %1 von %2 Blöcken</translation>
-    </message>
     <message>
         <source>full</source>
         <translation>vollständig</translation>
@@ -119,6 +122,13 @@
     <message>
         <source>Transfer of %1 on %2 at %3</source>
         <translation>Übertragung von %1 am %2 um %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>partial, %1 of %n blocks</source>
+        <translation>
+            <numerusform>unvollständig, %1 von %n Block</numerusform>
+            <numerusform>unvollständig, %1 von %n Blöcken</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -552,10 +562,6 @@
         <translation>&quot;%1&quot; kann in einer Parameterdatei nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>the comment has %1 characters, but at most %2 fit</source>
-        <translation>der Kommentar hat %1 Zeichen, es passen aber höchstens %2</translation>
-    </message>
-    <message>
         <source>the line is not UTF-8 text</source>
         <translation>die Zeile ist kein UTF-8-Text</translation>
     </message>
@@ -566,6 +572,13 @@
     <message>
         <source>expected &quot;version = 2&quot; or &quot;version = 1&quot; as the first setting</source>
         <translation>erwartet: &quot;version = 2&quot; oder &quot;version = 1&quot; als erste Einstellung</translation>
+    </message>
+    <message numerus="yes">
+        <source>the comment has %n characters, but at most %1 fit</source>
+        <translation>
+            <numerusform>der Kommentar hat %n Zeichen, es passen aber höchstens %1</numerusform>
+            <numerusform>der Kommentar hat %n Zeichen, es passen aber höchstens %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -639,6 +652,42 @@
     <message>
         <source>Double-click: back to the value of the last load or save</source>
         <translation>Doppelklick: zurück zum Wert beim letzten Laden oder Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>rv::StartupArguments</name>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation>Mehr dazu mit „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control: edit, keep and send the parameter sets of the Rotavionix helicopter control unit.</source>
+        <translation>Rotavionix Control: die Parametersätze der Hubschrauber-Steuereinheit Rotavionix bearbeiten, aufbewahren und übertragen.</translation>
+    </message>
+    <message>
+        <source>A parameter file (.rvc) to open instead of the file opened last.</source>
+        <translation>Eine Parameterdatei (.rvc), die statt der zuletzt geöffneten Datei geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Version und Lizenz zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <extracomment>The first line of --help: keep [FILE], the name the lines below give the argument.</extracomment>
+        <translation>Aufruf: %1 [Optionen] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened at a time.</source>
+        <translation>es kann nur eine Datei auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>the file name is empty.</source>
+        <translation>der Dateiname ist leer.</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1236,19 @@
     </message>
 </context>
 <context>
+    <name>rv::VersionText</name>
+    <message>
+        <source>License GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lizenz GPL-3.0-or-later: GNU General Public License, Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
+</context>
+<context>
     <name>rv::cli</name>
     <message>
         <source>Commands:
@@ -1256,6 +1318,52 @@ Exit-Status: 0 erledigt, 1 diff hat Unterschiede gefunden, 2 eine Datei oder der
     <message>
         <source>Send values the Rotavionix does not expect (the window asks first).</source>
         <translation>Werte übertragen, die die Rotavionix nicht erwartet (das Fenster fragt vorher).</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is the input file; nothing written</source>
+        <translation>ist die Eingabedatei; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Version und Lizenz zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Sent block %1 of %2</source>
+        <translation>Block %1 von %2 übertragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values lie outside what the Rotavionix expects; the window asks before sending them, --send-out-of-range sends them anyway.</source>
+        <translation>
+            <numerusform>%n Wert liegt außerhalb dessen, was die Rotavionix erwartet; das Fenster fragt vor dem Übertragen, --send-out-of-range überträgt ihn trotzdem.</numerusform>
+            <numerusform>%n Werte liegen außerhalb dessen, was die Rotavionix erwartet; das Fenster fragt vor dem Übertragen, --send-out-of-range überträgt sie trotzdem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of %n blocks reached the Rotavionix. Send again before storing.</source>
+        <translation>
+            <numerusform>Bei der Rotavionix angekommen: nur %1 von %n Block. Vor dem Speichern erneut übertragen.</numerusform>
+            <numerusform>Bei der Rotavionix angekommen: nur %1 von %n Blöcken. Vor dem Speichern erneut übertragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All data sent to the Rotavionix.</source>
+        <translation>Alle Daten wurden zur Rotavionix übertragen.</translation>
+    </message>
+    <message>
+        <source>Store command sent to the Rotavionix.</source>
+        <translation>Speicherbefehl zur Rotavionix gesendet.</translation>
     </message>
 </context>
 </TS>

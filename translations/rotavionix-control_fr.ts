@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>Metainfo</name>
+    <message>
+        <source>Set up the Rotavionix helicopter control unit</source>
+        <translation>Régler l&apos;unité de contrôle d&apos;hélicoptère Rotavionix</translation>
+    </message>
+</context>
+<context>
     <name>rv::AboutDialog</name>
     <message>
         <source>About Rotavionix Control</source>
@@ -60,10 +67,6 @@
 </context>
 <context>
     <name>rv::CompareCommands</name>
-    <message>
-        <source>partial, %1 of %2 blocks</source>
-        <translation>partiel, %1 blocs sur %2</translation>
-    </message>
     <message>
         <source>full</source>
         <translation>complet</translation>
@@ -119,6 +122,13 @@
     <message>
         <source>Transfer of %1 on %2 at %3</source>
         <translation>Transfert de %1 le %2 à %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>partial, %1 of %n blocks</source>
+        <translation>
+            <numerusform>partiel, %1 sur %n bloc</numerusform>
+            <numerusform>partiel, %1 sur %n blocs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -552,10 +562,6 @@
         <translation>« %1 » ne peut pas être enregistré dans un fichier de paramètres</translation>
     </message>
     <message>
-        <source>the comment has %1 characters, but at most %2 fit</source>
-        <translation>le commentaire a %1 caractères, mais %2 au plus y tiennent</translation>
-    </message>
-    <message>
         <source>the line is not UTF-8 text</source>
         <translation>la ligne n&apos;est pas du texte UTF-8</translation>
     </message>
@@ -566,6 +572,13 @@
     <message>
         <source>expected &quot;version = 2&quot; or &quot;version = 1&quot; as the first setting</source>
         <translation>attendu : « version = 2 » ou « version = 1 » comme premier réglage</translation>
+    </message>
+    <message numerus="yes">
+        <source>the comment has %n characters, but at most %1 fit</source>
+        <translation>
+            <numerusform>le commentaire a %n caractère, mais %1 au plus y tiennent</numerusform>
+            <numerusform>le commentaire a %n caractères, mais %1 au plus y tiennent</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -639,6 +652,42 @@
     <message>
         <source>Double-click: back to the value of the last load or save</source>
         <translation>Double-clic : retour à la valeur du dernier chargement ou enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>rv::StartupArguments</name>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation>Essayez « %1 --help ».</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control: edit, keep and send the parameter sets of the Rotavionix helicopter control unit.</source>
+        <translation>Rotavionix Control : modifier, conserver et transférer les jeux de paramètres de l&apos;unité de contrôle d&apos;hélicoptère Rotavionix.</translation>
+    </message>
+    <message>
+        <source>A parameter file (.rvc) to open instead of the file opened last.</source>
+        <translation>Un fichier de paramètres (.rvc) à ouvrir à la place du dernier fichier ouvert.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Afficher la version et la licence et quitter.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <extracomment>The first line of --help: keep [FILE], the name the lines below give the argument.</extracomment>
+        <translation>Utilisation : %1 [options] [FILE]</translation>
+    </message>
+    <message>
+        <source>only one file can be opened at a time.</source>
+        <translation>un seul fichier peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>the file name is empty.</source>
+        <translation>le nom de fichier est vide.</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1236,19 @@
     </message>
 </context>
 <context>
+    <name>rv::VersionText</name>
+    <message>
+        <source>License GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licence GPL-3.0-or-later : GNU General Public License, version 3 ou ultérieure &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
+</translation>
+    </message>
+</context>
+<context>
     <name>rv::cli</name>
     <message>
         <source>Commands:
@@ -1256,6 +1318,52 @@ Code de sortie : 0 terminé, 1 diff a trouvé des différences, 2 un fichier ou 
     <message>
         <source>Send values the Rotavionix does not expect (the window asks first).</source>
         <translation>Transférer des valeurs que le Rotavionix n&apos;attend pas (la fenêtre demande d&apos;abord).</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>impossible d&apos;y écrire</translation>
+    </message>
+    <message>
+        <source>is the input file; nothing written</source>
+        <translation>est le fichier d&apos;entrée ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and the licence and end.</source>
+        <translation>Afficher la version et la licence et quitter.</translation>
+    </message>
+    <message>
+        <source>Sent block %1 of %2</source>
+        <translation>Bloc %1 sur %2 transféré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values lie outside what the Rotavionix expects; the window asks before sending them, --send-out-of-range sends them anyway.</source>
+        <translation>
+            <numerusform>%n valeur est hors de ce qu&apos;attend le Rotavionix ; la fenêtre demande avant de la transférer, --send-out-of-range la transfère quand même.</numerusform>
+            <numerusform>%n valeurs sont hors de ce qu&apos;attend le Rotavionix ; la fenêtre demande avant de les transférer, --send-out-of-range les transfère quand même.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of %n blocks reached the Rotavionix. Send again before storing.</source>
+        <translation>
+            <numerusform>Le Rotavionix n&apos;a reçu que %1 bloc sur %n. Transférez à nouveau avant d&apos;enregistrer.</numerusform>
+            <numerusform>Le Rotavionix n&apos;a reçu que %1 sur %n blocs. Transférez à nouveau avant d&apos;enregistrer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All data sent to the Rotavionix.</source>
+        <translation>Toutes les données ont été transférées au Rotavionix.</translation>
+    </message>
+    <message>
+        <source>Store command sent to the Rotavionix.</source>
+        <translation>Commande d&apos;enregistrement envoyée au Rotavionix.</translation>
     </message>
 </context>
 </TS>

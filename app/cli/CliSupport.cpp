@@ -35,6 +35,10 @@ bool writeOutput(const QByteArray& bytes) {
     return std::fflush(stdout) == 0 && written == static_cast<std::size_t>(bytes.size());
 }
 
+int outputFailed() {
+    return fail(Cli::tr("standard output"), Cli::tr("cannot be written"));
+}
+
 std::optional<QByteArray> readRecord(const QString& path, QString& refusal) {
     QByteArray record;
     QString reason;
@@ -75,7 +79,7 @@ bool isSameFile(const QString& a, const QString& b) {
 
 bool isOtherThanInput(const QString& output, const QString& input) {
     if (isSameFile(output, input)) {
-        fail(output, QStringLiteral("is the input file; nothing written"));
+        fail(output, Cli::tr("is the input file; nothing written"));
         return false;
     }
     return true;

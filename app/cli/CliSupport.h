@@ -2,11 +2,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 namespace rv::cli {
+
+// The context of the tool's messages in the translations.
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(rv::cli)
+};
 
 // Exit statuses of every command.
 enum Status : int {
@@ -21,6 +27,8 @@ int fail(const QString& what, const QString& reason);
 void note(const QString& text);
 // Bytes to standard output as they are; false when it could not take them.
 bool writeOutput(const QByteArray& bytes);
+// The one line on standard error when standard output did not take them; returns Failed.
+int outputFailed();
 
 // A parameter file as the window opens it: its record, or nothing (after
 // the one line on standard error) when it cannot be read or the window

@@ -47,7 +47,7 @@ int toText(const QString& file, const QString& output) {
     const QByteArray text = setupText(*record);
     if (output.isEmpty()) {
         if (!writeOutput(text)) {
-            return fail(QStringLiteral("standard output"), QStringLiteral("cannot be written"));
+            return outputFailed();
         }
     } else if (!writeFileSafely(output, text)) {
         return Failed;

@@ -73,7 +73,9 @@ TransferSession::Outcome runToEnd(TransferSession& session, const std::function<
     std::optional<TransferSession::Outcome> outcome;
     QObject::connect(&session, &TransferSession::progress, [](int done, int total) {
         if (done > 0) {
-            note(QStringLiteral("Sent block %1 of %2").arg(done).arg(total));
+            // Spelled out: lupdate loses the namespace of a tr() in a lambda.
+            note(
+                QCoreApplication::translate("rv::cli", "Sent block %1 of %2").arg(done).arg(total));
         }
     });
     QObject::connect(&session, &TransferSession::ended, &loop,
@@ -105,9 +107,7 @@ int sendDryRun(const QString& file, const SendOptions& options) {
         out += TransferProtocol::blockText(block, image, setup->curves) +
                pauseLine(TransferProtocol::BlockPauseMs);
     }
-    return writeOutput(out)
-               ? Done
-               : fail(QStringLiteral("standard output"), QStringLiteral("cannot be written"));
+    return writeOutput(out) ? Done : outputFailed();
 }
 
 int send(const QString& file, const QString& port, const SendOptions& options) {
@@ -120,10 +120,10 @@ int send(const QString& file, const QString& port, const SendOptions& options) {
     TransferSession session(*setup, link);
     const QList<OutOfRangeValue> unexpected = session.valuesOutOfRange(options.withChannelTable);
     if (!unexpected.isEmpty() && !options.sendOutOfRange) {
-        return fail(file, QStringLiteral("%1 values lie outside what the Rotavionix expects; the "
-                                         "window asks before sending them, "
-                                         "--send-out-of-range sends them anyway.")
-                              .arg(unexpected.size()));
+        return fail(file, Cli::tr("%n values lie outside what the Rotavionix expects; the "
+                                  "window asks before sending them, --send-out-of-range sends "
+                                  "them anyway.",
+                                  nullptr, static_cast<int>(unexpected.size())));
     }
     session.setHistory(windowHistory());
     if (!takePort(port, link, session)) {
@@ -134,12 +134,12 @@ int send(const QString& file, const QString& port, const SendOptions& options) {
         session, [&session, withChannelTable] { session.startTransfer(withChannelTable); });
     if (!outcome.completed) {
         return fail(port, outcome.reason + QLatin1Char(' ') +
-                              QStringLiteral("Only %1 of %2 blocks reached the Rotavionix. Send "
-                                             "again before storing.")
-                                  .arg(outcome.blocksArrived)
-                                  .arg(outcome.blocksPlanned));
+                              Cli::tr("Only %1 of %n blocks reached the Rotavionix. Send again "
+                                      "before storing.",
+                                      nullptr, outcome.blocksPlanned)
+                                  .arg(outcome.blocksArrived));
     }
-    note(QStringLiteral("All data sent to the Rotavionix."));
+    note(Cli::tr("All data sent to the Rotavionix."));
     return Done;
 }
 
@@ -159,7 +159,7 @@ int store(const QString& port) {
         return fail(port, outcome.reason);
     }
     // The unit never answers: that it stored anything is not known here.
-    note(QStringLiteral("Store command sent to the Rotavionix."));
+    note(Cli::tr("Store command sent to the Rotavionix."));
     return Done;
 }
 

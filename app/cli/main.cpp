@@ -108,9 +108,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("send-out-of-range"),
         QCoreApplication::translate(
             "rv::cli", "Send values the Rotavionix does not expect (the window asks first)."));
-    parser.addOptions({output, port, withoutChannels, dryRun, outOfRange});
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own help and version options are not translated into every language the tool speaks.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("rv::cli", "Show this help and end."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("rv::cli", "Show the version and the licence and end."));
+    parser.addOptions({output, port, withoutChannels, dryRun, outOfRange, help, version});
 
     if (!parser.parse(QCoreApplication::arguments())) {
         return usageError(parser.errorText());

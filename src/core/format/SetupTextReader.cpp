@@ -399,8 +399,8 @@ private:
         const qsizetype length = comment.toUcs4().size();
         if (length > Setup::CommentSize) {
             return fail(lastCommentLine_,
-                        SetupText::tr("the comment has %1 characters, but at most %2 fit")
-                            .arg(length)
+                        SetupText::tr("the comment has %n characters, but at most %1 fit", nullptr,
+                                      static_cast<int>(length))
                             .arg(Setup::CommentSize));
         }
         fields_.storedComment = comment + QString(Setup::CommentSize - length, QLatin1Char(' '));

@@ -36,9 +36,9 @@ QString timeText(const QDateTime& at) {
 }
 QString kindText(const TransferHistoryEntry& entry) {
     return entry.isPartial()
-               ? QCoreApplication::translate("rv::CompareCommands", "partial, %1 of %2 blocks")
+               ? QCoreApplication::translate("rv::CompareCommands", "partial, %1 of %n blocks",
+                                             nullptr, entry.blocksPlanned)
                      .arg(entry.blocksArrived)
-                     .arg(entry.blocksPlanned)
                : QCoreApplication::translate("rv::CompareCommands", "full");
 }
 } // namespace

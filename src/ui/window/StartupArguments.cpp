@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/StartupArguments.h"
 
+#include "core/settings/ProgramLanguage.h"
 #include "core/settings/VersionText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,9 +23,16 @@ const char* const QtOptionsWithValue[] = {
     "display",         "geometry",           "style",         "stylesheet"};
 const char* const QtFlags[] = {"reverse", "widgetcount"};
 
+// The context of this file's texts in the translations.
+struct StartupText {
+    Q_DECLARE_TR_FUNCTIONS(rv::StartupArguments)
+};
+
 StartupArguments refused(const QString& reason) {
     return {StartupArguments::Outcome::Refuse, QString(),
-            QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(QLatin1String(ProgramName), reason)};
+            QStringLiteral("%1: %2\n").arg(QLatin1String(ProgramName), reason) +
+                StartupText::tr("Try \"%1 --help\".").arg(QLatin1String(ProgramName)) +
+                QLatin1Char('\n')};
 }
 
 } // namespace
@@ -33,16 +42,16 @@ StartupArguments readStartupArguments(const QStringList& arguments) {
     // "-platform xcb", as Qt's own options are written, is one option, not eight letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Rotavionix Control: edit, keep and send the parameter sets of the "
-                       "Rotavionix helicopter control unit."));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A parameter file (.rvc) to open instead of the "
-                                                "file opened last."),
-                                 QStringLiteral("[FILE]"));
+        StartupText::tr("Rotavionix Control: edit, keep and send the parameter sets of the "
+                        "Rotavionix helicopter control unit."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        StartupText::tr("A parameter file (.rvc) to open instead of the file opened last."),
+        QStringLiteral("[FILE]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  StartupText::tr("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and the licence and end."));
+                                     StartupText::tr("Show the version and the licence and end."));
     parser.addOptions({help, version});
     for (const char* name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -61,8 +70,9 @@ StartupArguments readStartupArguments(const QStringList& arguments) {
     if (parser.isSet(help)) {
         // Qt names the program by the path it was started with; the manual's name is shorter.
         QString text = parser.helpText();
+        //: The first line of --help: keep [FILE], the name the lines below give the argument.
         text.replace(0, text.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: %1 [options] [FILE]").arg(QLatin1String(ProgramName)));
+                     StartupText::tr("Usage: %1 [options] [FILE]").arg(QLatin1String(ProgramName)));
         return {StartupArguments::Outcome::Answer, QString(), text};
     }
     if (parser.isSet(version)) {
@@ -71,10 +81,10 @@ StartupArguments readStartupArguments(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        return refused(QStringLiteral("only one file can be opened at a time."));
+        return refused(StartupText::tr("only one file can be opened at a time."));
     }
     if (!files.isEmpty() && files.first().isEmpty()) {
-        return refused(QStringLiteral("the file name is empty."));
+        return refused(StartupText::tr("the file name is empty."));
     }
     StartupArguments start;
     if (!files.isEmpty()) {
@@ -82,6 +92,18 @@ StartupArguments readStartupArguments(const QStringList& arguments) {
         start.fileToOpen = QDir::toNativeSeparators(QFileInfo(files.first()).absoluteFilePath());
     }
     return start;
+}
+
+StartupArguments readCommandLine(int& argc, char* argv[]) {
+    const QStringList arguments = commandLineArguments(argc, argv);
+    StartupArguments read = readStartupArguments(arguments);
+    if (read.outcome == StartupArguments::Outcome::Start) {
+        return read; // the window makes its own application object and speaks its own language
+    }
+    // Qt translates only within an application object; one without a display will do.
+    const QCoreApplication application(argc, argv);
+    const ProgramTranslation translation(languageOfEnvironment());
+    return readStartupArguments(arguments);
 }
 
 QStringList commandLineArguments(int argc, char* argv[]) {

@@ -23,6 +23,11 @@ struct StartupArguments {
 // arguments: the whole command line, the program itself first.
 StartupArguments readStartupArguments(const QStringList& arguments);
 
+// For main(): the command line of the program. An answer or a refusal is
+// written in the language of the system's locale, as the terminal speaks it;
+// the window speaks the language of its settings.
+StartupArguments readCommandLine(int& argc, char* argv[]);
+
 // The command line as Qt would give it, without an application object.
 QStringList commandLineArguments(int argc, char* argv[]);
 
