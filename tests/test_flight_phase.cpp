@@ -2,6 +2,7 @@
 #include "core/model/CurveEditor.h"
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "support/curve_test_helpers.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/pages/controller/GovernorSpeedRows.h"
@@ -21,7 +22,8 @@ using namespace rv;
 class TestFlightPhase : public QObject {
     Q_OBJECT
 
-    Setup set;
+    SetupDocument document;
+    Setup& set = document.writable();
     std::unique_ptr<GeneralPage> page;
     std::unique_ptr<GovernorSpeedRows> speeds;
 
@@ -56,8 +58,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale::c());
         set = Setup{};
         set.pitchMode = 1;
-        page = std::make_unique<GeneralPage>(set);
-        speeds = std::make_unique<GovernorSpeedRows>(set);
+        page = std::make_unique<GeneralPage>(document);
+        speeds = std::make_unique<GovernorSpeedRows>(document);
         page->show();
         speeds->show();
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));
