@@ -5,6 +5,7 @@
 // point field's new text included, its repaint not), at two picture sizes.
 #include "core/model/CurveGeometry.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "ui/curves/CurvePicture.h"
 #include "ui/pages/general/GeneralPage.h"
 
@@ -58,7 +59,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    rv::Setup set;
+    rv::SetupDocument document;
+    rv::Setup& set = document.writable();
     set.pitchMode = 1;
     for (char letter : rv::CurveSet::SendOrder) {
         auto& curve = set.curves.byLetter(letter);
@@ -68,7 +70,7 @@ int main(int argc, char* argv[]) {
             curve[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(value);
         }
     }
-    rv::GeneralPage page(set);
+    rv::GeneralPage page(document);
     page.show();
     page.showCurves();
     auto* picture = page.findChild<rv::CurvePicture*>(QStringLiteral("Pic1"));

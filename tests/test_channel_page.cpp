@@ -2,6 +2,7 @@
 #include "core/model/ChannelGridLogic.h"
 #include "core/model/ChannelRows.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/settings/ProgramLanguage.h"
 #include "support/channel_reference.h"
 #include "support/test_main.h"
@@ -37,7 +38,8 @@ QPoint indicatorCentre(QAbstractButton* button) {
 class TestChannelPage : public QObject {
     Q_OBJECT
 
-    Setup set;
+    SetupDocument document;
+    Setup& set = document.writable();
     ChannelPage* page = nullptr;
 
     QAbstractButton* opt(int row, int k) { return page->option(row, k); }
@@ -98,7 +100,7 @@ class TestChannelPage : public QObject {
 private Q_SLOTS:
     void init() {
         set = Setup{};
-        page = new ChannelPage(set);
+        page = new ChannelPage(document);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
     }

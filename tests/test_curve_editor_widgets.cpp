@@ -286,7 +286,7 @@ private Q_SLOTS:
         }
         QDir().mkpath(dir);
         // A page of its own, with the picture free to follow the window's size.
-        page = std::make_unique<GeneralPage>(set);
+        page = std::make_unique<GeneralPage>(document);
         pic = child<CurvePicture>(QStringLiteral("Pic1"));
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -220,6 +221,32 @@ private Q_SLOTS:
         QCOMPARE(comment->toPlainText(), shown);
         undoKeys(comment, Qt::CTRL | Qt::Key_Y);
         QVERIFY(comment->toPlainText().contains(QStringLiteral("new blades")));
+    }
+
+    // The curve chosen before an edit is part of the step: its undo stays on it.
+    void anUndoStaysOnTheCurveTheEditWasMadeOn() {
+        WindowFixture fx;
+        MainWindow& window = shownWindow(fx);
+        auto* chosen = child<QRadioButton>(window, "Kurvenauswahl_1");
+        QVERIFY(chosen->isVisible() && !chosen->isChecked());
+        QTest::mouseClick(chosen, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.setup().curveIndex, 1);
+        QCOMPARE(window.edits().stack()->count(), 0);
+
+        auto* pic = child<CurvePicture>(window, "Pic1");
+        const Curve before = *window.setup().curves.at(Hover, 1);
+        const double x = curvetest::xOf(5);
+        curvetest::move(pic, {x, curvetest::cursorY(40)});
+        curvetest::press(pic, {x, curvetest::cursorY(40)}, Qt::LeftButton);
+        curvetest::release(pic, {x, curvetest::cursorY(40)}, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.edits().stack()->count(), 1);
+
+        window.edits().undo();
+        QCOMPARE(window.setup().curveIndex, 1);
+        QVERIFY(chosen->isChecked());
+        QCOMPARE(window.generalPage().curveEditor().editPoints(), before);
     }
 
     void ctrlZInACurvePointFieldUndoesTheTypedPoint() {

@@ -2,6 +2,7 @@
 #include "core/model/CurveEditor.h"
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "support/curve_test_helpers.h"
 #include "support/test_main.h"
 #include "ui/curves/CurvePicture.h"
@@ -22,7 +23,8 @@ using namespace rv;
 class TestFlightPhase : public QObject {
     Q_OBJECT
 
-    Setup set;
+    SetupDocument document;
+    Setup& set = document.writable();
     std::unique_ptr<GeneralPage> page;
     std::unique_ptr<GovernorSpeedRows> speeds;
 
@@ -57,8 +59,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale::c());
         set = Setup{};
         set.pitchMode = 1;
-        page = std::make_unique<GeneralPage>(set);
-        speeds = std::make_unique<GovernorSpeedRows>(set);
+        page = std::make_unique<GeneralPage>(document);
+        speeds = std::make_unique<GovernorSpeedRows>(document);
         page->show();
         speeds->show();
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));

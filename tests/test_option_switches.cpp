@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/OptionFields.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "support/params_widgets.h"
 #include "support/test_main.h"
 #include "ui/pages/controller/ControllerPage.h"
@@ -58,8 +59,8 @@ private Q_SLOTS:
     }
 
     void optionsExistInTheirFramesUnselected() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        SetupPage page(document);
         for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
             for (int i = 0; i < group.captions.size(); ++i) {
                 const QString name =
@@ -79,8 +80,9 @@ private Q_SLOTS:
     }
 
     void rpmControlledForcesThrottleCurveAndThirdSwashplate() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         QSignalSpy phase(&page, &SetupPage::phaseChannelsEnabled);
         PARAMS_CONTROL(QRadioButton, pitchControlled, &page, "Board_1");
         PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
@@ -131,8 +133,9 @@ private Q_SLOTS:
 
     void rpmModeResetsStateEvenWhenTheOptionsWereAlreadySelected() {
         // A load may set the state variables while the options stand elsewhere.
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         PARAMS_CONTROL(QRadioButton, throttle, &page, "Drehzahl_0");
         PARAMS_CONTROL(QRadioButton, swashPitchCyclicRoll, &page, "TSMode_2");
         PARAMS_CONTROL(QRadioButton, rpmControlled, &page, "Board_0");
@@ -147,8 +150,9 @@ private Q_SLOTS:
 
     void phaseChannelsAreDisabledWithinHeliTypeSwitch() {
         // The channel page reacts inside the handler, after the swashplate step.
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         int servoModeSeen = -1;
         connect(&page, &SetupPage::phaseChannelsEnabled, &page,
                 [&](bool) { servoModeSeen = set.swashplateType; });
@@ -157,8 +161,9 @@ private Q_SLOTS:
     }
 
     void tailSignalAndComboTailShareIndex31() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         PARAMS_CONTROL(QRadioButton, controller, &page, "HeckMode_1");
         PARAMS_CONTROL(QRadioButton, powerBoard, &page, "HeckMode_0");
         PARAMS_CONTROL(QRadioButton, comboOn, &page, "KombiMode_1");
@@ -175,8 +180,9 @@ private Q_SLOTS:
     }
 
     void singleByteOptionsWriteTheirIndex() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         page.findChild<QRadioButton*>(QStringLiteral("MainOut_1"))->setChecked(true);
         page.findChild<QRadioButton*>(QStringLiteral("TailBeep_1"))->setChecked(true);
         QCOMPARE(set.image.at(29), 1);
@@ -188,8 +194,9 @@ private Q_SLOTS:
     }
 
     void servoReverseSetsOnlyTheStateVariable() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         page.show();
         PARAMS_CONTROL(QCheckBox, servo2, &page, "TS2Inv");
         clickBox(servo2);
@@ -202,8 +209,9 @@ private Q_SLOTS:
     }
 
     void gyroReverseWritesItsStateIncludingGrey() {
-        Setup set;
-        ControllerPage page(set, nullptr);
+        SetupDocument document;
+        Setup& set = document.writable();
+        ControllerPage page(document, nullptr);
         page.show();
         PARAMS_CONTROL(QCheckBox, gyro, &page, "GyroInverter");
         QCOMPARE(gyro->parentWidget()->objectName(), QStringLiteral("fraKreisel"));
@@ -221,8 +229,9 @@ private Q_SLOTS:
     }
 
     void arrowKeysMoveTheSelectionWithinAGroup() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        Setup& set = document.writable();
+        SetupPage page(document);
         QVERIFY(showActive(&page));
         PARAMS_CONTROL(QRadioButton, swash120, &page, "TSMode_0");
         PARAMS_CONTROL(QRadioButton, swash90, &page, "TSMode_1");
@@ -234,8 +243,8 @@ private Q_SLOTS:
     }
 
     void tabVisitsTheConfigurationControlsInReadingOrder() {
-        Setup set;
-        SetupPage page(set);
+        SetupDocument document;
+        SetupPage page(document);
         page.show();
         QStringList order;
         QWidget* w = page.findChild<QRadioButton*>(QStringLiteral("Board_0"));

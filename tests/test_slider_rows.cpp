@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SliderTable.h"
 #include "core/settings/ProgramLanguage.h"
 #include "support/params_widgets.h"
@@ -20,10 +21,11 @@ using namespace rv;
 
 // Both pages as the window holds them, over one parameter set.
 struct Pages {
-    Setup set;
+    SetupDocument document;
+    Setup& set = document.writable();
     QWidget* speedRows = new QWidget; // owned by the page once placed
-    ControllerPage controller{set, speedRows};
-    SetupPage setup{set};
+    ControllerPage controller{document, speedRows};
+    SetupPage setup{document};
 
     QWidget* pageOf(const SliderDefinition& d) {
         return controller.findChild<QSlider*>(QLatin1String(d.slider))
@@ -216,10 +218,10 @@ private Q_SLOTS:
         QVERIFY(!pages.controller.findChild<QGroupBox*>(QStringLiteral("fraHeading"))->isHidden());
     }
     void tabVisitsTheControllerPageFrameByFrame() {
-        Setup set;
+        SetupDocument document;
         auto* speedRows = new QSlider(Qt::Horizontal);
         speedRows->setObjectName(QStringLiteral("SchwebenSl"));
-        ControllerPage page(set, speedRows);
+        ControllerPage page(document, speedRows);
         page.findChild<QCheckBox*>(QStringLiteral("ReglerMode"))->setChecked(true);
         page.show();
         QStringList order;

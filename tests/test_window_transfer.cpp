@@ -9,6 +9,7 @@
 #include "support/test_main.h"
 #include "ui/device/DeviceCommands.h"
 #include "ui/texts/Dialogs.h"
+#include "ui/window/EditUndoStack.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -68,7 +69,8 @@ private Q_SLOTS:
     }
 
     // The status bar keeps what the unit was last sent, and says so as soon
-    // as the window differs from it, and no longer once it is back.
+    // as the window differs from it, and no longer once it is back: at once,
+    // from the edit or the undo itself, without waiting for any timer.
     void unitStateFollowsTheWindow() {
         WindowFixture fx;
         test::PseudoTerminal unit;
@@ -85,13 +87,18 @@ private Q_SLOTS:
 
         auto* gain = window.findChild<QSlider*>(QStringLiteral("Para34Sl"));
         const int sentGain = gain->value();
+        const QString changed = QStringLiteral("Changed since the last transfer to the Rotavionix "
+                                               "(Default.rvc, %1)")
+                                    .arg(time);
         gain->setValue(sentGain + 5);
-        QTRY_COMPARE(state->text(),
-                     QStringLiteral("Changed since the last transfer to the Rotavionix "
-                                    "(Default.rvc, %1)")
-                         .arg(time));
+        QCOMPARE(state->text(), changed);
+        window.edits().undo();
+        QCOMPARE(gain->value(), sentGain);
+        QCOMPARE(state->text(), sent);
+        gain->setValue(sentGain + 5);
+        QCOMPARE(state->text(), changed);
         gain->setValue(sentGain);
-        QTRY_COMPARE(state->text(), sent);
+        QCOMPARE(state->text(), sent);
     }
 
     // A failed start-up load leaves zeros; the warning names what is wrong

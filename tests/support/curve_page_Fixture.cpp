@@ -16,7 +16,7 @@ void CurvePageFixture::openPage() {
     for (char letter : CurveSet::SendOrder) {
         set.curves.byLetter(letter) = curvetest::ramp(50, 10); // 50 .. 150
     }
-    page = std::make_unique<GeneralPage>(set);
+    page = std::make_unique<GeneralPage>(document);
     speedFrame = std::make_unique<QWidget>();
     page->setSpeedFrame(speedFrame.get());
     pic = child<CurvePicture>(QStringLiteral("Pic1"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "ui/pages/general/GeneralPage.h"
 
 #include <QImage>
@@ -23,7 +24,8 @@ public:
     static constexpr QRgb Blue = 0x0000DC;
     static constexpr QRgb Green = 0x00C000;
 
-    rv::Setup set;
+    rv::SetupDocument document;
+    rv::Setup& set = document.writable();
     std::unique_ptr<rv::GeneralPage> page;
     std::unique_ptr<QWidget> speedFrame;
     rv::CurvePicture* pic = nullptr;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace rv {
 
@@ -59,6 +60,7 @@ void CurveEditor::selectCurve(int index) {
     // Only loads: the previous curve was written back by its last edit.
     loadFromCurve(set_.flightPhase, index);
     writeBackCurve();
+    Q_EMIT shownCurveChanged();
 }
 
 void CurveEditor::enterPhase(int phase) {
@@ -68,6 +70,7 @@ void CurveEditor::enterPhase(int phase) {
     loadFromCurve(phase, set_.curveIndex);
     set_.flightPhase = phase;
     writeBackCurve();
+    Q_EMIT shownCurveChanged();
 }
 
 void CurveEditor::writeBackCurve() {
@@ -84,6 +87,7 @@ void CurveEditor::writeBackCurve() {
         Q_EMIT readoutsChanged();
     }
     Q_EMIT pictureChanged();
+    reportEdit();
 }
 
 std::optional<int> CurveEditor::valueFromCursorReadout() const {
@@ -97,6 +101,13 @@ std::optional<int> CurveEditor::valueFromCursorReadout() const {
 
 void CurveEditor::setChanged() {
     set_.changed = true;
+    editPending_ = true;
+}
+
+void CurveEditor::reportEdit() {
+    if (std::exchange(editPending_, false)) {
+        Q_EMIT curveEdited();
+    }
 }
 
 void CurveEditor::showPointReadout(int column) {
@@ -273,6 +284,7 @@ bool CurveEditor::copyCurve(int fromPhase) {
     *target = copy;
     setChanged();
     Q_EMIT pictureChanged();
+    reportEdit();
     return true;
 }
 

@@ -74,6 +74,10 @@ Q_SIGNALS:
     void pictureChanged();
     // IstValue, SollValue or LastColumn changed.
     void readoutsChanged();
+    // A curve of the setup has been edited (once it is written back).
+    void curveEdited();
+    // The setup's phase or curve shown changed: no edit of its own.
+    void shownCurveChanged();
 
 private:
     void loadFromCurve(int phase, int index);
@@ -82,8 +86,11 @@ private:
     // The point value for the number SollValue shows; none before it has shown one.
     std::optional<int> valueFromCursorReadout() const;
     void setChanged();
+    // Reports an edit that setChanged noted.
+    void reportEdit();
 
     Setup& set_;
+    bool editPending_ = false;
     Curve editPoints_{};
     bool hasPoints_ = false;
     int lastColumn_ = 0;

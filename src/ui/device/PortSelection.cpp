@@ -4,6 +4,7 @@
 #include "core/link/PortDevices.h"
 #include "core/link/SerialLink.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/settings/SettingsStore.h"
 
 #include <QComboBox>
@@ -19,8 +20,9 @@
 
 namespace rv {
 
-PortSelection::PortSelection(Setup& set, SerialLink& port, QComboBox* portBox, QObject* parent)
-    : QObject(parent), set_(set), port_(port), portBox_(portBox) {
+PortSelection::PortSelection(SetupDocument& document, SerialLink& port, QComboBox* portBox,
+                             QObject* parent)
+    : QObject(parent), document_(document), port_(port), portBox_(portBox) {
     // Before the first fill the box has no entries and shows "COM 1".
     portBox_->setPlaceholderText(QStringLiteral("COM 1"));
     connect(portBox_, &QComboBox::activated, this, &PortSelection::selectPort);
@@ -81,7 +83,7 @@ void PortSelection::selectPort(int position) {
     const int number = position + 1;
     const bool changed = number != port_.portNumber();
     if (changed) {
-        set_.changed = true;
+        document_.edit(SetupChange::Bookkeeping, [](Setup& setup) { setup.changed = true; });
     }
     port_.setPortNumber(number);
     SettingsStore::write(QStringLiteral("ComPort"), QString::number(port_.portNumber()));

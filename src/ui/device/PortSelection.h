@@ -10,7 +10,7 @@ class QLabel;
 namespace rv {
 
 class SerialLink;
-struct Setup;
+class SetupDocument;
 
 // The port list cboPort: sixteen entries "Com1".."Com16", refilled whenever a
 // parameter file is applied, and the device behind the selected entry shown
@@ -21,7 +21,8 @@ struct Setup;
 class PortSelection : public QObject {
     Q_OBJECT
 public:
-    PortSelection(Setup& set, SerialLink& port, QComboBox* portBox, QObject* parent = nullptr);
+    PortSelection(SetupDocument& document, SerialLink& port, QComboBox* portBox,
+                  QObject* parent = nullptr);
 
     // Replaces the entries and selects the current port, which runs selectPort.
     void fill();
@@ -40,7 +41,7 @@ protected:
 private:
     void showDevice();
 
-    Setup& set_;
+    SetupDocument& document_;
     SerialLink& port_;
     QComboBox* portBox_;
     QLabel* deviceLabel_ = nullptr;

@@ -28,16 +28,18 @@ QString FileCommands::commentBoxText() const {
     return text;
 }
 
-FileCommands::FileCommands(Setup& setup, std::function<void(const Setup&)> adoptSetup,
+FileCommands::FileCommands(SetupDocument& document, std::function<void(const Setup&)> adoptSetup,
                            const MessageTexts& texts, const QString& fileFilter,
                            QPlainTextEdit* comment, QWidget* window)
-    : QObject(window), setup_(setup), adoptSetup_(std::move(adoptSetup)), texts_(texts),
-      fileFilter_(fileFilter), comment_(comment), window_(window) {
+    : QObject(window), document_(document), setup_(document.setup()),
+      adoptSetup_(std::move(adoptSetup)), texts_(texts), fileFilter_(fileFilter), comment_(comment),
+      window_(window) {
     connect(comment_, &QPlainTextEdit::textChanged, this, &FileCommands::takeEditedComment);
 }
 
 void FileCommands::takeEditedComment() {
-    editComment(setup_, commentBoxText());
+    const QString text = commentBoxText();
+    document_.edit(SetupChange::Comment, [&text](Setup& setup) { editComment(setup, text); });
 }
 
 bool FileCommands::hasUnsavedChanges() const {
@@ -129,7 +131,8 @@ QString FileCommands::changesFromFile() const {
 }
 
 void FileCommands::setCurrentFileName(const QString& path) {
-    setup_.currentFileName = path;
+    document_.edit(SetupChange::Bookkeeping,
+                   [&path](Setup& setup) { setup.currentFileName = path; });
 }
 
 void FileCommands::openRecentFile(const QString& path) {
@@ -146,7 +149,7 @@ void FileCommands::openRecentFile(const QString& path) {
 }
 
 void FileCommands::setCurrentFile(const QString& path) {
-    setup_.currentFileName = path;
+    setCurrentFileName(path);
     SettingsStore::write(QStringLiteral("LastFile"), path);
     RecentFiles::add(path);
     Q_EMIT currentFileChanged();
@@ -211,7 +214,7 @@ bool FileCommands::saveFile() {
         reportFileFailure(path, reason);
         return false;
     }
-    setup_ = savedSetup(setup_);
+    document_.replace(savedSetup(setup_), SetupChange::Bookkeeping);
     setCurrentFile(path);
     return true;
 }

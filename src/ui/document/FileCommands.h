@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 
 #include <QObject>
 
@@ -21,7 +22,7 @@ class FileCommands : public QObject {
     Q_OBJECT
 public:
     // adoptSetup takes a loaded setup into the window and shows it.
-    FileCommands(Setup& setup, std::function<void(const Setup&)> adoptSetup,
+    FileCommands(SetupDocument& document, std::function<void(const Setup&)> adoptSetup,
                  const MessageTexts& texts, const QString& fileFilter, QPlainTextEdit* comment,
                  QWidget* window);
 
@@ -75,7 +76,8 @@ private:
     // The name the save dialog starts with.
     QString proposedSaveName() const;
 
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     std::function<void(const Setup&)> adoptSetup_;
     const MessageTexts& texts_;
     const QString& fileFilter_;

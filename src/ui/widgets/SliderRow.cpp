@@ -2,6 +2,7 @@
 #include "ui/widgets/SliderRow.h"
 
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
 #include "core/model/SliderTable.h"
 #include "ui/widgets/TypedValueField.h"
@@ -37,8 +38,8 @@ void SliderValueLabel::showRestoreTip() {
                            : QString());
 }
 
-SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent)
-    : QObject(parent), setup_(set), definition_(definition),
+SliderRow::SliderRow(SetupDocument& document, const SliderDefinition& definition, QWidget* parent)
+    : QObject(parent), document_(document), setup_(document.setup()), definition_(definition),
       caption_(new QLabel(QString::fromUtf8(definition.englishCaption), parent)),
       slider_(new QSlider(Qt::Horizontal, parent)), value_(new SliderValueLabel(parent)) {
     setObjectName(QLatin1String(definition.slider) + QLatin1String("Row"));
@@ -83,7 +84,8 @@ void SliderRow::refreshAccessibleName() {
 
 void SliderRow::setPosition(int position) {
     value_->setText(SliderArithmetic::labelText(definition_, position));
-    setSliderPosition(setup_, definition_, position);
+    document_.edit(SetupChange::Field,
+                   [&](Setup& setup) { setSliderPosition(setup, definition_, position); });
 }
 
 void SliderRow::showSetup(const Setup& setup) {
@@ -114,11 +116,11 @@ void SliderRow::addToGridColumn(QGridLayout* grid, int column) {
 } // namespace rv
 
 namespace rv {
-QList<SliderRow*> createSliderRows(Setup& set, QWidget* frame) {
+QList<SliderRow*> createSliderRows(SetupDocument& document, QWidget* frame) {
     QList<SliderRow*> rows;
     for (const SliderDefinition& definition : sliderDefinitions()) {
         if (frame->objectName() == QLatin1String(definition.frame)) {
-            rows.append(new SliderRow(set, definition, frame));
+            rows.append(new SliderRow(document, definition, frame));
         }
     }
     return rows;

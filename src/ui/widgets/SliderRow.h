@@ -10,6 +10,7 @@ class QGridLayout;
 
 namespace rv {
 
+class SetupDocument;
 struct Setup;
 struct SliderDefinition;
 
@@ -38,7 +39,7 @@ private:
 class SliderRow : public QObject {
     Q_OBJECT
 public:
-    SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent);
+    SliderRow(SetupDocument& document, const SliderDefinition& definition, QWidget* parent);
 
     const SliderDefinition& definition() const { return definition_; }
     QLabel* caption() const { return caption_; }
@@ -63,7 +64,8 @@ public:
     void addToGridColumn(QGridLayout* grid, int column);
 
 private:
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     const SliderDefinition& definition_;
     QLabel* caption_;
     QSlider* slider_;
@@ -75,7 +77,7 @@ private:
 namespace rv {
 // Creates the rows of the table that belong to a frame (by its objectName), in
 // table order, as children of the frame. The caller lays them out.
-QList<SliderRow*> createSliderRows(Setup& set, QWidget* frame);
+QList<SliderRow*> createSliderRows(SetupDocument& document, QWidget* frame);
 // The row of the given slider among rows, or nullptr.
 SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName);
 

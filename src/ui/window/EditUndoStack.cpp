@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/EditUndoStack.h"
 
+#include "core/model/SetupDocument.h"
+
 #include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -9,6 +11,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace rv {
 
@@ -58,20 +61,26 @@ bool isUndoKey(const QKeyEvent* key) {
 
 } // namespace
 
-EditUndoStack::EditUndoStack(Setup& setup, WindowHooks window, QObject* parent)
-    : QObject(parent), setup_(setup), window_(std::move(window)), stack_(new QUndoStack(this)) {
+EditUndoStack::EditUndoStack(SetupDocument& document, WindowHooks window, QObject* parent)
+    : QObject(parent), document_(document), window_(std::move(window)),
+      stack_(new QUndoStack(this)) {
     QCoreApplication::instance()->installEventFilter(this);
+    connect(&document_, &SetupDocument::changed, this, [this] { changedSinceStep_ = true; });
 }
 
 void EditUndoStack::start() {
     stack_->clear();
     ++burst_;
-    history_.start(setup_);
+    history_.start(document_.setup());
     recordPending_ = false;
+    changedSinceStep_ = false;
 }
 
 void EditUndoStack::record(const QWidget* mergeSource) {
-    if (std::optional<EditStep> step = history_.record(setup_)) {
+    if (!std::exchange(changedSinceStep_, false)) {
+        return; // the action changed nothing
+    }
+    if (std::optional<EditStep> step = history_.record(document_.setup())) {
         if (!sinceLastStep_.isValid() || sinceLastStep_.elapsed() > PauseEndingBurstMs) {
             ++burst_;
         }
@@ -97,8 +106,9 @@ void EditUndoStack::redo() {
 
 void EditUndoStack::apply(const Setup& snapshot, int page) {
     window_.showPage(page); // first: a page shown may choose its own curve
-    setup_ = history_.restore(setup_, snapshot);
-    ++burst_; // keys after an undo or redo are a step of their own
+    document_.replace(history_.restore(document_.setup(), snapshot));
+    changedSinceStep_ = false; // the history holds the setup put back
+    ++burst_;                  // keys after an undo or redo are a step of their own
     window_.showSetup();
 }
 

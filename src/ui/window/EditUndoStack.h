@@ -15,14 +15,15 @@ class QWidget;
 
 namespace rv {
 
+class SetupDocument;
 struct Setup;
 
-// The window's undo and redo. After each finished user action (a mouse
-// button released, a key or the wheel handled) the setup is compared with the
-// last recorded one and a difference in its edits becomes one step on a
-// QUndoStack. Consecutive key or wheel steps on the same slider, and the
-// keys of a comment typing burst, merge into one step, as a drag is one; a
-// pause, an undo or a redo ends the burst.
+// The window's undo and redo. The setup document reports each change; after
+// each finished user action (a mouse button released, a key or the wheel
+// handled) that brought one, the changes since the last step become one step
+// on a QUndoStack (none when they cancel out). Consecutive key or wheel steps
+// on the same slider, and the keys of a comment typing burst, merge into one
+// step, as a drag is one; a pause, an undo or a redo ends the burst.
 class EditUndoStack : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +33,7 @@ public:
         std::function<int()> currentPage;
         std::function<void(int)> showPage; // the page of the step, so that its undo is seen
     };
-    EditUndoStack(Setup& setup, WindowHooks window, QObject* parent);
+    EditUndoStack(SetupDocument& document, WindowHooks window, QObject* parent);
 
     QUndoStack* stack() const { return stack_; }
     // A fresh history for the setup just loaded.
@@ -60,7 +61,8 @@ private:
     void scheduleRecord(const QWidget* mergeSource);
     bool leavesUndoKeysToWindow(const QObject* watched) const;
 
-    Setup& setup_;
+    SetupDocument& document_;
+    bool changedSinceStep_ = false; // the document reported a change not yet recorded
     WindowHooks window_;
     QUndoStack* stack_;
     EditHistory history_;

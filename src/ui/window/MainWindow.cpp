@@ -78,7 +78,7 @@ void MainWindow::buildWindow() {
 
     pages_ = new QStackedWidget(central);
     // The window opens on the first page; the others follow the first paint.
-    generalPage_ = new GeneralPage(setup_, pages_);
+    generalPage_ = new GeneralPage(document_, pages_);
     pages_->addWidget(generalPage_);
     layout->addWidget(pages_, 1);
     connect(tabStrip_, &QTabBar::currentChanged, this, [this](int index) { selectTab(index + 1); });
@@ -99,7 +99,7 @@ void MainWindow::buildWindow() {
     statusBar()->addWidget(transferStatus_, 1);
 
     files_ = new FileCommands(
-        setup_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
+        document_, [this](const Setup& loaded) { adoptSetup(loaded); }, texts_, fileFilter_,
         generalPage_->comment(), this);
     connect(files_, &FileCommands::currentFileChanged, this, &MainWindow::updateCaption);
     EditUndoStack::WindowHooks hooks;
@@ -118,13 +118,15 @@ void MainWindow::buildWindow() {
             selectTab(tab);
         }
     };
-    edits_ = new EditUndoStack(setup_, std::move(hooks), this);
+    edits_ = new EditUndoStack(document_, std::move(hooks), this);
     edits_->takeUndoKeysFrom(generalPage_->comment());
     edits_->takeUndoKeysFromFieldsIn(generalPage_->curveDisplay()->pointRow());
 
-    device_ = new DeviceCommands(setup_, *port_, texts_, this, this);
-    compare_ = new CompareCommands(setup_, *files_, device_->history(), texts_, fileFilter_, this);
-    statusBar()->addPermanentWidget(new UnitStateLabel(*device_, this));
+    // A completed transfer collects into the setup: nothing the pilot edited.
+    device_ = new DeviceCommands(document_.writable(), *port_, texts_, this, this);
+    compare_ = new CompareCommands(document_.setup(), *files_, device_->history(), texts_,
+                                   fileFilter_, this);
+    statusBar()->addPermanentWidget(new UnitStateLabel(*device_, document_, this));
     connect(sendButton_, &QPushButton::clicked, device_, &DeviceCommands::sendToUnit);
     connect(storeButton_, &QPushButton::clicked, device_, &DeviceCommands::storeInUnit);
     connect(device_, &DeviceCommands::statusChanged, transferStatus_, &QLabel::setText);
@@ -168,10 +170,10 @@ void MainWindow::buildLatePages() {
     if (setupPage_ != nullptr) {
         return;
     }
-    setupPage_ = new SetupPage(setup_, pages_);
-    channelPage_ = new ChannelPage(setup_, pages_);
-    speedRows_ = new GovernorSpeedRows(setup_);
-    controllerPage_ = new ControllerPage(setup_, speedRows_, pages_);
+    setupPage_ = new SetupPage(document_, pages_);
+    channelPage_ = new ChannelPage(document_, pages_);
+    speedRows_ = new GovernorSpeedRows(document_);
+    controllerPage_ = new ControllerPage(document_, speedRows_, pages_);
     generalPage_->setSpeedFrame(controllerPage_->speedFrame());
     for (QWidget* page : {static_cast<QWidget*>(setupPage_), static_cast<QWidget*>(channelPage_),
                           static_cast<QWidget*>(controllerPage_)}) {
@@ -180,11 +182,14 @@ void MainWindow::buildLatePages() {
     connect(setupPage_, &SetupPage::phaseChannelsEnabled, channelPage_,
             &ChannelPage::setPhaseOptionsEnabled);
 
-    valueEditor_ = new ValueEditor(setup_, centralWidget());
+    valueEditor_ = new ValueEditor(document_.writable(), centralWidget());
     valueEditor_->hide();
     edits_->takeUndoKeysFromFieldsIn(valueEditor_);
     // A slider shows the byte written, and keeps it as written.
-    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] { showSetup(); });
+    connect(valueEditor_, &ValueEditor::byteWritten, this, [this] {
+        document_.noteChanged(SetupChange::Field);
+        showSetup();
+    });
     centralLayout_->insertWidget(centralLayout_->indexOf(pages_) + 1, valueEditor_);
     // Widgets join the end of the Tab order when they are made: the device
     // buttons go back behind everything above them (Qt orders focusable ones only).
@@ -195,7 +200,7 @@ void MainWindow::buildLatePages() {
     QWidget::setTabOrder(last, sendButton_);
     QWidget::setTabOrder(sendButton_, storeButton_);
 
-    ports_ = new PortSelection(setup_, *port_, setupPage_->portBox(), this);
+    ports_ = new PortSelection(document_, *port_, setupPage_->portBox(), this);
 
     labelLateControls({setupPage_, channelPage_, controllerPage_, valueEditor_});
     if (isVisible() && windowState() == Qt::WindowNoState) {
@@ -224,7 +229,8 @@ void MainWindow::startUp(const QString& fileToOpen) {
     port_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
     const StartupFile startFile = startupParameterFile(settings.lastFile);
-    setup_.currentFileName = startFile.path;
+    document_.edit(SetupChange::Bookkeeping,
+                   [&startFile](Setup& setup) { setup.currentFileName = startFile.path; });
     if (startFile.remember) {
         SettingsStore::write(QStringLiteral("LastFile"), startFile.path);
     }
@@ -315,7 +321,7 @@ void MainWindow::refreshAccessibleNames() {
 
 void MainWindow::updateCaption() {
     setWindowTitle(
-        windowCaption(texts_.programName, texts_.versionCaption, setup_.currentFileName));
+        windowCaption(texts_.programName, texts_.versionCaption, setup().currentFileName));
 }
 
 void MainWindow::selectTab(int tab) {
@@ -370,7 +376,7 @@ bool MainWindow::confirmDiscard() {
 }
 
 void MainWindow::adoptSetup(const Setup& loaded) {
-    setup_ = loaded;
+    document_.replace(loaded);
     setupAdopted_ = true;
     showSetup();
     if (ports_ != nullptr) {
@@ -380,14 +386,15 @@ void MainWindow::adoptSetup(const Setup& loaded) {
 }
 
 void MainWindow::showSetup() {
-    generalPage_->showSetup(setup_);
+    const Setup& shown = document_.setup();
+    generalPage_->showSetup(shown);
     if (setupPage_ == nullptr) {
         return; // the later pages show it when they are built
     }
-    setupPage_->showSetup(setup_);
-    channelPage_->showSetup(setup_);
-    controllerPage_->showSetup(setup_);
-    speedRows_->showSetup(setup_);
+    setupPage_->showSetup(shown);
+    channelPage_->showSetup(shown);
+    controllerPage_->showSetup(shown);
+    speedRows_->showSetup(shown);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

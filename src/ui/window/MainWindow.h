@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "ui/texts/MessageTexts.h"
 
 #include <QMainWindow>
@@ -38,7 +39,7 @@ class SheetCommands;
 class ValueEditor;
 
 // The program's one window: the tab strip over four pages, the menu bar and
-// the two device buttons. It owns the Setup and wires the pages,
+// the two device buttons. It owns the setup document and wires the pages,
 // the file commands and the device commands together; the behaviour of each
 // control lives in the class of its page.
 class MainWindow : public QMainWindow {
@@ -49,8 +50,10 @@ public:
     explicit MainWindow(const QString& fileToOpen = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Setup& setup() { return setup_; }
-    const Setup& setup() const { return setup_; }
+    // Writing through setup() reports nothing: edits go through document().
+    Setup& setup() { return document_.writable(); }
+    const Setup& setup() const { return document_.setup(); }
+    SetupDocument& document() { return document_; }
     int language() const { return language_; }
     const MessageTexts& texts() const { return texts_; }
     const QString& fileFilter() const { return fileFilter_; }
@@ -110,7 +113,7 @@ private:
     // Every page shows the setup; no control's handler runs.
     void showSetup();
 
-    Setup setup_;
+    SetupDocument document_;
     MessageTexts texts_;
     QString fileFilter_;
     int language_ = 100;

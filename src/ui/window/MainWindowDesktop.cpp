@@ -39,7 +39,7 @@ void MainWindow::openHelp() {
         return;
     }
     const QString name = QString::fromLatin1(language->helpDocument);
-    const QStringList folders = manualFolders(setup_.currentFileName);
+    const QStringList folders = manualFolders(setup().currentFileName);
     const QString manual = findManual(name, folders);
     if (manual.isEmpty()) {
         MessageBox::inform(this,

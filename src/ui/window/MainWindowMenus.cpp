@@ -32,12 +32,12 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
-    textForm_ = new TextFormCommands(setup_, *files_, texts_, this);
+    textForm_ = new TextFormCommands(document_.setup(), *files_, texts_, this);
     textForm_->addTo(file);
     connect(device_, &DeviceCommands::busyChanged, textForm_,
             [this](bool busy) { textForm_->setImportEnabled(!busy); });
     compare_->addMenu(file);
-    sheets_ = new SheetCommands(setup_, texts_, this);
+    sheets_ = new SheetCommands(document_.setup(), texts_, this);
     printAction_ = file->addAction(QStringLiteral("Print…"), sheets_, &SheetCommands::printSheet);
     printAction_->setObjectName(QStringLiteral("mnuPrint"));
     printAction_->setShortcut(QKeySequence::Print);

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/UnitStateLabel.h"
 
+#include "core/model/SetupDocument.h"
 #include "ui/device/DeviceCommands.h"
 
 #include <QFileInfo>
 
 namespace rv {
 
-UnitStateLabel::UnitStateLabel(const DeviceCommands& device, QWidget* parent)
+UnitStateLabel::UnitStateLabel(const DeviceCommands& device, const SetupDocument& document,
+                               QWidget* parent)
     : QLabel(parent), device_(device) {
     setObjectName(QStringLiteral("UnitState"));
     // A long text beside a transfer's progress must not widen the window; it
     // is cut instead, and its tooltip keeps it whole.
     setMinimumWidth(1);
-    poll_.setInterval(250);
-    connect(&poll_, &QTimer::timeout, this, &UnitStateLabel::refresh);
-    connect(&device_, &DeviceCommands::transferEnded, &poll_, qOverload<>(&QTimer::start));
+    connect(&document, &SetupDocument::changed, this, &UnitStateLabel::refresh);
+    connect(&device_, &DeviceCommands::transferEnded, this, &UnitStateLabel::refresh);
     connect(&device_, &DeviceCommands::finished, this, &UnitStateLabel::refresh);
 }
 

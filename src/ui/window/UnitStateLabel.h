@@ -2,27 +2,26 @@
 #pragma once
 
 #include <QLabel>
-#include <QTimer>
 
 namespace rv {
 
 class DeviceCommands;
+class SetupDocument;
 
 // The status bar's note of what the unit was last sent in this run: the file,
-// the time, and whether the window has changed since.
+// the time, and whether the window has changed since. It follows the
+// transfers and every change of the window's setup.
 class UnitStateLabel : public QLabel {
     Q_OBJECT
 public:
-    UnitStateLabel(const DeviceCommands& device, QWidget* parent = nullptr);
+    UnitStateLabel(const DeviceCommands& device, const SetupDocument& document,
+                   QWidget* parent = nullptr);
 
     // Shows the state as it is now.
     void refresh();
 
 private:
     const DeviceCommands& device_;
-    // Edits reach the setup from every page without a common signal; a
-    // comparison of the few block texts a few times a second costs nothing.
-    QTimer poll_;
 };
 
 } // namespace rv

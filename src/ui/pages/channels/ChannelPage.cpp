@@ -3,6 +3,7 @@
 
 #include "core/model/ChannelRows.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "ui/pages/channels/ChannelGrid.h"
 #include "ui/pages/channels/ChannelOptionButton.h"
 #include "ui/pages/channels/PresetCheckBox.h"
@@ -17,8 +18,9 @@ namespace {
 constexpr int FirstSwitchChannel = 5;
 } // namespace
 
-ChannelPage::ChannelPage(Setup& set, QWidget* parent)
-    : QWidget(parent), setup_(set), logic_(set.channels, set.shownChannelOptions) {
+ChannelPage::ChannelPage(SetupDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document), setup_(document.setup()),
+      logic_(document.writable().channels, document.writable().shownChannelOptions) {
     setObjectName(QStringLiteral("fraKanal"));
     presets_ = new PresetPanel(this);
     grid_ = new ChannelGrid(this);
@@ -35,10 +37,14 @@ ChannelPage::ChannelPage(Setup& set, QWidget* parent)
     logic_.showSelection = [this](int row, int option) { grid_->showSelection(row, option); };
     logic_.clearPresetButtons = [this] { clearPresetButtons(); };
     connect(grid_, &ChannelGrid::optionToggled, this, &ChannelPage::optionToggled);
-    connect(grid_, &ChannelGrid::optionDoubleClicked, this,
-            [this](int row, int option) { logic_.doubleClickOption(row, option); });
+    connect(grid_, &ChannelGrid::optionDoubleClicked, this, [this](int row, int option) {
+        logic_.doubleClickOption(row, option);
+        noteChannelsChanged();
+    });
     connect(grid_, &ChannelGrid::reverseToggled, this, [this](int row, bool checked) {
-        setup_.channels.reversed[static_cast<std::size_t>(row)] = checked;
+        document_.edit(SetupChange::Channels, [row, checked](Setup& setup) {
+            setup.channels.reversed[static_cast<std::size_t>(row)] = checked;
+        });
     });
     connect(presets_, &PresetPanel::presetPressed, this, &ChannelPage::applyPreset);
     connect(presets_, &PresetPanel::presetReleased, this, &ChannelPage::releasePreset);
@@ -65,10 +71,16 @@ void ChannelPage::setPhaseOptionsEnabled(bool enabled) {
 
 void ChannelPage::selectOption(int row, int option) {
     logic_.selectOption(row, option);
+    noteChannelsChanged();
 }
 
 void ChannelPage::unselectOption(int row, int option) {
     logic_.unselectOption(row, option);
+    noteChannelsChanged();
+}
+
+void ChannelPage::noteChannelsChanged() {
+    document_.noteChanged(SetupChange::Channels);
 }
 
 void ChannelPage::refreshAccessibleNames() {
@@ -83,6 +95,7 @@ void ChannelPage::clearPresetButtons() {
 
 void ChannelPage::applyPreset(int index) {
     logic_.applyPreset(index);
+    noteChannelsChanged();
 }
 
 void ChannelPage::releasePreset(int index) {
@@ -113,6 +126,7 @@ void ChannelPage::optionToggled(int row, int option, bool checked) {
     } else {
         logic_.unselectOption(row, option);
     }
+    noteChannelsChanged();
 }
 
 // Presets first, then row by row the row's options and its reverse box.

@@ -9,6 +9,7 @@ class QCheckBox;
 
 namespace rv {
 
+class SetupDocument;
 struct Setup;
 class ChannelGrid;
 class ChannelOptionButton;
@@ -19,7 +20,7 @@ class PresetPanel;
 class ChannelPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ChannelPage(Setup& set, QWidget* parent = nullptr);
+    explicit ChannelPage(SetupDocument& document, QWidget* parent = nullptr);
 
     // Shows the rows' options and reverse boxes, running no handler.
     void showSetup(const Setup& setup);
@@ -48,8 +49,11 @@ public:
 private:
     void optionToggled(int row, int option, bool checked);
     void setTabOrder();
+    // Each handler reports its change of the channels once it is made.
+    void noteChannelsChanged();
 
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     ChannelGridLogic logic_;
     PresetPanel* presets_ = nullptr;
     ChannelGrid* grid_ = nullptr;

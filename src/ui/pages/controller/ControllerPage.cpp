@@ -3,6 +3,7 @@
 
 #include "core/model/ParameterImage.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SliderTable.h"
 #include "ui/widgets/SliderRow.h"
 
@@ -14,8 +15,8 @@
 
 namespace rv {
 
-ControllerPage::ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent)
-    : QWidget(parent), setup_(set) {
+ControllerPage::ControllerPage(SetupDocument& document, QWidget* speedRows, QWidget* parent)
+    : QWidget(parent), document_(document), setup_(document.setup()) {
     setObjectName(QStringLiteral("fraRegler"));
 
     // The check box sits above the gyro rows; it is created first so that Tab
@@ -59,7 +60,7 @@ QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QW
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(grid, i);
     }
@@ -84,7 +85,9 @@ void ControllerPage::setGyroReverse() {
         gyroReverse_->setTristate(false);
     }
     const int byte = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
-    setup_.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
+    document_.edit(SetupChange::Field, [byte](Setup& setup) {
+        setup.image.set(Index::GyroReverse, static_cast<std::uint8_t>(byte));
+    });
 }
 
 void ControllerPage::showSetup(const Setup& setup) {

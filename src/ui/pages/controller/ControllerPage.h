@@ -9,6 +9,7 @@ class QGroupBox;
 
 namespace rv {
 
+class SetupDocument;
 struct Setup;
 class SliderRow;
 
@@ -19,7 +20,7 @@ class ControllerPage : public QWidget {
 public:
     // speedRows: the governor speed rows shown above the governor sliders in
     // fraSpeed; may be nullptr.
-    ControllerPage(Setup& set, QWidget* speedRows, QWidget* parent = nullptr);
+    ControllerPage(SetupDocument& document, QWidget* speedRows, QWidget* parent = nullptr);
 
     // Shows or hides the fifteen expert rows after the state of ReglerMode.
     void showExpertRows();
@@ -39,7 +40,8 @@ public:
 private:
     QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);
 
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     QList<SliderRow*> rows_;
     QCheckBox* gyroReverse_ = nullptr;
     QCheckBox* expertMode_ = nullptr;

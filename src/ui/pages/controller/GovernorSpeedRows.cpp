@@ -4,6 +4,7 @@
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/ParameterImage.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
 #include "ui/widgets/TypedValueField.h"
@@ -37,7 +38,8 @@ QLabel* label(const char* name, const char* text, QWidget* parent) {
 }
 } // namespace
 
-GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(parent), setup_(set) {
+GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document), setup_(document.setup()) {
     setObjectName(QStringLiteral("GovernorSpeedRows"));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -78,12 +80,14 @@ GovernorSpeedRows::GovernorSpeedRows(Setup& set, QWidget* parent) : QWidget(pare
 
 void GovernorSpeedRows::setHoverSpeed(int value) {
     hoverDisplay_->setText(formatSpeed(speedForSliderValue(value)));
-    setGovernorSpeed(setup_, Hover, value);
+    document_.edit(SetupChange::Field,
+                   [value](Setup& setup) { setGovernorSpeed(setup, Hover, value); });
 }
 
 void GovernorSpeedRows::setAcroSpeed(int value) {
     acroDisplay_->setText(formatSpeed(speedForSliderValue(value)));
-    setGovernorSpeed(setup_, Acro, value);
+    document_.edit(SetupChange::Field,
+                   [value](Setup& setup) { setGovernorSpeed(setup, Acro, value); });
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.

@@ -8,6 +8,7 @@ class QSlider;
 namespace rv {
 
 class FlightPhaseDisplay;
+class SetupDocument;
 struct Setup;
 
 // The governor speed rows of fraSpeed (hover and acro rpm with their
@@ -17,7 +18,7 @@ struct Setup;
 class GovernorSpeedRows : public QWidget {
     Q_OBJECT
 public:
-    explicit GovernorSpeedRows(Setup& set, QWidget* parent = nullptr);
+    explicit GovernorSpeedRows(SetupDocument& document, QWidget* parent = nullptr);
 
     void setHoverSpeed(int value);
     void setAcroSpeed(int value);
@@ -28,7 +29,8 @@ public:
     void showSetup(const Setup& setup);
 
 private:
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     QSlider* hoverSlider_ = nullptr;
     QSlider* acroSlider_ = nullptr;
     FlightPhaseDisplay* hoverDisplay_ = nullptr;

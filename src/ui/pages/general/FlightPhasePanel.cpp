@@ -5,6 +5,7 @@
 #include "core/model/FlightPhaseValues.h"
 #include "core/model/ParameterImage.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
 #include "ui/widgets/TypedValueField.h"
@@ -27,8 +28,9 @@ QLabel* label(const char* name, const QString& text, QWidget* parent) {
 }
 } // namespace
 
-FlightPhasePanel::FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Flight Phase"), parent), setup_(set), editor_(editor) {
+FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor, QWidget* parent)
+    : QGroupBox(QStringLiteral("Flight Phase"), parent), document_(document),
+      setup_(document.setup()), editor_(editor) {
     setObjectName(QStringLiteral("fraFlugphase"));
 
     hoverOption_ = new QRadioButton(QStringLiteral("Hover"), this);
@@ -112,7 +114,8 @@ void FlightPhasePanel::setSwitchTime(int value) {
     FlightPhaseDisplay* display =
         editor_.flightPhase() == Hover ? hoverToAcroDisplay_ : acroToHoverDisplay_;
     display->setText(formatSwitchTime(value));
-    setSwitchTimeOfShownPhase(setup_, value);
+    document_.edit(SetupChange::Field,
+                   [value](Setup& setup) { setSwitchTimeOfShownPhase(setup, value); });
 }
 
 // Restores from the image as last collected or loaded, not from the reference copy.

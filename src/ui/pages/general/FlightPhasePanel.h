@@ -11,6 +11,7 @@ namespace rv {
 
 class CurveEditor;
 class FlightPhaseDisplay;
+class SetupDocument;
 struct Setup;
 
 // fraFlugphase: the phase options Schweben and Acro, which also choose the
@@ -20,7 +21,7 @@ struct Setup;
 class FlightPhasePanel : public QGroupBox {
     Q_OBJECT
 public:
-    FlightPhasePanel(Setup& set, CurveEditor& editor, QWidget* parent = nullptr);
+    FlightPhasePanel(SetupDocument& document, CurveEditor& editor, QWidget* parent = nullptr);
 
     void enterHover();
     void enterAcro();
@@ -40,7 +41,8 @@ public:
 private:
     void enableRows(bool hoverRow);
 
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     CurveEditor& editor_;
     QRadioButton* hoverOption_ = nullptr;
     QRadioButton* acroOption_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/format/SetupRecord.h"
 #include "core/model/CurveEditor.h"
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "ui/curves/CurveDisplay.h"
 #include "ui/curves/CurveSelectionFrame.h"
 #include "ui/pages/general/FlightPhasePanel.h"
@@ -18,12 +19,17 @@
 
 namespace rv {
 
-GeneralPage::GeneralPage(Setup& set, QWidget* parent)
-    : QWidget(parent), setup_(set), editor_(new CurveEditor(set, this)) {
+GeneralPage::GeneralPage(SetupDocument& document, QWidget* parent)
+    : QWidget(parent), setup_(document.setup()),
+      editor_(new CurveEditor(document.writable(), this)) {
     setObjectName(QStringLiteral("fraAllgemein"));
     display_ = new CurveDisplay(*editor_, this);
     selection_ = new CurveSelectionFrame(*editor_, this);
-    phase_ = new FlightPhasePanel(set, *editor_, this);
+    phase_ = new FlightPhasePanel(document, *editor_, this);
+    connect(editor_, &CurveEditor::curveEdited, &document,
+            [&document] { document.noteChanged(SetupChange::Curve); });
+    connect(editor_, &CurveEditor::shownCurveChanged, &document,
+            [&document] { document.noteChanged(SetupChange::ShownCurve); });
     // Shown only for the pitch-controlled heli type; showCurves decides.
     phase_->hide();
     connect(editor_, &CurveEditor::pictureChanged, this, &GeneralPage::showCurveTitle);

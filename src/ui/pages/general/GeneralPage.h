@@ -12,6 +12,7 @@ class CurveDisplay;
 class CurveEditor;
 class CurveSelectionFrame;
 class FlightPhasePanel;
+class SetupDocument;
 struct Setup;
 
 // Page 1 (fraAllgemein): the curve editor, the curve selection, the flight
@@ -21,7 +22,7 @@ class GeneralPage : public QWidget {
 public:
     static constexpr int CommentMaxLength = 1000;
 
-    explicit GeneralPage(Setup& set, QWidget* parent = nullptr);
+    explicit GeneralPage(SetupDocument& document, QWidget* parent = nullptr);
 
     // Adapts curve options, phase frame and governor frame to PitchMode and
     // speedMode and returns the editor to hover with curve 0 or 2.
@@ -42,7 +43,7 @@ private:
     // The curve option's caption and, where there are phases, the phase's.
     void showCurveTitle();
 
-    Setup& setup_;
+    const Setup& setup_;
     CurveEditor* editor_ = nullptr;
     CurveDisplay* display_ = nullptr;
     CurveSelectionFrame* selection_ = nullptr;

@@ -2,6 +2,7 @@
 #include "ui/pages/setup/SetupPage.h"
 
 #include "core/model/Setup.h"
+#include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
 #include "core/model/SliderTable.h"
 #include "ui/pages/setup/OptionGroup.h"
@@ -43,7 +44,8 @@ QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
 
 } // namespace
 
-SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), setup_(set) {
+SetupPage::SetupPage(SetupDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document), setup_(document.setup()) {
     setObjectName(QStringLiteral("fraSetup"));
     auto* grid = new QGridLayout(this);
 
@@ -71,8 +73,10 @@ SetupPage::SetupPage(Setup& set, QWidget* parent) : QWidget(parent), setup_(set)
         if (target == OptionTarget::PitchMode) {
             connect(group, &OptionGroup::clicked, this, &SetupPage::selectHeliType);
         } else {
-            connect(group, &OptionGroup::clicked, this,
-                    [this, target](int index) { applyOptionSelection(setup_, target, index); });
+            connect(group, &OptionGroup::clicked, this, [this, target](int index) {
+                document_.edit(SetupChange::Field,
+                               [&](Setup& setup) { applyOptionSelection(setup, target, index); });
+            });
         }
     }
 }
@@ -103,7 +107,7 @@ QGroupBox* SetupPage::createSwashplateFrame() {
     layout->addLayout(options);
 
     auto* parts = new QGridLayout;
-    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(parts, i);
     }
@@ -132,7 +136,7 @@ QGroupBox* SetupPage::createServoFrame() {
 QGroupBox* SetupPage::createDualRateFrame() {
     QGroupBox* frame = newFrame("fraDualRate", "Tail Servo", this);
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(layout, i);
     }
@@ -144,7 +148,7 @@ QGroupBox* SetupPage::createDualRateFrame() {
 QGroupBox* SetupPage::createFlashFrame() {
     QGroupBox* frame = newFrame("fraFlash", "Flash Frequency (Timed in milliseconds)", this);
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(setup_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridColumn(layout, i);
         layout->setColumnStretch(i, 1);
@@ -166,7 +170,7 @@ QGroupBox* SetupPage::createPortFrame() {
 }
 
 void SetupPage::selectHeliType(int index) {
-    rv::selectHeliType(setup_, index);
+    document_.edit(SetupChange::Field, [index](Setup& setup) { rv::selectHeliType(setup, index); });
     if (index == RpmControlled) {
         // Forced by the heli type, even when selected already.
         optionGroup(OptionTarget::SpeedMode)->show(setup_.speedMode);
@@ -202,7 +206,9 @@ void SetupPage::showSetup(const Setup& setup) {
 }
 
 void SetupPage::setServoReversed(int servo) {
-    rv::setServoReversed(setup_, servo, servoReverse_.at(servo)->isChecked());
+    const bool reversed = servoReverse_.at(servo)->isChecked();
+    document_.edit(SetupChange::Field,
+                   [&](Setup& setup) { rv::setServoReversed(setup, servo, reversed); });
 }
 
 OptionGroup* SetupPage::optionGroup(OptionTarget target) const {

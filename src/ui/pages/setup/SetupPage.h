@@ -13,6 +13,7 @@ class QGroupBox;
 
 namespace rv {
 
+class SetupDocument;
 struct Setup;
 class OptionGroup;
 class SliderRow;
@@ -23,7 +24,7 @@ enum class OptionTarget;
 class SetupPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SetupPage(Setup& set, QWidget* parent = nullptr);
+    explicit SetupPage(SetupDocument& document, QWidget* parent = nullptr);
 
     // Heli type chosen (Board): sets it, then restricts or frees the governor,
     // the 120°/90° swashplates and the phase channels 5..9.
@@ -54,7 +55,8 @@ private:
     QGroupBox* createFlashFrame();
     QGroupBox* createPortFrame();
 
-    Setup& setup_;
+    SetupDocument& document_;
+    const Setup& setup_;
     QList<OptionGroup*> groups_;
     QList<SliderRow*> rows_;
     std::array<QCheckBox*, 3> servoReverse_{};
