@@ -3,6 +3,7 @@
 // once, with what it touched, and counted.
 #include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -66,5 +67,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSetupDocument)
+RV_TEST_GUILESS_MAIN(TestSetupDocument)
 #include "test_setup_document.moc"
