@@ -9,6 +9,7 @@
 #include "core/format/ParameterRecord.h"
 #include "core/history/TransferHistory.h"
 #include "core/model/Setup.h"
+#include "core/settings/ProgramLanguage.h"
 #include "ui/compare/CompareCommands.h"
 #include "ui/compare/CompareDialog.h"
 #include "ui/compare/CurveOverlay.h"
@@ -16,7 +17,6 @@
 #include "ui/device/DeviceCommands.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
-#include "ui/texts/TextTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>

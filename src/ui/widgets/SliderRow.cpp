@@ -38,13 +38,13 @@ void SliderValueLabel::showRestoreTip() {
 }
 
 SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* parent)
-    : QObject(parent), setup_(set), definition_(definition),
-      caption_(new QLabel(QString::fromUtf8(definition.englishCaption), parent)),
+    : QObject(parent), setup_(set), definition_(definition), caption_(new QLabel(parent)),
       slider_(new QSlider(Qt::Horizontal, parent)), value_(new SliderValueLabel(parent)) {
-    setObjectName(QLatin1String(definition.slider) + QLatin1String("Row"));
-    caption_->setObjectName(QLatin1String(definition.caption));
-    slider_->setObjectName(QLatin1String(definition.slider));
-    value_->setObjectName(QLatin1String(definition.valueLabel));
+    const SliderRowNames& names = sliderRowNames(definition);
+    setObjectName(QLatin1String(names.slider) + QLatin1String("Row"));
+    caption_->setObjectName(QLatin1String(names.caption));
+    slider_->setObjectName(QLatin1String(names.slider));
+    value_->setObjectName(QLatin1String(names.valueLabel));
 
     slider_->setRange(definition.minimum, definition.maximum);
     slider_->setSingleStep(definition.singleStep);
@@ -56,7 +56,7 @@ SliderRow::SliderRow(Setup& set, const SliderDefinition& definition, QWidget* pa
     value_->setText(SliderArithmetic::labelText(definition, slider_->value()));
     value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-    refreshAccessibleName();
+    retranslate();
 
     connect(slider_, &QSlider::valueChanged, this, &SliderRow::setPosition);
     enableValueTyping(slider_);
@@ -73,7 +73,8 @@ void SliderRow::setRowVisible(bool visible) {
     value_->setVisible(visible);
 }
 
-void SliderRow::refreshAccessibleName() {
+void SliderRow::retranslate() {
+    caption_->setText(sliderCaption(definition_));
     QString name = caption_->text();
     name.replace(QLatin1String("&&"), QLatin1String("\x01"));
     name.remove(QLatin1Char('&'));
@@ -114,18 +115,18 @@ void SliderRow::addToGridColumn(QGridLayout* grid, int column) {
 } // namespace rv
 
 namespace rv {
-QList<SliderRow*> createSliderRows(Setup& set, QWidget* frame) {
+QList<SliderRow*> createSliderRows(Setup& set, SliderFrame frame, QWidget* parent) {
     QList<SliderRow*> rows;
-    for (const SliderDefinition& definition : sliderDefinitions()) {
-        if (frame->objectName() == QLatin1String(definition.frame)) {
-            rows.append(new SliderRow(set, definition, frame));
+    for (const SliderRowNames& names : sliderRowNames()) {
+        if (names.frame == frame) {
+            rows.append(new SliderRow(set, sliderDefinition(names), parent));
         }
     }
     return rows;
 }
-SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName) {
+SliderRow* findSliderRow(const QList<SliderRow*>& rows, const SliderDefinition& definition) {
     for (SliderRow* row : rows) {
-        if (sliderName == QLatin1String(row->definition().slider)) {
+        if (&row->definition() == &definition) {
             return row;
         }
     }

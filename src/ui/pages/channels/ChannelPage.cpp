@@ -71,10 +71,6 @@ void ChannelPage::unselectOption(int row, int option) {
     logic_.unselectOption(row, option);
 }
 
-void ChannelPage::refreshAccessibleNames() {
-    grid_->refreshAccessibleNames();
-}
-
 void ChannelPage::clearPresetButtons() {
     for (int index = 1; index <= PresetPanel::Count; ++index) {
         presetBox(index)->setChecked(false);
