@@ -8,6 +8,7 @@
 #include "support/test_main.h"
 #include "ui/pages/channels/ChannelOptionButton.h"
 #include "ui/pages/channels/ChannelPage.h"
+#include "ui/texts/SettingCaptions.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace rv;
 
@@ -124,7 +127,7 @@ private Q_SLOTS:
                          option >= rowInfo.firstChannel && option <= rowInfo.lastChannel);
             }
             auto* text = grid->findChild<QLabel*>(QStringLiteral("Funktion_%1").arg(row));
-            QCOMPARE(text->text(), QLatin1String(rowInfo.englishText));
+            QCOMPARE(text->text(), SettingCaptions::function(row));
             QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("Kanaltext_%1").arg(row))->text(),
                      QString::number(row + 1));
             QVERIFY(grid->findChild<QWidget*>(QStringLiteral("Frame1"))
@@ -263,13 +266,14 @@ private Q_SLOTS:
         QCOMPARE(opt(ChannelAssignment::CyclicPitch, 2)->accessibleName(),
                  QStringLiteral("Cyclic Pitch 2"));
         QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Tail rev."));
-        page->findChild<QLabel*>(QStringLiteral("Funktion_1"))
-            ->setText(QStringLiteral("Anti couple"));
-        page->findChild<QLabel*>(QStringLiteral("tReverse_0"))->setText(QStringLiteral("inv."));
-        page->refreshAccessibleNames();
+        auto french = std::make_unique<ProgramTranslation>(French);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(opt(ChannelAssignment::Tail, 3)->accessibleName(),
                  QStringLiteral("Anti couple 3"));
         QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Anti couple inv."));
+        french.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(page->reverseBox(1)->accessibleName(), QStringLiteral("Tail rev."));
     }
 
     void tabStopsOncePerRowAndArrowsLookRoundWithoutSelecting() {

@@ -9,6 +9,7 @@
 #include "core/format/ParameterRecord.h"
 #include "core/history/TransferHistory.h"
 #include "core/model/Setup.h"
+#include "core/settings/ProgramLanguage.h"
 #include "support/test_main.h"
 #include "ui/compare/CompareCommands.h"
 #include "ui/compare/CompareDialog.h"
@@ -17,7 +18,6 @@
 #include "ui/device/DeviceCommands.h"
 #include "ui/document/FileCommands.h"
 #include "ui/texts/Dialogs.h"
-#include "ui/texts/TextTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,6 +2,7 @@
 #include "core/model/CurveEditor.h"
 #include "core/model/CurveGeometry.h"
 #include "core/model/Setup.h"
+#include "core/settings/ProgramLanguage.h"
 #include "support/curve_page_Fixture.h"
 #include "support/curve_test_helpers.h"
 #include "support/test_main.h"
@@ -18,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace rv;
 using curvetest::cursorY;
@@ -269,13 +272,22 @@ private Q_SLOTS:
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
         QCOMPARE(name(pic), QStringLiteral("Transmitter Stick Travel"));
-        child<QLabel>(QStringLiteral("Knüppel"))->setText(QStringLiteral("Sender-Knüppelweg"));
-        QCOMPARE(name(pic), QStringLiteral("Sender-Knüppelweg"));
         QCOMPARE(name(child(QStringLiteral("PhaseChangeSl"))), QStringLiteral("Switch Times:"));
         QCOMPARE(name(child(QStringLiteral("Comment"))),
                  QStringLiteral("Comments: (max. 1000 characters)"));
         QCOMPARE(name(child(QStringLiteral("Kurvenauswahl_4"))),
                  QStringLiteral("Cyclic Pitch Curve"));
+        // The names follow the captions into another language.
+        auto german = std::make_unique<ProgramTranslation>(German);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(name(pic), QString::fromUtf8("Sender-Knüppelweg"));
+        QCOMPARE(name(child(QStringLiteral("PhaseChangeSl"))), QStringLiteral("Umschaltzeiten:"));
+        QCOMPARE(name(child(QStringLiteral("Comment"))),
+                 QStringLiteral("Kommentar: (max. 1000 Zeichen)"));
+        QCOMPARE(name(child(QStringLiteral("Kurvenauswahl_4"))), QStringLiteral("Nick-Kurve"));
+        german.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(name(pic), QStringLiteral("Transmitter Stick Travel"));
     }
 
     // Pictures for a person to look at; written only when a directory is given.

@@ -54,7 +54,7 @@ private Q_SLOTS:
             return -1;
         };
         for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
-            QCOMPARE(group.captions.size(), countOf(group.target));
+            QCOMPARE(group.count, countOf(group.target));
         }
     }
 
@@ -62,13 +62,14 @@ private Q_SLOTS:
         SetupDocument document;
         SetupPage page(document);
         for (const OptionGroupDefinition& group : optionGroupDefinitions()) {
-            for (int i = 0; i < group.captions.size(); ++i) {
+            for (int i = 0; i < group.count; ++i) {
                 const QString name =
                     QLatin1String(group.name) + QLatin1Char('_') + QString::number(i);
                 auto* option = page.findChild<QRadioButton*>(name);
                 QVERIFY2(option != nullptr, qPrintable(name));
                 QCOMPARE(option->parentWidget()->objectName(), QLatin1String(group.frame));
-                QCOMPARE(option->text(), group.captions.at(i));
+                QCOMPARE(option->text(),
+                         QString::fromUtf8(group.names->captions.at(static_cast<std::size_t>(i))));
                 QVERIFY(!option->isChecked());
             }
         }

@@ -2,6 +2,7 @@
 #include "core/format/NeutralSetup.h"
 #include "core/model/ParameterImage.h"
 #include "core/model/Rounding.h"
+#include "core/model/SettingCatalog.h"
 #include "core/model/Setup.h"
 #include "core/model/SetupRangeCheck.h"
 #include "support/test_main.h"
@@ -110,6 +111,9 @@ private Q_SLOTS:
         if (outside) {
             QCOMPARE(found.first().index, index);
             QCOMPARE(found.first().value, value);
+            // Named after the setting that holds the entry.
+            QVERIFY(found.first().setting != nullptr);
+            QCOMPARE(found.first().setting->index, index);
         }
     }
 
@@ -138,7 +142,9 @@ private Q_SLOTS:
         QCOMPARE(found.at(0).point, 3);
         QCOMPARE(found.at(0).value, 201);
         QCOMPARE(found.at(1).point, 4);
-        QCOMPARE(QLatin1String(found.at(1).caption[1].target), QLatin1String("Kurvenauswahl_1"));
+        QCOMPARE(found.at(1).phase, int(Acro));
+        QCOMPARE(found.at(1).curveIndex, 1);
+        QVERIFY(found.at(1).setting == nullptr);
     }
 };
 

@@ -26,6 +26,7 @@
 #include "ui/pages/channels/ChannelPage.h"
 #include "ui/pages/general/GeneralPage.h"
 #include "ui/texts/Dialogs.h"
+#include "ui/widgets/SliderRowTable.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -93,11 +94,12 @@ QStringList differences(MainWindow& window, const Setup& setup) {
                          : row.index == Index::PitchPart ? setup.pitchPart
                                                          : setup.cyclicPart;
         // A time slider dragged between two steps (15 ms) shows the step below.
-        const int position = window.findChild<QSlider*>(QLatin1String(row.slider))->value();
+        const int position =
+            window.findChild<QSlider*>(QLatin1String(sliderRowNames(row).slider))->value();
         check(SliderArithmetic::positionForByte(row,
                                                 SliderArithmetic::byteForPosition(row, position)) ==
                   SliderArithmetic::positionForByte(row, byte),
-              QLatin1String(row.slider));
+              QLatin1String(sliderRowNames(row).slider));
     }
 
     const auto selected = [&window](const char* group, int count) {
@@ -184,7 +186,7 @@ void editBoth(MainWindow& window, Setup& core, QRandomGenerator& random) {
         case 0: {
             const SliderDefinition& row =
                 sliderDefinitions()[below(int(sliderDefinitions().size()))];
-            auto* slider = window.findChild<QSlider*>(QLatin1String(row.slider));
+            auto* slider = window.findChild<QSlider*>(QLatin1String(sliderRowNames(row).slider));
             const int position = row.minimum + below(row.maximum - row.minimum + 1);
             if (slider->value() != position) {
                 slider->setValue(position);

@@ -15,7 +15,6 @@
 #include "ui/sheet/SetupSheetPage.h"
 #include "ui/sheet/SheetCommands.h"
 #include "ui/texts/Dialogs.h"
-#include "ui/texts/TextTable.h"
 
 #include <QAction>
 #include <QFile>

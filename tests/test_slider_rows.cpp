@@ -7,6 +7,7 @@
 #include "support/test_main.h"
 #include "ui/pages/controller/ControllerPage.h"
 #include "ui/pages/setup/SetupPage.h"
+#include "ui/widgets/SliderRowTable.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -28,7 +29,7 @@ struct Pages {
     SetupPage setup{document};
 
     QWidget* pageOf(const SliderDefinition& d) {
-        return controller.findChild<QSlider*>(QLatin1String(d.slider))
+        return controller.findChild<QSlider*>(QLatin1String(sliderRowNames(d).slider))
                    ? &controller
                    : static_cast<QWidget*>(&setup);
     }
@@ -41,34 +42,41 @@ private Q_SLOTS:
         Pages pages;
         for (const SliderDefinition& d : sliderDefinitions()) {
             QWidget* page = pages.pageOf(d);
-            PARAMS_CONTROL(QSlider, slider, page, d.slider);
-            PARAMS_CONTROL(QLabel, value, page, d.valueLabel);
-            PARAMS_CONTROL(QLabel, caption, page, d.caption);
-            QCOMPARE(slider->parentWidget()->objectName(), QLatin1String(d.frame));
+            const SliderRowNames& names = sliderRowNames(d);
+            PARAMS_CONTROL(QSlider, slider, page, names.slider);
+            PARAMS_CONTROL(QLabel, value, page, names.valueLabel);
+            PARAMS_CONTROL(QLabel, caption, page, names.caption);
+            QCOMPARE(slider->parentWidget()->objectName(),
+                     QLatin1String(sliderFrameNames(names.frame).name));
             QCOMPARE(slider->orientation(), Qt::Horizontal);
             QCOMPARE(slider->minimum(), d.minimum);
             QCOMPARE(slider->maximum(), d.maximum);
             QCOMPARE(slider->singleStep(), d.singleStep);
             QCOMPARE(slider->pageStep(), d.pageStep);
             QCOMPARE(caption->buddy(), slider);
-            QCOMPARE(slider->accessibleName(), caption->text());
+            QCOMPARE(slider->accessibleName(), caption->text().trimmed());
         }
         // fraSpeed holds the governor speed rows above its own sliders.
         QCOMPARE(pages.speedRows->parentWidget()->objectName(), QStringLiteral("fraSpeed"));
     }
 
-    void accessibleNameFollowsATranslatedCaption() {
+    // The caption keeps its blanks; the slider's name has none around it.
+    void captionAndAccessibleNameFollowTheLanguage() {
         Pages pages;
         PARAMS_CONTROL(QLabel, caption, &pages.controller, "TailGain");
         PARAMS_CONTROL(QSlider, slider, &pages.controller, "Para34Sl");
         PARAMS_CONTROL(QLabel, pitchCaption, &pages.setup, "PitchAnteil");
         PARAMS_CONTROL(QSlider, pitch, &pages.setup, "PitchSl");
-        caption->setText(QStringLiteral("Heck&verstärkung"));
-        pitchCaption->setText(QStringLiteral("Collective Pitch Part "));
-        pages.controller.refreshAccessibleNames();
-        pages.setup.refreshAccessibleNames();
-        QCOMPARE(slider->accessibleName(), QStringLiteral("Heckverstärkung"));
+        QCOMPARE(pitchCaption->text(), QStringLiteral("Collective Pitch Part "));
         QCOMPARE(pitch->accessibleName(), QStringLiteral("Collective Pitch Part"));
+        auto german = std::make_unique<ProgramTranslation>(German);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(caption->text(), QString::fromUtf8("Heck Verstärkung"));
+        QCOMPARE(slider->accessibleName(), QString::fromUtf8("Heck Verstärkung"));
+        QCOMPARE(pitch->accessibleName(), QStringLiteral("Pitch Anteil (kollektiv)"));
+        german.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(slider->accessibleName(), QStringLiteral("Tail Gain"));
     }
 
     void percentSliderWritesAndRestoresFromReference() {
@@ -162,7 +170,7 @@ private Q_SLOTS:
     void restorableLabelsSayHowInTheirTooltip() {
         Pages pages;
         for (const SliderDefinition& d : sliderDefinitions()) {
-            PARAMS_CONTROL(QLabel, label, pages.pageOf(d), d.valueLabel);
+            PARAMS_CONTROL(QLabel, label, pages.pageOf(d), sliderRowNames(d).valueLabel);
             QCOMPARE(label->toolTip().isEmpty(), d.kind == SliderKind::Part);
         }
         PARAMS_CONTROL(QLabel, tailGain, &pages.controller, "Para34L");
@@ -197,7 +205,8 @@ private Q_SLOTS:
         tailCompensation->setValue(60);
         QList<QWidget*> shown;
         for (const SliderDefinition& d : sliderDefinitions()) {
-            for (const char* name : {d.slider, d.valueLabel, d.caption}) {
+            const SliderRowNames& names = sliderRowNames(d);
+            for (const char* name : {names.slider, names.valueLabel, names.caption}) {
                 QWidget* w = pages.pageOf(d)->findChild<QWidget*>(QLatin1String(name));
                 QVERIFY(!w->isHidden());
             }
@@ -206,7 +215,8 @@ private Q_SLOTS:
         expert->setChecked(false);
         int hidden = 0;
         for (const SliderDefinition& d : sliderDefinitions()) {
-            for (const char* name : {d.slider, d.valueLabel, d.caption}) {
+            const SliderRowNames& names = sliderRowNames(d);
+            for (const char* name : {names.slider, names.valueLabel, names.caption}) {
                 QWidget* w = pages.pageOf(d)->findChild<QWidget*>(QLatin1String(name));
                 QCOMPARE(w->isHidden(), d.expert);
                 hidden += w->isHidden() ? 1 : 0;

@@ -11,8 +11,8 @@
 using namespace rv;
 
 namespace {
-const SliderDefinition& row(const char* slider) {
-    const SliderDefinition* found = findSliderDefinition(QString::fromLatin1(slider));
+const SliderDefinition& row(const char* key) {
+    const SliderDefinition* found = findSliderDefinition(QString::fromLatin1(key));
     Q_ASSERT(found != nullptr);
     return *found;
 }
@@ -21,57 +21,56 @@ const SliderDefinition& row(const char* slider) {
 class TestSliderTable : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void eachRowIsFoundByItsSliderAndOwnsItsByte() {
-        QSet<QString> names;
+    void eachRowIsFoundByItsKeyAndOwnsItsByte() {
+        QSet<QString> keys;
         QSet<int> indices;
         int expert = 0;
         for (const SliderDefinition& d : sliderDefinitions()) {
-            names << QLatin1String(d.slider) << QLatin1String(d.valueLabel)
-                  << QLatin1String(d.caption);
+            keys << QLatin1String(d.key);
             indices << d.index;
             expert += d.expert ? 1 : 0;
-            QCOMPARE(findSliderDefinition(QLatin1String(d.slider)), &d);
+            QCOMPARE(findSliderDefinition(QString::fromLatin1(d.key)), &d);
             QVERIFY(d.index >= 0 && d.index <= 58);
             // The largest position must still give a byte, never wrap.
             QVERIFY(SliderArithmetic::byteForPosition(d, d.maximum) <= 255);
         }
         const int rows = static_cast<int>(sliderDefinitions().size());
-        QCOMPARE(names.size(), rows * 3);
+        QCOMPARE(keys.size(), rows);
         QCOMPARE(indices.size(), rows);
         QVERIFY(expert > 0 && expert < rows);
-        QVERIFY(findSliderDefinition(QStringLiteral("NoSuchSl")) == nullptr);
+        QVERIFY(findSliderDefinition(u"no_such_slider") == nullptr);
     }
 
     void positionsBecomeBytesByKind() {
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 10), 25);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 1), 2);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 3), 7);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para30Sl"), 78), 198);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para30Sl"), 100), 255);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 1237), 123);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 2000), 200);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 9), 0);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("DualRateSl"), 77), 77);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("PitchSl"), 64), 64);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("soft_start"), 10), 25);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("soft_start"), 1), 2);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("soft_start"), 3), 7);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("system_gain"), 78), 198);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("system_gain"), 100), 255);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("light_1_on"), 1237), 123);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("light_1_on"), 2000), 200);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("light_1_on"), 9), 0);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("tail_dual_rate"), 77), 77);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("collective_pitch_part"), 64), 64);
         // Out-of-range positions are bounded, not wrapped.
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para8Sl"), 5000), 200);
-        QCOMPARE(SliderArithmetic::byteForPosition(row("Para13Sl"), 200), 25);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("light_1_on"), 5000), 200);
+        QCOMPARE(SliderArithmetic::byteForPosition(row("soft_start"), 200), 25);
     }
 
     void valueLabelShowsTheTenMillisecondStep() {
-        QCOMPARE(SliderArithmetic::labelText(row("Para9Sl"), 1237), QStringLiteral("1230"));
-        QCOMPARE(SliderArithmetic::labelText(row("Para9Sl"), 9), QStringLiteral("0"));
-        QCOMPARE(SliderArithmetic::labelText(row("Para34Sl"), 78), QStringLiteral("78"));
+        QCOMPARE(SliderArithmetic::labelText(row("light_1_off"), 1237), QStringLiteral("1230"));
+        QCOMPARE(SliderArithmetic::labelText(row("light_1_off"), 9), QStringLiteral("0"));
+        QCOMPARE(SliderArithmetic::labelText(row("tail_gain"), 78), QStringLiteral("78"));
     }
 
     void bytesBecomePositionsClampedToTheSlider() {
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para14Sl"), 198), 78);
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para14Sl"), 200), 78);
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para13Sl"), 25), 10);
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para13Sl"), 255), 10);
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para10Sl"), 123), 1230);
-        QCOMPARE(SliderArithmetic::positionForByte(row("Para10Sl"), 250), 2000);
-        QCOMPARE(SliderArithmetic::positionForByte(row("DualRateSl"), 180), 100);
+        QCOMPARE(SliderArithmetic::positionForByte(row("governor_sensitivity"), 198), 78);
+        QCOMPARE(SliderArithmetic::positionForByte(row("governor_sensitivity"), 200), 78);
+        QCOMPARE(SliderArithmetic::positionForByte(row("soft_start"), 25), 10);
+        QCOMPARE(SliderArithmetic::positionForByte(row("soft_start"), 255), 10);
+        QCOMPARE(SliderArithmetic::positionForByte(row("light_2_on"), 123), 1230);
+        QCOMPARE(SliderArithmetic::positionForByte(row("light_2_on"), 250), 2000);
+        QCOMPARE(SliderArithmetic::positionForByte(row("tail_dual_rate"), 180), 100);
         // Every slider position survives the trip through its byte.
         for (const SliderDefinition& d : sliderDefinitions()) {
             for (int p = d.minimum; p <= d.maximum; p += d.singleStep) {
@@ -86,17 +85,17 @@ private Q_SLOTS:
         Setup set;
         set.image.set(38, 9);
         set.image.set(39, 9);
-        setSliderPosition(set, row("PitchSl"), 64);
-        setSliderPosition(set, row("CyclSl"), 33);
+        setSliderPosition(set, row("collective_pitch_part"), 64);
+        setSliderPosition(set, row("cyclic_pitch_part"), 33);
         QCOMPARE(set.pitchPart, 64);
         QCOMPARE(set.cyclicPart, 33);
         QCOMPARE(set.image.at(38), 9); // follows only at the next collection
         QCOMPARE(set.image.at(39), 9);
 
-        setSliderPosition(set, row("Para21Sl"), 40);
+        setSliderPosition(set, row("tail_dynamic_compensation"), 40);
         QCOMPARE(set.image.at(21), 102);
         set.referenceImage.set(18, 55);
-        QCOMPARE(referencePosition(set, row("DualRateSl")), 55);
+        QCOMPARE(referencePosition(set, row("tail_dual_rate")), 55);
     }
 
     // A typed value lands where a slider move to it would, and is refused
@@ -105,7 +104,7 @@ private Q_SLOTS:
         using namespace ValueEntry;
         const QLocale english(QLocale::English);
         const QLocale german(QLocale::German);
-        const SliderDefinition& tailGain = *findSliderDefinition(QStringLiteral("Para34Sl"));
+        const SliderDefinition& tailGain = *findSliderDefinition(u"tail_gain");
         const TypedRange percent{tailGain.minimum, tailGain.maximum, 1};
         const auto position = positionOf(QStringLiteral(" 63 "), english, percent);
         QCOMPARE(std::get<int>(position), 63);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_Fixture.h"
+#include "support/window_Texts.h"
 
 #include "core/format/NeutralSetup.h"
 #include "core/format/ParameterRecord.h"
+#include "core/settings/ProgramLanguage.h"
 #include "support/test_main.h"
 #include "ui/texts/Dialogs.h"
-#include "ui/texts/TextTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,7 +16,9 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTest>
 
 using namespace rv;
@@ -68,13 +71,13 @@ private Q_SLOTS:
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("0"));
     }
 
-    void everyTextOfTheTableHasItsControl() {
+    void everyFrameMenuAndNamedControlHasATextInEachLanguage() {
         for (int language : {German, English, French}) {
             WindowFixture fx;
             fx.startWith(encodeRecord(neutralSetup()), QString::number(language));
-            const AppliedTexts applied = applyTexts(&fx.window(), language);
-            QVERIFY2(applied.missingTargets.isEmpty(),
-                     qPrintable(applied.missingTargets.join(QLatin1Char(' '))));
+            QVERIFY2(uncaptioned(&fx.window()).isEmpty(),
+                     qPrintable(uncaptioned(&fx.window()).join(u' ')));
+            QVERIFY(!fx.window().fileFilter().isEmpty());
         }
     }
 
@@ -118,32 +121,56 @@ private Q_SLOTS:
         }
         MainWindow& window = fx.window();
         window.openHelp();
+        const QStringList german = shownTexts(&window);
+        const QString germanFilter = window.fileFilter();
+        const int messages = MessageBox::history().size();
         InputPrompt::setNextAnswer(QStringLiteral("3"));
         window.chooseLanguage();
         QCOMPARE(InputPrompt::history().last().label,
                  QStringLiteral("1 = Deutsch\r\r\n2 = English\r\r\n3 = Fran\u00e7ais"));
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
-        QCOMPARE(MessageBox::history().last().text,
-                 QStringLiteral("Ihre Auswahl wird erst nach Neustart des Programmes wirksam."));
+        // The window speaks French at once, and says nothing about a restart.
+        QCOMPARE(MessageBox::history().size(), messages);
+        QCOMPARE(window.language(), French);
         window.openHelp();
-        // The window keeps its German texts until the next start.
+        QCOMPARE(window.findChild<QTabBar*>()->tabText(2), QStringLiteral("Attribution des voies"));
         QCOMPARE(window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
-                 QStringLiteral("Hilfe"));
+                 QStringLiteral("Aide"));
+        QCOMPARE(window.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
+                 QStringLiteral("Fichier "));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("TailGain"))->text(),
+                 QStringLiteral("Gain anti couple"));
+        QCOMPARE(window.findChild<QSlider*>(QStringLiteral("Para34Sl"))->accessibleName(),
+                 QStringLiteral("Gain anti couple"));
+        QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("Drehzahl_1"))->text(),
+                 QString::fromUtf8("Régulateur"));
+        QCOMPARE(window.fileFilter(),
+                 QString::fromUtf8("Fichiers des paramètres Rotavionix Control (*.rvc) |  *.rvc"));
+        QCOMPARE(window.texts().cannotOpenFile, QStringLiteral("Fichier introuvable."));
+        QCOMPARE(window.texts().language, French);
+        QCOMPARE(window.windowTitle().left(21), QStringLiteral("Rotavionix Control   "));
         // Also the curve editor's own, built before the language was chosen.
-        QCoreApplication::processEvents();
         auto* tools = window.findChild<QPushButton*>(QStringLiteral("CurveTools"));
-        QCOMPARE(tools->text(), QStringLiteral("Kurvenwerkzeuge"));
-        Q_EMIT tools->menu()->aboutToShow();
-        QCOMPARE(tools->menu()->actions().first()->text(), QStringLiteral("Linear"));
-        QCOMPARE(tools->menu()->actions().last()->text(),
-                 QStringLiteral("Akro-Kurve nach Schweben kopieren"));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("CurvePoint_3"))->accessibleName(),
-                 QStringLiteral("Punkt 3"));
+        QCOMPARE(tools->text(), QStringLiteral("Outils de courbe"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("CurveTitle"))->text(),
-                 QStringLiteral("Pitch-Kurve, Schweben"));
+                 QStringLiteral("Courbe pas, Vol stationnaire"));
+        QCOMPARE(QCoreApplication::translate("rv::SerialLink", "The port is in use."),
+                 QString::fromUtf8("Le port est déjà utilisé."));
+        QVERIFY2(uncaptioned(&window).isEmpty(), qPrintable(uncaptioned(&window).join(u' ')));
+
+        // Back to German: exactly the texts the window started with.
+        InputPrompt::setNextAnswer(QStringLiteral("1"));
+        window.chooseLanguage();
+        QCOMPARE(shownTexts(&window), german);
+        QCOMPARE(window.fileFilter(), germanFilter);
+        QCOMPARE(window.windowTitle().left(22), QStringLiteral("Rotavionix Control    "));
+        window.openHelp();
+        InputPrompt::setNextAnswer(QStringLiteral("3"));
+        window.chooseLanguage();
+        window.openHelp();
+        QCOMPARE(tools->text(), QStringLiteral("Outils de courbe"));
 
         // An answer that is no language keeps the language and stores nothing.
-        const int messages = MessageBox::history().size();
         InputPrompt::setNextAnswer(QStringLiteral("9"));
         window.chooseLanguage();
         QCOMPARE(fx.setting(QStringLiteral("Language")), QStringLiteral("2"));
@@ -159,6 +186,8 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::history().size(), messages);
         window.openHelp();
         QCOMPARE(fx.openedDocuments, (QStringList{fx.path(QStringLiteral("Rotavionix_D.PDF")),
+                                                  fx.path(QStringLiteral("Rotavionix_F.PDF")),
+                                                  fx.path(QStringLiteral("Rotavionix_D.PDF")),
                                                   fx.path(QStringLiteral("Rotavionix_F.PDF")),
                                                   fx.path(QStringLiteral("Rotavionix_F.PDF")),
                                                   fx.path(QStringLiteral("Rotavionix_F.PDF"))}));

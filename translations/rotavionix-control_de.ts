@@ -59,6 +59,60 @@
     </message>
 </context>
 <context>
+    <name>rv::ChannelGrid</name>
+    <message>
+        <source>Pitch / Throttle</source>
+        <translation>Pitch / Gas</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Heck</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch  </source>
+        <translation>Nick</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Extra 1</source>
+        <translation>Extra 1</translation>
+    </message>
+    <message>
+        <source>Extra 2</source>
+        <translation>Extra 2</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <extracomment>Column heading of the channel page: the function a channel drives.</extracomment>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>Column heading of the channel page: the receiver channel.</extracomment>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>rev.</source>
+        <extracomment>Column heading of the channel page: the channel is reversed.</extracomment>
+        <translation>rev.</translation>
+    </message>
+</context>
+<context>
     <name>rv::ChannelOptionButton</name>
     <message>
         <source>Double-click or Delete: no channel for this function</source>
@@ -151,6 +205,52 @@
     </message>
 </context>
 <context>
+    <name>rv::ControllerPage</name>
+    <message>
+        <source>Expert Mode</source>
+        <translation>Expertenmodus</translation>
+    </message>
+    <message>
+        <source>Gyro Reverse</source>
+        <translation>Kreisel Umkehr</translation>
+    </message>
+    <message>
+        <source>System Setup</source>
+        <translation>System Einstellungen</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>Gyro Settings</source>
+        <translation>Kreisel Einstellungen</translation>
+    </message>
+    <message>
+        <source>Tail Setup</source>
+        <translation>Heck Einstellungen</translation>
+    </message>
+    <message>
+        <source>Heading Lock Settings</source>
+        <translation>Heading Lock Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>rv::CurveDisplay</name>
+    <message>
+        <source>Transmitter Stick Travel</source>
+        <translation>Sender-Knüppelweg</translation>
+    </message>
+    <message>
+        <source>Curve:</source>
+        <translation>Kurve:</translation>
+    </message>
+    <message>
+        <source>Cursor:</source>
+        <translation>Mauszeiger:</translation>
+    </message>
+</context>
+<context>
     <name>rv::CurvePointRow</name>
     <message>
         <source>&quot;%1&quot; is not a number; nothing written.</source>
@@ -171,6 +271,37 @@
     <message>
         <source>Point %1</source>
         <translation>Punkt %1</translation>
+    </message>
+</context>
+<context>
+    <name>rv::CurveSelectionFrame</name>
+    <message>
+        <source>Curve selection</source>
+        <translation>Kurvenauswahl</translation>
+    </message>
+    <message>
+        <source>Throttle Curve </source>
+        <translation>Gas-Kurve</translation>
+    </message>
+    <message>
+        <source>Tail Curve</source>
+        <translation>Heck-Kurve</translation>
+    </message>
+    <message>
+        <source>Pitch Curve</source>
+        <translation>Pitch-Kurve</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>Gas-Kurve</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch Curve</source>
+        <translation>Nick-Kurve</translation>
+    </message>
+    <message>
+        <source>Roll Curve</source>
+        <translation>Roll-Kurve</translation>
     </message>
 </context>
 <context>
@@ -374,6 +505,61 @@
     </message>
 </context>
 <context>
+    <name>rv::FlightPhasePanel</name>
+    <message>
+        <source>Flight Phase</source>
+        <translation>Flugphase</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Schweben</translation>
+    </message>
+    <message>
+        <source>Acro</source>
+        <translation>Akro</translation>
+    </message>
+    <message>
+        <source>Switch Times:</source>
+        <translation>Umschaltzeiten:</translation>
+    </message>
+    <message>
+        <source>Hover -&gt; Acro</source>
+        <translation>Schweben -&gt; Akro</translation>
+    </message>
+    <message>
+        <source>Acro -&gt; Hover</source>
+        <translation>Akro -&gt; Schweben</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <extracomment>Seconds, after a switch time.</extracomment>
+        <translation>sec.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::GeneralPage</name>
+    <message>
+        <source>Comments: (max. 1000 characters)</source>
+        <translation>Kommentar: (max. 1000 Zeichen)</translation>
+    </message>
+</context>
+<context>
+    <name>rv::GovernorSpeedRows</name>
+    <message>
+        <source>Hover</source>
+        <translation>Schweben</translation>
+    </message>
+    <message>
+        <source>Acro</source>
+        <translation>Akro</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>The unit beside a governor speed (revolutions per minute).</extracomment>
+        <translation>U/min.</translation>
+    </message>
+</context>
+<context>
     <name>rv::MainWindow</name>
     <message>
         <source>Edit</source>
@@ -411,6 +597,93 @@
         <source>About Rotavionix Control</source>
         <translation>Über Rotavionix Control</translation>
     </message>
+    <message>
+        <source>General Setup Values</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Rotavionix Configuration</source>
+        <translation>Rotavionix Konfiguration</translation>
+    </message>
+    <message>
+        <source>Channel Allocation</source>
+        <translation>Kanalzuordungen</translation>
+    </message>
+    <message>
+        <source>Controller Setup Values</source>
+        <translation>Regler Einstellungen</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control Parameter Files (*.rvc) |  *.rvc</source>
+        <translation>Rotavionix Control Parameterdateien (*.rvc) |  *.rvc</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schliessen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Sprache, Language, Langue</source>
+        <translation>Sprache, Language, Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Send data to Rotavionix</source>
+        <translation>Daten zur Rotavionix übertragen</translation>
+    </message>
+    <message>
+        <source>Save data in Rotavionix</source>
+        <translation>Übertragene Daten in Rotavionix speichern</translation>
+    </message>
+</context>
+<context>
+    <name>rv::MessageTexts</name>
+    <message>
+        <source>Rotavionix Control</source>
+        <translation>Rotavionix Control </translation>
+    </message>
+    <message>
+        <source>Transfer channel table?</source>
+        <translation>Kanalzuordnungen mit übertragen?</translation>
+    </message>
+    <message>
+        <source>Cannot open port.</source>
+        <translation>Port konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot open file.</source>
+        <translation>Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Changes not saved yet. Quit anyway?</source>
+        <translation>Änderungen sind noch nicht gespeichert. Dennoch beenden?</translation>
+    </message>
+    <message>
+        <source>Changes not saved yet. Save first?</source>
+        <translation>Änderungen sind noch nicht gespeichert. Erst speichern?</translation>
+    </message>
 </context>
 <context>
     <name>rv::ParameterFile</name>
@@ -444,6 +717,13 @@
     <message>
         <source>%1 is not connected.</source>
         <translation>%1 ist nicht angeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::PresetPanel</name>
+    <message>
+        <source>Preselection</source>
+        <translation>Vorwahl</translation>
     </message>
 </context>
 <context>
@@ -505,6 +785,105 @@
     <message>
         <source>No serial device found for this port.</source>
         <translation>Für diesen Port wurde keine serielle Schnittstelle gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::SetupPage</name>
+    <message>
+        <source>COM Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Heli Type</source>
+        <translation>Heli Typ</translation>
+    </message>
+    <message>
+        <source>RPM controlled</source>
+        <translation>Drehzahlgesteuert</translation>
+    </message>
+    <message>
+        <source>Pitch controlled</source>
+        <translation>Pitchgesteuert</translation>
+    </message>
+    <message>
+        <source>Main Motor Setup</source>
+        <translation>Hauptmotor</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>Gas-Kurve</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Drehzahlregler</translation>
+    </message>
+    <message>
+        <source>Main signal</source>
+        <translation>Hauptsignal</translation>
+    </message>
+    <message>
+        <source>Power Board RV</source>
+        <translation>Power Board RV</translation>
+    </message>
+    <message>
+        <source>Servo / Controller</source>
+        <translation>Servo / Regler</translation>
+    </message>
+    <message>
+        <source>Tail Motor signal</source>
+        <translation>Heckmotor Signal</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>Combo Tail</source>
+        <translation>Kombiheck</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Tail Beep</source>
+        <translation>Heck Piepton</translation>
+    </message>
+    <message>
+        <source>Swashplate Setup</source>
+        <translation>Taumelscheibe</translation>
+    </message>
+    <message>
+        <source>Coll.Pitch, Cyc.Pitch, Roll</source>
+        <translation>Pitch, Nick, Roll</translation>
+    </message>
+    <message>
+        <source>Servo Reverse</source>
+        <translation>Servo Umkehr</translation>
+    </message>
+    <message>
+        <source>Servo 1</source>
+        <translation>Servo 1</translation>
+    </message>
+    <message>
+        <source>Servo 2</source>
+        <translation>Servo 2</translation>
+    </message>
+    <message>
+        <source>Servo 3</source>
+        <translation>Servo 3</translation>
+    </message>
+    <message>
+        <source>Flash Frequency (Timed in milliseconds)</source>
+        <translation>Blitzfrequenz (Zeiten in Millisekunden)</translation>
+    </message>
+    <message>
+        <source>Tail Servo</source>
+        <translation>Heckservo</translation>
     </message>
 </context>
 <context>
@@ -648,6 +1027,113 @@
     </message>
 </context>
 <context>
+    <name>rv::SliderRow</name>
+    <message>
+        <source>Soft Start</source>
+        <translation>Sanftanlauf</translation>
+    </message>
+    <message>
+        <source>System Gain</source>
+        <translation>System Verstärkung</translation>
+    </message>
+    <message>
+        <source>Tail Gain</source>
+        <translation>Heck Verstärkung</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>Load Change Effect</source>
+        <translation>Lastwechsel Wirkung</translation>
+    </message>
+    <message>
+        <source>Load Change Duration</source>
+        <translation>Lastwechsel Dauer</translation>
+    </message>
+    <message>
+        <source>Standard Mode Sensitivity</source>
+        <translation>Empfindlichkeit Normalmodus</translation>
+    </message>
+    <message>
+        <source>Dynamic Gyro Comp.</source>
+        <translation>Dyn. Kreiselkompensation</translation>
+    </message>
+    <message>
+        <source>Dyn. Gyro Holding Time</source>
+        <translation>Dyn. Kreisel Haltezeit</translation>
+    </message>
+    <message>
+        <source>Tail Mixing</source>
+        <translation>Heckmischung</translation>
+    </message>
+    <message>
+        <source>Dynamic Compensation</source>
+        <translation>Dynamische Kompensation</translation>
+    </message>
+    <message>
+        <source>Dynamic Holding Comp.</source>
+        <translation>Dyn. Haltekompensation</translation>
+    </message>
+    <message>
+        <source>Combi Tail Mean Value</source>
+        <translation>Kombiheck Mittenwert</translation>
+    </message>
+    <message>
+        <source>Pitch Add On</source>
+        <translation>Pitch Zumischung</translation>
+    </message>
+    <message>
+        <source>Heading Lock Sensitivity</source>
+        <translation>Heading Lock Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Heading Lock Mixing</source>
+        <translation>Heading Lock Mischung</translation>
+    </message>
+    <message>
+        <source>Heading Lock Fade Out</source>
+        <translation>Heading Lock Ausblendung</translation>
+    </message>
+    <message>
+        <source>Holding Angle</source>
+        <translation>Haltewinkel</translation>
+    </message>
+    <message>
+        <source>ON 1</source>
+        <translation>EIN 1</translation>
+    </message>
+    <message>
+        <source>OFF 1</source>
+        <translation>AUS 1</translation>
+    </message>
+    <message>
+        <source>ON 2</source>
+        <translation>EIN 2</translation>
+    </message>
+    <message>
+        <source>OFF 2</source>
+        <translation>AUS 2</translation>
+    </message>
+    <message>
+        <source>Dual rate</source>
+        <translation>Dual Rate</translation>
+    </message>
+    <message>
+        <source>Collective Pitch Part </source>
+        <translation>Pitch Anteil (kollektiv)</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch / Roll Part</source>
+        <translation>Nick / Roll Anteil (zyklisch)</translation>
+    </message>
+</context>
+<context>
     <name>rv::SliderValueLabel</name>
     <message>
         <source>Double-click: back to the value of the last load or save</source>
@@ -707,454 +1193,6 @@
     <message>
         <source>The text was not imported: it has bad lines.</source>
         <translation>Der Text wurde nicht importiert: er enthält fehlerhafte Zeilen.</translation>
-    </message>
-</context>
-<context>
-    <name>rv::TextTable</name>
-    <message>
-        <source>Rotavionix Control</source>
-        <translation>Rotavionix Control </translation>
-    </message>
-    <message>
-        <source>Transfer channel table?</source>
-        <translation>Kanalzuordnungen mit übertragen?</translation>
-    </message>
-    <message>
-        <source>Cannot open port.</source>
-        <translation>Port konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Cannot open file.</source>
-        <translation>Datei konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>Your selection will be available after restarting the program.</source>
-        <translation>Ihre Auswahl wird erst nach Neustart des Programmes wirksam.</translation>
-    </message>
-    <message>
-        <source>Changes not saved yet. Quit anyway?</source>
-        <translation>Änderungen sind noch nicht gespeichert. Dennoch beenden?</translation>
-    </message>
-    <message>
-        <source>Changes not saved yet. Save first?</source>
-        <translation>Änderungen sind noch nicht gespeichert. Erst speichern?</translation>
-    </message>
-    <message>
-        <source>Combi Tail Mean Value</source>
-        <translation>Kombiheck Mittenwert</translation>
-    </message>
-    <message>
-        <source>General Setup Values</source>
-        <translation>Allgemeine Einstellungen</translation>
-    </message>
-    <message>
-        <source>Rotavionix Configuration</source>
-        <translation>Rotavionix Konfiguration</translation>
-    </message>
-    <message>
-        <source>Channel Allocation</source>
-        <translation>Kanalzuordungen</translation>
-    </message>
-    <message>
-        <source>Controller Setup Values</source>
-        <translation>Regler Einstellungen</translation>
-    </message>
-    <message>
-        <source>Curve selection</source>
-        <translation>Kurvenauswahl</translation>
-    </message>
-    <message>
-        <source>Throttle Curve </source>
-        <translation>Gas-Kurve</translation>
-    </message>
-    <message>
-        <source>Tail Curve</source>
-        <translation>Heck-Kurve</translation>
-    </message>
-    <message>
-        <source>Pitch Curve</source>
-        <translation>Pitch-Kurve</translation>
-    </message>
-    <message>
-        <source>Throttle Curve</source>
-        <translation>Gas-Kurve</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch Curve</source>
-        <translation>Nick-Kurve</translation>
-    </message>
-    <message>
-        <source>Roll Curve</source>
-        <translation>Roll-Kurve</translation>
-    </message>
-    <message>
-        <source>Flight Phase</source>
-        <translation>Flugphase</translation>
-    </message>
-    <message>
-        <source>Hover</source>
-        <translation>Schweben</translation>
-    </message>
-    <message>
-        <source>Acro</source>
-        <translation>Akro</translation>
-    </message>
-    <message>
-        <source>Hover -&gt; Acro</source>
-        <translation>Schweben -&gt; Akro</translation>
-    </message>
-    <message>
-        <source>Acro -&gt; Hover</source>
-        <translation>Akro -&gt; Schweben</translation>
-    </message>
-    <message>
-        <source>sec.</source>
-        <extracomment>Seconds, after a switch time.</extracomment>
-        <translation>sec.</translation>
-    </message>
-    <message>
-        <source>RPM</source>
-        <translation>Drehzahl</translation>
-    </message>
-    <message>
-        <source>Sensitivity</source>
-        <translation>Empfindlichkeit</translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation>Intensität</translation>
-    </message>
-    <message>
-        <source>Load Change Effect</source>
-        <translation>Lastwechsel Wirkung</translation>
-    </message>
-    <message>
-        <source>Load Change Duration</source>
-        <translation>Lastwechsel Dauer</translation>
-    </message>
-    <message>
-        <source>Tail Setup</source>
-        <translation>Heck Einstellungen</translation>
-    </message>
-    <message>
-        <source>Tail Mixing</source>
-        <translation>Heckmischung</translation>
-    </message>
-    <message>
-        <source>Dynamic Compensation</source>
-        <translation>Dynamische Kompensation</translation>
-    </message>
-    <message>
-        <source>Dynamic Holding Comp.</source>
-        <translation>Dyn. Haltekompensation</translation>
-    </message>
-    <message>
-        <source>Gyro Settings</source>
-        <translation>Kreisel Einstellungen</translation>
-    </message>
-    <message>
-        <source>Standard Mode Sensitivity</source>
-        <translation>Empfindlichkeit Normalmodus</translation>
-    </message>
-    <message>
-        <source>Dynamic Gyro Comp.</source>
-        <translation>Dyn. Kreiselkompensation</translation>
-    </message>
-    <message>
-        <source>Dyn. Gyro Holding Time</source>
-        <translation>Dyn. Kreisel Haltezeit</translation>
-    </message>
-    <message>
-        <source>Gyro Reverse</source>
-        <translation>Kreisel Umkehr</translation>
-    </message>
-    <message>
-        <source>Heading Lock Settings</source>
-        <translation>Heading Lock Einstellungen</translation>
-    </message>
-    <message>
-        <source>Heading Lock Sensitivity</source>
-        <translation>Heading Lock Empfindlichkeit</translation>
-    </message>
-    <message>
-        <source>Heading Lock Mixing</source>
-        <translation>Heading Lock Mischung</translation>
-    </message>
-    <message>
-        <source>Heading Lock Fade Out</source>
-        <translation>Heading Lock Ausblendung</translation>
-    </message>
-    <message>
-        <source>Holding Angle</source>
-        <translation>Haltewinkel</translation>
-    </message>
-    <message>
-        <source>Flash Frequency (Timed in milliseconds)</source>
-        <translation>Blitzfrequenz (Zeiten in Millisekunden)</translation>
-    </message>
-    <message>
-        <source>Comments: (max. 1000 characters)</source>
-        <translation>Kommentar: (max. 1000 Zeichen)</translation>
-    </message>
-    <message>
-        <source>ON 1</source>
-        <translation>EIN 1</translation>
-    </message>
-    <message>
-        <source>OFF 1</source>
-        <translation>AUS 1</translation>
-    </message>
-    <message>
-        <source>ON 2</source>
-        <translation>EIN 2</translation>
-    </message>
-    <message>
-        <source>OFF 2</source>
-        <translation>AUS 2</translation>
-    </message>
-    <message>
-        <source>Send data to Rotavionix</source>
-        <translation>Daten zur Rotavionix übertragen</translation>
-    </message>
-    <message>
-        <source>Save data in Rotavionix</source>
-        <translation>Übertragene Daten in Rotavionix speichern</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schliessen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Main signal</source>
-        <translation>Hauptsignal</translation>
-    </message>
-    <message>
-        <source>Power Board RV</source>
-        <translation>Power Board RV</translation>
-    </message>
-    <message>
-        <source>Servo / Controller</source>
-        <translation>Servo / Regler</translation>
-    </message>
-    <message>
-        <source>Tail Beep</source>
-        <translation>Heck Piepton</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Ein</translation>
-    </message>
-    <message>
-        <source>Preselection</source>
-        <translation>Vorwahl</translation>
-    </message>
-    <message>
-        <source>Function</source>
-        <extracomment>Column heading of the channel page: the function a channel drives.</extracomment>
-        <translation>Funktion</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <extracomment>Column heading of the channel page: the receiver channel.</extracomment>
-        <translation>Kanal</translation>
-    </message>
-    <message>
-        <source>Pitch / Throttle</source>
-        <translation>Pitch / Gas</translation>
-    </message>
-    <message>
-        <source>Tail</source>
-        <translation>Heck</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch  </source>
-        <translation>Nick</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Roll</translation>
-    </message>
-    <message>
-        <source>Phase</source>
-        <translation>Phase</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Illumination</source>
-        <translation>Beleuchtung</translation>
-    </message>
-    <message>
-        <source>Extra 1</source>
-        <translation>Extra 1</translation>
-    </message>
-    <message>
-        <source>Extra 2</source>
-        <translation>Extra 2</translation>
-    </message>
-    <message>
-        <source>rev.</source>
-        <extracomment>Column heading of the channel page: the channel is reversed.</extracomment>
-        <translation>rev.</translation>
-    </message>
-    <message>
-        <source>Heli Type</source>
-        <translation>Heli Typ</translation>
-    </message>
-    <message>
-        <source>RPM controlled</source>
-        <translation>Drehzahlgesteuert</translation>
-    </message>
-    <message>
-        <source>Pitch controlled</source>
-        <translation>Pitchgesteuert</translation>
-    </message>
-    <message>
-        <source>Tail Motor signal</source>
-        <translation>Heckmotor Signal</translation>
-    </message>
-    <message>
-        <source>Controller</source>
-        <translation>Regler</translation>
-    </message>
-    <message>
-        <source>Combo Tail</source>
-        <translation>Kombiheck</translation>
-    </message>
-    <message>
-        <source>Swashplate Setup</source>
-        <translation>Taumelscheibe</translation>
-    </message>
-    <message>
-        <source>Coll.Pitch, Cyc.Pitch, Roll</source>
-        <translation>Pitch, Nick, Roll</translation>
-    </message>
-    <message>
-        <source>Collective Pitch Part </source>
-        <translation>Pitch Anteil (kollektiv)</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch / Roll Part</source>
-        <translation>Nick / Roll Anteil (zyklisch)</translation>
-    </message>
-    <message>
-        <source>Tail Servo</source>
-        <translation>Heckservo</translation>
-    </message>
-    <message>
-        <source>Dual rate</source>
-        <translation>Dual Rate</translation>
-    </message>
-    <message>
-        <source>Main Motor Setup</source>
-        <translation>Hauptmotor</translation>
-    </message>
-    <message>
-        <source>Governor</source>
-        <translation>Drehzahlregler</translation>
-    </message>
-    <message>
-        <source>COM Port</source>
-        <translation>Schnittstelle</translation>
-    </message>
-    <message>
-        <source>Servo Reverse</source>
-        <translation>Servo Umkehr</translation>
-    </message>
-    <message>
-        <source>Servo 1</source>
-        <translation>Servo 1</translation>
-    </message>
-    <message>
-        <source>Servo 2</source>
-        <translation>Servo 2</translation>
-    </message>
-    <message>
-        <source>Servo 3</source>
-        <translation>Servo 3</translation>
-    </message>
-    <message>
-        <source>Curve:</source>
-        <translation>Kurve:</translation>
-    </message>
-    <message>
-        <source>Cursor:</source>
-        <translation>Mauszeiger:</translation>
-    </message>
-    <message>
-        <source>Rotavionix Control Parameter Files (*.rvc) |  *.rvc</source>
-        <translation>Rotavionix Control Parameterdateien (*.rvc) |  *.rvc</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Sprache, Language, Langue</source>
-        <translation>Sprache, Language, Langue</translation>
-    </message>
-    <message>
-        <source>System Setup</source>
-        <translation>System Einstellungen</translation>
-    </message>
-    <message>
-        <source>System Gain</source>
-        <translation>System Verstärkung</translation>
-    </message>
-    <message>
-        <source>Tail Gain</source>
-        <translation>Heck Verstärkung</translation>
-    </message>
-    <message>
-        <source>Soft Start</source>
-        <translation>Sanftanlauf</translation>
-    </message>
-    <message>
-        <source>Pitch Add On</source>
-        <translation>Pitch Zumischung</translation>
-    </message>
-    <message>
-        <source>Expert Mode</source>
-        <translation>Expertenmodus</translation>
-    </message>
-    <message>
-        <source>Transmitter Stick Travel</source>
-        <translation>Sender-Knüppelweg</translation>
-    </message>
-    <message>
-        <source>Switch Times:</source>
-        <translation>Umschaltzeiten:</translation>
-    </message>
-    <message>
-        <source>rpm</source>
-        <extracomment>The unit beside a governor speed (revolutions per minute).</extracomment>
-        <translation>U/min.</translation>
     </message>
 </context>
 <context>

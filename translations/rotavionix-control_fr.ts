@@ -59,6 +59,60 @@
     </message>
 </context>
 <context>
+    <name>rv::ChannelGrid</name>
+    <message>
+        <source>Pitch / Throttle</source>
+        <translation>Gaz / Pas</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Anti couple</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch  </source>
+        <translation>Tangage</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roulis</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Configuration de vol</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Eclairage</translation>
+    </message>
+    <message>
+        <source>Extra 1</source>
+        <translation>Extra 1</translation>
+    </message>
+    <message>
+        <source>Extra 2</source>
+        <translation>Extra 2</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <extracomment>Column heading of the channel page: the function a channel drives.</extracomment>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>Column heading of the channel page: the receiver channel.</extracomment>
+        <translation>Voie</translation>
+    </message>
+    <message>
+        <source>rev.</source>
+        <extracomment>Column heading of the channel page: the channel is reversed.</extracomment>
+        <translation>inv.</translation>
+    </message>
+</context>
+<context>
     <name>rv::ChannelOptionButton</name>
     <message>
         <source>Double-click or Delete: no channel for this function</source>
@@ -151,6 +205,52 @@
     </message>
 </context>
 <context>
+    <name>rv::ControllerPage</name>
+    <message>
+        <source>Expert Mode</source>
+        <translation>Mode expert</translation>
+    </message>
+    <message>
+        <source>Gyro Reverse</source>
+        <translation>Inversion gyroscope</translation>
+    </message>
+    <message>
+        <source>System Setup</source>
+        <translation>Réglages système</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>Vitesse de rotation</translation>
+    </message>
+    <message>
+        <source>Gyro Settings</source>
+        <translation>Réglages du gyroscope</translation>
+    </message>
+    <message>
+        <source>Tail Setup</source>
+        <translation>Réglages anti couple</translation>
+    </message>
+    <message>
+        <source>Heading Lock Settings</source>
+        <translation>Réglages Heading Lock</translation>
+    </message>
+</context>
+<context>
+    <name>rv::CurveDisplay</name>
+    <message>
+        <source>Transmitter Stick Travel</source>
+        <translation>Débattements des manches</translation>
+    </message>
+    <message>
+        <source>Curve:</source>
+        <translation>Courbe:</translation>
+    </message>
+    <message>
+        <source>Cursor:</source>
+        <translation>Pointeur:</translation>
+    </message>
+</context>
+<context>
     <name>rv::CurvePointRow</name>
     <message>
         <source>&quot;%1&quot; is not a number; nothing written.</source>
@@ -171,6 +271,37 @@
     <message>
         <source>Point %1</source>
         <translation>Point %1</translation>
+    </message>
+</context>
+<context>
+    <name>rv::CurveSelectionFrame</name>
+    <message>
+        <source>Curve selection</source>
+        <translation>Choix des courbes</translation>
+    </message>
+    <message>
+        <source>Throttle Curve </source>
+        <translation>Courbe des gaz</translation>
+    </message>
+    <message>
+        <source>Tail Curve</source>
+        <translation>Courbe anti couple</translation>
+    </message>
+    <message>
+        <source>Pitch Curve</source>
+        <translation>Courbe pas</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>Courbe des gaz</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch Curve</source>
+        <translation>Courbe tangage</translation>
+    </message>
+    <message>
+        <source>Roll Curve</source>
+        <translation>Courbe roulis</translation>
     </message>
 </context>
 <context>
@@ -374,6 +505,61 @@
     </message>
 </context>
 <context>
+    <name>rv::FlightPhasePanel</name>
+    <message>
+        <source>Flight Phase</source>
+        <translation>Config.de vol</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Vol stationnaire</translation>
+    </message>
+    <message>
+        <source>Acro</source>
+        <translation>Acrobatie</translation>
+    </message>
+    <message>
+        <source>Switch Times:</source>
+        <translation>Temps de commutation:</translation>
+    </message>
+    <message>
+        <source>Hover -&gt; Acro</source>
+        <translation>Stationnaire -&gt; Acrobatie</translation>
+    </message>
+    <message>
+        <source>Acro -&gt; Hover</source>
+        <translation>Acrobatie -&gt; Stationnaire</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <extracomment>Seconds, after a switch time.</extracomment>
+        <translation>sec.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::GeneralPage</name>
+    <message>
+        <source>Comments: (max. 1000 characters)</source>
+        <translation>Commentaires: (max. 1000 caractères)</translation>
+    </message>
+</context>
+<context>
+    <name>rv::GovernorSpeedRows</name>
+    <message>
+        <source>Hover</source>
+        <translation>Vol stationnaire</translation>
+    </message>
+    <message>
+        <source>Acro</source>
+        <translation>Acrobatie</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>The unit beside a governor speed (revolutions per minute).</extracomment>
+        <translation>U/min.</translation>
+    </message>
+</context>
+<context>
     <name>rv::MainWindow</name>
     <message>
         <source>Edit</source>
@@ -411,6 +597,93 @@
         <source>About Rotavionix Control</source>
         <translation>À propos de Rotavionix Control</translation>
     </message>
+    <message>
+        <source>General Setup Values</source>
+        <translation>Réglages généraux</translation>
+    </message>
+    <message>
+        <source>Rotavionix Configuration</source>
+        <translation>Configuration du Rotavionix </translation>
+    </message>
+    <message>
+        <source>Channel Allocation</source>
+        <translation>Attribution des voies</translation>
+    </message>
+    <message>
+        <source>Controller Setup Values</source>
+        <translation>Réglages du variateur</translation>
+    </message>
+    <message>
+        <source>Rotavionix Control Parameter Files (*.rvc) |  *.rvc</source>
+        <translation>Fichiers des paramètres Rotavionix Control (*.rvc) |  *.rvc</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier </translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Sprache, Language, Langue</source>
+        <translation>Sprache, Language, Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Send data to Rotavionix</source>
+        <translation>Transférer les données sur Rotavionix</translation>
+    </message>
+    <message>
+        <source>Save data in Rotavionix</source>
+        <translation>Enregistrer les données dans le Rotavionix</translation>
+    </message>
+</context>
+<context>
+    <name>rv::MessageTexts</name>
+    <message>
+        <source>Rotavionix Control</source>
+        <translation>Rotavionix Control</translation>
+    </message>
+    <message>
+        <source>Transfer channel table?</source>
+        <translation>Transfert de l&apos;attribution des voies?</translation>
+    </message>
+    <message>
+        <source>Cannot open port.</source>
+        <translation>Le port n&apos;a pas été détecté.</translation>
+    </message>
+    <message>
+        <source>Cannot open file.</source>
+        <translation>Fichier introuvable.</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Changes not saved yet. Quit anyway?</source>
+        <translation>Les modifications ne sont pas enregistrées. Quitter néanmoins?</translation>
+    </message>
+    <message>
+        <source>Changes not saved yet. Save first?</source>
+        <translation>Les modifications ne sont pas enregistrées. D&apos;abord enregistrer?</translation>
+    </message>
 </context>
 <context>
     <name>rv::ParameterFile</name>
@@ -444,6 +717,13 @@
     <message>
         <source>%1 is not connected.</source>
         <translation>%1 n&apos;est pas connecté.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::PresetPanel</name>
+    <message>
+        <source>Preselection</source>
+        <translation>Préselection</translation>
     </message>
 </context>
 <context>
@@ -505,6 +785,105 @@
     <message>
         <source>No serial device found for this port.</source>
         <translation>Aucun périphérique série trouvé pour ce port.</translation>
+    </message>
+</context>
+<context>
+    <name>rv::SetupPage</name>
+    <message>
+        <source>COM Port</source>
+        <translation>Port Com</translation>
+    </message>
+    <message>
+        <source>Heli Type</source>
+        <translation>Type d&apos;hélicoptère</translation>
+    </message>
+    <message>
+        <source>RPM controlled</source>
+        <translation>Régulé par la vitesse</translation>
+    </message>
+    <message>
+        <source>Pitch controlled</source>
+        <translation>Régulé par le pas</translation>
+    </message>
+    <message>
+        <source>Main Motor Setup</source>
+        <translation>Moteur principal</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>Courbe des gaz</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>Main signal</source>
+        <translation>Signal principal</translation>
+    </message>
+    <message>
+        <source>Power Board RV</source>
+        <translation>Power Board RV</translation>
+    </message>
+    <message>
+        <source>Servo / Controller</source>
+        <translation>Servo / Variateur</translation>
+    </message>
+    <message>
+        <source>Tail Motor signal</source>
+        <translation>Signal moteur anti couple</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Variateur</translation>
+    </message>
+    <message>
+        <source>Combo Tail</source>
+        <translation>Anti couple combiné</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Tail Beep</source>
+        <translation>Bip anti couple</translation>
+    </message>
+    <message>
+        <source>Swashplate Setup</source>
+        <translation>Plateau cyclique</translation>
+    </message>
+    <message>
+        <source>Coll.Pitch, Cyc.Pitch, Roll</source>
+        <translation>Pas coll., Tangage, Roulis</translation>
+    </message>
+    <message>
+        <source>Servo Reverse</source>
+        <translation>Inversion servo</translation>
+    </message>
+    <message>
+        <source>Servo 1</source>
+        <translation>Servo 1</translation>
+    </message>
+    <message>
+        <source>Servo 2</source>
+        <translation>Servo 2</translation>
+    </message>
+    <message>
+        <source>Servo 3</source>
+        <translation>Servo 3</translation>
+    </message>
+    <message>
+        <source>Flash Frequency (Timed in milliseconds)</source>
+        <translation>Fréquence des flashs (durées en millisecondes)</translation>
+    </message>
+    <message>
+        <source>Tail Servo</source>
+        <translation>Servo anti couple</translation>
     </message>
 </context>
 <context>
@@ -648,6 +1027,113 @@
     </message>
 </context>
 <context>
+    <name>rv::SliderRow</name>
+    <message>
+        <source>Soft Start</source>
+        <translation>Démarrage progressif</translation>
+    </message>
+    <message>
+        <source>System Gain</source>
+        <translation>Gain système</translation>
+    </message>
+    <message>
+        <source>Tail Gain</source>
+        <translation>Gain anti couple</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensité</translation>
+    </message>
+    <message>
+        <source>Load Change Effect</source>
+        <translation>Effet changement de charge</translation>
+    </message>
+    <message>
+        <source>Load Change Duration</source>
+        <translation>Durée changement de charge</translation>
+    </message>
+    <message>
+        <source>Standard Mode Sensitivity</source>
+        <translation>Sensibilité mode standard</translation>
+    </message>
+    <message>
+        <source>Dynamic Gyro Comp.</source>
+        <translation>Comp. dyn. du gyroscope</translation>
+    </message>
+    <message>
+        <source>Dyn. Gyro Holding Time</source>
+        <translation>Maintien dyn. du gyroscope</translation>
+    </message>
+    <message>
+        <source>Tail Mixing</source>
+        <translation>Mixage anti couple</translation>
+    </message>
+    <message>
+        <source>Dynamic Compensation</source>
+        <translation>Compensation dynamique</translation>
+    </message>
+    <message>
+        <source>Dynamic Holding Comp.</source>
+        <translation>Comp. dyn. de maintien</translation>
+    </message>
+    <message>
+        <source>Combi Tail Mean Value</source>
+        <translation>Val. moy. mixage a/c</translation>
+    </message>
+    <message>
+        <source>Pitch Add On</source>
+        <translation>Mixage du pas</translation>
+    </message>
+    <message>
+        <source>Heading Lock Sensitivity</source>
+        <translation>Sensibilité Heading Lock</translation>
+    </message>
+    <message>
+        <source>Heading Lock Mixing</source>
+        <translation>Mixage Heading Lock</translation>
+    </message>
+    <message>
+        <source>Heading Lock Fade Out</source>
+        <translation>Atténuation Heading Lock</translation>
+    </message>
+    <message>
+        <source>Holding Angle</source>
+        <translation>Angle de maintien</translation>
+    </message>
+    <message>
+        <source>ON 1</source>
+        <translation>MARCHE 1</translation>
+    </message>
+    <message>
+        <source>OFF 1</source>
+        <translation>ARRÊT 1</translation>
+    </message>
+    <message>
+        <source>ON 2</source>
+        <translation>MARCHE 2</translation>
+    </message>
+    <message>
+        <source>OFF 2</source>
+        <translation>ARRÊT 2</translation>
+    </message>
+    <message>
+        <source>Dual rate</source>
+        <translation>Dual rate</translation>
+    </message>
+    <message>
+        <source>Collective Pitch Part </source>
+        <translation>Mixage Pas collectif</translation>
+    </message>
+    <message>
+        <source>Cyclic Pitch / Roll Part</source>
+        <translation>Mixage Tangage / Roulis</translation>
+    </message>
+</context>
+<context>
     <name>rv::SliderValueLabel</name>
     <message>
         <source>Double-click: back to the value of the last load or save</source>
@@ -707,454 +1193,6 @@
     <message>
         <source>The text was not imported: it has bad lines.</source>
         <translation>Le texte n&apos;a pas été importé : il contient des lignes erronées.</translation>
-    </message>
-</context>
-<context>
-    <name>rv::TextTable</name>
-    <message>
-        <source>Rotavionix Control</source>
-        <translation>Rotavionix Control</translation>
-    </message>
-    <message>
-        <source>Transfer channel table?</source>
-        <translation>Transfert de l&apos;attribution des voies?</translation>
-    </message>
-    <message>
-        <source>Cannot open port.</source>
-        <translation>Le port n&apos;a pas été détecté.</translation>
-    </message>
-    <message>
-        <source>Cannot open file.</source>
-        <translation>Fichier introuvable.</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>Your selection will be available after restarting the program.</source>
-        <translation>Il ne sera tenu compte de votre choix qu&apos;après redémarrage.</translation>
-    </message>
-    <message>
-        <source>Changes not saved yet. Quit anyway?</source>
-        <translation>Les modifications ne sont pas enregistrées. Quitter néanmoins?</translation>
-    </message>
-    <message>
-        <source>Changes not saved yet. Save first?</source>
-        <translation>Les modifications ne sont pas enregistrées. D&apos;abord enregistrer?</translation>
-    </message>
-    <message>
-        <source>Combi Tail Mean Value</source>
-        <translation>Val. moy. mixage a/c</translation>
-    </message>
-    <message>
-        <source>General Setup Values</source>
-        <translation>Réglages généraux</translation>
-    </message>
-    <message>
-        <source>Rotavionix Configuration</source>
-        <translation>Configuration du Rotavionix </translation>
-    </message>
-    <message>
-        <source>Channel Allocation</source>
-        <translation>Attribution des voies</translation>
-    </message>
-    <message>
-        <source>Controller Setup Values</source>
-        <translation>Réglages du variateur</translation>
-    </message>
-    <message>
-        <source>Curve selection</source>
-        <translation>Choix des courbes</translation>
-    </message>
-    <message>
-        <source>Throttle Curve </source>
-        <translation>Courbe des gaz</translation>
-    </message>
-    <message>
-        <source>Tail Curve</source>
-        <translation>Courbe anti couple</translation>
-    </message>
-    <message>
-        <source>Pitch Curve</source>
-        <translation>Courbe pas</translation>
-    </message>
-    <message>
-        <source>Throttle Curve</source>
-        <translation>Courbe des gaz</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch Curve</source>
-        <translation>Courbe tangage</translation>
-    </message>
-    <message>
-        <source>Roll Curve</source>
-        <translation>Courbe roulis</translation>
-    </message>
-    <message>
-        <source>Flight Phase</source>
-        <translation>Config.de vol</translation>
-    </message>
-    <message>
-        <source>Hover</source>
-        <translation>Vol stationnaire</translation>
-    </message>
-    <message>
-        <source>Acro</source>
-        <translation>Acrobatie</translation>
-    </message>
-    <message>
-        <source>Hover -&gt; Acro</source>
-        <translation>Stationnaire -&gt; Acrobatie</translation>
-    </message>
-    <message>
-        <source>Acro -&gt; Hover</source>
-        <translation>Acrobatie -&gt; Stationnaire</translation>
-    </message>
-    <message>
-        <source>sec.</source>
-        <extracomment>Seconds, after a switch time.</extracomment>
-        <translation>sec.</translation>
-    </message>
-    <message>
-        <source>RPM</source>
-        <translation>Vitesse de rotation</translation>
-    </message>
-    <message>
-        <source>Sensitivity</source>
-        <translation>Sensibilité</translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation>Intensité</translation>
-    </message>
-    <message>
-        <source>Load Change Effect</source>
-        <translation>Effet changement de charge</translation>
-    </message>
-    <message>
-        <source>Load Change Duration</source>
-        <translation>Durée changement de charge</translation>
-    </message>
-    <message>
-        <source>Tail Setup</source>
-        <translation>Réglages anti couple</translation>
-    </message>
-    <message>
-        <source>Tail Mixing</source>
-        <translation>Mixage anti couple</translation>
-    </message>
-    <message>
-        <source>Dynamic Compensation</source>
-        <translation>Compensation dynamique</translation>
-    </message>
-    <message>
-        <source>Dynamic Holding Comp.</source>
-        <translation>Comp. dyn. de maintien</translation>
-    </message>
-    <message>
-        <source>Gyro Settings</source>
-        <translation>Réglages du gyroscope</translation>
-    </message>
-    <message>
-        <source>Standard Mode Sensitivity</source>
-        <translation>Sensibilité mode standard</translation>
-    </message>
-    <message>
-        <source>Dynamic Gyro Comp.</source>
-        <translation>Comp. dyn. du gyroscope</translation>
-    </message>
-    <message>
-        <source>Dyn. Gyro Holding Time</source>
-        <translation>Maintien dyn. du gyroscope</translation>
-    </message>
-    <message>
-        <source>Gyro Reverse</source>
-        <translation>Inversion gyroscope</translation>
-    </message>
-    <message>
-        <source>Heading Lock Settings</source>
-        <translation>Réglages Heading Lock</translation>
-    </message>
-    <message>
-        <source>Heading Lock Sensitivity</source>
-        <translation>Sensibilité Heading Lock</translation>
-    </message>
-    <message>
-        <source>Heading Lock Mixing</source>
-        <translation>Mixage Heading Lock</translation>
-    </message>
-    <message>
-        <source>Heading Lock Fade Out</source>
-        <translation>Atténuation Heading Lock</translation>
-    </message>
-    <message>
-        <source>Holding Angle</source>
-        <translation>Angle de maintien</translation>
-    </message>
-    <message>
-        <source>Flash Frequency (Timed in milliseconds)</source>
-        <translation>Fréquence des flashs (durées en millisecondes)</translation>
-    </message>
-    <message>
-        <source>Comments: (max. 1000 characters)</source>
-        <translation>Commentaires: (max. 1000 caractères)</translation>
-    </message>
-    <message>
-        <source>ON 1</source>
-        <translation>MARCHE 1</translation>
-    </message>
-    <message>
-        <source>OFF 1</source>
-        <translation>ARRÊT 1</translation>
-    </message>
-    <message>
-        <source>ON 2</source>
-        <translation>MARCHE 2</translation>
-    </message>
-    <message>
-        <source>OFF 2</source>
-        <translation>ARRÊT 2</translation>
-    </message>
-    <message>
-        <source>Send data to Rotavionix</source>
-        <translation>Transférer les données sur Rotavionix</translation>
-    </message>
-    <message>
-        <source>Save data in Rotavionix</source>
-        <translation>Enregistrer les données dans le Rotavionix</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier </translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer </translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Main signal</source>
-        <translation>Signal principal</translation>
-    </message>
-    <message>
-        <source>Power Board RV</source>
-        <translation>Power Board RV</translation>
-    </message>
-    <message>
-        <source>Servo / Controller</source>
-        <translation>Servo / Variateur</translation>
-    </message>
-    <message>
-        <source>Tail Beep</source>
-        <translation>Bip anti couple</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Arrêt</translation>
-    </message>
-    <message>
-        <source>On</source>
-        <translation>Marche</translation>
-    </message>
-    <message>
-        <source>Preselection</source>
-        <translation>Préselection</translation>
-    </message>
-    <message>
-        <source>Function</source>
-        <extracomment>Column heading of the channel page: the function a channel drives.</extracomment>
-        <translation>Fonction</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <extracomment>Column heading of the channel page: the receiver channel.</extracomment>
-        <translation>Voie</translation>
-    </message>
-    <message>
-        <source>Pitch / Throttle</source>
-        <translation>Gaz / Pas</translation>
-    </message>
-    <message>
-        <source>Tail</source>
-        <translation>Anti couple</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch  </source>
-        <translation>Tangage</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Roulis</translation>
-    </message>
-    <message>
-        <source>Phase</source>
-        <translation>Configuration de vol</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Illumination</source>
-        <translation>Eclairage</translation>
-    </message>
-    <message>
-        <source>Extra 1</source>
-        <translation>Extra 1</translation>
-    </message>
-    <message>
-        <source>Extra 2</source>
-        <translation>Extra 2</translation>
-    </message>
-    <message>
-        <source>rev.</source>
-        <extracomment>Column heading of the channel page: the channel is reversed.</extracomment>
-        <translation>inv.</translation>
-    </message>
-    <message>
-        <source>Heli Type</source>
-        <translation>Type d&apos;hélicoptère</translation>
-    </message>
-    <message>
-        <source>RPM controlled</source>
-        <translation>Régulé par la vitesse</translation>
-    </message>
-    <message>
-        <source>Pitch controlled</source>
-        <translation>Régulé par le pas</translation>
-    </message>
-    <message>
-        <source>Tail Motor signal</source>
-        <translation>Signal moteur anti couple</translation>
-    </message>
-    <message>
-        <source>Controller</source>
-        <translation>Variateur</translation>
-    </message>
-    <message>
-        <source>Combo Tail</source>
-        <translation>Anti couple combiné</translation>
-    </message>
-    <message>
-        <source>Swashplate Setup</source>
-        <translation>Plateau cyclique</translation>
-    </message>
-    <message>
-        <source>Coll.Pitch, Cyc.Pitch, Roll</source>
-        <translation>Pas coll., Tangage, Roulis</translation>
-    </message>
-    <message>
-        <source>Collective Pitch Part </source>
-        <translation>Mixage Pas collectif</translation>
-    </message>
-    <message>
-        <source>Cyclic Pitch / Roll Part</source>
-        <translation>Mixage Tangage / Roulis</translation>
-    </message>
-    <message>
-        <source>Tail Servo</source>
-        <translation>Servo anti couple</translation>
-    </message>
-    <message>
-        <source>Dual rate</source>
-        <translation>Dual rate</translation>
-    </message>
-    <message>
-        <source>Main Motor Setup</source>
-        <translation>Moteur principal</translation>
-    </message>
-    <message>
-        <source>Governor</source>
-        <translation>Régulateur</translation>
-    </message>
-    <message>
-        <source>COM Port</source>
-        <translation>Port Com</translation>
-    </message>
-    <message>
-        <source>Servo Reverse</source>
-        <translation>Inversion servo</translation>
-    </message>
-    <message>
-        <source>Servo 1</source>
-        <translation>Servo 1</translation>
-    </message>
-    <message>
-        <source>Servo 2</source>
-        <translation>Servo 2</translation>
-    </message>
-    <message>
-        <source>Servo 3</source>
-        <translation>Servo 3</translation>
-    </message>
-    <message>
-        <source>Curve:</source>
-        <translation>Courbe:</translation>
-    </message>
-    <message>
-        <source>Cursor:</source>
-        <translation>Pointeur:</translation>
-    </message>
-    <message>
-        <source>Rotavionix Control Parameter Files (*.rvc) |  *.rvc</source>
-        <translation>Fichiers des paramètres Rotavionix Control (*.rvc) |  *.rvc</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Sprache, Language, Langue</source>
-        <translation>Sprache, Language, Langue</translation>
-    </message>
-    <message>
-        <source>System Setup</source>
-        <translation>Réglages système</translation>
-    </message>
-    <message>
-        <source>System Gain</source>
-        <translation>Gain système</translation>
-    </message>
-    <message>
-        <source>Tail Gain</source>
-        <translation>Gain anti couple</translation>
-    </message>
-    <message>
-        <source>Soft Start</source>
-        <translation>Démarrage progressif</translation>
-    </message>
-    <message>
-        <source>Pitch Add On</source>
-        <translation>Mixage du pas</translation>
-    </message>
-    <message>
-        <source>Expert Mode</source>
-        <translation>Mode expert</translation>
-    </message>
-    <message>
-        <source>Transmitter Stick Travel</source>
-        <translation>Débattements des manches</translation>
-    </message>
-    <message>
-        <source>Switch Times:</source>
-        <translation>Temps de commutation:</translation>
-    </message>
-    <message>
-        <source>rpm</source>
-        <extracomment>The unit beside a governor speed (revolutions per minute).</extracomment>
-        <translation>U/min.</translation>
     </message>
 </context>
 <context>

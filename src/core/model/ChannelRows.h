@@ -15,7 +15,6 @@ enum class SwapGroup { Primary, Switch, None };
 struct ChannelRowSpec {
     const char* optionArray; // objectName prefix of the row's ten options
     const char* frameName;   // the frame holding the row's options
-    const char* englishText; // initial text of Funktion(i)
     int firstChannel;        // options a user can choose: firstChannel..lastChannel
     int lastChannel;
     SwapGroup group;
@@ -24,17 +23,15 @@ struct ChannelRowSpec {
 };
 
 inline constexpr std::array<ChannelRowSpec, ChannelAssignment::Rows> ChannelRows{{
-    {"F_Main", "fraPitchGasChannel", "Pitch / Throttle", 1, 4, SwapGroup::Primary, false,
-     "channel_pitch_throttle"},
-    {"F_Heck", "fraTailChannel", "Tail", 1, 4, SwapGroup::Primary, false, "channel_tail"},
-    {"F_Nick", "fraNickChannel", "Cyclic Pitch  ", 1, 4, SwapGroup::Primary, false,
-     "channel_cyclic_pitch"},
-    {"F_Roll", "fraRollChannel", "Roll", 1, 4, SwapGroup::Primary, false, "channel_roll"},
-    {"F_Phase", "fraPhaseChannel", "Phase", 5, 9, SwapGroup::Switch, true, "channel_phase"},
-    {"F_Mode", "Frame6", "Mode", 5, 9, SwapGroup::Switch, true, "channel_mode"},
-    {"F_E1", "fraLightChannel", "Illumination", 5, 9, SwapGroup::None, true, "channel_light"},
-    {"F_E2", "fraExtra1Channel", "Extra 1", 5, 9, SwapGroup::None, true, "channel_extra_1"},
-    {"F_E3", "fraExtra2Channel", "Extra 2", 5, 9, SwapGroup::None, true, "channel_extra_2"},
+    {"F_Main", "fraPitchGasChannel", 1, 4, SwapGroup::Primary, false, "channel_pitch_throttle"},
+    {"F_Heck", "fraTailChannel", 1, 4, SwapGroup::Primary, false, "channel_tail"},
+    {"F_Nick", "fraNickChannel", 1, 4, SwapGroup::Primary, false, "channel_cyclic_pitch"},
+    {"F_Roll", "fraRollChannel", 1, 4, SwapGroup::Primary, false, "channel_roll"},
+    {"F_Phase", "fraPhaseChannel", 5, 9, SwapGroup::Switch, true, "channel_phase"},
+    {"F_Mode", "Frame6", 5, 9, SwapGroup::Switch, true, "channel_mode"},
+    {"F_E1", "fraLightChannel", 5, 9, SwapGroup::None, true, "channel_light"},
+    {"F_E2", "fraExtra1Channel", 5, 9, SwapGroup::None, true, "channel_extra_1"},
+    {"F_E3", "fraExtra2Channel", 5, 9, SwapGroup::None, true, "channel_extra_2"},
 }};
 
 // The four fixed layouts of the rows Pitch/Throttle, Tail, Cyclic pitch, Roll,

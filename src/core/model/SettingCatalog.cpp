@@ -26,35 +26,14 @@ constexpr OptionGroupNames GyroReverseNames{"gyro_reverse",         "GyroInverte
 
 constexpr std::array<const char*, 3> ServoKeys{"servo_1_reverse", "servo_2_reverse",
                                                "servo_3_reverse"};
-constexpr std::array<CaptionPart, 3> ServoCaptions{
-    {{"TS1Inv", "Servo 1"}, {"TS2Inv", "Servo 2"}, {"TS3Inv", "Servo 3"}}};
-constexpr std::array<CaptionPart, ChannelAssignment::Rows> ChannelCaptions{{
-    {"Funktion_0", "Pitch / Throttle"},
-    {"Funktion_1", "Tail"},
-    {"Funktion_2", "Cyclic Pitch"},
-    {"Funktion_3", "Roll"},
-    {"Funktion_4", "Phase"},
-    {"Funktion_5", "Mode"},
-    {"Funktion_6", "Illumination"},
-    {"Funktion_7", "Extra 1"},
-    {"Funktion_8", "Extra 2"},
-}};
-
 constexpr std::uint8_t WholeByte = 0xFF;
 
 SettingEntry sliderSetting(const SliderDefinition& row) {
-    return {row.key,
-            {{{row.caption, row.englishCaption}, {}}},
-            SettingKind::Slider,
-            row.index,
-            WholeByte,
-            &row};
+    return {row.key, SettingKind::Slider, row.index, WholeByte, &row};
 }
 
 SettingEntry optionSetting(const OptionGroupNames& names) {
-    const CaptionPart caption{names.frame, names.frameCaption};
-    return {names.key, {{caption, {}}}, SettingKind::Option, names.field.index, names.field.mask,
-            nullptr,   &names};
+    return {names.key, SettingKind::Option, names.field.index, names.field.mask, nullptr, &names};
 }
 
 std::vector<SettingEntry> buildCatalog() {
@@ -65,36 +44,16 @@ std::vector<SettingEntry> buildCatalog() {
     }
     for (int servo = 0; servo < 3; ++servo) {
         const auto at = static_cast<std::size_t>(servo);
-        catalog.push_back({ServoKeys.at(at),
-                           {{ServoCaptions.at(at), {}}},
-                           SettingKind::ServoReverse,
-                           Index::ServoReverse1 + servo,
-                           WholeByte,
-                           nullptr,
-                           nullptr,
-                           servo});
+        catalog.push_back({ServoKeys.at(at), SettingKind::ServoReverse,
+                           Index::ServoReverse1 + servo, WholeByte, nullptr, nullptr, servo});
     }
     // General page: switch times and governor speeds.
-    catalog.push_back({"hover_to_acro_time",
-                       {{{"lHoverAcro", "Hover -> Acro"}, {}}},
-                       SettingKind::SwitchTime,
-                       Index::HoverAcroTime,
-                       WholeByte});
-    catalog.push_back({"acro_to_hover_time",
-                       {{{"lAcroHover", "Acro -> Hover"}, {}}},
-                       SettingKind::SwitchTime,
-                       Index::AcroHoverTime,
-                       WholeByte});
-    catalog.push_back({"hover_speed",
-                       {{{"fraSpeed", "RPM"}, {"lSpeedHover", "Hover"}}},
-                       SettingKind::GovernorSpeed,
-                       Index::HoverSpeed,
-                       WholeByte});
-    catalog.push_back({"acro_speed",
-                       {{{"fraSpeed", "RPM"}, {"lSpeedAcro", "Acro"}}},
-                       SettingKind::GovernorSpeed,
-                       Index::AcroSpeed,
-                       WholeByte});
+    catalog.push_back(
+        {"hover_to_acro_time", SettingKind::SwitchTime, Index::HoverAcroTime, WholeByte});
+    catalog.push_back(
+        {"acro_to_hover_time", SettingKind::SwitchTime, Index::AcroHoverTime, WholeByte});
+    catalog.push_back({"hover_speed", SettingKind::GovernorSpeed, Index::HoverSpeed, WholeByte});
+    catalog.push_back({"acro_speed", SettingKind::GovernorSpeed, Index::AcroSpeed, WholeByte});
     // Controller and setup page sliders, then the gyro reverse box.
     for (const SliderDefinition& row : sliderDefinitions()) {
         catalog.push_back(sliderSetting(row));
@@ -103,14 +62,8 @@ std::vector<SettingEntry> buildCatalog() {
     // Channel page.
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         const auto at = static_cast<std::size_t>(row);
-        catalog.push_back({ChannelRows.at(at).key,
-                           {{ChannelCaptions.at(at), {}}},
-                           SettingKind::Channel,
-                           Index::FirstChannel + row,
-                           WholeByte,
-                           nullptr,
-                           nullptr,
-                           row});
+        catalog.push_back({ChannelRows.at(at).key, SettingKind::Channel, Index::FirstChannel + row,
+                           WholeByte, nullptr, nullptr, row});
     }
     return catalog;
 }

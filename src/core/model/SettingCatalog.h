@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/model/ParameterImage.h"
-#include "core/model/SetupRangeCheck.h"
 
 #include <QString>
 #include <QStringView>
@@ -31,9 +30,6 @@ enum class SettingKind {
 // and the channel rows: where it sits in the image and how it is shown.
 struct SettingEntry {
     const char* key; // stable English name: "tail_gain"
-    // The labels naming it in the window (objectNames, English for when there
-    // is no window); the second is unused when its target is null.
-    std::array<CaptionPart, 2> caption;
     SettingKind kind;
     int index;
     std::uint8_t mask; // the bits of the entry that belong to this setting

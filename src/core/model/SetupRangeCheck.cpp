@@ -3,6 +3,7 @@
 
 #include "core/model/ChannelRows.h"
 #include "core/model/OptionFields.h"
+#include "core/model/SettingCatalog.h"
 #include "core/model/SliderTable.h"
 
 #include <algorithm>
@@ -17,47 +18,40 @@ struct ByteRange {
     std::uint8_t mask;
     int lowest;
     int highest;
-    bool endsOnly; // only lowest or highest, nothing between
-    CaptionPart caption;
-    CaptionPart detail;
+    bool endsOnly;   // only lowest or highest, nothing between
+    const char* key; // the setting it belongs to
     ShownAs shown;
 };
 
-constexpr ByteRange option(const OptionField& field, CaptionPart caption) {
-    return {field.index, field.mask, 0, field.highest(), false, caption, {}, ShownAs::Byte};
+constexpr ByteRange option(const OptionField& field, const char* key) {
+    return {field.index, field.mask, 0, field.highest(), false, key, ShownAs::Byte};
 }
 
 // The entries whose range is narrower than a byte and that no slider row
 // bounds; the slider rows come from the slider table.
 constexpr std::array<ByteRange, 14> Ranges{{
-    {2, 0xFF, 0, 20, false, {"lHoverAcro", "Hover -> Acro"}, {}, ShownAs::Tenths},
-    {3, 0xFF, 0, 20, false, {"lAcroHover", "Acro -> Hover"}, {}, ShownAs::Tenths},
-    {6, 0xFF, 50, 250, false, {"fraSpeed", "RPM"}, {"lSpeedHover", "Hover"}, ShownAs::TimesTen},
-    {7, 0xFF, 50, 250, false, {"fraSpeed", "RPM"}, {"lSpeedAcro", "Acro"}, ShownAs::TimesTen},
-    option(OptionFields::MainOut, {"fraMainOut", "Main signal"}),
-    option(OptionFields::TailSignal, {"fraTailType", "Tail Motor signal"}),
-    option(OptionFields::TailBeep, {"fraTailBeep", "Tail Beep"}),
-    {35, 0xFF, 1, 255, true, {"TS1Inv", "Servo 1"}, {}, ShownAs::Byte},
-    {36, 0xFF, 1, 255, true, {"TS2Inv", "Servo 2"}, {}, ShownAs::Byte},
-    {37, 0xFF, 1, 255, true, {"TS3Inv", "Servo 3"}, {}, ShownAs::Byte},
-    option(OptionFields::HeliType, {"fraHeliType", "Heli Type"}),
-    option(OptionFields::MainMotor, {"fraMain", "Main Motor Setup"}),
-    option(OptionFields::Swashplate, {"fraTS", "Swashplate Setup"}),
+    {2, 0xFF, 0, 20, false, "hover_to_acro_time", ShownAs::Tenths},
+    {3, 0xFF, 0, 20, false, "acro_to_hover_time", ShownAs::Tenths},
+    {6, 0xFF, 50, 250, false, "hover_speed", ShownAs::TimesTen},
+    {7, 0xFF, 50, 250, false, "acro_speed", ShownAs::TimesTen},
+    option(OptionFields::MainOut, "main_signal"),
+    option(OptionFields::TailSignal, "tail_motor_signal"),
+    option(OptionFields::TailBeep, "tail_beep"),
+    {35, 0xFF, 1, 255, true, "servo_1_reverse", ShownAs::Byte},
+    {36, 0xFF, 1, 255, true, "servo_2_reverse", ShownAs::Byte},
+    {37, 0xFF, 1, 255, true, "servo_3_reverse", ShownAs::Byte},
+    option(OptionFields::HeliType, "heli_type"),
+    option(OptionFields::MainMotor, "main_motor"),
+    option(OptionFields::Swashplate, "swashplate"),
     // The grey third state loads, but it is no setting the unit knows.
-    {Index::GyroReverse, 0xFF, 0, 1, false, {"GyroInverter", "Gyro Reverse"}, {}, ShownAs::Byte},
+    {Index::GyroReverse, 0xFF, 0, 1, false, "gyro_reverse", ShownAs::Byte},
 }};
 
-constexpr std::array<const char*, ChannelAssignment::Rows> FunctionLabels{
-    "Funktion_0", "Funktion_1", "Funktion_2", "Funktion_3", "Funktion_4",
-    "Funktion_5", "Funktion_6", "Funktion_7", "Funktion_8"};
+constexpr int CurveCount = 6;
 
-constexpr std::array<CaptionPart, 6> CurveLabels{{{"Kurvenauswahl_0", "Throttle Curve"},
-                                                  {"Kurvenauswahl_1", "Tail Curve"},
-                                                  {"Kurvenauswahl_2", "Pitch Curve"},
-                                                  {"Kurvenauswahl_3", "Throttle Curve"},
-                                                  {"Kurvenauswahl_4", "Cyclic Pitch Curve"},
-                                                  {"Kurvenauswahl_5", "Roll Curve"}}};
-constexpr std::array<CaptionPart, 2> PhaseLabels{{{"Schweben", "Hover"}, {"Acro", "Acro"}}};
+const SettingEntry* settingOf(const char* key) {
+    return findSetting(QString::fromLatin1(key));
+}
 
 ShownAs shownAs(SliderKind kind) {
     switch (kind) {
@@ -88,21 +82,16 @@ void checkImage(const ParameterImage& image, bool withChannelTable, QList<OutOfR
         if (!inside) {
             byIndex.append(
                 {range.index,
-                 {{range.caption, range.detail}, range.index, '\0', -1, -1, value, range.shown}});
+                 {settingOf(range.key), range.index, '\0', -1, -1, -1, value, range.shown}});
         }
     }
     for (const SliderDefinition& row : sliderDefinitions()) {
         const int value = image.at(row.index);
         const auto [lowest, highest] = byteRange(row);
         if (value < lowest || value > highest) {
-            byIndex.append({row.index,
-                            {{CaptionPart{row.caption, row.englishCaption}, CaptionPart{}},
-                             row.index,
-                             '\0',
-                             -1,
-                             -1,
-                             value,
-                             shownAs(row.kind)}});
+            byIndex.append(
+                {row.index,
+                 {settingOf(row.key), row.index, '\0', -1, -1, -1, value, shownAs(row.kind)}});
         }
     }
     std::stable_sort(byIndex.begin(), byIndex.end(),
@@ -117,32 +106,18 @@ void checkImage(const ParameterImage& image, bool withChannelTable, QList<OutOfR
         const int index = Index::FirstChannel + row;
         const int value = image.at(index);
         if (!ChannelAssignment::isChannel(channelOf(static_cast<std::uint8_t>(value)))) {
-            found.append({{CaptionPart{FunctionLabels[static_cast<std::size_t>(row)],
-                                       ChannelRows[static_cast<std::size_t>(row)].englishText},
-                           CaptionPart{}},
-                          index,
-                          '\0',
-                          -1,
-                          -1,
-                          value,
-                          ShownAs::Byte});
+            found.append({settingOf(ChannelRows[static_cast<std::size_t>(row)].key), index, '\0',
+                          -1, -1, -1, value, ShownAs::Byte});
         }
     }
 }
 
-// The curve point as found, with the captions of its phase and curve.
+// The curve point as found, with its phase and curve.
 OutOfRangeValue curvePoint(char letter, int point, int value) {
     for (int phase = Hover; phase <= Acro; ++phase) {
-        for (int curve = 0; curve < static_cast<int>(CurveLabels.size()); ++curve) {
+        for (int curve = 0; curve < CurveCount; ++curve) {
             if (CurveSet::letterOf(phase, curve) == letter) {
-                return {{PhaseLabels[static_cast<std::size_t>(phase)],
-                         CurveLabels[static_cast<std::size_t>(curve)]},
-                        -1,
-                        letter,
-                        curve,
-                        point,
-                        value,
-                        ShownAs::CurvePoint};
+                return {nullptr, -1, letter, phase, curve, point, value, ShownAs::CurvePoint};
             }
         }
     }

@@ -6,8 +6,6 @@
 
 #include <QList>
 
-#include <array>
-
 namespace rv {
 
 // How the window shows a value: the byte itself, tenths of a second,
@@ -15,18 +13,15 @@ namespace rv {
 // curve point as the curve editor shows it.
 enum class ShownAs { Byte, Tenths, TimesTen, PercentPosition, CurvePoint };
 
-// The label that names a value in the window: the objectName of the control
-// that carries the caption, and the English caption for when there is none.
-struct CaptionPart {
-    const char* target = nullptr;
-    const char* english = nullptr;
-};
+struct SettingEntry;
 
-// One value of the set that the unit does not expect.
+// One value of the set that the unit does not expect. Whoever shows it names
+// it after its setting, or after its phase and curve.
 struct OutOfRangeValue {
-    std::array<CaptionPart, 2> caption; // second part unused when target is null
-    int index = -1;                     // image index, or -1 for a curve point
+    const SettingEntry* setting = nullptr; // nullptr for a curve point
+    int index = -1;                        // image index, or -1 for a curve point
     char curveLetter = '\0';
+    int phase = -1;      // a curve point's flight phase
     int curveIndex = -1; // the curve's place in the curve selection
     int point = -1;      // curve point 0..10
     int value = 0;       // the byte or the curve point as held

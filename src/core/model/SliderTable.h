@@ -19,13 +19,9 @@ enum class SliderKind {
     Part,         // p goes into PitchPart or CyclicPart; the image follows at collection
 };
 
-// One parameter slider row: the slider, its value label and its caption label.
+// One parameter slider: what it writes and how. The window's row for it
+// (controls, caption, frame) is the window's own business.
 struct SliderDefinition {
-    const char* slider;         // objectName of the slider, e.g. "Para13Sl"
-    const char* valueLabel;     // e.g. "Para13L"
-    const char* caption;        // objectName of the caption label, e.g. "Softstart"
-    const char* englishCaption; // initial text until the window applies its texts
-    const char* frame;          // objectName of the frame holding the row
     SliderKind kind;
     int index; // image index written (or collected, for the part rows)
     int minimum;
@@ -36,9 +32,10 @@ struct SliderDefinition {
     const char* key; // stable English name in the text form and the difference list
 };
 
-// All 26 rows, each frame's rows in their display order.
+// All 26 sliders, in the order the window shows them.
 std::span<const SliderDefinition> sliderDefinitions();
-const SliderDefinition* findSliderDefinition(const QString& sliderName);
+// By its key ("tail_gain"); nullptr for none.
+const SliderDefinition* findSliderDefinition(QStringView key);
 
 namespace SliderArithmetic {
 // The byte a position stands for (for a part row: the value of its state variable).

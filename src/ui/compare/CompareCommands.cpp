@@ -62,10 +62,10 @@ void CompareCommands::addMenu(QMenu* file) {
         ->setObjectName(QStringLiteral("mnuCompareLast"));
     menu_->addAction(QString(), this, &CompareCommands::compareWithHistoryEntry)
         ->setObjectName(QStringLiteral("mnuCompareHistory"));
-    applyTexts();
+    retranslate();
 }
 
-void CompareCommands::applyTexts() {
+void CompareCommands::retranslate() {
     if (menu_ == nullptr) {
         return;
     }

@@ -24,10 +24,10 @@ public:
     CompareCommands(const Setup& setup, FileCommands& files, const TransferHistory& history,
                     const MessageTexts& texts, const QString& fileFilter, QWidget* window);
 
-    // The Compare submenu of `file`; its texts follow applyTexts.
+    // The Compare submenu of `file`; its texts follow retranslate.
     void addMenu(QMenu* file);
     // Captions in the language of the program's translator.
-    void applyTexts();
+    void retranslate();
 
     void compareWithCurrentFile();
     void compareWithOtherFile();

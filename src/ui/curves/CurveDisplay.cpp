@@ -34,22 +34,22 @@ CurveDisplay::CurveDisplay(CurveEditor& editor, QWidget* parent) : QFrame(parent
     minus101_ = addLabel("Minus101", QStringLiteral("-100"));
     auto* arrowLeft = addLabel("ArrowLeft", QStringLiteral("<--"));
     auto* arrowRight = addLabel("ArrowRight", QStringLiteral("-->"));
-    stickTravel_ = addLabel("Knüppel", QStringLiteral("Transmitter Stick Travel"));
-    // The picture is named by the stick-axis caption, in whatever language it is shown.
+    stickTravel_ = addLabel("Knüppel", QString());
     stickTravel_->setBuddy(picture_);
-    auto* curveCaption = addLabel("Ist", QStringLiteral("Curve:"));
+    curveCaption_ = addLabel("Ist", QString());
     pointReadout_ = addLabel("IstValue", QString());
-    auto* cursorCaption = addLabel("Soll", QStringLiteral("Cursor:"));
+    cursorCaption_ = addLabel("Soll", QString());
     cursorReadout_ = addLabel("SollValue", QString());
+    retranslate();
     for (QLabel* value : {pointReadout_, cursorReadout_}) {
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-1250")));
     }
 
     auto* readouts = new QHBoxLayout;
-    readouts->addWidget(curveCaption);
+    readouts->addWidget(curveCaption_);
     readouts->addWidget(pointReadout_);
     readouts->addSpacing(24);
-    readouts->addWidget(cursorCaption);
+    readouts->addWidget(cursorCaption_);
     readouts->addWidget(cursorReadout_);
     readouts->addStretch();
     readouts->addWidget(tools_);
@@ -84,6 +84,21 @@ QLabel* CurveDisplay::addLabel(const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromUtf8(name));
     return label;
+}
+
+void CurveDisplay::retranslate() {
+    stickTravel_->setText(tr("Transmitter Stick Travel"));
+    // The picture is named by the stick-axis caption.
+    picture_->setAccessibleName(stickTravel_->text().trimmed());
+    curveCaption_->setText(tr("Curve:"));
+    cursorCaption_->setText(tr("Cursor:"));
+}
+
+void CurveDisplay::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void CurveDisplay::setTitle(const QString& title) {

@@ -28,9 +28,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QLabel* addLabel(const char* name, const QString& text);
+    void retranslate();
     // The second half of the redraw: scale marks, grid, picture.
     void redraw();
     void showReadouts();
@@ -48,6 +50,8 @@ private:
     QLabel* plus101_ = nullptr;
     QLabel* minus101_ = nullptr;
     QLabel* stickTravel_ = nullptr;
+    QLabel* curveCaption_ = nullptr;
+    QLabel* cursorCaption_ = nullptr;
     QLabel* pointReadout_ = nullptr;
     QLabel* cursorReadout_ = nullptr;
 };

@@ -2,7 +2,10 @@
 #include "ui/curves/CurveSelectionFrame.h"
 
 #include "core/model/CurveEditor.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/TabStop.h"
+
+#include <QEvent>
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -13,26 +16,25 @@ namespace rv {
 
 namespace {
 struct OptionPlace {
-    const char* caption;
     int row;
     int column;
 };
 constexpr OptionPlace Options[CurveSelectionFrame::Count] = {
-    {"Throttle Curve ", 0, 0}, {"Tail Curve", 1, 0},         {"Pitch Curve", 0, 0},
-    {"Throttle Curve", 2, 0},  {"Cyclic Pitch Curve", 0, 1}, {"Roll Curve", 1, 1},
+    {0, 0}, {1, 0}, {0, 0}, {2, 0}, {0, 1}, {1, 1},
 };
 } // namespace
 
 CurveSelectionFrame::CurveSelectionFrame(CurveEditor& editor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Curve selection"), parent), group_(new QButtonGroup(this)) {
+    : QGroupBox(parent), group_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("fraKurvenauswahl"));
     auto* layout = new QGridLayout(this);
     for (int i = 0; i < Count; ++i) {
-        auto* button = new QRadioButton(QString::fromLatin1(Options[i].caption), this);
+        auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("Kurvenauswahl_%1").arg(i));
         group_->addButton(button, i);
         layout->addWidget(button, Options[i].row, Options[i].column);
     }
+    retranslate();
     // The RPM-controlled choice until the first showCurves decides.
     option(2)->hide();
     option(3)->hide();
@@ -41,6 +43,20 @@ CurveSelectionFrame::CurveSelectionFrame(CurveEditor& editor, QWidget* parent)
             editor.selectCurve(id);
         }
     });
+}
+
+void CurveSelectionFrame::retranslate() {
+    setTitle(SettingCaptions::curveFrame());
+    for (int i = 0; i < Count; ++i) {
+        option(i)->setText(SettingCaptions::curve(i));
+    }
+}
+
+void CurveSelectionFrame::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 QRadioButton* CurveSelectionFrame::option(int index) const {

@@ -26,7 +26,12 @@ public:
     // Shows curve `index` selected without taking it up in the editor.
     void show(int index);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QButtonGroup* group_ = nullptr;
 };
 

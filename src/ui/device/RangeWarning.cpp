@@ -2,7 +2,8 @@
 #include "ui/device/RangeWarning.h"
 
 #include "core/model/CurveGeometry.h"
-#include "ui/texts/TextTable.h"
+#include "core/model/SetupRangeCheck.h"
+#include "ui/texts/SettingCaptions.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -38,13 +39,11 @@ QString shownValue(const OutOfRangeValue& value) {
 }
 
 QString describe(const OutOfRangeValue& value) {
-    QStringList caption;
-    for (const CaptionPart& part : value.caption) {
-        if (part.target != nullptr) {
-            caption << captionText(part);
-        }
-    }
-    const QString name = caption.join(QLatin1Char(' '));
+    const QString name = value.setting != nullptr
+                             ? settingCaption(*value.setting)
+                             : plainCaption(SettingCaptions::phase(value.phase)) +
+                                   QLatin1Char(' ') +
+                                   plainCaption(SettingCaptions::curve(value.curveIndex));
     if (value.point >= 0) {
         return RangeWarning::tr("%1, point %2: %3")
             .arg(name)

@@ -7,7 +7,7 @@
 #include "core/model/OptionFields.h"
 #include "core/model/SettingCatalog.h"
 #include "core/model/Setup.h"
-#include "ui/texts/TextTable.h"
+#include "ui/texts/SettingCaptions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,16 +30,6 @@ QString arrow() {
     return QStringLiteral(" \u2192 ");
 }
 
-QString settingCaption(const SettingEntry& setting) {
-    QStringList parts;
-    for (const CaptionPart& part : setting.caption) {
-        if (part.target != nullptr) {
-            parts << captionText(part);
-        }
-    }
-    return parts.join(QLatin1Char(' '));
-}
-
 QString reverseState(int state) {
     switch (state) {
     case 0:
@@ -60,8 +50,7 @@ QString optionCaption(const SettingEntry& setting, int option) {
     if (names.field.index == Index::GyroReverse) {
         return reverseState(option);
     }
-    const QByteArray target = QByteArray(names.arrayName) + '_' + QByteArray::number(option);
-    return captionText({target.constData(), names.captions.at(static_cast<std::size_t>(option))});
+    return plainCaption(SettingCaptions::option(names, option));
 }
 
 QString channelText(std::uint8_t byte) {
@@ -88,11 +77,11 @@ QString windowValue(const SettingEntry& setting, const ParameterImage& image) {
         break;
     case SettingKind::SwitchTime:
         shown = FlightPhaseValues::formatSwitchTime(FlightPhaseValues::limitSwitchTenths(bits)) +
-                QLatin1Char(' ') + captionText({"secSA", "sec."});
+                QLatin1Char(' ') + plainCaption(SettingCaptions::seconds());
         break;
     case SettingKind::GovernorSpeed:
         shown = FlightPhaseValues::formatSpeed(FlightPhaseValues::speedFromByte(bits)) +
-                QLatin1Char(' ') + speedUnit();
+                QLatin1Char(' ') + SettingCaptions::speedUnit();
         break;
     case SettingKind::Option:
         shown = optionCaption(setting, bits >> std::countr_zero(setting.options->field.mask));
@@ -113,11 +102,8 @@ QString windowValue(const SettingEntry& setting, const ParameterImage& image) {
 }
 
 QString curveCaption(int phase, int curveIndex) {
-    const QByteArray curve = "Kurvenauswahl_" + QByteArray::number(curveIndex);
-    const QString name = captionText({curve.constData(), "Curve"});
-    const QString phaseName =
-        phase == Hover ? captionText({"Schweben", "Hover"}) : captionText({"Acro", "Acro"});
-    return name + QStringLiteral(", ") + phaseName;
+    return plainCaption(SettingCaptions::curve(curveIndex)) + QStringLiteral(", ") +
+           plainCaption(SettingCaptions::phase(phase));
 }
 
 QString pointValue(std::int16_t value, int curveIndex) {
@@ -149,7 +135,7 @@ QString curvePoints(const CurveChange& change, bool before, bool after) {
 
 QString commentCaption() {
     // The frame caption goes on with the box's limit: "Comments: (max. ...)".
-    return captionText({"fraComment", "Comments"}).section(QLatin1Char(':'), 0, 0);
+    return plainCaption(SettingCaptions::commentFrame()).section(QLatin1Char(':'), 0, 0);
 }
 
 // Settings, then curves, then the channel rows.
@@ -180,7 +166,7 @@ void addSettingRows(const SetupDifferences& differences, const Setup& before, co
 
 void addByteRows(const SetupDifferences& differences, std::vector<DifferenceRow>& rows) {
     using Section = DifferenceRow::Section;
-    const QString entry = captionText({"Label15", "P"});
+    const QString entry = QStringLiteral("P"); // as the value editor names an entry
     for (const ByteChange& change : differences.unshownEntries) {
         rows.push_back({Section::OtherBytes,
                         entry + QString::number(change.index),

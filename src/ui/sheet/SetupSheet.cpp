@@ -7,15 +7,15 @@
 #include "core/model/OptionFields.h"
 #include "core/model/SettingCatalog.h"
 #include "core/model/Setup.h"
-#include "core/model/SliderTable.h"
+#include "core/settings/ProgramLanguage.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/texts/TextTable.h"
+#include "ui/texts/MessageTexts.h"
+#include "ui/texts/SettingCaptions.h"
+#include "ui/widgets/SliderRowTable.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-
-#include <cstring>
 
 namespace rv {
 
@@ -26,39 +26,45 @@ struct SheetText {
     Q_DECLARE_TR_FUNCTIONS(rv::SheetText)
 };
 
-QString textOf(const char* target, const char* english) {
-    return captionText(CaptionPart{target, english});
-}
-
 bool isGyroReverse(const SettingEntry& setting) {
     return setting.kind == SettingKind::Option && setting.index == OptionFields::GyroReverse.index;
 }
 
-// The objectName of the frame (or page) whose caption heads the setting's
-// section, as the window groups them.
-const char* sectionOf(const SettingEntry& setting) {
+// The sections of the sheet: the frames of the slider rows, then these.
+enum Section : int { SwitchTimes = 100, Options, ServoReverse, Channels };
+
+// The frame (or page) whose caption heads the setting's section, as the window groups them.
+int sectionOf(const SettingEntry& setting) {
     switch (setting.kind) {
     case SettingKind::Slider:
-        return setting.slider->frame;
+        return static_cast<int>(sliderRowNames(*setting.slider).frame);
     case SettingKind::SwitchTime:
-        return "Umschaltzeit";
+        return SwitchTimes;
     case SettingKind::GovernorSpeed:
-        return setting.caption[0].target;
+        return static_cast<int>(SliderFrame::Speed);
     case SettingKind::Option:
-        return isGyroReverse(setting) ? "fraKreisel" : "tab:2";
+        return isGyroReverse(setting) ? static_cast<int>(SliderFrame::Gyro) : Options;
     case SettingKind::ServoReverse:
-        return "frmServo";
+        return ServoReverse;
     case SettingKind::Channel:
-        return "tab:3";
+        return Channels;
     }
-    return "";
+    return Options;
 }
 
-QString rowCaption(const SettingEntry& setting) {
-    // The governor speeds are named by their row inside the speed frame.
-    const CaptionPart& part =
-        setting.kind == SettingKind::GovernorSpeed ? setting.caption[1] : setting.caption[0];
-    return captionText(part);
+QString sectionHeading(int section) {
+    switch (section) {
+    case SwitchTimes:
+        return plainCaption(SettingCaptions::switchTimes());
+    case Options:
+        return plainCaption(SettingCaptions::page(2));
+    case ServoReverse:
+        return plainCaption(SettingCaptions::servoFrame());
+    case Channels:
+        return plainCaption(SettingCaptions::page(3));
+    default:
+        return plainCaption(sliderFrameCaption(static_cast<SliderFrame>(section)));
+    }
 }
 
 QString optionCaption(const SettingEntry& setting, std::uint8_t bits) {
@@ -73,8 +79,7 @@ QString optionCaption(const SettingEntry& setting, std::uint8_t bits) {
                                   SheetText::tr("Unset")};
         return states[option];
     }
-    const QByteArray target = QByteArray(names.arrayName) + '_' + QByteArray::number(option);
-    return textOf(target.constData(), names.captions.at(static_cast<std::size_t>(option)));
+    return plainCaption(SettingCaptions::option(names, option));
 }
 
 QString localValue(const SettingEntry& setting, const ParameterImage& image) {
@@ -87,7 +92,7 @@ QString localValue(const SettingEntry& setting, const ParameterImage& image) {
                QStringLiteral(" s");
     case SettingKind::GovernorSpeed:
         return FlightPhaseValues::formatSpeed(FlightPhaseValues::speedFromByte(bits)) +
-               QLatin1Char(' ') + speedUnit();
+               QLatin1Char(' ') + SettingCaptions::speedUnit();
     case SettingKind::Option:
         return optionCaption(setting, bits);
     case SettingKind::ServoReverse:
@@ -108,35 +113,35 @@ QString localValue(const SettingEntry& setting, const ParameterImage& image) {
 // (a byte kept from a file, a value outside its slider): the sheet must not
 // show two different setups alike.
 SheetRow settingRow(const SettingEntry& setting, const ParameterImage& image) {
-    SheetRow row{rowCaption(setting), localValue(setting, image), {}};
+    SheetRow row{settingRowCaption(setting), localValue(setting, image), {}};
     if (exactValue(setting, image) != shownValue(setting, image)) {
         const QString byte = SheetText::tr("(byte %1)").arg(settingBits(setting, image));
         row.value = row.value.isEmpty() ? byte : row.value + QLatin1Char(' ') + byte;
     }
     if (setting.kind == SettingKind::Channel && reverseOf(settingBits(setting, image))) {
-        row.extra = textOf("tReverse_0", "rev.");
+        row.extra = plainCaption(SettingCaptions::reverseHeading());
     }
     return row;
 }
 
 std::vector<SheetSection> settingSections(const ParameterImage& image) {
     std::vector<SheetSection> sections;
-    std::vector<const char*> targets;
+    std::vector<int> shown;
     for (const SettingEntry& setting : settingCatalog()) {
-        const char* target = sectionOf(setting);
+        const int section = sectionOf(setting);
         std::size_t at = 0;
-        while (at < targets.size() && std::strcmp(targets[at], target) != 0) {
+        while (at < shown.size() && shown[at] != section) {
             ++at;
         }
-        if (at == targets.size()) {
-            targets.push_back(target);
-            SheetSection section{textOf(target, ""), std::nullopt, {}};
+        if (at == shown.size()) {
+            shown.push_back(section);
+            SheetSection heading{sectionHeading(section), std::nullopt, {}};
             if (setting.kind == SettingKind::Channel) {
-                section.columnHeadings =
-                    SheetRow{textOf("LFunction", "Function"), textOf("LChannel", "Channel"),
-                             textOf("tReverse_0", "rev.")};
+                heading.columnHeadings = SheetRow{plainCaption(SettingCaptions::functionHeading()),
+                                                  plainCaption(SettingCaptions::channelHeading()),
+                                                  plainCaption(SettingCaptions::reverseHeading())};
             }
-            sections.push_back(section);
+            sections.push_back(heading);
         }
         sections[at].rows.push_back(settingRow(setting, image));
     }
@@ -144,11 +149,12 @@ std::vector<SheetSection> settingSections(const ParameterImage& image) {
 }
 
 QString curveName(int curveIndex) {
-    const QByteArray target = "Kurvenauswahl_" + QByteArray::number(curveIndex);
-    QString name = textOf(target.constData(), "");
+    QString name = plainCaption(SettingCaptions::curve(curveIndex));
     // Two throttle curves: one for each heli type.
     if (curveIndex == 0 || curveIndex == 3) {
-        name += QStringLiteral(" (%1)").arg(textOf(curveIndex == 0 ? "Board_0" : "Board_1", ""));
+        const OptionGroupNames& heliType = *findSetting(u"heli_type")->options;
+        name += QStringLiteral(" (%1)").arg(
+            plainCaption(SettingCaptions::option(heliType, curveIndex == 0 ? 0 : 1)));
     }
     return name;
 }
@@ -183,7 +189,7 @@ std::vector<SheetCurve> sheetCurves(const CurveSet& curves, const std::array<QSt
 
 SetupSheet setupSheet(const Setup& setup, int language, const QDate& date) {
     SetupSheet sheet;
-    sheet.title = textOf("msg:PROG", "Rotavionix Control") + QStringLiteral(" \u2013 ") +
+    sheet.title = plainCaption(MessageTexts().programName) + QStringLiteral(" \u2013 ") +
                   SheetText::tr("Setup sheet");
     const bool named =
         !setup.currentFileName.isEmpty() && setup.currentFileName != SettingsStore::notFound();
@@ -199,7 +205,8 @@ SetupSheet setupSheet(const Setup& setup, int language, const QDate& date) {
     sheet.commentHeading = SheetText::tr("Comment");
     sheet.comment = commentBoxText(setup).trimmed();
     sheet.curvesHeading = SheetText::tr("Curves");
-    sheet.phases = {textOf("Schweben", "Hover"), textOf("Acro", "Acro")};
+    sheet.phases = {plainCaption(SettingCaptions::phase(Hover)),
+                    plainCaption(SettingCaptions::phase(Acro))};
     sheet.curves = sheetCurves(setup.curves, sheet.phases);
     return sheet;
 }

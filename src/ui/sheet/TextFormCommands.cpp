@@ -35,7 +35,7 @@ void TextFormCommands::addTo(QMenu* menu) {
     importAction_->setObjectName(QStringLiteral("mnuImportText"));
 }
 
-void TextFormCommands::applyCaptions() {
+void TextFormCommands::retranslate() {
     exportAction_->setText(tr("Export as text"));
     importAction_->setText(tr("Import text"));
 }

@@ -24,7 +24,7 @@ public:
     // Adds the two entries to the menu (mnuExportText, mnuImportText).
     void addTo(QMenu* menu);
     // Captions in the program's language, once its translator is in place.
-    void applyCaptions();
+    void retranslate();
     // Unavailable during a transfer, like Open.
     void setImportEnabled(bool enabled);
 

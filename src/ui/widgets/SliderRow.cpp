@@ -40,12 +40,13 @@ void SliderValueLabel::showRestoreTip() {
 
 SliderRow::SliderRow(SetupDocument& document, const SliderDefinition& definition, QWidget* parent)
     : QObject(parent), document_(document), setup_(document.setup()), definition_(definition),
-      caption_(new QLabel(QString::fromUtf8(definition.englishCaption), parent)),
-      slider_(new QSlider(Qt::Horizontal, parent)), value_(new SliderValueLabel(parent)) {
-    setObjectName(QLatin1String(definition.slider) + QLatin1String("Row"));
-    caption_->setObjectName(QLatin1String(definition.caption));
-    slider_->setObjectName(QLatin1String(definition.slider));
-    value_->setObjectName(QLatin1String(definition.valueLabel));
+      caption_(new QLabel(parent)), slider_(new QSlider(Qt::Horizontal, parent)),
+      value_(new SliderValueLabel(parent)) {
+    const SliderRowNames& names = sliderRowNames(definition);
+    setObjectName(QLatin1String(names.slider) + QLatin1String("Row"));
+    caption_->setObjectName(QLatin1String(names.caption));
+    slider_->setObjectName(QLatin1String(names.slider));
+    value_->setObjectName(QLatin1String(names.valueLabel));
 
     slider_->setRange(definition.minimum, definition.maximum);
     slider_->setSingleStep(definition.singleStep);
@@ -57,7 +58,7 @@ SliderRow::SliderRow(SetupDocument& document, const SliderDefinition& definition
     value_->setText(SliderArithmetic::labelText(definition, slider_->value()));
     value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-    refreshAccessibleName();
+    retranslate();
 
     connect(slider_, &QSlider::valueChanged, this, &SliderRow::setPosition);
     enableValueTyping(slider_);
@@ -74,7 +75,8 @@ void SliderRow::setRowVisible(bool visible) {
     value_->setVisible(visible);
 }
 
-void SliderRow::refreshAccessibleName() {
+void SliderRow::retranslate() {
+    caption_->setText(sliderCaption(definition_));
     QString name = caption_->text();
     name.replace(QLatin1String("&&"), QLatin1String("\x01"));
     name.remove(QLatin1Char('&'));
@@ -116,18 +118,18 @@ void SliderRow::addToGridColumn(QGridLayout* grid, int column) {
 } // namespace rv
 
 namespace rv {
-QList<SliderRow*> createSliderRows(SetupDocument& document, QWidget* frame) {
+QList<SliderRow*> createSliderRows(SetupDocument& document, SliderFrame frame, QWidget* parent) {
     QList<SliderRow*> rows;
-    for (const SliderDefinition& definition : sliderDefinitions()) {
-        if (frame->objectName() == QLatin1String(definition.frame)) {
-            rows.append(new SliderRow(document, definition, frame));
+    for (const SliderRowNames& names : sliderRowNames()) {
+        if (names.frame == frame) {
+            rows.append(new SliderRow(document, sliderDefinition(names), parent));
         }
     }
     return rows;
 }
-SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName) {
+SliderRow* findSliderRow(const QList<SliderRow*>& rows, const SliderDefinition& definition) {
     for (SliderRow* row : rows) {
-        if (sliderName == QLatin1String(row->definition().slider)) {
+        if (&row->definition() == &definition) {
             return row;
         }
     }

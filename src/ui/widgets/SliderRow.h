@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/widgets/SliderRowTable.h"
+
 #include <QLabel>
 #include <QList>
 #include <QObject>
@@ -48,8 +50,9 @@ public:
 
     // Shows or hides all three controls; position and byte stay as they are.
     void setRowVisible(bool visible);
-    // The slider is named by its caption label, in whatever language it shows.
-    void refreshAccessibleName();
+    // The caption in the language of the installed translations; the slider
+    // is named by it.
+    void retranslate();
 
     // Shows the setup's value without writing it back.
     void showSetup(const Setup& setup);
@@ -75,10 +78,10 @@ private:
 } // namespace rv
 
 namespace rv {
-// Creates the rows of the table that belong to a frame (by its objectName), in
-// table order, as children of the frame. The caller lays them out.
-QList<SliderRow*> createSliderRows(SetupDocument& document, QWidget* frame);
+// Creates the rows of the table that belong to a frame, in table order, as
+// children of the frame widget. The caller lays them out.
+QList<SliderRow*> createSliderRows(SetupDocument& document, SliderFrame frame, QWidget* parent);
 // The row of the given slider among rows, or nullptr.
-SliderRow* findSliderRow(const QList<SliderRow*>& rows, QStringView sliderName);
+SliderRow* findSliderRow(const QList<SliderRow*>& rows, const SliderDefinition& definition);
 
 } // namespace rv

@@ -22,7 +22,6 @@
 #include "ui/sheet/SheetCommands.h"
 #include "ui/sheet/TextFormCommands.h"
 #include "ui/texts/Dialogs.h"
-#include "ui/texts/TextTable.h"
 #include "ui/window/EditUndoStack.h"
 #include "ui/window/LanguagePrompt.h"
 #include "ui/window/RecentFilesMenu.h"
@@ -58,6 +57,7 @@ MainWindow::MainWindow(const QString& fileToOpen, QWidget* parent)
     setObjectName(QStringLiteral("RVMain"));
     port_->setDeviceLookup(portDevice);
     setAcceptDrops(true);
+    readStartSettings();
     buildWindow();
     buildMenus();
     startUp(fileToOpen);
@@ -85,9 +85,9 @@ void MainWindow::buildWindow() {
     centralLayout_ = layout;
 
     auto* buttons = new QHBoxLayout;
-    sendButton_ = new QPushButton(QStringLiteral("Send data to Rotavionix"), central);
+    sendButton_ = new QPushButton(central);
     sendButton_->setObjectName(QStringLiteral("cbDownload"));
-    storeButton_ = new QPushButton(QStringLiteral("Save data in Rotavionix"), central);
+    storeButton_ = new QPushButton(central);
     storeButton_->setObjectName(QStringLiteral("cbFlash"));
     buttons->addWidget(sendButton_);
     buttons->addWidget(storeButton_);
@@ -201,8 +201,6 @@ void MainWindow::buildLatePages() {
     QWidget::setTabOrder(sendButton_, storeButton_);
 
     ports_ = new PortSelection(document_, *port_, setupPage_->portBox(), this);
-
-    labelLateControls({setupPage_, channelPage_, controllerPage_, valueEditor_});
     if (isVisible() && windowState() == Qt::WindowNoState) {
         // The window took its size from the first page: should a later page
         // want more, it grows now, within two thirds of the screen as show() does.
@@ -224,7 +222,14 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void MainWindow::startUp(const QString& fileToOpen) {
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+}
+
+void MainWindow::readStartSettings() {
     const StartupSettings settings = readStartupSettings();
     port_->setPortNumber(settings.portNumber);
     // A first start opens a copy of the shipped neutral setup that the pilot can save.
@@ -243,17 +248,12 @@ void MainWindow::startUp(const QString& fileToOpen) {
         language_ = *chosen;
     }
     SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
-    loadQtTranslations();
+    // Message-box buttons, file dialogs and the program's own texts speak the chosen language.
+    translation_ = std::make_unique<ProgramTranslation>(language_);
+}
 
-    const AppliedTexts applied = applyTexts(this, language_);
-    texts_ = applied.messages;
-    fileFilter_ = applied.fileFilter;
-    unlabelledTargets_ = applied.missingTargets; // most belong to the pages built later
-    applyEditMenuTexts();
-    textForm_->applyCaptions();
-    compare_->applyTexts();
-    translateOwnMenuEntries();
-    refreshAccessibleNames();
+void MainWindow::startUp(const QString& fileToOpen) {
+    retranslate();
 
     // A file named on the command line opens as File → Open would open it;
     // refused, the window goes on as a start without it does.
@@ -261,8 +261,6 @@ void MainWindow::startUp(const QString& fileToOpen) {
         files_->loadCurrentFile();
     }
     edits_->start(); // also when the file could not be loaded
-
-    applyTabCaptions(tabStrip_);
     updateCaption();
 
     {
@@ -270,53 +268,6 @@ void MainWindow::startUp(const QString& fileToOpen) {
         tabStrip_->setCurrentIndex(0);
     }
     pages_->setCurrentIndex(0);
-}
-
-void MainWindow::loadQtTranslations() {
-    // Message-box buttons, file dialogs and the program's own texts speak the chosen language.
-    translation_ = std::make_unique<ProgramTranslation>(language_);
-}
-
-void MainWindow::labelLateControls(const QList<QWidget*>& roots) {
-    for (QWidget* root : roots) {
-        const QStringList missing = applyTexts(root, language_).missingTargets;
-        unlabelledTargets_.removeIf(
-            [&missing](const QString& target) { return !missing.contains(target); });
-    }
-    for (const QString& missing : std::as_const(unlabelledTargets_)) {
-        qWarning("No control for the text of %s", qPrintable(missing));
-    }
-    refreshAccessibleNames();
-}
-
-void MainWindow::refreshAccessibleNames() {
-    // A control without a caption of its own is named by the label that describes it.
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (QWidget* buddy = label->buddy()) {
-            buddy->setAccessibleName(label->text().trimmed());
-        }
-    }
-    auto nameFrom = [this](const char* control, const char* captionSource) {
-        QWidget* widget = findChild<QWidget*>(QString::fromUtf8(control));
-        QObject* source = findChild<QObject*>(QString::fromUtf8(captionSource));
-        if (widget == nullptr || source == nullptr) {
-            return;
-        }
-        if (auto* box = qobject_cast<QGroupBox*>(source)) {
-            widget->setAccessibleName(box->title().trimmed());
-        } else if (auto* label = qobject_cast<QLabel*>(source)) {
-            widget->setAccessibleName(label->text().trimmed());
-        }
-    };
-    nameFrom("Comment", "fraComment");
-    nameFrom("Pic1", "Knüppel");
-    if (setupPage_ == nullptr) {
-        return; // the rest are named when they are built
-    }
-    setupPage_->refreshAccessibleNames();
-    controllerPage_->refreshAccessibleNames();
-    nameFrom("TPara", "Label15");
-    channelPage_->refreshAccessibleNames();
 }
 
 void MainWindow::updateCaption() {
@@ -353,7 +304,10 @@ void MainWindow::chooseLanguage() {
     }
     language_ = *chosen;
     SettingsStore::write(QStringLiteral("Language"), QString::number(language_));
-    MessageBox::inform(this, texts_.languageChangeNote);
+    // Installing the translations tells every window to retranslate; they do it now.
+    translation_.reset();
+    translation_ = std::make_unique<ProgramTranslation>(language_);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void MainWindow::closeWindow() {

@@ -89,23 +89,23 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A parameter file dropped on the window opens as File → Open opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The port, the file to start with and the language (asked at the first
+    // start), whose translations are installed before any control takes its texts.
+    void readStartSettings();
     void buildWindow();
     void buildMenus();
     void buildEditMenu();
-    // The Edit menu speaks the program's language once its translator is installed.
-    void applyEditMenuTexts();
     void startUp(const QString& fileToOpen);
-    void loadQtTranslations();
-    void refreshAccessibleNames();
-    // The menu entries that are the program's own, not from the text table.
-    void translateOwnMenuEntries();
-    void labelLateControls(const QList<QWidget*>& roots);
+    // The menus, tabs, device buttons, messages and caption in the language
+    // of the installed translations; the pages do their own.
+    void retranslate();
     void updateCaption();
     bool confirmDiscard();
     // Takes a loaded setup and shows it.
@@ -119,8 +119,7 @@ private:
     int language_ = 100;
     bool closeAfterCommand_ = false;
     bool latePagesQueued_ = false;
-    bool setupAdopted_ = false;     // a loaded setup has been shown
-    QStringList unlabelledTargets_; // text-table targets no control has taken yet
+    bool setupAdopted_ = false; // a loaded setup has been shown
 
     std::unique_ptr<SerialLink> port_;
     std::unique_ptr<ProgramTranslation> translation_; // Qt's and the program's own texts
@@ -143,6 +142,13 @@ private:
     CompareCommands* compare_ = nullptr;
     DeviceCommands* device_ = nullptr;
     EditUndoStack* edits_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QAction* languageAction_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the window: File, Edit, Options and Help, and the texts of
-// the entries that are the program's own rather than the text table's.
+// the window's own controls.
 #include "ui/window/MainWindow.h"
 
 #include "ui/compare/CompareCommands.h"
@@ -8,6 +8,7 @@
 #include "ui/document/FileCommands.h"
 #include "ui/sheet/SheetCommands.h"
 #include "ui/sheet/TextFormCommands.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/window/EditUndoStack.h"
 #include "ui/window/RecentFilesMenu.h"
 
@@ -15,21 +16,26 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
 #include <QUndoStack>
 
 namespace rv {
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(QString());
+    fileMenu_ = file;
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = file->addAction(QStringLiteral("Open"), files_, &FileCommands::openFile);
+    QAction* open = file->addAction(QString(), files_, &FileCommands::openFile);
+    openAction_ = open;
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
     // A file opened during a transfer would go out in the blocks still to be
     // sent, after the old file's first blocks: the unit would hold a mix.
     connect(device_, &DeviceCommands::busyChanged, open,
             [open](bool busy) { open->setEnabled(!busy); });
-    QAction* save = file->addAction(QStringLiteral("Save"), files_, [this] { files_->saveFile(); });
+    QAction* save = file->addAction(QString(), files_, [this] { files_->saveFile(); });
+    saveAction_ = save;
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     textForm_ = new TextFormCommands(document_.setup(), *files_, texts_, this);
@@ -38,45 +44,41 @@ void MainWindow::buildMenus() {
             [this](bool busy) { textForm_->setImportEnabled(!busy); });
     compare_->addMenu(file);
     sheets_ = new SheetCommands(document_.setup(), texts_, this);
-    printAction_ = file->addAction(QStringLiteral("Print…"), sheets_, &SheetCommands::printSheet);
+    printAction_ = file->addAction(QString(), sheets_, &SheetCommands::printSheet);
     printAction_->setObjectName(QStringLiteral("mnuPrint"));
     printAction_->setShortcut(QKeySequence::Print);
-    exportPdfAction_ =
-        file->addAction(QStringLiteral("Export PDF…"), sheets_, [this] { sheets_->exportPdf(); });
+    exportPdfAction_ = file->addAction(QString(), sheets_, [this] { sheets_->exportPdf(); });
     exportPdfAction_->setObjectName(QStringLiteral("mnuExportPdf"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuTrenner"));
-    QAction* closeAction = file->addAction(QStringLiteral("Close"), this, &MainWindow::closeWindow);
-    closeAction->setObjectName(QStringLiteral("mnuClose"));
-    closeAction->setShortcut(QKeySequence::Quit);
-    new RecentFilesMenu(file, closeAction, *files_, *device_);
+    closeAction_ = file->addAction(QString(), this, &MainWindow::closeWindow);
+    closeAction_->setObjectName(QStringLiteral("mnuClose"));
+    closeAction_->setShortcut(QKeySequence::Quit);
+    new RecentFilesMenu(file, closeAction_, *files_, *device_);
 
     buildEditMenu();
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    QAction* language = options->addAction(QStringLiteral("Sprache, Language, Langue"), this,
-                                           &MainWindow::chooseLanguage);
-    language->setObjectName(QStringLiteral("mnuSprache"));
+    optionsMenu_ = menuBar()->addMenu(QString());
+    optionsMenu_->setObjectName(QStringLiteral("mnuOptions"));
+    languageAction_ = optionsMenu_->addAction(QString(), this, &MainWindow::chooseLanguage);
+    languageAction_->setObjectName(QStringLiteral("mnuSprache"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    manualAction_ =
-        help->addAction(QStringLiteral("Rotavionix manual"), this, &MainWindow::openHelp);
+    helpMenu_ = menuBar()->addMenu(QString());
+    helpMenu_->setObjectName(QStringLiteral("mnuHelp"));
+    manualAction_ = helpMenu_->addAction(QString(), this, &MainWindow::openHelp);
     manualAction_->setObjectName(QStringLiteral("mnuManual"));
     manualAction_->setShortcut(QKeySequence::HelpContents);
     addAction(manualAction_); // keeps F1 working while the menu bar is closed
-    aboutAction_ =
-        help->addAction(QStringLiteral("About Rotavionix Control"), this, &MainWindow::showAbout);
+    aboutAction_ = helpMenu_->addAction(QString(), this, &MainWindow::showAbout);
     aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 void MainWindow::buildEditMenu() {
-    editMenu_ = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu_ = menuBar()->addMenu(QString());
     editMenu_->setObjectName(QStringLiteral("mnuEdit"));
-    undoAction_ = editMenu_->addAction(QStringLiteral("Undo"), edits_, &EditUndoStack::undo);
+    undoAction_ = editMenu_->addAction(QString(), edits_, &EditUndoStack::undo);
     undoAction_->setObjectName(QStringLiteral("mnuUndo"));
     undoAction_->setShortcut(QKeySequence::Undo);
-    redoAction_ = editMenu_->addAction(QStringLiteral("Redo"), edits_, &EditUndoStack::redo);
+    redoAction_ = editMenu_->addAction(QString(), edits_, &EditUndoStack::redo);
     redoAction_->setObjectName(QStringLiteral("mnuRedo"));
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -87,17 +89,34 @@ void MainWindow::buildEditMenu() {
     connect(stack, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
 }
 
-void MainWindow::applyEditMenuTexts() {
+void MainWindow::retranslate() {
+    texts_ = MessageTexts();
+    texts_.language = language_;
+    fileFilter_ = tr("Rotavionix Control Parameter Files (*.rvc) |  *.rvc");
+
+    fileMenu_->setTitle(tr("File"));
+    openAction_->setText(tr("Open"));
+    saveAction_->setText(tr("Save"));
+    printAction_->setText(tr("Print…"));
+    exportPdfAction_->setText(tr("Export PDF…"));
+    closeAction_->setText(tr("Close"));
     editMenu_->setTitle(tr("Edit"));
     undoAction_->setText(tr("Undo"));
     redoAction_->setText(tr("Redo"));
-}
-
-void MainWindow::translateOwnMenuEntries() {
-    printAction_->setText(tr("Print…"));
-    exportPdfAction_->setText(tr("Export PDF…"));
+    optionsMenu_->setTitle(tr("Options"));
+    languageAction_->setText(tr("Sprache, Language, Langue"));
+    helpMenu_->setTitle(tr("Help"));
     manualAction_->setText(tr("Rotavionix manual"));
     aboutAction_->setText(tr("About Rotavionix Control"));
+    textForm_->retranslate();
+    compare_->retranslate();
+
+    for (int tab = 1; tab <= tabStrip_->count(); ++tab) {
+        tabStrip_->setTabText(tab - 1, SettingCaptions::page(tab));
+    }
+    sendButton_->setText(tr("Send data to Rotavionix"));
+    storeButton_->setText(tr("Save data in Rotavionix"));
+    updateCaption();
 }
 
 } // namespace rv

@@ -3,9 +3,11 @@
 
 #include "core/model/ChannelRows.h"
 #include "ui/pages/channels/ChannelOptionButton.h"
+#include "ui/texts/SettingCaptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,19 +49,19 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QFrame(parent) {
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(Spacing);
 
-    auto* channelCaption = new QLabel(QStringLiteral("Channel"), this);
-    channelCaption->setObjectName(QStringLiteral("LChannel"));
-    channelCaption->setAlignment(Qt::AlignCenter);
-    grid->addWidget(channelCaption, 0, 1);
+    channelHeading_ = new QLabel(this);
+    channelHeading_->setObjectName(QStringLiteral("LChannel"));
+    channelHeading_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(channelHeading_, 0, 1);
 
-    auto* functionCaption = new QLabel(QStringLiteral("Function"), this);
-    functionCaption->setObjectName(QStringLiteral("LFunction"));
-    functionCaption->setFixedHeight(CellHeight);
-    grid->addWidget(functionCaption, 1, 0);
+    functionHeading_ = new QLabel(this);
+    functionHeading_->setObjectName(QStringLiteral("LFunction"));
+    functionHeading_->setFixedHeight(CellHeight);
+    grid->addWidget(functionHeading_, 1, 0);
     grid->addWidget(buildChannelHeadings(), 1, 1);
 
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
-        auto* text = new QLabel(QString::fromLatin1(ChannelRows[at(row)].englishText), this);
+        auto* text = new QLabel(this);
         text->setObjectName(indexedName("Funktion", row));
         text->setFixedHeight(CellHeight);
         functionLabels_[at(row)] = text;
@@ -70,7 +72,7 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QFrame(parent) {
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(ChannelAssignment::Rows + 2, 1);
 
-    refreshAccessibleNames();
+    retranslate();
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         updateTabStop(row);
     }
@@ -132,7 +134,7 @@ QFrame* ChannelGrid::buildReverseColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(Spacing);
-    reverseHeading_ = new QLabel(QStringLiteral("rev."), column);
+    reverseHeading_ = new QLabel(column);
     reverseHeading_->setObjectName(QStringLiteral("tReverse_0"));
     reverseHeading_->setFixedHeight(CellHeight);
     layout->addWidget(reverseHeading_);
@@ -254,7 +256,24 @@ void ChannelGrid::moveFocus(int row, int index, Qt::Key key) {
     }
 }
 
-void ChannelGrid::refreshAccessibleNames() {
+void ChannelGrid::retranslate() {
+    channelHeading_->setText(SettingCaptions::channelHeading());
+    functionHeading_->setText(SettingCaptions::functionHeading());
+    reverseHeading_->setText(SettingCaptions::reverseHeading());
+    for (int row = 0; row < ChannelAssignment::Rows; ++row) {
+        functionLabel(row)->setText(SettingCaptions::function(row));
+    }
+    nameControls();
+}
+
+void ChannelGrid::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+}
+
+void ChannelGrid::nameControls() {
     const QString heading = reverseHeading_->text().trimmed();
     for (int row = 0; row < ChannelAssignment::Rows; ++row) {
         QString text = functionLabel(row)->text();

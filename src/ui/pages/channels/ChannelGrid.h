@@ -31,15 +31,19 @@ public:
     // Shows `index` (or no option for a negative index) without raising toggled.
     void showSelection(int row, int index);
     void setOptionsEnabled(int row, int first, int last, bool enabled);
-    // Names options by row text and channel, reverse boxes by row text and heading.
-    void refreshAccessibleNames();
 
 Q_SIGNALS:
     void optionToggled(int row, int index, bool checked);
     void optionDoubleClicked(int row, int index);
     void reverseToggled(int row, bool checked);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+    // Names options by row text and channel, reverse boxes by row text and heading.
+    void nameControls();
     // One Tab stop per row: the focused option, else the selected one, else
     // the first that can take the focus. Arrow keys move within the grid.
     void updateTabStop(int row);
@@ -58,6 +62,8 @@ private:
     std::array<QLabel*, ChannelAssignment::Rows> functionLabels_{};
     std::array<QLabel*, ChannelAssignment::MaxChannel> channelHeadings_{};
     QLabel* reverseHeading_ = nullptr;
+    QLabel* channelHeading_ = nullptr;
+    QLabel* functionHeading_ = nullptr;
 };
 
 } // namespace rv

@@ -83,10 +83,6 @@ void ChannelPage::noteChannelsChanged() {
     document_.noteChanged(SetupChange::Channels);
 }
 
-void ChannelPage::refreshAccessibleNames() {
-    grid_->refreshAccessibleNames();
-}
-
 void ChannelPage::clearPresetButtons() {
     for (int index = 1; index <= PresetPanel::Count; ++index) {
         presetBox(index)->setChecked(false);

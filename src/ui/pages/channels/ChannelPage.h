@@ -32,7 +32,6 @@ public:
     // Removes a row's selection without running any handler.
     void unselectOption(int row, int option);
     // After the row texts and the reverse heading were translated.
-    void refreshAccessibleNames();
 
     // Unticks Vorwahl(1..4); every channel click handler calls it first.
     void clearPresetButtons();

@@ -3,11 +3,12 @@
 
 #include "ui/pages/channels/PresetCheckBox.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 namespace rv {
 
-PresetPanel::PresetPanel(QWidget* parent) : QGroupBox(QStringLiteral("Preselection"), parent) {
+PresetPanel::PresetPanel(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("Preselect"));
     auto* layout = new QVBoxLayout(this);
     for (int index = 1; index <= Count; ++index) {
@@ -21,6 +22,18 @@ PresetPanel::PresetPanel(QWidget* parent) : QGroupBox(QStringLiteral("Preselecti
         connect(box, &PresetCheckBox::presetReleased, this, &PresetPanel::presetReleased);
     }
     layout->addStretch();
+    retranslate();
+}
+
+void PresetPanel::retranslate() {
+    setTitle(tr("Preselection"));
+}
+
+void PresetPanel::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 PresetCheckBox* PresetPanel::box(int index) const {

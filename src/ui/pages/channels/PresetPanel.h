@@ -24,7 +24,12 @@ Q_SIGNALS:
     void presetPressed(int index);
     void presetReleased(int index);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     std::array<PresetCheckBox*, Count> boxes_{};
 };
 

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pages/controller/ControllerPage.h"
 
+#include "core/model/OptionFields.h"
 #include "core/model/ParameterImage.h"
+#include "core/model/SettingCatalog.h"
 #include "core/model/Setup.h"
 #include "core/model/SetupDocument.h"
 #include "core/model/SliderTable.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/SliderRow.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -21,7 +25,7 @@ ControllerPage::ControllerPage(SetupDocument& document, QWidget* speedRows, QWid
 
     // The check box sits above the gyro rows; it is created first so that Tab
     // reaches it before them.
-    gyroReverse_ = new QCheckBox(QStringLiteral("Gyro Reverse"));
+    gyroReverse_ = new QCheckBox;
     gyroReverse_->setObjectName(QStringLiteral("GyroInverter"));
     connect(gyroReverse_, &QCheckBox::stateChanged, this, &ControllerPage::setGyroReverse);
 
@@ -31,27 +35,47 @@ ControllerPage::ControllerPage(SetupDocument& document, QWidget* speedRows, QWid
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    left->addWidget(createFrame("fraSystem", "System Setup", nullptr));
-    speedFrame_ = createFrame("fraSpeed", "RPM", speedRows);
+    left->addWidget(createFrame(SliderFrame::System, nullptr));
+    speedFrame_ = createFrame(SliderFrame::Speed, speedRows);
     left->addWidget(speedFrame_);
-    left->addWidget(createFrame("fraKreisel", "Gyro Settings", gyroReverse_));
+    left->addWidget(createFrame(SliderFrame::Gyro, gyroReverse_));
     left->addStretch();
-    right->addWidget(createFrame("fraTail", "Tail Setup", nullptr));
-    right->addWidget(createFrame("fraHeading", "Heading Lock Settings", nullptr));
+    right->addWidget(createFrame(SliderFrame::Tail, nullptr));
+    right->addWidget(createFrame(SliderFrame::Heading, nullptr));
 
-    expertMode_ = new QCheckBox(QStringLiteral("Expert Mode"), this);
+    expertMode_ = new QCheckBox(this);
     expertMode_->setObjectName(QStringLiteral("ReglerMode"));
     right->addWidget(expertMode_);
     right->addStretch();
     connect(expertMode_, &QCheckBox::toggled, this, &ControllerPage::showExpertRows);
 
+    retranslate();
     // The window opens with expert mode off.
     showExpertRows();
 }
 
-QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QWidget* above) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), this);
-    frame->setObjectName(QLatin1String(name));
+void ControllerPage::retranslate() {
+    for (const auto& [frame, names] : frames_) {
+        frame->setTitle(sliderFrameCaption(names));
+    }
+    for (SliderRow* row : rows_) {
+        row->retranslate();
+    }
+    gyroReverse_->setText(SettingCaptions::optionFrame(*findSetting(u"gyro_reverse")->options));
+    expertMode_->setText(tr("Expert Mode"));
+}
+
+void ControllerPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+}
+
+QGroupBox* ControllerPage::createFrame(SliderFrame names, QWidget* above) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QLatin1String(sliderFrameNames(names).name));
+    frames_.append({frame, names});
     auto* layout = new QVBoxLayout(frame);
     if (above != nullptr) {
         above->setParent(frame);
@@ -60,7 +84,7 @@ QGroupBox* ControllerPage::createFrame(const char* name, const char* caption, QW
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    const QList<SliderRow*> rows = createSliderRows(document_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, names, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(grid, i);
     }
@@ -103,14 +127,8 @@ void ControllerPage::showSetup(const Setup& setup) {
     }
 }
 
-SliderRow* ControllerPage::sliderRow(QStringView sliderName) const {
-    return findSliderRow(rows_, sliderName);
-}
-
-void ControllerPage::refreshAccessibleNames() {
-    for (SliderRow* row : rows_) {
-        row->refreshAccessibleName();
-    }
+SliderRow* ControllerPage::sliderRow(const SliderDefinition& definition) const {
+    return findSliderRow(rows_, definition);
 }
 
 } // namespace rv

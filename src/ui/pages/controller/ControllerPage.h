@@ -4,6 +4,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <utility>
+
 class QCheckBox;
 class QGroupBox;
 
@@ -11,7 +13,9 @@ namespace rv {
 
 class SetupDocument;
 struct Setup;
+struct SliderDefinition;
 class SliderRow;
+enum class SliderFrame;
 
 // The controller page (fraRegler): system, governor, gyro, tail and heading
 // lock sliders, the gyro reverse box and the expert-mode switch.
@@ -31,17 +35,21 @@ public:
     // fraSpeed, shown only for pitch control with governor.
     QGroupBox* speedFrame() const { return speedFrame_; }
     QCheckBox* gyroReverseBox() const { return gyroReverse_; }
-    SliderRow* sliderRow(QStringView sliderName) const;
+    SliderRow* sliderRow(const SliderDefinition& definition) const;
 
-    void refreshAccessibleNames();
     // Shows the setup's gyro box and sliders, running no handler.
     void showSetup(const Setup& setup);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    QGroupBox* createFrame(const char* name, const char* caption, QWidget* above);
+    void retranslate();
+    QGroupBox* createFrame(SliderFrame names, QWidget* above);
 
     SetupDocument& document_;
     const Setup& setup_;
+    QList<std::pair<QGroupBox*, SliderFrame>> frames_;
     QList<SliderRow*> rows_;
     QCheckBox* gyroReverse_ = nullptr;
     QCheckBox* expertMode_ = nullptr;

@@ -6,9 +6,11 @@
 #include "core/model/Setup.h"
 #include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
 #include "ui/widgets/TypedValueField.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -21,18 +23,18 @@ using namespace FlightPhaseValues;
 namespace {
 struct SpeedRow {
     const char* captionName;
-    const char* caption;
     const char* displayName;
     const char* unitName;
     const char* sliderName;
 };
+// Hover, then acro.
 constexpr SpeedRow Rows[] = {
-    {"lSpeedHover", "Hover", "SpeedHover", "Label23", "SchwebenSl"},
-    {"lSpeedAcro", "Acro", "SpeedAcro", "Label26", "AcroSl"},
+    {"lSpeedHover", "SpeedHover", "Label23", "SchwebenSl"},
+    {"lSpeedAcro", "SpeedAcro", "Label26", "AcroSl"},
 };
 
-QLabel* label(const char* name, const char* text, QWidget* parent) {
-    auto* result = new QLabel(QString::fromLatin1(text), parent);
+QLabel* label(const char* name, QWidget* parent) {
+    auto* result = new QLabel(parent);
     result->setObjectName(QString::fromLatin1(name));
     return result;
 }
@@ -47,9 +49,11 @@ GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
     FlightPhaseDisplay* displays[2] = {};
     for (int i = 0; i < 2; ++i) {
         const SpeedRow& row = Rows[i];
-        auto* caption = label(row.captionName, row.caption, this);
+        auto* caption = label(row.captionName, this);
+        captions_.at(static_cast<std::size_t>(i)) = caption;
         displays[i] = new FlightPhaseDisplay(QString::fromLatin1(row.displayName), this);
-        auto* unit = label(row.unitName, "U/min.", this);
+        auto* unit = label(row.unitName, this);
+        units_.at(static_cast<std::size_t>(i)) = unit;
         sliders[i] = new QSlider(Qt::Horizontal, this);
         sliders[i]->setObjectName(QString::fromLatin1(row.sliderName));
         sliders[i]->setRange(MinSpeed, MaxSpeed);
@@ -69,6 +73,7 @@ GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
     acroSlider_ = sliders[1];
     hoverDisplay_ = displays[0];
     acroDisplay_ = displays[1];
+    retranslate();
 
     connect(hoverSlider_, &QSlider::valueChanged, this, &GovernorSpeedRows::setHoverSpeed);
     connect(acroSlider_, &QSlider::valueChanged, this, &GovernorSpeedRows::setAcroSpeed);
@@ -76,6 +81,24 @@ GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
             &GovernorSpeedRows::restoreHoverSpeed);
     connect(acroDisplay_, &FlightPhaseDisplay::doubleClicked, this,
             &GovernorSpeedRows::restoreAcroSpeed);
+}
+
+void GovernorSpeedRows::retranslate() {
+    for (int phase : {Hover, Acro}) {
+        const auto at = static_cast<std::size_t>(phase);
+        captions_.at(at)->setText(SettingCaptions::speed(phase));
+        units_.at(at)->setText(SettingCaptions::speedUnit());
+    }
+    // Each slider is named by its row's caption.
+    hoverSlider_->setAccessibleName(captions_.at(Hover)->text().trimmed());
+    acroSlider_->setAccessibleName(captions_.at(Acro)->text().trimmed());
+}
+
+void GovernorSpeedRows::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void GovernorSpeedRows::setHoverSpeed(int value) {

@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
 class QSlider;
 
 namespace rv {
@@ -28,9 +31,16 @@ public:
     // Shows the setup's speeds, running no handler.
     void showSetup(const Setup& setup);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     SetupDocument& document_;
     const Setup& setup_;
+    std::array<QLabel*, 2> captions_{}; // hover, acro
+    std::array<QLabel*, 2> units_{};
     QSlider* hoverSlider_ = nullptr;
     QSlider* acroSlider_ = nullptr;
     FlightPhaseDisplay* hoverDisplay_ = nullptr;

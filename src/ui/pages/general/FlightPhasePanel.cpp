@@ -7,9 +7,11 @@
 #include "core/model/Setup.h"
 #include "core/model/SetupDocument.h"
 #include "core/model/SetupEdits.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
 #include "ui/widgets/TypedValueField.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -21,32 +23,31 @@ namespace rv {
 using namespace FlightPhaseValues;
 
 namespace {
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* result = new QLabel(text, parent);
+QLabel* label(const char* name, QWidget* parent) {
+    auto* result = new QLabel(parent);
     result->setObjectName(QString::fromLatin1(name));
     return result;
 }
 } // namespace
 
 FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Flight Phase"), parent), document_(document),
-      setup_(document.setup()), editor_(editor) {
+    : QGroupBox(parent), document_(document), setup_(document.setup()), editor_(editor) {
     setObjectName(QStringLiteral("fraFlugphase"));
 
-    hoverOption_ = new QRadioButton(QStringLiteral("Hover"), this);
+    hoverOption_ = new QRadioButton(this);
     hoverOption_->setObjectName(QStringLiteral("Schweben"));
-    acroOption_ = new QRadioButton(QStringLiteral("Acro"), this);
+    acroOption_ = new QRadioButton(this);
     acroOption_->setObjectName(QStringLiteral("Acro"));
-    auto* heading = label("Umschaltzeit", QStringLiteral("Switch Times:"), this);
+    switchTimesHeading_ = label("Umschaltzeit", this);
 
-    auto* hoverToAcroCaption = label("lHoverAcro", QStringLiteral("Hover -> Acro"), this);
+    switchTimeCaptions_[Hover] = label("lHoverAcro", this);
     hoverToAcroDisplay_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
-    auto* hoverToAcroUnit = label("secSA", QStringLiteral("sec."), this);
-    auto* acroToHoverCaption = label("lAcroHover", QStringLiteral("Acro -> Hover"), this);
+    secondsUnits_[Hover] = label("secSA", this);
+    switchTimeCaptions_[Acro] = label("lAcroHover", this);
     acroToHoverDisplay_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
-    auto* acroToHoverUnit = label("secAS", QStringLiteral("sec."), this);
-    hoverRow_ = {hoverToAcroCaption, hoverToAcroDisplay_, hoverToAcroUnit};
-    acroRow_ = {acroToHoverCaption, acroToHoverDisplay_, acroToHoverUnit};
+    secondsUnits_[Acro] = label("secAS", this);
+    hoverRow_ = {switchTimeCaptions_[Hover], hoverToAcroDisplay_, secondsUnits_[Hover]};
+    acroRow_ = {switchTimeCaptions_[Acro], acroToHoverDisplay_, secondsUnits_[Acro]};
 
     switchTimeSlider_ = new QSlider(Qt::Horizontal, this);
     switchTimeSlider_->setObjectName(QStringLiteral("PhaseChangeSl"));
@@ -55,13 +56,13 @@ FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor,
     switchTimeSlider_->setPageStep(1);
     switchTimeSlider_->setTickInterval(1);
     switchTimeSlider_->setTickPosition(QSlider::TicksBelow);
-    heading->setBuddy(switchTimeSlider_);
+    switchTimesHeading_->setBuddy(switchTimeSlider_);
     enableValueTyping(switchTimeSlider_, 10); // typed in seconds, held in tenths
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(hoverOption_, 0, 0);
     layout->addWidget(acroOption_, 0, 1, 1, 2);
-    layout->addWidget(heading, 1, 0, 1, 3);
+    layout->addWidget(switchTimesHeading_, 1, 0, 1, 3);
     for (int column = 0; column < 3; ++column) {
         layout->addWidget(hoverRow_.at(column), 2, column);
         layout->addWidget(acroRow_.at(column), 3, column);
@@ -69,6 +70,7 @@ FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor,
     layout->addWidget(switchTimeSlider_, 4, 0, 1, 3);
     layout->setColumnStretch(0, 1);
     enableRows(true);
+    retranslate();
 
     connect(hoverOption_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) {
@@ -85,6 +87,27 @@ FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor,
             &FlightPhasePanel::restoreHoverToAcro);
     connect(acroToHoverDisplay_, &FlightPhaseDisplay::doubleClicked, this,
             &FlightPhasePanel::restoreAcroToHover);
+}
+
+void FlightPhasePanel::retranslate() {
+    setTitle(SettingCaptions::phaseFrame());
+    hoverOption_->setText(SettingCaptions::phase(Hover));
+    acroOption_->setText(SettingCaptions::phase(Acro));
+    switchTimesHeading_->setText(SettingCaptions::switchTimes());
+    // The slider is named by its heading.
+    switchTimeSlider_->setAccessibleName(switchTimesHeading_->text().trimmed());
+    for (int phase : {Hover, Acro}) {
+        switchTimeCaptions_.at(static_cast<std::size_t>(phase))
+            ->setText(SettingCaptions::switchTime(phase));
+        secondsUnits_.at(static_cast<std::size_t>(phase))->setText(SettingCaptions::seconds());
+    }
+}
+
+void FlightPhasePanel::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void FlightPhasePanel::enableRows(bool hoverRow) {
@@ -125,10 +148,6 @@ void FlightPhasePanel::restoreHoverToAcro() {
 
 void FlightPhasePanel::restoreAcroToHover() {
     switchTimeSlider_->setValue(limitSwitchTenths(setup_.image.at(Index::AcroHoverTime)));
-}
-
-QString FlightPhasePanel::optionCaption(int phase) const {
-    return (phase == Acro ? acroOption_ : hoverOption_)->text().trimmed();
 }
 
 void FlightPhasePanel::selectHover() {

@@ -3,6 +3,8 @@
 
 #include <QGroupBox>
 
+#include <array>
+
 class QLabel;
 class QRadioButton;
 class QSlider;
@@ -32,13 +34,14 @@ public:
     // Selects the hover option; runs enterHover unless it was selected.
     void selectHover();
 
-    // The caption of the phase's option ("Hover", "Acro").
-    QString optionCaption(int phase) const;
-
     // Shows the setup's times and phase, running no handler.
     void showSetup(const Setup& setup);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void enableRows(bool hoverRow);
 
     SetupDocument& document_;
@@ -46,6 +49,9 @@ private:
     CurveEditor& editor_;
     QRadioButton* hoverOption_ = nullptr;
     QRadioButton* acroOption_ = nullptr;
+    QLabel* switchTimesHeading_ = nullptr;
+    std::array<QLabel*, 2> switchTimeCaptions_{}; // leaving hover, leaving acro
+    std::array<QLabel*, 2> secondsUnits_{};
     QSlider* switchTimeSlider_ = nullptr;
     FlightPhaseDisplay* hoverToAcroDisplay_ = nullptr;
     FlightPhaseDisplay* acroToHoverDisplay_ = nullptr;

@@ -8,8 +8,10 @@
 #include "ui/curves/CurveDisplay.h"
 #include "ui/curves/CurveSelectionFrame.h"
 #include "ui/pages/general/FlightPhasePanel.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/LimitedTextEdit.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -34,14 +36,13 @@ GeneralPage::GeneralPage(SetupDocument& document, QWidget* parent)
     phase_->hide();
     connect(editor_, &CurveEditor::pictureChanged, this, &GeneralPage::showCurveTitle);
 
-    auto* commentFrame = new QGroupBox(QStringLiteral("Comments: (max. 1000 characters)"), this);
-    commentFrame->setObjectName(QStringLiteral("fraComment"));
-    // A direct child of its frame, so the frame's caption names it for screen readers.
-    comment_ = new LimitedTextEdit(CommentMaxLength, commentFrame);
+    commentFrame_ = new QGroupBox(this);
+    commentFrame_->setObjectName(QStringLiteral("fraComment"));
+    comment_ = new LimitedTextEdit(CommentMaxLength, commentFrame_);
     comment_->setObjectName(QStringLiteral("Comment"));
     // Tab leaves the field, so that keyboard users can reach the rest of the page.
     comment_->setTabChangesFocus(true);
-    auto* commentLayout = new QVBoxLayout(commentFrame);
+    auto* commentLayout = new QVBoxLayout(commentFrame_);
     commentLayout->addWidget(comment_);
 
     auto* side = new QVBoxLayout;
@@ -52,10 +53,25 @@ GeneralPage::GeneralPage(SetupDocument& document, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(display_, 0, 0);
     layout->addLayout(side, 0, 1);
-    layout->addWidget(commentFrame, 1, 0, 1, 2);
+    layout->addWidget(commentFrame_, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(0, 3);
     layout->setRowStretch(1, 1);
+    retranslate();
+}
+
+void GeneralPage::retranslate() {
+    commentFrame_->setTitle(SettingCaptions::commentFrame());
+    // The frame's caption names the box for screen readers.
+    comment_->setAccessibleName(commentFrame_->title().trimmed());
+    showCurveTitle();
+}
+
+void GeneralPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void GeneralPage::showSetup(const Setup& setup) {
@@ -74,10 +90,10 @@ void GeneralPage::showSetup(const Setup& setup) {
 }
 
 void GeneralPage::showCurveTitle() {
-    // Taken from the captions, so the title speaks the window's language.
-    QString title = selection_->option(setup_.curveIndex)->text().trimmed();
+    // The captions of the curve's and the phase's options.
+    QString title = SettingCaptions::curve(setup_.curveIndex).trimmed();
     if (setup_.pitchMode != 0) {
-        title += QStringLiteral(", ") + phase_->optionCaption(setup_.flightPhase);
+        title += QStringLiteral(", ") + SettingCaptions::phase(setup_.flightPhase).trimmed();
     }
     display_->setTitle(title);
 }

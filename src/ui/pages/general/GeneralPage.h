@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QGroupBox;
 class QPlainTextEdit;
 
 namespace rv {
@@ -38,7 +39,11 @@ public:
     FlightPhasePanel* flightPhase() const { return phase_; }
     QPlainTextEdit* comment() const { return comment_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void showCurveOptions(const Setup& setup);
     // The curve option's caption and, where there are phases, the phase's.
     void showCurveTitle();
@@ -48,6 +53,7 @@ private:
     CurveDisplay* display_ = nullptr;
     CurveSelectionFrame* selection_ = nullptr;
     FlightPhasePanel* phase_ = nullptr;
+    QGroupBox* commentFrame_ = nullptr;
     QPlainTextEdit* comment_ = nullptr;
     QPointer<QWidget> speedFrame_;
 };

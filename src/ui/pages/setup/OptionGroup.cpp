@@ -3,6 +3,7 @@
 #include "core/model/Setup.h"
 
 #include "ui/pages/setup/OptionTable.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/TabStop.h"
 
 #include <QButtonGroup>
@@ -17,17 +18,24 @@ OptionGroup::OptionGroup(const OptionGroupDefinition& definition, QWidget* frame
     setObjectName(name);
     group_->setObjectName(name + QLatin1String("Group"));
     group_->setExclusive(true);
-    for (int i = 0; i < definition.captions.size(); ++i) {
-        auto* option = new QRadioButton(definition.captions.at(i), frame);
+    for (int i = 0; i < definition.count; ++i) {
+        auto* option = new QRadioButton(frame);
         option->setObjectName(name + QLatin1Char('_') + QString::number(i));
         group_->addButton(option, i);
         options_.append(option);
     }
+    retranslate();
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             Q_EMIT clicked(id);
         }
     });
+}
+
+void OptionGroup::retranslate() {
+    for (int i = 0; i < count(); ++i) {
+        options_.at(i)->setText(SettingCaptions::option(*definition_.names, i));
+    }
 }
 
 int OptionGroup::selectedIndex() const {

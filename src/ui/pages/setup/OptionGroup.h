@@ -38,6 +38,8 @@ public:
     void selectAndRun(int index);
     // A disabled option stays visible and can still be selected by the program.
     void setOptionEnabled(int index, bool enabled);
+    // The options' captions in the language of the installed translations.
+    void retranslate();
 
 Q_SIGNALS:
     void clicked(int index);

@@ -5,8 +5,6 @@
 #include "core/model/ParameterImage.h"
 #include "core/model/Setup.h"
 
-#include <QString>
-
 #include <array>
 
 namespace rv {
@@ -37,11 +35,7 @@ std::array<OptionGroupDefinition, OptionGroups.size()> buildDefinitions() {
     std::array<OptionGroupDefinition, OptionGroups.size()> table{};
     for (std::size_t i = 0; i < OptionGroups.size(); ++i) {
         const OptionGroupNames& names = OptionGroups.at(i);
-        QStringList captions;
-        for (int option = 0; option < names.field.count; ++option) {
-            captions.append(QString::fromUtf8(names.captions.at(static_cast<std::size_t>(option))));
-        }
-        table.at(i) = {names.arrayName, names.frame, names.frameCaption, captions,
+        table.at(i) = {names.arrayName, names.frame, names.field.count, &names,
                        targetOf(names.field)};
     }
     return table;

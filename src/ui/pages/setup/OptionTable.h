@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
-
 #include <cstdint>
 #include <span>
 
 namespace rv {
 
+struct OptionGroupNames;
 struct Setup;
 
 // What selecting an option of a group changes.
@@ -24,8 +23,8 @@ enum class OptionTarget {
 struct OptionGroupDefinition {
     const char* name;  // array name; option i is "<name>_<i>"
     const char* frame; // objectName of the frame
-    const char* frameCaption;
-    QStringList captions; // English captions of the options
+    int count;         // of options
+    const OptionGroupNames* names;
     OptionTarget target;
 };
 

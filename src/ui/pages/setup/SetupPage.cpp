@@ -7,10 +7,12 @@
 #include "core/model/SliderTable.h"
 #include "ui/pages/setup/OptionGroup.h"
 #include "ui/pages/setup/OptionTable.h"
+#include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/SliderRow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -25,19 +27,10 @@ namespace {
 constexpr int RpmControlled = 0;
 constexpr int Governor = 1;
 
-struct ServoReverseDefinition {
-    const char* name;
-    const char* caption;
-};
+constexpr std::array<const char*, 3> ServoReverseBoxes{"TS1Inv", "TS2Inv", "TS3Inv"};
 
-constexpr std::array<ServoReverseDefinition, 3> ServoReverseBoxes{{
-    {"TS1Inv", "Servo 1"},
-    {"TS2Inv", "Servo 2"},
-    {"TS3Inv", "Servo 3"},
-}};
-
-QGroupBox* newFrame(const char* name, const char* caption, QWidget* parent) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+QGroupBox* newFrame(const char* name, QWidget* parent) {
+    auto* frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
     return frame;
 }
@@ -68,6 +61,8 @@ SetupPage::SetupPage(SetupDocument& document, QWidget* parent)
         grid->setColumnStretch(column, 1);
     }
 
+    retranslate();
+
     for (OptionGroup* group : groups_) {
         const OptionTarget target = group->definition().target;
         if (target == OptionTarget::PitchMode) {
@@ -83,9 +78,10 @@ SetupPage::SetupPage(SetupDocument& document, QWidget* parent)
 
 QGroupBox* SetupPage::createOptionFrame(OptionTarget target) {
     const OptionGroupDefinition& definition = optionGroupDefinition(target);
-    QGroupBox* frame = newFrame(definition.frame, definition.frameCaption, this);
+    QGroupBox* frame = newFrame(definition.frame, this);
     auto* group = new OptionGroup(definition, frame);
     groups_.append(group);
+    optionFrames_.append(frame);
     auto* layout = new QVBoxLayout(frame);
     for (QRadioButton* option : group->options()) {
         layout->addWidget(option);
@@ -95,10 +91,11 @@ QGroupBox* SetupPage::createOptionFrame(OptionTarget target) {
 
 QGroupBox* SetupPage::createSwashplateFrame() {
     const OptionGroupDefinition& definition = optionGroupDefinition(OptionTarget::ServoMode);
-    QGroupBox* frame = newFrame(definition.frame, definition.frameCaption, this);
+    QGroupBox* frame = newFrame(definition.frame, this);
     auto* layout = new QHBoxLayout(frame);
     auto* group = new OptionGroup(definition, frame);
     groups_.append(group);
+    optionFrames_.append(frame);
     auto* options = new QVBoxLayout;
     for (QRadioButton* option : group->options()) {
         options->addWidget(option);
@@ -107,7 +104,7 @@ QGroupBox* SetupPage::createSwashplateFrame() {
     layout->addLayout(options);
 
     auto* parts = new QGridLayout;
-    const QList<SliderRow*> rows = createSliderRows(document_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, SliderFrame::Swashplate, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(parts, i);
     }
@@ -119,12 +116,12 @@ QGroupBox* SetupPage::createSwashplateFrame() {
 }
 
 QGroupBox* SetupPage::createServoFrame() {
-    QGroupBox* frame = newFrame("frmServo", "Servo Reverse", this);
+    QGroupBox* frame = newFrame("frmServo", this);
+    servoFrame_ = frame;
     auto* layout = new QVBoxLayout(frame);
     for (int servo = 0; servo < static_cast<int>(ServoReverseBoxes.size()); ++servo) {
-        const ServoReverseDefinition& definition = ServoReverseBoxes.at(servo);
-        auto* box = new QCheckBox(QLatin1String(definition.caption), frame);
-        box->setObjectName(QLatin1String(definition.name));
+        auto* box = new QCheckBox(frame);
+        box->setObjectName(QLatin1String(ServoReverseBoxes.at(servo)));
         servoReverse_.at(servo) = box;
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, servo] { setServoReversed(servo); });
@@ -134,9 +131,10 @@ QGroupBox* SetupPage::createServoFrame() {
 }
 
 QGroupBox* SetupPage::createDualRateFrame() {
-    QGroupBox* frame = newFrame("fraDualRate", "Tail Servo", this);
+    QGroupBox* frame = newFrame(sliderFrameNames(SliderFrame::DualRate).name, this);
+    sliderFrames_.append({frame, SliderFrame::DualRate});
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(document_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, SliderFrame::DualRate, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridRow(layout, i);
     }
@@ -146,9 +144,10 @@ QGroupBox* SetupPage::createDualRateFrame() {
 }
 
 QGroupBox* SetupPage::createFlashFrame() {
-    QGroupBox* frame = newFrame("fraFlash", "Flash Frequency (Timed in milliseconds)", this);
+    QGroupBox* frame = newFrame(sliderFrameNames(SliderFrame::Flash).name, this);
+    sliderFrames_.append({frame, SliderFrame::Flash});
     auto* layout = new QGridLayout(frame);
-    const QList<SliderRow*> rows = createSliderRows(document_, frame);
+    const QList<SliderRow*> rows = createSliderRows(document_, SliderFrame::Flash, frame);
     for (int i = 0; i < rows.size(); ++i) {
         rows.at(i)->addToGridColumn(layout, i);
         layout->setColumnStretch(i, 1);
@@ -158,13 +157,12 @@ QGroupBox* SetupPage::createFlashFrame() {
 }
 
 QGroupBox* SetupPage::createPortFrame() {
-    QGroupBox* frame = newFrame("fraComPort", "COM Port", this);
+    QGroupBox* frame = newFrame("fraComPort", this);
     portFrame_ = frame;
     portLayout_ = new QVBoxLayout(frame);
     portBox_ = new QComboBox(frame);
     portBox_->setObjectName(QStringLiteral("cboPort"));
     portBox_->setPlaceholderText(QStringLiteral("COM 1"));
-    portBox_->setAccessibleName(frame->title());
     portLayout_->addWidget(portBox_);
     return frame;
 }
@@ -220,15 +218,35 @@ OptionGroup* SetupPage::optionGroup(OptionTarget target) const {
     return nullptr;
 }
 
-SliderRow* SetupPage::sliderRow(QStringView sliderName) const {
-    return findSliderRow(rows_, sliderName);
+SliderRow* SetupPage::sliderRow(const SliderDefinition& definition) const {
+    return findSliderRow(rows_, definition);
 }
 
-void SetupPage::refreshAccessibleNames() {
-    for (SliderRow* row : rows_) {
-        row->refreshAccessibleName();
+void SetupPage::retranslate() {
+    for (int i = 0; i < groups_.size(); ++i) {
+        optionFrames_.at(i)->setTitle(
+            SettingCaptions::optionFrame(*groups_.at(i)->definition().names));
+        groups_.at(i)->retranslate();
     }
+    servoFrame_->setTitle(SettingCaptions::servoFrame());
+    for (int servo = 0; servo < static_cast<int>(servoReverse_.size()); ++servo) {
+        servoReverse_.at(static_cast<std::size_t>(servo))->setText(SettingCaptions::servo(servo));
+    }
+    for (const auto& [frame, names] : sliderFrames_) {
+        frame->setTitle(sliderFrameCaption(names));
+    }
+    for (SliderRow* row : rows_) {
+        row->retranslate();
+    }
+    portFrame_->setTitle(tr("COM Port"));
     portBox_->setAccessibleName(portFrame_->title());
+}
+
+void SetupPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 } // namespace rv

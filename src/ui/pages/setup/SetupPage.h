@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QBoxLayout;
 class QCheckBox;
@@ -18,6 +19,8 @@ struct Setup;
 class OptionGroup;
 class SliderRow;
 enum class OptionTarget;
+enum class SliderFrame;
+struct SliderDefinition;
 
 // The configuration page (fraSetup): heli type, motor and tail signals,
 // swashplate, servo reverse, dual rate, light timing and the port frame.
@@ -35,18 +38,20 @@ public:
     void showSetup(const Setup& setup);
 
     OptionGroup* optionGroup(OptionTarget target) const;
-    SliderRow* sliderRow(QStringView sliderName) const;
+    SliderRow* sliderRow(const SliderDefinition& definition) const;
     QComboBox* portBox() const { return portBox_; }
     // The layout of fraComPort; the window adds its device label there.
     QBoxLayout* portFrameLayout() const { return portLayout_; }
-
-    void refreshAccessibleNames();
 
 Q_SIGNALS:
     // Elements 5..9 of F_Phase are to be enabled (true) or disabled (false).
     void phaseChannelsEnabled(bool enabled);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void showHeliTypeRestrictions(bool rpmControlled);
     QGroupBox* createOptionFrame(OptionTarget target);
     QGroupBox* createSwashplateFrame();
@@ -58,6 +63,9 @@ private:
     SetupDocument& document_;
     const Setup& setup_;
     QList<OptionGroup*> groups_;
+    QList<QGroupBox*> optionFrames_; // the frame of each group
+    QGroupBox* servoFrame_ = nullptr;
+    QList<std::pair<QGroupBox*, SliderFrame>> sliderFrames_; // those not of an option group
     QList<SliderRow*> rows_;
     std::array<QCheckBox*, 3> servoReverse_{};
     QComboBox* portBox_ = nullptr;
