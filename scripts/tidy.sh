@@ -15,9 +15,15 @@ fi
 # gets the same commands without them (and so also sees a missing include).
 database="$build/tidy"
 mkdir -p "$database"
-python3 - "$build/compile_commands.json" >"$database/compile_commands.json" <<'PY'
+mapfile -t files < <(git ls-files 'src/*.cpp' 'app/*.cpp')
+python3 - "$build/compile_commands.json" "${files[@]/#/$root/}" >"$database/compile_commands.json" <<'PY'
 import json, shlex, sys
 entries = json.load(open(sys.argv[1]))
+# A file the database lacks would be passed over in silence (a unity build
+# lists its batches, not its files): refuse instead.
+missing = set(sys.argv[2:]) - {entry["file"] for entry in entries}
+if missing:
+    sys.exit("not in %s: %s" % (sys.argv[1], " ".join(sorted(missing))))
 for entry in entries:
     arguments = entry.pop("arguments", None) or shlex.split(entry.pop("command"))
     kept, skip = [], False
@@ -32,7 +38,6 @@ for entry in entries:
 json.dump(entries, sys.stdout, indent=1)
 PY
 runner=$(command -v run-clang-tidy-14 || command -v run-clang-tidy)
-mapfile -t files < <(git ls-files 'src/*.cpp' 'app/*.cpp')
 if ! "$runner" -quiet -p "$database" -j 2 "${files[@]/#/$root/}" >"$database/clang-tidy.log" 2>&1; then
     grep -E 'warning:|error:' "$database/clang-tidy.log" | sort -u | head -50
     echo "clang-tidy found problems (full log: $database/clang-tidy.log)" >&2
