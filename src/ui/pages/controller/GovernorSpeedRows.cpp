@@ -8,6 +8,7 @@
 #include "core/model/SetupEdits.h"
 #include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
+#include "ui/widgets/NamedLabel.h"
 #include "ui/widgets/TypedValueField.h"
 
 #include <QEvent>
@@ -33,11 +34,6 @@ constexpr SpeedRow Rows[] = {
     {"lSpeedAcro", "SpeedAcro", "Label26", "AcroSl"},
 };
 
-QLabel* label(const char* name, QWidget* parent) {
-    auto* result = new QLabel(parent);
-    result->setObjectName(QString::fromLatin1(name));
-    return result;
-}
 } // namespace
 
 GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
@@ -49,10 +45,10 @@ GovernorSpeedRows::GovernorSpeedRows(SetupDocument& document, QWidget* parent)
     FlightPhaseDisplay* displays[2] = {};
     for (int i = 0; i < 2; ++i) {
         const SpeedRow& row = Rows[i];
-        auto* caption = label(row.captionName, this);
+        auto* caption = namedLabel(row.captionName, this);
         captions_.at(static_cast<std::size_t>(i)) = caption;
         displays[i] = new FlightPhaseDisplay(QString::fromLatin1(row.displayName), this);
-        auto* unit = label(row.unitName, this);
+        auto* unit = namedLabel(row.unitName, this);
         units_.at(static_cast<std::size_t>(i)) = unit;
         sliders[i] = new QSlider(Qt::Horizontal, this);
         sliders[i]->setObjectName(QString::fromLatin1(row.sliderName));

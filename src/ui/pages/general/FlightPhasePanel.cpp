@@ -9,6 +9,7 @@
 #include "core/model/SetupEdits.h"
 #include "ui/texts/SettingCaptions.h"
 #include "ui/widgets/FlightPhaseDisplay.h"
+#include "ui/widgets/NamedLabel.h"
 #include "ui/widgets/TypedValueField.h"
 
 #include <QEvent>
@@ -22,14 +23,6 @@ namespace rv {
 
 using namespace FlightPhaseValues;
 
-namespace {
-QLabel* label(const char* name, QWidget* parent) {
-    auto* result = new QLabel(parent);
-    result->setObjectName(QString::fromLatin1(name));
-    return result;
-}
-} // namespace
-
 FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor, QWidget* parent)
     : QGroupBox(parent), document_(document), setup_(document.setup()), editor_(editor) {
     setObjectName(QStringLiteral("fraFlugphase"));
@@ -38,14 +31,14 @@ FlightPhasePanel::FlightPhasePanel(SetupDocument& document, CurveEditor& editor,
     hoverOption_->setObjectName(QStringLiteral("Schweben"));
     acroOption_ = new QRadioButton(this);
     acroOption_->setObjectName(QStringLiteral("Acro"));
-    switchTimesHeading_ = label("Umschaltzeit", this);
+    switchTimesHeading_ = namedLabel("Umschaltzeit", this);
 
-    switchTimeCaptions_[Hover] = label("lHoverAcro", this);
+    switchTimeCaptions_[Hover] = namedLabel("lHoverAcro", this);
     hoverToAcroDisplay_ = new FlightPhaseDisplay(QStringLiteral("HoverAcro"), this);
-    secondsUnits_[Hover] = label("secSA", this);
-    switchTimeCaptions_[Acro] = label("lAcroHover", this);
+    secondsUnits_[Hover] = namedLabel("secSA", this);
+    switchTimeCaptions_[Acro] = namedLabel("lAcroHover", this);
     acroToHoverDisplay_ = new FlightPhaseDisplay(QStringLiteral("AcroHover"), this);
-    secondsUnits_[Acro] = label("secAS", this);
+    secondsUnits_[Acro] = namedLabel("secAS", this);
     hoverRow_ = {switchTimeCaptions_[Hover], hoverToAcroDisplay_, secondsUnits_[Hover]};
     acroRow_ = {switchTimeCaptions_[Acro], acroToHoverDisplay_, secondsUnits_[Acro]};
 
