@@ -43,6 +43,11 @@ without_display --frobnicate >"$scratch/out" 2>"$scratch/err" || status=$?
 [ "$status" = 2 ] && [ ! -s "$scratch/out" ] && grep -q frobnicate "$scratch/err" ||
     { echo "an unknown option: status $status, $(cat "$scratch/out" "$scratch/err")"; exit 1; }
 [ ! -e "$home" ] || { echo "an unknown option wrote into the home folder"; exit 1; }
+# A start without a display says so, in the terminal's language.
+status=0
+LC_ALL=de_DE.UTF-8 without_display >/dev/null 2>"$scratch/err" || status=$?
+[ "$status" = 1 ] && grep -q "grafischen Desktop" "$scratch/err" ||
+    { echo "a start without a display, in German: status $status, $(cat "$scratch/err")"; exit 1; }
 
 # The installed program, started on a machine it has never run on, in an empty
 # folder: it copies the shipped neutral setup to the documents folder and names

@@ -1175,6 +1175,10 @@
         <source>the file name is empty.</source>
         <translation>der Dateiname ist leer.</translation>
     </message>
+    <message>
+        <source>Rotavionix Control needs a graphical desktop, and this session has no display (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Rotavionix Control braucht einen grafischen Desktop, und diese Sitzung hat keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
+    </message>
 </context>
 <context>
     <name>rv::TextFormCommands</name>

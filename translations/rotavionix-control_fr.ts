@@ -1175,6 +1175,10 @@
         <source>the file name is empty.</source>
         <translation>le nom de fichier est vide.</translation>
     </message>
+    <message>
+        <source>Rotavionix Control needs a graphical desktop, and this session has no display (neither DISPLAY nor WAYLAND_DISPLAY is set).</source>
+        <translation>Rotavionix Control a besoin d&apos;un bureau graphique, et cette session n&apos;a pas d&apos;affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini).</translation>
+    </message>
 </context>
 <context>
     <name>rv::TextFormCommands</name>

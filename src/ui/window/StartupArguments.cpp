@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
+
 namespace rv {
 
 namespace {
@@ -27,6 +29,20 @@ const char* const QtFlags[] = {"reverse", "widgetcount"};
 struct StartupText {
     Q_DECLARE_TR_FUNCTIONS(rv::StartupArguments)
 };
+
+// Without a display Qt would abort with a platform-plugin error; the program
+// says it plainly instead.
+bool hasDisplay() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
 
 StartupArguments refused(const QString& reason) {
     return {StartupArguments::Outcome::Refuse, QString(),
@@ -97,13 +113,21 @@ StartupArguments readStartupArguments(const QStringList& arguments) {
 StartupArguments readCommandLine(int& argc, char* argv[]) {
     const QStringList arguments = commandLineArguments(argc, argv);
     StartupArguments read = readStartupArguments(arguments);
-    if (read.outcome == StartupArguments::Outcome::Start) {
+    if (read.outcome == StartupArguments::Outcome::Start && hasDisplay()) {
         return read; // the window makes its own application object and speaks its own language
     }
     // Qt translates only within an application object; one without a display will do.
     const QCoreApplication application(argc, argv);
     const ProgramTranslation translation(languageOfEnvironment());
-    return readStartupArguments(arguments);
+    read = readStartupArguments(arguments);
+    if (read.outcome == StartupArguments::Outcome::Start) {
+        read.outcome = StartupArguments::Outcome::NoDisplay;
+        read.text =
+            StartupText::tr("Rotavionix Control needs a graphical desktop, and this session "
+                            "has no display (neither DISPLAY nor WAYLAND_DISPLAY is set).") +
+            QLatin1Char('\n');
+    }
+    return read;
 }
 
 QStringList commandLineArguments(int argc, char* argv[]) {
